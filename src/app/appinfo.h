@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+namespace vek::appinfo {
+
+// The application object's values: title, description, version and the legal texts.
+inline const QString Title = QStringLiteral("Kestrelmoor");
+inline const QString Description = QStringLiteral("VEK Football Pool");
+constexpr int VersionMajor = 6;
+constexpr int VersionMinor = 0;
+constexpr int VersionRevision = 0;
+inline const QString Copyright = QStringLiteral("Copyright (C) Kestrelmoor Software. All rights reserved.");
+inline const QString CompanyProduct = QStringLiteral("Kestrelmoor Software");
+
+/// "Kestrelmoor - VEK Football Pool"
+inline QString titleAndDescription() {
+    return Title + QStringLiteral(" - ") + Description;
+}
+/// The title of start-up and guided-setup messages.
+inline QString messageTitle() {
+    return titleAndDescription() + QStringLiteral(" Message");
+}
+/// "Version 6.0.0"
+inline QString versionText() {
+    return QStringLiteral("Version %1.%2.%3").arg(VersionMajor).arg(VersionMinor).arg(VersionRevision);
+}
+
+} // namespace vek::appinfo

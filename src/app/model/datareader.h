@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+namespace vek {
+
+class DataFolder;
+
+/// Outcome of reading one value into a target.
+enum class ReadStatus {
+    Stored,  // the value was read and stored
+    Skipped, // a value was there but did not parse or overflowed the target: the target is unchanged
+    End,     // the file has no further value: the target is unchanged
+};
+
+/// Reads a data file the lenient way every data file is read: values separated by a comma or a line end
+/// (CR LF, LF or CR); blanks before a value skipped; a value that begins with a double quote runs to the
+/// closing quote, any other value to the next separator (trailing blanks dropped). A number that does not
+/// parse or overflows its target leaves the target as it was; so does the end of the file.
+class DataReader {
+public:
+    explicit DataReader(QByteArray bytes);
+
+    /// Opens a file of the folder (exact name or its single case-insensitive match); nullopt when the
+    /// file cannot be opened.
+    [[nodiscard]] static std::optional<DataReader> open(const DataFolder& folder, const QString& fileName);
+
+    ReadStatus read(int16_t& target);
+    ReadStatus read(int32_t& target);
+    ReadStatus read(float& target);
+    ReadStatus read(QString& target);
+    /// Reads a number into a wide integer (for values such as a port that must be checked by the caller).
+    ReadStatus read(int64_t& target);
+    /// Consumes one value without storing it; false at the end of the file.
+    bool skip();
+
+    /// True when no value is left.
+    [[nodiscard]] bool atEnd() const;
+    /// True once any read met the end of the file (the file was shorter than its layout).
+    [[nodiscard]] bool hitEnd() const { return m_hitEnd; }
+
+private:
+    struct RawValue {
+        QByteArray bytes;
+        bool quoted = false;
+    };
+    std::optional<RawValue> next();
+    template <class Int>
+    ReadStatus readInteger(Int& target);
+
+    QByteArray m_bytes;
+    qsizetype m_pos = 0;
+    bool m_hitEnd = false;
+};
+
+/// Parses a whole number as the data files hold it ("-1", " 0 ", "+7"); nullopt when it is no number.
+[[nodiscard]] std::optional<int64_t> parseWholeNumber(QByteArrayView text);
+/// Parses a decimal number with "." as the decimal point (".5", "3.5", "-1", "1E3").
+[[nodiscard]] std::optional<double> parseDecimalNumber(QByteArrayView text);
+
+} // namespace vek

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+namespace vek {
+
+class PoolSession;
+
+/// What the loading stages need of the main window: its caption, its status-bar panels and the
+/// start-up message box. The main window implements it; tests record it.
+class StartupHost {
+public:
+    virtual ~StartupHost() = default;
+    /// A start-up message: information icon, OK button, titled "<title> - <description> Message".
+    /// Returns when the user has closed it.
+    virtual void showStartupMessage(const QString& text) = 0;
+    virtual void setMainCaption(const QString& caption) = 0;
+    /// Status-bar panels are numbered 1..4 as the user sees them (2 season, 3 week, 4 hints).
+    virtual void setStatusPanel(int panel, const QString& text) = 0;
+};
+
+/// The loading stages of start-up, in their fixed order: league, pool options, scoring rules, schedule
+/// (with its completeness check), members, predictions, confidence points, results, scores, favourites.
+/// A missing or damaged file never stops start-up; each stage applies its own defaults.
+void runLoadingStages(PoolSession& session, StartupHost& host);
+
+/// The start-up computations that follow the loading: the engine's first run and the values derived
+/// for the rest of the run. Needs no window.
+void runStartupComputations(PoolSession& session);
+
+} // namespace vek
