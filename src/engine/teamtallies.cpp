@@ -1,0 +1,116 @@
+#include "engine/teamtallies.h"
+
+#include "app/model/poolsession.h"
+#include "engine/leaguetally.h"
+#include "engine/teamrecord.h"
+
+#include <algorithm>
+
+namespace vek {
+
+void CountMemberPredictions(PoolData& pool) {
+    const int rows = standingsRows(pool);
+    const int members = pool.memberCount();
+    const WeekLayout layout = pool.weekLayout();
+    const int none = pool.noneCode();
+
+    for (int t = 0; t < rows; ++t) {
+        clearStanding(pool.consensusStandings[static_cast<std::size_t>(t)], t);
+    }
+    for (int m = 0; m < members; ++m) {
+        const auto mi = static_cast<std::size_t>(m);
+        for (int t = 0; t < rows; ++t) {
+            clearStanding(pool.memberStandings[static_cast<std::size_t>(t)][mi], t);
+        }
+        for (int w = 0; w < layout.weeks(); ++w) {
+            const auto wi = static_cast<std::size_t>(w);
+            for (int g = 0; g < layout.games(w); ++g) {
+                const auto gi = static_cast<std::size_t>(g);
+                const int winner = pickCode(pool.memberPicks[wi][gi][mi]);
+                if (winner == none) {
+                    continue;
+                }
+                // A pick that is not the away team counts as a home win over the away team, whoever
+                // the home team is: a pick naming neither team still goes to the picked team.
+                const int away = pool.scheduleGrid[wi][gi][0];
+                const bool winnerAtHome = winner != away;
+                const int loser = winnerAtHome ? away : pool.scheduleGrid[wi][gi][1];
+                if (!isTeamSlot(winner) || !isTeamSlot(loser)) {
+                    continue; // only a damaged file holds such a code; the tables cannot
+                }
+                const auto wr = static_cast<std::size_t>(winner);
+                const auto lr = static_cast<std::size_t>(loser);
+                countWin(pool, winner, loser, winnerAtHome, pool.memberStandings[wr][mi],
+                         pool.memberStandings[lr][mi]);
+                countWin(pool, winner, loser, winnerAtHome, pool.consensusStandings[wr],
+                         pool.consensusStandings[lr]);
+            }
+        }
+    }
+}
+
+namespace {
+
+float standingsKey(const TeamStanding& row) {
+    return static_cast<float>(row.wins) + static_cast<float>(row.ties) / 2.0F;
+}
+
+} // namespace
+
+void SortTeamStandings(PoolData& pool) {
+    const auto first = pool.sortWork.begin();
+    // A stable sort on the key alone: equal keys keep the order the tally left them in.
+    std::stable_sort(first, first + standingsRows(pool), [](const TeamStanding& a, const TeamStanding& b) {
+        return standingsKey(a) > standingsKey(b);
+    });
+}
+
+void SortAllStandings(PoolData& pool, int16_t sortMode) {
+    const int rows = standingsRows(pool);
+    auto sortTable = [&pool, rows](auto&& rowAt) {
+        for (int t = 0; t < rows; ++t) {
+            pool.sortWork[static_cast<std::size_t>(t)] = rowAt(t);
+        }
+        SortTeamStandings(pool);
+        for (int t = 0; t < rows; ++t) {
+            rowAt(t) = pool.sortWork[static_cast<std::size_t>(t)];
+        }
+    };
+
+    switch (sortMode) {
+    case SortMemberStandings:
+        for (int m = 0; m < pool.memberCount(); ++m) {
+            sortTable([&pool, m](int t) -> TeamStanding& {
+                return pool.memberStandings[static_cast<std::size_t>(t)][static_cast<std::size_t>(m)];
+            });
+        }
+        break;
+    case SortConsensusStandings:
+        sortTable(
+            [&pool](int t) -> TeamStanding& { return pool.consensusStandings[static_cast<std::size_t>(t)]; });
+        break;
+    case SortLeagueStandings:
+        sortTable(
+            [&pool](int t) -> TeamStanding& { return pool.leagueStandings[static_cast<std::size_t>(t)]; });
+        break;
+    default:
+        break;
+    }
+}
+
+void RecountTeamTallies(PoolSession& session) {
+    PoolData& pool = session.pool();
+    CountMemberPredictions(pool);
+    session.sortMode = SortMemberStandings;
+    SortAllStandings(pool, session.sortMode);
+    session.sortMode = SortConsensusStandings;
+    SortAllStandings(pool, session.sortMode);
+    if (pool.currentWeek != -1) {
+        CountLeagueResults(pool);
+        session.sortMode = SortLeagueStandings;
+        SortAllStandings(pool, session.sortMode);
+    }
+    session.teamsRecalculated = true;
+}
+
+} // namespace vek
