@@ -1,3 +1,4 @@
+#include "app/main.h"
 #include "app/messages.h"
 #include "app/model/poolsession.h"
 #include "app/windowhost.h"
@@ -6,9 +7,18 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // The program ends through Exit or the main window's close box only; the splash window closing
+    // before the main window is shown must not end it.
+    QApplication::setQuitOnLastWindowClosed(false);
+
     vek::PoolSession session(vek::DataFolder(QCoreApplication::applicationDirPath()));
     vek::QtMessages messages;
     vek::QtModalRunner modal;
     vek::WindowHost host(session, messages, modal);
-    return 0;
+    vek::Main mainWindow(session, host);
+    QObject::connect(&mainWindow, &vek::Main::exitRequested, &app, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
+
+    mainWindow.startUp();
+    return QApplication::exec();
 }

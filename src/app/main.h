@@ -1,0 +1,111 @@
+#pragma once
+
+#include "app/startup.h"
+
+#include <QMainWindow>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <map>
+#include <vector>
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+
+namespace vek {
+
+class PoolSession;
+class WindowHost;
+
+/// The main window: the hub from which every other window is opened, with its five button frames, the
+/// hint panel of its status bar and its menus. Its start-up sequence shows the splash window and fills
+/// the shared data model. main() owns it for the whole run; it asks main() to end the program through
+/// `exitRequested`.
+class Main final : public QMainWindow, public StartupHost {
+    Q_OBJECT
+public:
+    static inline const QString DesignerCaption = QStringLiteral("Kestrelmoor");
+    static constexpr int HintPanel = 4;
+
+    Main(PoolSession& session, WindowHost& host, QWidget* parent = nullptr);
+    ~Main() override;
+
+    /// The program's start-up: splash window, the main window on screen with its tool tips, the
+    /// loading stages and the first computations. Runs once.
+    void startUp();
+
+    // What the loading stages need of the main window.
+    void showStartupMessage(const QString& text) override;
+    void setMainCaption(const QString& caption) override;
+    void setStatusPanel(int panel, const QString& text) override;
+
+    /// Sets the weekly entry window up for a mode (0 predictions, 1 results, 2 point spreads) and shows
+    /// it modally. The caller sets `entryMode` to the same value first; the window reads that, not the
+    /// mode. Public because the guided setup opens the window the same way.
+    void OpenResultsPredict(int16_t mode);
+    /// Sets the pick comparison window up for a mode (0 differences, 1 results) and shows it modally.
+    /// The caller sets `entryMode` to the same value first.
+    void OpenCompareDiffs(int16_t mode);
+
+signals:
+    /// Exit or the close box: the program ends at once, without a prompt and without saving.
+    void exitRequested();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildFrames();
+    void buildMenus();
+    void buildStatusBar();
+    QGroupBox* addFrame(const char* name, const QString& caption);
+    QPushButton* addButton(QGroupBox* frame, const char* name, const QString& caption, const QString& hint);
+    void connectButtons();
+    void setButtonToolTips();
+    template <class W> void openModal();
+
+    PoolSession& m_session;
+    WindowHost& m_host;
+
+    std::map<const QObject*, QString> m_hints; // each button's hint for panel 4
+    std::vector<const QObject*> m_frames;
+    std::array<QLabel*, 4> m_panels{};
+
+    QLabel* imgLogo = nullptr;
+    QLabel* Image1 = nullptr;
+    QGroupBox* Frame1 = nullptr;
+    QGroupBox* Frame2 = nullptr;
+    QGroupBox* Frame3 = nullptr;
+    QGroupBox* Frame4 = nullptr;
+    QGroupBox* Frame5 = nullptr;
+    QPushButton* cmdMembers = nullptr;
+    QPushButton* cmdPoolProfile = nullptr;
+    QPushButton* cmdEventProfiles = nullptr;
+    QPushButton* cmdPredict = nullptr;
+    QPushButton* cmdResults = nullptr;
+    QPushButton* cmdSpread = nullptr;
+    QPushButton* cmdSchedule = nullptr;
+    QPushButton* cmdAlignment = nullptr;
+    QPushButton* cmdStats = nullptr;
+    QPushButton* cmdRatings = nullptr;
+    QPushButton* cmdCharts = nullptr;
+    QPushButton* cmdScout = nullptr;
+    QPushButton* cmdLedger = nullptr;
+    QPushButton* cmdCompRslt = nullptr;
+    QPushButton* cmdStandings = nullptr;
+    QPushButton* cmdDifference = nullptr;
+    QPushButton* cmdPrint = nullptr;
+    QPushButton* cmdExit = nullptr;
+    QAction* menuEasy = nullptr;
+    QAction* menuSettings = nullptr;
+    QMenu* hlpFile = nullptr;
+    QAction* helpAbout = nullptr;
+    QAction* helpView = nullptr;
+};
+
+} // namespace vek

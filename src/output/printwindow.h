@@ -1,0 +1,18 @@
+#pragma once
+
+#include "app/poolwindow.h"
+
+namespace vek {
+
+/// The output dialog: printed reports, report files and e-mail.
+/// Only its frame so far: opened modally from the main window, closed with OK.
+class PrintWindow final : public PoolWindow {
+    Q_OBJECT
+public:
+    explicit PrintWindow(PoolSession& session, WindowHost& host, QWidget* parent = nullptr);
+
+protected:
+    void loadWindow() override;
+};
+
+} // namespace vek

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "app/poolwindow.h"
+
+namespace vek {
+
+/// The schedule editor: builds, verifies and saves the season schedule.
+/// Only its frame so far: opened modally from the main window, closed with OK.
+class CreateSchedule final : public PoolWindow {
+    Q_OBJECT
+public:
+    explicit CreateSchedule(PoolSession& session, WindowHost& host, QWidget* parent = nullptr);
+
+protected:
+    void loadWindow() override;
+};
+
+} // namespace vek

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "app/poolwindow.h"
+
+namespace vek {
+
+/// The scoring rules: the points of every event, period lengths and weekly thresholds.
+/// Only its frame so far: opened modally from the main window, closed with OK.
+class EventProfiles final : public PoolWindow {
+    Q_OBJECT
+public:
+    explicit EventProfiles(PoolSession& session, WindowHost& host, QWidget* parent = nullptr);
+
+protected:
+    void loadWindow() override;
+};
+
+} // namespace vek

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "app/poolwindow.h"
+
+namespace vek {
+
+/// The pool standings by week, quarter, half and season.
+/// Only its frame so far: opened modally from the main window, closed with OK.
+class LeagueStandings final : public PoolWindow {
+    Q_OBJECT
+public:
+    explicit LeagueStandings(PoolSession& session, WindowHost& host, QWidget* parent = nullptr);
+
+protected:
+    void loadWindow() override;
+};
+
+} // namespace vek

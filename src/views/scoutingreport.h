@@ -1,0 +1,18 @@
+#pragma once
+
+#include "app/poolwindow.h"
+
+namespace vek {
+
+/// How well one member has picked each team's games.
+/// Only its frame so far: opened modally from the main window, closed with OK.
+class ScoutingReport final : public PoolWindow {
+    Q_OBJECT
+public:
+    explicit ScoutingReport(PoolSession& session, WindowHost& host, QWidget* parent = nullptr);
+
+protected:
+    void loadWindow() override;
+};
+
+} // namespace vek

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "app/messages.h"
+
+#include <deque>
+#include <vector>
+
+namespace vek::test {
+
+/// Message boxes for tests: records every request and answers from a queue, or OK when it is empty.
+class RecordingMessages final : public Messages {
+public:
+    Answer show(const Request& request) override {
+        requests.push_back(request);
+        if (answers.empty()) {
+            return Answer::Ok;
+        }
+        const Answer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+
+    std::vector<Request> requests;
+    std::deque<Answer> answers;
+};
+
+} // namespace vek::test
