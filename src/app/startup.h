@@ -21,8 +21,11 @@ public:
 
 /// The loading stages of start-up, in their fixed order: league, pool options, scoring rules, schedule
 /// (with its completeness check), members, predictions, confidence points, results, scores, favourites.
-/// A missing or damaged file never stops start-up; each stage applies its own defaults.
+/// A missing or damaged file never stops start-up; each stage applies its own defaults. Sets maxMembers
+/// first, since the member list is capped at it. A missing schedule starts a season of today's year.
 void runLoadingStages(PoolSession& session, StartupHost& host);
+/// The same with the year that a missing schedule's season takes.
+void runLoadingStages(PoolSession& session, StartupHost& host, int currentYear);
 
 /// The start-up computations that follow the loading: the engine's first run and the values derived
 /// for the rest of the run. Needs no window.

@@ -1,0 +1,41 @@
+// Every data-file writer reports a failed write with the file's name.
+#include "app/model/datafolder.h"
+#include "app/model/eventsfile.h"
+#include "app/model/leaguefile.h"
+#include "app/model/membersfile.h"
+#include "app/model/poolfile.h"
+#include "app/model/predictionfiles.h"
+#include "app/model/resultfiles.h"
+#include "app/model/schedulefile.h"
+#include "support/samplepool.h"
+
+#include <gtest/gtest.h>
+
+namespace vek {
+namespace {
+
+TEST(DataFileWriters, FailureIsReportedNeverSuccess) {
+    const DataFolder missing(QStringLiteral("/nonexistent-pool-folder/sub"));
+    auto pool = test::samplePool({QStringLiteral("Margaret Smith")}, 2);
+    const WeekLayout layout = pool->weekLayout();
+    const std::pair<WriteResult, QString> results[] = {
+        {writeLeague(missing, *pool), QStringLiteral("vek.dat")},
+        {writePoolOptions(missing, *pool), QStringLiteral("pool.dat")},
+        {writeEventProfiles(missing, *pool), QStringLiteral("events.dat")},
+        {writeSchedule(missing, *pool), QStringLiteral("schedule.dat")},
+        {writeMembers(missing, *pool), QStringLiteral("members.dat")},
+        {writePredictions(missing, *pool, 0, layout), QStringLiteral("Margaret.PRD")},
+        {writeConfidence(missing, *pool, 0, layout), QStringLiteral("Margaret.CPT")},
+        {writeResults(missing, *pool, layout), QStringLiteral("results.dat")},
+        {writeScores(missing, *pool, layout), QStringLiteral("scores.dat")},
+        {writeFavorites(missing, *pool, layout), QStringLiteral("favorite.dat")},
+    };
+    for (const auto& [result, name] : results) {
+        EXPECT_FALSE(result.ok) << name.toStdString();
+        EXPECT_EQ(result.fileName, name);
+        EXPECT_FALSE(result.reason.isEmpty()) << name.toStdString();
+    }
+}
+
+} // namespace
+} // namespace vek
