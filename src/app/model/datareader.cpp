@@ -29,13 +29,19 @@ QByteArrayView trimmed(QByteArrayView text) {
     return text;
 }
 
-} // namespace
-
-std::optional<int64_t> parseWholeNumber(QByteArrayView text) {
+// The text of a number as the files hold it: blanks around it and a leading "+" dropped.
+QByteArrayView numberText(QByteArrayView text) {
     text = trimmed(text);
     if (!text.isEmpty() && text.front() == '+') {
         text = text.sliced(1);
     }
+    return text;
+}
+
+} // namespace
+
+std::optional<int64_t> parseWholeNumber(QByteArrayView text) {
+    text = numberText(text);
     if (text.isEmpty()) {
         return std::nullopt;
     }
@@ -50,10 +56,7 @@ std::optional<int64_t> parseWholeNumber(QByteArrayView text) {
 }
 
 std::optional<double> parseDecimalNumber(QByteArrayView text) {
-    text = trimmed(text);
-    if (!text.isEmpty() && text.front() == '+') {
-        text = text.sliced(1);
-    }
+    text = numberText(text);
     if (text.isEmpty()) {
         return std::nullopt;
     }
