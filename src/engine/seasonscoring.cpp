@@ -28,6 +28,8 @@ void ScoreSeason(PoolData& pool) {
         std::fill(ledger.begin(), ledger.end() - 1, 0.0f); // column 35 is not the ledger's
     }
 
+    // The pairs' differences are summed once for every week of the season.
+    const DifferencesLeft diffs(pool);
     for (int w = 0; w <= lastWeek; ++w) {
         const auto week = static_cast<std::size_t>(w);
         const auto weekNumber = static_cast<int16_t>(w);
@@ -72,7 +74,7 @@ void ScoreSeason(PoolData& pool) {
                 s.elimFlags = static_cast<int16_t>(s.elimFlags & ~(elim::QuarterTie | elim::QuarterOut));
             }
         }
-        ScoreWeek(pool, weekNumber, half, quarter);
+        ScoreWeek(pool, weekNumber, half, quarter, diffs);
         AwardWeekPoints(pool, weekNumber);
     }
 }

@@ -106,23 +106,62 @@ private:
     int m_member;
 };
 
-/// One contest between two members: the trailer may at best tie the other, or can no longer reach
-/// them, with `left` games still to be decided on which the two picked differently.
-void settleContest(int16_t tallyA, int16_t& flagsA, int16_t tallyB, int16_t& flagsB, int left, int leader,
-                   int16_t tieBit, int16_t outBit) {
-    const bool aTrails = tallyA < tallyB; // on equal tallies b is the trailer
-    int16_t& flags = aTrails ? flagsA : flagsB;
-    const int trailer = aTrails ? tallyA : tallyB;
-    const int gap = (aTrails ? tallyB : tallyA) - trailer;
-    if (left == gap && (flags & outBit) == 0) {
-        flags = withBits(flags, tieBit);
+/// The four contests between pairs of members, each with its pair of elimFlags bits.
+struct ContestBits {
+    int16_t tie;
+    int16_t out;
+};
+constexpr int Contests = 4;
+constexpr ContestBits ContestFlags[Contests] = {
+    {elim::SeasonTie, elim::SeasonOut},
+    {elim::HalfTie, elim::HalfOut},
+    {elim::QuarterTie, elim::QuarterOut},
+    {elim::MondayTie, elim::MondayOut},
+};
+
+// What the pairs of a week tell a member about one contest, three bits per contest: it trailed some
+// pair (the lower tally, or b on equal tallies); in some pair exactly as many games were left to decide
+// as it was behind; in some pair fewer were left.
+constexpr uint32_t Trailed = 1, Level = 2, OutOfReach = 4;
+constexpr int VerdictBits = 3;
+
+/// One contest between member a and the `count` members after it: each b's verdict goes into its
+/// entry of `verdicts` when b trails, and the verdicts of the pairs that a trails are returned. The
+/// games left of pair (a, b) are from[b] - after[b]. Kept free of branches so that it runs in vector
+/// registers: it is the inner loop of the season scoring.
+int judgePairs(int tallyA, const int* __restrict tallyB, const int* __restrict from,
+               const int* __restrict after, int* __restrict verdicts, int count, int shift) {
+    int toA = 0;
+    for (int i = 0; i < count; ++i) {
+        const int left = from[i] - after[i];
+        const bool aTrails = tallyA < tallyB[i];
+        const int gap = aTrails ? tallyB[i] - tallyA : tallyA - tallyB[i];
+        const int verdict = (static_cast<int>(Trailed) | (left == gap ? static_cast<int>(Level) : 0) |
+                             (left < gap ? static_cast<int>(OutOfReach) : 0))
+                            << shift;
+        toA |= aTrails ? verdict : 0;
+        verdicts[i] |= aTrails ? 0 : verdict;
     }
-    if (left < gap) {
-        flags = withoutBits(withBits(flags, outBit), tieBit);
+    return toA;
+}
+
+/// A member's bits of one contest after all its pairs. Taken pair by pair, a pair with fewer games left
+/// than the gap sets the eliminated bit and clears the tie bit; one with exactly as many sets the tie
+/// bit unless the member is already eliminated; and the tie bit is cleared after every pair when the
+/// member's tally is the leader's. The outcome depends only on which of these happened, not on the
+/// order of the pairs, so the pairs report verdicts and each member's bits are settled once.
+int16_t settledFlags(int16_t flags, uint32_t verdict, bool tallyIsLeaders, const ContestBits& bits) {
+    if ((verdict & Trailed) == 0) {
+        return flags; // never the trailer: the bits carry over unchanged
     }
-    if (trailer == leader) {
-        flags = withoutBits(flags, tieBit);
-    }
+    const bool wasOut = (flags & bits.out) != 0;
+    const bool wasTie = (flags & bits.tie) != 0;
+    const bool outOfReach = (verdict & OutOfReach) != 0;
+    const bool level = (verdict & Level) != 0;
+    const bool out = wasOut || outOfReach;
+    const bool tie = !outOfReach && (wasTie || (level && !wasOut)) && !tallyIsLeaders;
+    const int others = flags & ~(bits.tie | bits.out);
+    return static_cast<int16_t>(others | (out ? bits.out : 0) | (tie ? bits.tie : 0));
 }
 
 /// The bests and worsts of the week that only this call needs.
@@ -136,8 +175,8 @@ struct WeekBests {
 
 class WeekScorer {
 public:
-    WeekScorer(PoolData& pool, int16_t week, int16_t half, int16_t quarter)
-        : m_pool(pool), m_week(week), m_w(static_cast<std::size_t>(week)),
+    WeekScorer(PoolData& pool, int16_t week, int16_t half, int16_t quarter, const DifferencesLeft& diffs)
+        : m_pool(pool), m_diffs(diffs), m_week(week), m_w(static_cast<std::size_t>(week)),
           m_h(static_cast<std::size_t>(half)), m_q(static_cast<std::size_t>(quarter)),
           m_members(pool.memberCount()), m_games(pool.games(week)), m_lastWeek(week == pool.numWeeks - 1),
           m_byCp(pool.confidenceMode != 0), m_rows(pool.weekStandings[m_w]) {}
@@ -267,37 +306,60 @@ private:
 
     void settleContests() {
         const PoolData& p = m_pool;
-        // The weeks still to come, within the season and within the tables.
-        const int seasonEnd = std::min<int>(p.numWeeks, WeekSlots) - 1;
-        const int halfEnd = std::min<int>(p.halfLastWeek[m_h], seasonEnd);
-        const int quarterEnd = std::min<int>(p.quarterLastWeek[m_q], seasonEnd);
+        // The games still to decide in a period are those from the next week up to the period's end,
+        // which stops at the season's end; a period already over has none.
+        const int seasonEnd = m_diffs.lastWeek();
+        const auto weekAfter = [&](int lastWeek) {
+            return std::max(std::min(lastWeek, seasonEnd), int{m_week}) + 1;
+        };
+        const int next = m_week + 1;
+        const int afterSeason = weekAfter(seasonEnd);
+        const int afterHalf = weekAfter(p.halfLastWeek[m_h]);
+        const int afterQuarter = weekAfter(p.quarterLastWeek[m_q]);
+
+        // Correct picks decide the contests, also in pools with confidence points.
+        std::array<std::array<int, MemberSlots>, Contests> tally{};
+        const int leader[Contests] = {p.maxWins, p.maxHalfWins[m_h], p.maxQuarterWins[m_q], p.maxMondayWins};
+        for (int m = 0; m < m_members; ++m) {
+            const WeekStanding& s = row(m);
+            const auto i = static_cast<std::size_t>(m);
+            tally[0][i] = s.seasonWins;
+            tally[1][i] = s.halfWins[m_h];
+            tally[2][i] = s.quarterWins[m_q];
+            tally[3][i] = s.mondayWins;
+        }
+
+        std::array<int, MemberSlots> verdicts{};
         for (int a = 0; a + 1 < m_members; ++a) {
-            WeekStanding& sa = row(a);
-            const auto& weekDiffs = p.pickDiffWeek[static_cast<std::size_t>(a)];
-            const auto& mondayDiffs = p.pickDiffMonday[static_cast<std::size_t>(a)];
-            for (int b = a + 1; b < m_members; ++b) {
-                WeekStanding& sb = row(b);
-                const auto& weekDiff = weekDiffs[static_cast<std::size_t>(b)];
-                const auto& mondayDiff = mondayDiffs[static_cast<std::size_t>(b)];
-                int leftSeason = 0;
-                int leftHalf = 0;
-                int leftQuarter = 0;
-                int leftMonday = 0;
-                for (int v = m_week + 1; v <= seasonEnd; ++v) {
-                    const int diff = weekDiff[static_cast<std::size_t>(v)];
-                    leftSeason += diff;
-                    leftHalf += v <= halfEnd ? diff : 0;
-                    leftQuarter += v <= quarterEnd ? diff : 0;
-                    leftMonday += mondayDiff[static_cast<std::size_t>(v)];
-                }
-                settleContest(sa.seasonWins, sa.elimFlags, sb.seasonWins, sb.elimFlags, leftSeason, p.maxWins,
-                              elim::SeasonTie, elim::SeasonOut);
-                settleContest(sa.halfWins[m_h], sa.elimFlags, sb.halfWins[m_h], sb.elimFlags, leftHalf,
-                              p.maxHalfWins[m_h], elim::HalfTie, elim::HalfOut);
-                settleContest(sa.quarterWins[m_q], sa.elimFlags, sb.quarterWins[m_q], sb.elimFlags,
-                              leftQuarter, p.maxQuarterWins[m_q], elim::QuarterTie, elim::QuarterOut);
-                settleContest(sa.mondayWins, sa.elimFlags, sb.mondayWins, sb.elimFlags, leftMonday,
-                              p.maxMondayWins, elim::MondayTie, elim::MondayOut);
+            const auto ia = static_cast<std::size_t>(a);
+            const auto gamesFromNext = m_diffs.games(a, next);
+            const auto gamesAfterSeason = m_diffs.games(a, afterSeason);
+            const auto gamesAfterHalf = m_diffs.games(a, afterHalf);
+            const auto gamesAfterQuarter = m_diffs.games(a, afterQuarter);
+            const auto mondaysFromNext = m_diffs.mondays(a, next);
+            const auto mondaysAfterSeason = m_diffs.mondays(a, afterSeason);
+            const int count = m_members - a - 1;
+            int toA = 0;
+            const auto judge = [&](int c, std::span<const int> from, std::span<const int> after) {
+                const auto& tallies = tally[static_cast<std::size_t>(c)];
+                toA |= judgePairs(tallies[ia], tallies.data() + ia + 1, from.data() + ia + 1,
+                                  after.data() + ia + 1, verdicts.data() + ia + 1, count, VerdictBits * c);
+            };
+            judge(0, gamesFromNext, gamesAfterSeason);
+            judge(1, gamesFromNext, gamesAfterHalf);
+            judge(2, gamesFromNext, gamesAfterQuarter);
+            judge(3, mondaysFromNext, mondaysAfterSeason);
+            verdicts[ia] |= toA;
+        }
+
+        for (int m = 0; m < m_members; ++m) {
+            WeekStanding& s = row(m);
+            const auto i = static_cast<std::size_t>(m);
+            for (int c = 0; c < Contests; ++c) {
+                const auto verdict = static_cast<uint32_t>(verdicts[i] >> (VerdictBits * c)) & 7u;
+                s.elimFlags =
+                    settledFlags(s.elimFlags, verdict, tally[static_cast<std::size_t>(c)][i] == leader[c],
+                                 ContestFlags[c]);
             }
         }
     }
@@ -456,6 +518,7 @@ private:
     }
 
     PoolData& m_pool;
+    const DifferencesLeft& m_diffs;
     int16_t m_week;
     std::size_t m_w;
     std::size_t m_h;
@@ -473,10 +536,14 @@ private:
 } // namespace
 
 void ScoreWeek(PoolData& pool, int16_t week, int16_t half, int16_t quarter) {
+    ScoreWeek(pool, week, half, quarter, DifferencesLeft(pool));
+}
+
+void ScoreWeek(PoolData& pool, int16_t week, int16_t half, int16_t quarter, const DifferencesLeft& diffs) {
     if (!isWeek(week) || half < 0 || half > 1 || quarter < 0 || quarter > 3) {
         return;
     }
-    WeekScorer(pool, week, half, quarter).run();
+    WeekScorer(pool, week, half, quarter, diffs).run();
 }
 
 } // namespace vek

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/model/pooldata.h"
+#include "engine/differencesleft.h"
 
 #include <cstdint>
 
@@ -16,5 +17,9 @@ namespace vek {
 /// the week's records (row m is member m) and resetting totalGamesBehind and any period that starts in
 /// the week. half (0..1) and quarter (0..3) are the week's periods; other values score nothing.
 void ScoreWeek(PoolData& pool, int16_t week, int16_t half, int16_t quarter);
+
+/// The same with the pairs' differences already summed, as the season scoring does once for all its
+/// weeks; `diffs` must have been built from the pool's current pick differences and members.
+void ScoreWeek(PoolData& pool, int16_t week, int16_t half, int16_t quarter, const DifferencesLeft& diffs);
 
 } // namespace vek

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+
 namespace vek {
 namespace {
 
@@ -497,6 +500,105 @@ TEST(ScoreWeek, SeasonEndEventsOnlyInTheSeasonsLastWeek) {
     EXPECT_EQ(p.eventWinners[EvPostSeason], 2);
     // Week 1 ended half 0 and quarter 1; those bits stay in week 1's records only.
     EXPECT_EQ(rec(p, 1, 0).eventFlags, eventbit::Half0 | eventbit::Quarter1);
+}
+
+// The contests settled pair by pair, in pair order, exactly as the rules read; the scoring settles each
+// member once from what its pairs reported, and must end with the same bits from any starting bits.
+void settleByPairs(PoolData& p, int week, int half, int quarter) {
+    const auto w = static_cast<std::size_t>(week);
+    const auto h = static_cast<std::size_t>(half);
+    const auto q = static_cast<std::size_t>(quarter);
+    const int members = p.memberCount();
+    const int seasonEnd = std::min<int>(p.numWeeks, WeekSlots) - 1;
+    int16_t leaders[4] = {0, 0, 0, 0};
+    auto tallies = [&](const WeekStanding& s) {
+        return std::array<int16_t, 4>{s.seasonWins, s.halfWins[h], s.quarterWins[q], s.mondayWins};
+    };
+    for (int m = 0; m < members; ++m) {
+        const auto t = tallies(p.weekStandings[w][static_cast<std::size_t>(m)]);
+        for (int c = 0; c < 4; ++c) {
+            leaders[c] = std::max(leaders[c], t[static_cast<std::size_t>(c)]);
+        }
+    }
+    const int ends[4] = {seasonEnd, std::min<int>(p.halfLastWeek[h], seasonEnd),
+                         std::min<int>(p.quarterLastWeek[q], seasonEnd), seasonEnd};
+    const int16_t bits[4][2] = {{elim::SeasonTie, elim::SeasonOut},
+                                {elim::HalfTie, elim::HalfOut},
+                                {elim::QuarterTie, elim::QuarterOut},
+                                {elim::MondayTie, elim::MondayOut}};
+    for (int a = 0; a + 1 < members; ++a) {
+        for (int b = a + 1; b < members; ++b) {
+            auto& sa = p.weekStandings[w][static_cast<std::size_t>(a)];
+            auto& sb = p.weekStandings[w][static_cast<std::size_t>(b)];
+            for (int c = 0; c < 4; ++c) {
+                int left = 0;
+                for (int v = week + 1; v <= ends[c]; ++v) {
+                    const auto& table = c == 3 ? p.pickDiffMonday : p.pickDiffWeek;
+                    left += table[static_cast<std::size_t>(a)][static_cast<std::size_t>(b)]
+                                 [static_cast<std::size_t>(v)];
+                }
+                const int ta = tallies(sa)[static_cast<std::size_t>(c)];
+                const int tb = tallies(sb)[static_cast<std::size_t>(c)];
+                WeekStanding& t = ta < tb ? sa : sb;
+                const int trailer = std::min(ta, tb);
+                const int gap = std::max(ta, tb) - trailer;
+                const int16_t tie = bits[c][0];
+                const int16_t out = bits[c][1];
+                if (left == gap && (t.elimFlags & out) == 0) {
+                    t.elimFlags = static_cast<int16_t>(t.elimFlags | tie);
+                }
+                if (left < gap) {
+                    t.elimFlags = static_cast<int16_t>((t.elimFlags | out) & ~tie);
+                }
+                if (trailer == leaders[c]) {
+                    t.elimFlags = static_cast<int16_t>(t.elimFlags & ~tie);
+                }
+            }
+        }
+    }
+}
+
+TEST(ScoreWeek, ContestFlagsFollowThePairByPairRulesFromAnyStartingBits) {
+    constexpr int16_t ContestBits = 0x0FF0;
+    for (unsigned seed = 1; seed <= 20; ++seed) {
+        std::mt19937 rng(seed);
+        const auto roll = [&rng](int low, int high) {
+            return std::uniform_int_distribution<int>(low, high)(rng);
+        };
+        const int members = roll(2, 40);
+        const int weeks = roll(3, 19);
+        const int week = roll(0, weeks - 1);
+        auto pool = makeScoringPool(members, weeks, 1); // the week's one game has no result
+        PoolData& p = *pool;
+        test::setPeriods(p, {roll(0, 12), roll(0, 12)}, {roll(0, 6), roll(0, 6), roll(0, 6), roll(0, 6)});
+        const int half = roll(0, 1);
+        const int quarter = roll(0, 3);
+        for (int m = 0; m < members; ++m) {
+            WeekStanding& s = rec(p, week, m);
+            s.seasonWins = static_cast<int16_t>(roll(0, 8));
+            s.halfWins[static_cast<std::size_t>(half)] = static_cast<int16_t>(roll(0, 8));
+            s.quarterWins[static_cast<std::size_t>(quarter)] = static_cast<int16_t>(roll(0, 8));
+            s.mondayWins = static_cast<int16_t>(roll(0, 3));
+            s.elimFlags = static_cast<int16_t>(roll(0, 0x0FFF));
+            for (int b = m + 1; b < members; ++b) {
+                for (int v = 0; v < WeekSlots; ++v) {
+                    p.pickDiffWeek[static_cast<std::size_t>(m)][static_cast<std::size_t>(b)]
+                                  [static_cast<std::size_t>(v)] =
+                        static_cast<int16_t>(roll(0, 2) == 0 ? roll(0, 3) : 0);
+                    p.pickDiffMonday[static_cast<std::size_t>(m)][static_cast<std::size_t>(b)]
+                                    [static_cast<std::size_t>(v)] = static_cast<int16_t>(roll(0, 4) == 0);
+                }
+            }
+        }
+        auto expected = std::make_unique<PoolData>(p);
+        settleByPairs(*expected, week, half, quarter);
+        ScoreWeek(p, static_cast<int16_t>(week), static_cast<int16_t>(half), static_cast<int16_t>(quarter));
+        for (int m = 0; m < members; ++m) {
+            ASSERT_EQ(rec(p, week, m).elimFlags & ContestBits,
+                      rec(*expected, week, m).elimFlags & ContestBits)
+                << "seed " << seed << " member " << m;
+        }
+    }
 }
 
 } // namespace
