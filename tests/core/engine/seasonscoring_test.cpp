@@ -116,7 +116,9 @@ TEST(ScoreSeason, FullTablesAndDamagedCountsStayWithinTheTables) {
     auto pool = test::makeRandomPool(11, 30, WeekSlots, GameSlots, 0, 0);
     PoolData& p = *pool;
     ASSERT_EQ(p.currentWeek, 18);
+    p.swapStanding.memberIndex = 555; // lies right after the last week of the table
     ScoreSeason(p);
+    EXPECT_EQ(p.swapStanding.memberIndex, 555);
     const auto scored = p.weekStandings;
     const auto ledger = p.ledgerBalance;
     int seasonWinners = 0;
