@@ -1,0 +1,27 @@
+#include "engine/weekperiods.h"
+
+namespace vek {
+
+int16_t QuarterOfWeek(const PoolData& pool, int16_t week) {
+    for (int16_t q = 0; q < 4; ++q) {
+        const auto slot = static_cast<std::size_t>(q);
+        if (pool.quarterFirstWeek[slot] <= week && week <= pool.quarterLastWeek[slot]) {
+            return q;
+        }
+    }
+    return 0;
+}
+
+int16_t HalfOfWeek(const PoolData& pool, int16_t week) {
+    return (pool.halfFirstWeek[0] <= week && week <= pool.halfLastWeek[0]) ? 0 : 1;
+}
+
+int weekSizeIndex(const PoolData& pool, int16_t week) {
+    if (!isWeek(week)) {
+        return SpareWeekSizeEntry;
+    }
+    const int index = pool.gamesPerWeek - pool.openDates[static_cast<std::size_t>(week)] - pool.minWeekGames;
+    return (index >= 0 && index < WeekSizeEntries) ? index : SpareWeekSizeEntry;
+}
+
+} // namespace vek
