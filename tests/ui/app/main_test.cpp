@@ -161,6 +161,7 @@ TEST_F(MainWindowTest, ComparisonCaptionsFollowTheModeAndThePointSpreads) {
     button("cmdCompRslt")->click();
     h.pool().usePointSpreads = 0;
     button("cmdCompRslt")->click();
+    h.session.entryMode = 0;    // the window's own load sets the texts of entryMode 0, the designer texts
     window.OpenCompareDiffs(3); // an unknown mode sets nothing: the designer texts stay
     ASSERT_EQ(seen.size(), 5U);
     EXPECT_EQ(seen[0].first, QStringLiteral("Compare Results (against the point spread)"));
