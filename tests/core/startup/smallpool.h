@@ -1,10 +1,18 @@
 #pragma once
 
+#include "app/model/datafolder.h"
+#include "app/model/eventsfile.h"
 #include "app/model/leaguefile.h"
+#include "app/model/membersfile.h"
 #include "app/model/pooldata.h"
-#include "support/samplepool.h"
+#include "app/model/poolfile.h"
+#include "app/model/predictionfiles.h"
+#include "app/model/resultfiles.h"
+#include "app/model/schedulefile.h"
 
 #include <QStringList>
+
+#include <gtest/gtest.h>
 
 #include <array>
 #include <memory>
@@ -29,7 +37,7 @@ struct SmallPoolOptions {
 /// - Every home team is the favourite by 7; in game 1 of week 0 team 3 wins 14 to 10, so team 2 wins
 ///   against the spread.
 inline std::unique_ptr<PoolData> smallPool(const SmallPoolOptions& options) {
-    auto pool = newPool();
+    auto pool = std::make_unique<PoolData>();
     PoolData& p = *pool;
     p.numTeams = 8;
     for (Division& division : p.divisionRec) {
@@ -102,6 +110,25 @@ inline std::unique_ptr<PoolData> smallPool(const SmallPoolOptions& options) {
         p.postSeasonResults[slot] = p.noneCode();
     }
     return pool;
+}
+
+/// Writes every data file of the small pool with the program's writers (header-only, so that the window
+/// tests can use it too); fails the calling test when a write fails.
+inline void writeSmallPool(const DataFolder& folder, const SmallPoolOptions& options) {
+    const std::unique_ptr<PoolData> pool = smallPool(options);
+    const WeekLayout layout = pool->weekLayout();
+    EXPECT_TRUE(writeLeague(folder, *pool).ok);
+    EXPECT_TRUE(writePoolOptions(folder, *pool).ok);
+    EXPECT_TRUE(writeEventProfiles(folder, *pool).ok);
+    EXPECT_TRUE(writeSchedule(folder, *pool).ok);
+    EXPECT_TRUE(writeMembers(folder, *pool).ok);
+    for (int member = 0; member < pool->memberCount(); ++member) {
+        EXPECT_TRUE(writePredictions(folder, *pool, member, layout).ok);
+        EXPECT_TRUE(writeConfidence(folder, *pool, member, layout).ok);
+    }
+    EXPECT_TRUE(writeResults(folder, *pool, layout).ok);
+    EXPECT_TRUE(writeScores(folder, *pool, layout).ok);
+    EXPECT_TRUE(writeFavorites(folder, *pool, layout).ok);
 }
 
 } // namespace vek::test

@@ -18,7 +18,7 @@ constexpr int Anna = 0, Bert = 1, Cleo = 2;
 // Writes the small pool with the options into a fresh folder and starts up on it, without windows.
 struct StartedPool {
     explicit StartedPool(const test::SmallPoolOptions& options) : session(dir.folder()) {
-        test::writeAllFiles(dir.folder(), *test::smallPool(options));
+        test::writeSmallPool(dir.folder(), options);
         runLoadingStages(session, host, 2030);
         runStartupComputations(session);
     }
