@@ -1,8 +1,11 @@
 #include "app/main.h"
 
 #include "app/appinfo.h"
+#include "app/frmabout.h"
+#include "app/frmsettings.h"
 #include "app/frmsplash.h"
 #include "app/logo.h"
+#include "app/mainbuttons.h"
 #include "app/messages.h"
 #include "app/model/poolsession.h"
 #include "app/windowhost.h"
@@ -29,8 +32,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -40,6 +45,17 @@ namespace vek {
 namespace {
 constexpr int ButtonWidth = 132;
 constexpr int ButtonHeight = 30;
+
+// The two cautions of the guided setup's first steps: the sentence of the step, then the caution made
+// of two pieces, which leave two blanks between "predictions" and "have".
+const QString CautionStart = QStringLiteral(" Make any changes if necessary.  CAUTION! If any predictions ");
+const QString AlignmentStep = QStringLiteral("View the current VEK alignment and team names/cities.") +
+                              CautionStart +
+                              QStringLiteral(" have been already entered, changing the alignment will "
+                                             "change the predictions.");
+const QString ScheduleStep = QStringLiteral("View the current VEK schedule.") + CautionStart +
+                             QStringLiteral(" have been already entered, changing the schedule will "
+                                            "change the predictions.");
 } // namespace
 
 Main::Main(PoolSession& session, WindowHost& host, QWidget* parent)
@@ -50,6 +66,7 @@ Main::Main(PoolSession& session, WindowHost& host, QWidget* parent)
     buildMenus();
     buildStatusBar();
     connectButtons();
+    connect(&m_session, &PoolSession::mainButtonsRefreshRequested, this, &Main::RefreshMainButtons);
 }
 
 Main::~Main() = default;
@@ -200,7 +217,20 @@ void Main::buildStatusBar() {
 // ---- Commands ----------------------------------------------------------------------------------------
 
 template <class W> void Main::openModal() {
-    m_host.showModal(m_host.window<W>());
+    showWindow(m_host.window<W>());
+}
+
+void Main::showWindow(QDialog& window) {
+    m_host.showModal(window);
+    // Whatever the window changed, no command stays offered that the data no longer supports.
+    RefreshMainButtons();
+}
+
+void Main::openSchedule() {
+    m_session.scheduleMode = 0;
+    auto& schedule = m_host.window<CreateSchedule>();
+    schedule.setWindowTitle(QStringLiteral("View Schedule"));
+    showWindow(schedule);
 }
 
 void Main::connectButtons() {
@@ -219,12 +249,7 @@ void Main::connectButtons() {
         m_session.entryMode = 2;
         OpenResultsPredict(2);
     });
-    connect(cmdSchedule, &QPushButton::clicked, this, [this] {
-        m_session.scheduleMode = 0;
-        auto& schedule = m_host.window<CreateSchedule>();
-        schedule.setWindowTitle(QStringLiteral("View Schedule"));
-        m_host.showModal(schedule);
-    });
+    connect(cmdSchedule, &QPushButton::clicked, this, &Main::openSchedule);
     connect(cmdAlignment, &QPushButton::clicked, this, [this] { openModal<vekalign>(); });
     connect(cmdStats, &QPushButton::clicked, this, [this] { openModal<LeagueStats>(); });
     connect(cmdRatings, &QPushButton::clicked, this, [this] { openModal<TeamRatings>(); });
@@ -242,6 +267,11 @@ void Main::connectButtons() {
     });
     connect(cmdPrint, &QPushButton::clicked, this, [this] { openModal<PrintWindow>(); });
     connect(cmdExit, &QPushButton::clicked, this, &Main::exitRequested);
+
+    connect(menuEasy, &QAction::triggered, this, &Main::runGuidedSetup);
+    connect(menuSettings, &QAction::triggered, this, [this] { openModal<frmSettings>(); });
+    connect(helpView, &QAction::triggered, this, &Main::openUserGuide);
+    connect(helpAbout, &QAction::triggered, this, [this] { openModal<frmAbout>(); });
 }
 
 void Main::OpenResultsPredict(int16_t mode) {
@@ -253,7 +283,7 @@ void Main::OpenResultsPredict(int16_t mode) {
         entry.tieBox()->setVisible(false);
         entry.f3Box()->setVisible(false);
     }
-    m_host.showModal(entry);
+    showWindow(entry);
 }
 
 void Main::OpenCompareDiffs(int16_t mode) {
@@ -267,7 +297,58 @@ void Main::OpenCompareDiffs(int16_t mode) {
                                    : QStringLiteral("Compare Results"));
         compare.totTypeBox()->setText(QStringLiteral("Total Wins"));
     }
-    m_host.showModal(compare);
+    showWindow(compare);
+}
+
+void Main::runGuidedSetup() {
+    // Each step waits for its window to close, saved or not. The spreads and predictions steps look at
+    // the data only when they are reached, so they see what the pool options and member list changed.
+    const auto say = [this](const QString& text) {
+        m_host.messages().information(this, appinfo::messageTitle(), text);
+    };
+    say(AlignmentStep);
+    openModal<vekalign>();
+    say(ScheduleStep);
+    openSchedule();
+    say(QStringLiteral("Choose and set the Pool Profile options."));
+    openModal<PoolProfile>();
+    say(QStringLiteral("Choose and set the Event Profile options."));
+    openModal<EventProfiles>();
+    say(QStringLiteral("Enter the pool member's names."));
+    openModal<LeagueMembers>();
+    if (isTrue(m_session.pool().usePointSpreads)) {
+        say(QStringLiteral("Enter 1st week's point spreads."));
+        m_session.entryMode = 2;
+        OpenResultsPredict(2);
+    }
+    if (m_session.pool().numMembers > 0) {
+        say(QStringLiteral("Enter member's predictions."));
+        m_session.entryMode = 0;
+        OpenResultsPredict(0);
+    }
+}
+
+void Main::openUserGuide() {
+    // Nothing is reported when the page or a program to show it is missing.
+    m_urlOpener->open(QUrl::fromLocalFile(m_session.folder().filePath(GuideFileName)));
+}
+
+void Main::RefreshMainButtons() {
+    const MainButtonStates states = mainButtonStates(m_session.pool());
+    const std::pair<QPushButton*, bool> buttons[] = {
+        {cmdMembers, states.cmdMembers},   {cmdPoolProfile, states.cmdPoolProfile},
+        {cmdSchedule, states.cmdSchedule}, {cmdAlignment, states.cmdAlignment},
+        {cmdPrint, states.cmdPrint},       {cmdEventProfiles, states.cmdEventProfiles},
+        {cmdResults, states.cmdResults},   {cmdPredict, states.cmdPredict},
+        {cmdCharts, states.cmdCharts},     {cmdDifference, states.cmdDifference},
+        {cmdSpread, states.cmdSpread},     {cmdStandings, states.cmdStandings},
+        {cmdCompRslt, states.cmdCompRslt}, {cmdStats, states.cmdStats},
+        {cmdLedger, states.cmdLedger},     {cmdScout, states.cmdScout},
+        {cmdRatings, states.cmdRatings},
+    };
+    for (const auto& [button, enabled] : buttons) {
+        button->setEnabled(enabled);
+    }
 }
 
 void Main::closeEvent(QCloseEvent* event) {
@@ -347,8 +428,16 @@ void Main::startUp() {
     // ---- Final steps ----
     cmdStandings->setToolTip(
         QStringLiteral("View your pool's standings as of week %1.").arg(pool.currentWeek + 1));
-    // Still to come here, in this order: the buttons' enabled state (RefreshMainButtons), the printer
-    // font "Courier New" and the main window's normal mouse pointer.
+    RefreshMainButtons();
+    setPrinterFont();
+    setCursor(Qt::ArrowCursor);
+}
+
+void Main::setPrinterFont() {
+    // Without an installed printer there is nothing to set, and start-up ends normally.
+    if (!QPrinterInfo::defaultPrinter().isNull() || !QPrinterInfo::availablePrinterNames().isEmpty()) {
+        m_printerFont = PrinterFontName;
+    }
 }
 
 void Main::showStartupMessage(const QString& text) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/startup.h"
+#include "app/urlopener.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -11,6 +12,7 @@
 #include <vector>
 
 class QAction;
+class QDialog;
 class QGroupBox;
 class QLabel;
 class QMenu;
@@ -22,14 +24,17 @@ class PoolSession;
 class WindowHost;
 
 /// The main window: the hub from which every other window is opened, with its five button frames, the
-/// hint panel of its status bar and its menus. Its start-up sequence shows the splash window and fills
-/// the shared data model. main() owns it for the whole run; it asks main() to end the program through
+/// hint panel of its status bar and its menus (guided setup, mail settings, user guide, about box). Its
+/// start-up sequence shows the splash window, fills the shared data model and runs the first
+/// computations. main() owns it for the whole run; it asks main() to end the program through
 /// `exitRequested`.
 class Main final : public QMainWindow, public StartupHost {
     Q_OBJECT
 public:
     static inline const QString DesignerCaption = QStringLiteral("Kestrelmoor");
     static constexpr int HintPanel = 4;
+    static inline const QString GuideFileName = QStringLiteral("qhvnab.htm");
+    static inline const QString PrinterFontName = QStringLiteral("Courier New");
 
     Main(PoolSession& session, WindowHost& host, QWidget* parent = nullptr);
     ~Main() override;
@@ -51,6 +56,18 @@ public:
     /// The caller sets `entryMode` to the same value first.
     void OpenCompareDiffs(int16_t mode);
 
+    /// Enables the seventeen command buttons from the data (Exit is never touched). Runs at the end of
+    /// start-up, whenever the session asks for it after a confirmed change, and whenever a window opened
+    /// from here returns.
+    void RefreshMainButtons();
+
+    /// Puts another opener in place of the desktop's for the user guide page (tests).
+    void setUrlOpener(UrlOpener& opener) { m_urlOpener = &opener; }
+
+    /// The font start-up set for the printer: "Courier New" when a printer is installed, otherwise
+    /// empty (start-up skips the step).
+    [[nodiscard]] const QString& printerFont() const { return m_printerFont; }
+
 signals:
     /// Exit or the close box: the program ends at once, without a prompt and without saving.
     void exitRequested();
@@ -68,6 +85,11 @@ private:
     void connectButtons();
     void setButtonToolTips();
     template <class W> void openModal();
+    void showWindow(QDialog& window);
+    void openSchedule();
+    void runGuidedSetup();
+    void openUserGuide();
+    void setPrinterFont();
 
     PoolSession& m_session;
     WindowHost& m_host;
@@ -75,6 +97,9 @@ private:
     std::map<const QObject*, QString> m_hints; // each button's hint for panel 4
     std::vector<const QObject*> m_frames;
     std::array<QLabel*, 4> m_panels{};
+    DesktopUrlOpener m_desktopOpener;
+    UrlOpener* m_urlOpener = &m_desktopOpener;
+    QString m_printerFont;
 
     QLabel* imgLogo = nullptr;
     QLabel* Image1 = nullptr;

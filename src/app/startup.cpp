@@ -2,15 +2,23 @@
 
 #include "app/appinfo.h"
 #include "app/model/eventsfile.h"
+#include "app/model/filehelpers.h"
 #include "app/model/leaguefile.h"
+#include "app/model/mailsettingsfile.h"
 #include "app/model/membersfile.h"
 #include "app/model/poolfile.h"
 #include "app/model/poolsession.h"
 #include "app/model/predictionfiles.h"
 #include "app/model/resultfiles.h"
 #include "app/model/schedulefile.h"
+#include "engine/memberodds.h"
+#include "engine/pickdifferences.h"
+#include "engine/spreadwinners.h"
+#include "engine/teamtallies.h"
 
 #include <QDate>
+
+#include <algorithm>
 
 namespace vek {
 namespace {
@@ -96,8 +104,31 @@ void runLoadingStages(PoolSession& session, StartupHost& host, int currentYear) 
     readFavorites(folder, pool, layout);
 }
 
+int16_t fewestWeekGames(const PoolData& pool) {
+    int mostOpenDates = 0;
+    const int weeks = std::min<int>(pool.numWeeks, WeekSlots);
+    for (int week = 0; week < weeks; ++week) {
+        mostOpenDates = std::max<int>(mostOpenDates, pool.openDates[static_cast<std::size_t>(week)]);
+    }
+    int16_t games = pool.minWeekGames;
+    storeInt16(games, pool.gamesPerWeek - mostOpenDates);
+    return games;
+}
+
 void runStartupComputations(PoolSession& session) {
-    (void)session;
+    PoolData& pool = session.pool();
+    if (isTrue(pool.usePointSpreads)) {
+        CalcSpreadWinners(pool);
+    }
+    // Always, whatever the wild-choice points: the odds below and the elimination flags of the
+    // standings are worked out from the differences and the unique-pick flags.
+    CalcPickDifferences(pool);
+    RecountTeamTallies(session);
+    if (pool.weeklyPicks == 0) {
+        CalcMemberOdds(pool);
+    }
+    pool.minWeekGames = fewestWeekGames(pool);
+    readMailSettings(session.folder(), session.mail);
 }
 
 } // namespace vek

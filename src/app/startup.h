@@ -2,9 +2,12 @@
 
 #include <QString>
 
+#include <cstdint>
+
 namespace vek {
 
 class PoolSession;
+struct PoolData;
 
 /// What the loading stages need of the main window: its caption, its status-bar panels and the
 /// start-up message box. The main window implements it; tests record it.
@@ -27,8 +30,14 @@ void runLoadingStages(PoolSession& session, StartupHost& host);
 /// The same with the year that a missing schedule's season takes.
 void runLoadingStages(PoolSession& session, StartupHost& host, int currentYear);
 
-/// The start-up computations that follow the loading: the engine's first run and the values derived
-/// for the rest of the run. Needs no window.
+/// The start-up computations that follow the loading, in their fixed order: winners against the spread
+/// (when point spreads are used), pick differences and unique picks, the team tallies and their sorts
+/// (marked current), member odds (when every game is predicted before the season), the fewest games of
+/// any week, and the mail settings from defaultserver.dat. Needs no window.
 void runStartupComputations(PoolSession& session);
+
+/// gamesPerWeek less the most open dates of any week of the season: the fewest games of any week.
+/// Computed once at start-up; a result outside 16 bits leaves minWeekGames as it was.
+[[nodiscard]] int16_t fewestWeekGames(const PoolData& pool);
 
 } // namespace vek

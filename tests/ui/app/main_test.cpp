@@ -20,6 +20,15 @@ namespace {
 
 class MainWindowTest : public ::testing::Test {
 protected:
+    // A pool that offers every command, so that the buttons stay enabled when a window returns and the
+    // main window recomputes their states.
+    MainWindowTest() {
+        h.pool().numMembers = 2;
+        h.pool().scheduleVerified = True16;
+        h.pool().usePointSpreads = True16;
+        h.pool().currentWeek = 0;
+    }
+
     QPushButton* button(const char* name) {
         auto* found = window.findChild<QPushButton*>(QString::fromLatin1(name));
         EXPECT_NE(found, nullptr) << name;
@@ -63,7 +72,7 @@ TEST_F(MainWindowTest, EachButtonOpensItsWindowModallyWithoutOwner) {
         {"cmdCharts", "PredictionCharts", "Prediction Charts"},
         {"cmdScout", "ScoutingReport", "Scouting Report"},
         {"cmdLedger", "Ledger", "Ledger"},
-        {"cmdCompRslt", "CompareDiffs", "Compare Results"},
+        {"cmdCompRslt", "CompareDiffs", "Compare Results (against the point spread)"},
         {"cmdStandings", "LeagueStandings", "Pool Standings"},
         {"cmdDifference", "CompareDiffs", "Compare Differences"},
         {"cmdPrint", "PrintWindow", "Print Options"},

@@ -1,0 +1,158 @@
+// Start-up of the largest pool the tables hold (121 members, 37 teams, 19 weeks of 19 games, every data
+// file present): the loading stages and the first computations, without windows.
+#include "app/model/datafolder.h"
+#include "app/model/eventsfile.h"
+#include "app/model/leaguefile.h"
+#include "app/model/mailsettingsfile.h"
+#include "app/model/membersfile.h"
+#include "app/model/poolfile.h"
+#include "app/model/poolsession.h"
+#include "app/model/predictionfiles.h"
+#include "app/model/resultfiles.h"
+#include "app/model/schedulefile.h"
+#include "app/startup.h"
+
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <memory>
+#include <random>
+
+namespace {
+
+using namespace vek;
+
+// The main window's part of start-up, with nowhere to show it.
+class SilentHost final : public StartupHost {
+public:
+    void showStartupMessage(const QString&) override { ++messages; }
+    void setMainCaption(const QString&) override {}
+    void setStatusPanel(int, const QString&) override {}
+    int messages = 0;
+};
+
+// A whole-season pool with point spreads and wild choices, so that every computation of start-up runs.
+std::unique_ptr<PoolData> largestPool() {
+    auto pool = std::make_unique<PoolData>();
+    PoolData& p = *pool;
+    constexpr std::array<int16_t, Divisions> sizes{5, 5, 5, 5, 5, 4, 4, 4};
+    p.numTeams = 37;
+    for (std::size_t d = 0; d < Divisions; ++d) {
+        p.divisionRec[d].teamCount = sizes[d];
+    }
+    for (int t = 0; t < 37; ++t) {
+        p.teamName[t] = QStringLiteral("Team %1").arg(t + 1);
+        p.teamAbbr[t] = QStringLiteral("T%1").arg(t + 1, 2, 10, QLatin1Char('0'));
+        p.teamIcon[t] = static_cast<int16_t>(t);
+    }
+    deriveLeagueTables(p);
+
+    p.weeklyPicks = 0;
+    p.usePointSpreads = True16;
+    p.confidenceMode = 2;
+    p.wildChoicePoints = 100;
+    p.seasonPoints = 2500;
+    p.halfWeeks = {10, 9};
+    p.quarterWeeks = {5, 5, 5, 4};
+
+    p.seasonYear = 2024;
+    p.numWeeks = WeekSlots;
+    p.gamesPerWeek = GameSlots;
+    std::mt19937 random(20240901);
+    std::uniform_int_distribution<int> coin(0, 1);
+    std::uniform_int_distribution<int> points(0, 45);
+    for (int w = 0; w < WeekSlots; ++w) {
+        for (int g = 0; g < GameSlots; ++g) {
+            const auto away = static_cast<int16_t>((2 * g + w) % 37);
+            const auto home = static_cast<int16_t>((2 * g + 1 + w) % 37);
+            p.scheduleGrid[w][g][0] = away;
+            p.scheduleGrid[w][g][1] = home;
+            p.gameScore[w][g][0] = static_cast<int16_t>(points(random));
+            p.gameScore[w][g][1] = static_cast<int16_t>(points(random));
+            p.gameWinner[w][g] = p.gameScore[w][g][0] > p.gameScore[w][g][1]   ? away
+                                 : p.gameScore[w][g][0] < p.gameScore[w][g][1] ? home
+                                                                               : p.tieCode();
+            p.favoriteTeam[w][g] = coin(random) != 0 ? away : home;
+            p.pointSpread[w][g] = 0.5F * static_cast<float>(1 + (w + g) % 20);
+        }
+    }
+    p.currentWeek = WeekSlots - 1;
+
+    p.numMembers = MemberSlots;
+    for (int m = 0; m < MemberSlots; ++m) {
+        // Names differ in their first 8 characters, which name the member's files.
+        p.memberName[m] = QStringLiteral("M%1 Member").arg(m, 3, 10, QLatin1Char('0'));
+        p.memberEmail[m] = QStringLiteral("member%1@example.org").arg(m);
+        for (int w = 0; w < WeekSlots; ++w) {
+            for (int g = 0; g < GameSlots; ++g) {
+                p.memberPicks[w][g][m] = p.scheduleGrid[w][g][coin(random)];
+                p.confidencePoints[w][g][m] = static_cast<int16_t>(GameSlots - g);
+            }
+            p.mondayNightTotal[w][m] = static_cast<int16_t>(30 + m % 20);
+        }
+        for (int slot = 0; slot < PostSeasonSlots; ++slot) {
+            p.postSeasonPicks[slot][m] = static_cast<int16_t>((slot + m) % 37);
+        }
+    }
+    for (int slot = 0; slot < PostSeasonSlots; ++slot) {
+        p.postSeasonResults[slot] = static_cast<int16_t>((3 * slot) % 37);
+    }
+    return pool;
+}
+
+void writeOrDie(const WriteResult& result) {
+    if (!result.ok) {
+        std::fprintf(stderr, "cannot write %s: %s\n", qPrintable(result.fileName), qPrintable(result.reason));
+        std::abort();
+    }
+}
+
+// The pool folder, written once for every run of the benchmark.
+const DataFolder& largestPoolFolder() {
+    static QTemporaryDir dir;
+    static const DataFolder folder = [] {
+        const DataFolder f(dir.path());
+        const auto pool = largestPool();
+        const WeekLayout layout = pool->weekLayout();
+        writeOrDie(writeLeague(f, *pool));
+        writeOrDie(writePoolOptions(f, *pool));
+        writeOrDie(writeEventProfiles(f, *pool));
+        writeOrDie(writeSchedule(f, *pool));
+        writeOrDie(writeMembers(f, *pool));
+        for (int m = 0; m < pool->memberCount(); ++m) {
+            writeOrDie(writePredictions(f, *pool, m, layout));
+            writeOrDie(writeConfidence(f, *pool, m, layout));
+        }
+        writeOrDie(writeResults(f, *pool, layout));
+        writeOrDie(writeScores(f, *pool, layout));
+        writeOrDie(writeFavorites(f, *pool, layout));
+        writeOrDie(writeMailSettings(
+            f, {QStringLiteral("smtp.example.org"), 587, QStringLiteral("pool@example.org")}));
+        return f;
+    }();
+    return folder;
+}
+
+void BM_StartUpLargestPool(benchmark::State& state) {
+    const DataFolder& folder = largestPoolFolder();
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto session = std::make_unique<PoolSession>(folder);
+        SilentHost host;
+        state.ResumeTiming();
+        runLoadingStages(*session, host, 2024);
+        runStartupComputations(*session);
+        benchmark::DoNotOptimize(session->pool().memberOdds[0]);
+        state.PauseTiming();
+        if (session->pool().numMembers != MemberSlots || session->mail.smtpPort != 587) {
+            state.SkipWithError("the pool did not load whole");
+        }
+        session.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_StartUpLargestPool)->Unit(benchmark::kMillisecond);
+
+} // namespace
