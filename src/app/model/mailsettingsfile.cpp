@@ -115,7 +115,8 @@ MailInput checkMailSettingsInput(const QString& server, const QString& port, con
     if (!portText.isEmpty()) {
         bool ok = false;
         const int value = portText.toInt(&ok);
-        if (!isAsciiDigits(portText) || !ok || value < 1 || value > MaxSmtpPort) {
+        // "0" is how the file says "not set", so it reads back and saves unchanged.
+        if (!isAsciiDigits(portText) || !ok || value < 0 || value > MaxSmtpPort) {
             input.problem = MailInputProblem::Port;
             return input;
         }

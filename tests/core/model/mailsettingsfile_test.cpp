@@ -134,7 +134,7 @@ TEST(MailSettingsFile, BoxesAreTrimmedAndChecked) {
         {"a", "0025", "b", MailInputProblem::None, "a", 25, "b"},
         {"smtp,example.org", "25", "me, myself", MailInputProblem::None, "smtp,example.org", 25,
          "me, myself"},
-        {"a", "0", "b", MailInputProblem::Port, "", 0, ""},
+        {"a", "0", "b", MailInputProblem::None, "a", 0, "b"}, // 0: not set
         {"a", "65536", "b", MailInputProblem::Port, "", 0, ""},
         {"a", "-25", "b", MailInputProblem::Port, "", 0, ""},
         {"a", "+25", "b", MailInputProblem::Port, "", 0, ""},
