@@ -1,30 +1,174 @@
 #pragma once
 
+#include "app/model/pooldata.h"
 #include "app/poolwindow.h"
 
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <map>
+
+class QComboBox;
+class QGridLayout;
+class QKeyEvent;
 class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSpinBox;
 
 namespace vek {
 
-/// The weekly entry window: picks, results or point spreads of one week, as `entryMode` says. Only its
-/// frame so far. The main window may retitle it and hide the tie labels before showing it; the window
-/// unloads itself when it closes, so every opening starts from its designer caption and labels.
+/// The weekly entry window: one week of games on a grid, for a member's picks with confidence points
+/// and Monday-night total (entryMode 0), the results and scores (1) or the point spreads (2). Entries
+/// change the shared data model at once; Save and OK write the files through one session operation,
+/// Cancel writes nothing and undoes nothing. The main window owns the single instance through the
+/// window host; the window unloads when it closes, while its state (shown week, selected row, ...) lives
+/// on with the instance and each opening renews only what its load sets.
 class ResultsPredict final : public PoolWindow {
     Q_OBJECT
 public:
     static inline const QString DesignerCaption = QStringLiteral("VEK Results");
+    static constexpr int GridRows = GameSlots; // a week of 19 games fits
 
     explicit ResultsPredict(PoolSession& session, WindowHost& host, QWidget* parent = nullptr);
 
     [[nodiscard]] QLabel* tieBox() const { return m_tieBox; }
     [[nodiscard]] QLabel* f3Box() const { return m_f3Box; }
 
+    // The window state, for whoever needs to look at it.
+    [[nodiscard]] int16_t shownWeek() const { return m_shownWeek; }
+    [[nodiscard]] int16_t selectedRow() const { return m_selectedRow; }
+    [[nodiscard]] int16_t enteredCount() const { return m_enteredCount; }
+    [[nodiscard]] int16_t lastResultWeek() const { return m_lastResultWeek; }
+    [[nodiscard]] int16_t nextConfidence() const { return m_nextConfidence; }
+    [[nodiscard]] int16_t confidenceOffset() const { return m_confidenceOffset; }
+    [[nodiscard]] int16_t spreadRow() const { return m_spreadRow; }
+    [[nodiscard]] bool entriesChanged() const { return m_entriesChanged; }
+
+    /// Save: writes the files of the mode through the session and reruns what depends on them. A failed
+    /// write is reported to the user; the entries then count as unsaved. Returns whether all was written.
+    bool SaveWeekEntries();
+
+    void reject() override;
+
 protected:
     void loadWindow() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QLabel* m_tieBox = nullptr; // a click marks the selected game a tie
-    QLabel* m_f3Box = nullptr;  // names the key that does the same
+    /// The controls of one game row.
+    struct GameRow {
+        QLabel* rowMark = nullptr;   // the game's number; marks the selected row
+        QLabel* agameBox = nullptr;  // away team abbreviation, shows the row's entry
+        QLabel* ascoreBox = nullptr; // away score, or the favourite's line
+        QLabel* hgameBox = nullptr;
+        QLabel* hscoreBox = nullptr;
+        QLabel* cpBox = nullptr; // confidence points or the spread
+        QPushButton* cmdTie = nullptr;
+    };
+
+    enum class Look { None, Tie, Chosen, Other };
+
+    void buildControls();
+    void buildLayout();
+    void connectControls();
+
+    // Painting.
+    void PaintWeekGrid();
+    void NextConfidenceValue();
+    void ShowConfidenceState();
+    void ShowSpreadLines();
+    void ShowResultScores();
+    void paintRowLook(int row);
+    void setLook(QLabel* label, Look look);
+    void showSelection(bool loadScores);
+    void showMondayNightFields();
+    void showLogButton();
+
+    // Entries.
+    void sideChoice(int side); // the click handlers of awayBox (0) and homeBox (1)
+    void tieChoice();          // the click handler of tieBox
+    void afterEntry();
+    void rowTeamClicked(int row, int side);
+    void cmdTieClicked(int row);
+    void cpBoxClicked(int row);
+    void setSpreadRow(int row);
+    void spreadSpinChanged(int value);
+    void scoreEdited(int side);
+    void scoreEnter(int side);
+    void cmdLogClicked();
+    void logScores();
+
+    // Commands and navigation.
+    void weekSpinChanged(int value);
+    void memberBoxChanged(int index);
+    void cmdClearClicked();
+    void cmdClearCPtsClicked();
+    void cmdClearSPtsClicked();
+    void cmdPostSeasonClicked();
+    void cmdOkClicked();
+    bool keyPressed(QObject* watched, QKeyEvent* event);
+    bool numberBoxKey(QLineEdit* box, QKeyEvent* event);
+
+    // The shown week in the model.
+    [[nodiscard]] int games() const;
+    [[nodiscard]] bool isGameRow(int row) const;
+    [[nodiscard]] int16_t team(int row, int side) const;
+    [[nodiscard]] int16_t rowEntry(int row) const;
+    [[nodiscard]] bool rowHasEntry(int row) const;
+    [[nodiscard]] int countEntries() const;
+    [[nodiscard]] int member() const;
+    [[nodiscard]] bool spreadsUsed() const;
+
+    int16_t m_mode = 0; // entryMode as the window was loaded
+
+    // Window state, kept for the life of the instance.
+    int16_t m_shownWeek = 0;
+    int16_t m_selectedRow = 0;
+    int16_t m_enteredCount = 0;
+    int16_t m_lastResultWeek = 0;
+    int16_t m_nextConfidence = 0;
+    int16_t m_confidenceOffset = 0;
+    int16_t m_spreadRow = 0;
+    bool m_entriesChanged = false;
+
+    std::map<const QObject*, std::function<void()>> m_clickActions; // labels that act as buttons
+    QGridLayout* m_grid = nullptr;
+    std::array<GameRow, GridRows> m_rows{};
+
+    QLabel* m_tieBox = nullptr;
+    QLabel* m_f3Box = nullptr;
+    QLabel* gamenumBox = nullptr;
+    QSpinBox* weekSpin = nullptr;
+    QLabel* weekBox = nullptr;
+    QComboBox* MemberBox = nullptr;
+    QLabel* memlabelBox = nullptr;
+    QLabel* awayBox = nullptr;
+    QLabel* homeBox = nullptr;
+    QLabel* picAway = nullptr;
+    QLabel* picHome = nullptr;
+    QLabel* f1Box = nullptr;
+    QLabel* f2Box = nullptr;
+    QLineEdit* awayScoreBox = nullptr;
+    QLineEdit* homeScoreBox = nullptr;
+    QPushButton* cmdLog = nullptr;
+    QLabel* cpLabel = nullptr;
+    QLabel* cp2Label = nullptr;
+    QLabel* cptsBox = nullptr;
+    QPushButton* cmdClearCPts = nullptr;
+    QLabel* lblTotScore = nullptr;
+    QLineEdit* txtTotScore = nullptr;
+    QSpinBox* spreadSpin = nullptr;
+    QPushButton* cmdClearSPts = nullptr;
+    QPushButton* cmdClear = nullptr;
+    QPushButton* cmdPostSeason = nullptr;
+    QPushButton* cmdSave = nullptr;
+    QPushButton* cmdOk = nullptr;
+    QPushButton* cmdCancel = nullptr;
+    QLabel* Label5 = nullptr; // the legend of the row looks
+    QLabel* Label7 = nullptr;
+    QLabel* Label8 = nullptr;
+    QLabel* Label4 = nullptr;
 };
 
 } // namespace vek
