@@ -1,6 +1,7 @@
 #include "entry/comparediffs.h"
 
 #include "app/model/poolsession.h"
+#include "app/waitcursor.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -69,15 +70,6 @@ constexpr std::array<PostSeasonRowLabel, PostSeasonSlots> PostSeasonRowLabels{{
 }};
 
 constexpr int BigGameSlot = 12;
-
-/// The hourglass while a view is painted.
-class WaitCursor {
-public:
-    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 /// An up-down control: only the two arrows; the week it chooses is shown beside it.
 class UpDown final : public QSpinBox {

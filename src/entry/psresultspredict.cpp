@@ -1,6 +1,7 @@
 #include "entry/psresultspredict.h"
 
 #include "app/model/poolsession.h"
+#include "app/waitcursor.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -53,15 +54,6 @@ constexpr std::array<SlotSpec, PostSeasonSlots> SlotSpecs{{
 constexpr int BigGameSlot = 12;
 constexpr std::array<int16_t, SeedSlots> DefaultSeeds{1, 2, 3, 4, 1, 2, 3, 4, 5, 6, 5, 6};
 const QColor FrameCaptionColour{0x00, 0x00, 0xFF};
-
-/// The hourglass while the window fills its lists.
-class WaitCursor {
-public:
-    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 } // namespace
 

@@ -3,6 +3,7 @@
 #include "app/appinfo.h"
 #include "app/messages.h"
 #include "app/model/poolsession.h"
+#include "app/waitcursor.h"
 #include "app/windowhost.h"
 #include "entry/psresultspredict.h"
 #include "setup/teampictures.h"
@@ -1084,18 +1085,19 @@ void ResultsPredict::cmdPostSeasonClicked() {
 }
 
 bool ResultsPredict::SaveWeekEntries() {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
     WriteResult result = WriteResult::success(QString());
-    if (m_mode == 0) {
-        if (m_session.pool().memberCount() > 0) {
-            result = m_session.savePredictions(member());
+    {
+        const WaitCursor hourglass;
+        if (m_mode == 0) {
+            if (m_session.pool().memberCount() > 0) {
+                result = m_session.savePredictions(member());
+            }
+        } else if (m_mode == 1) {
+            result = m_session.saveResults();
+        } else {
+            result = m_session.saveSpreads();
         }
-    } else if (m_mode == 1) {
-        result = m_session.saveResults();
-    } else {
-        result = m_session.saveSpreads();
     }
-    QApplication::restoreOverrideCursor();
     if (!result.ok) {
         m_host.messages().show(
             {this, appinfo::messageTitle(),

@@ -1,26 +1,8 @@
 #include "output/printwindow.h"
 
-#include <QPushButton>
-#include <QVBoxLayout>
-
 namespace vek {
 
 PrintWindow::PrintWindow(PoolSession& session, WindowHost& host, QWidget* parent)
-    : PoolWindow(session, host, parent) {
-    setObjectName(QStringLiteral("PrintWindow"));
-    setWindowTitle(QStringLiteral("Print Options"));
-
-    auto* cmdOk = new QPushButton(QStringLiteral("OK"), this);
-    cmdOk->setObjectName(QStringLiteral("cmdOk"));
-    cmdOk->setAutoDefault(false);
-    connect(cmdOk, &QPushButton::clicked, this, &QDialog::accept);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addStretch();
-    layout->addWidget(cmdOk, 0, Qt::AlignRight);
-    resize(360, 140);
-}
-
-void PrintWindow::loadWindow() {}
+    : StandInWindow(session, host, QStringLiteral("PrintWindow"), QStringLiteral("Print Options"), parent) {}
 
 } // namespace vek

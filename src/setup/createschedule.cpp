@@ -1,26 +1,9 @@
 #include "setup/createschedule.h"
 
-#include <QPushButton>
-#include <QVBoxLayout>
-
 namespace vek {
 
 CreateSchedule::CreateSchedule(PoolSession& session, WindowHost& host, QWidget* parent)
-    : PoolWindow(session, host, parent) {
-    setObjectName(QStringLiteral("CreateSchedule"));
-    setWindowTitle(QStringLiteral("Create Schedule"));
-
-    auto* cmdOk = new QPushButton(QStringLiteral("OK"), this);
-    cmdOk->setObjectName(QStringLiteral("cmdOk"));
-    cmdOk->setAutoDefault(false);
-    connect(cmdOk, &QPushButton::clicked, this, &QDialog::accept);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addStretch();
-    layout->addWidget(cmdOk, 0, Qt::AlignRight);
-    resize(360, 140);
-}
-
-void CreateSchedule::loadWindow() {}
+    : StandInWindow(session, host, QStringLiteral("CreateSchedule"), QStringLiteral("Create Schedule"),
+                    parent) {}
 
 } // namespace vek

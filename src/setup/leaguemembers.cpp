@@ -1,26 +1,8 @@
 #include "setup/leaguemembers.h"
 
-#include <QPushButton>
-#include <QVBoxLayout>
-
 namespace vek {
 
 LeagueMembers::LeagueMembers(PoolSession& session, WindowHost& host, QWidget* parent)
-    : PoolWindow(session, host, parent) {
-    setObjectName(QStringLiteral("LeagueMembers"));
-    setWindowTitle(QStringLiteral("Pool Members"));
-
-    auto* cmdOk = new QPushButton(QStringLiteral("OK"), this);
-    cmdOk->setObjectName(QStringLiteral("cmdOk"));
-    cmdOk->setAutoDefault(false);
-    connect(cmdOk, &QPushButton::clicked, this, &QDialog::accept);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addStretch();
-    layout->addWidget(cmdOk, 0, Qt::AlignRight);
-    resize(360, 140);
-}
-
-void LeagueMembers::loadWindow() {}
+    : StandInWindow(session, host, QStringLiteral("LeagueMembers"), QStringLiteral("Pool Members"), parent) {}
 
 } // namespace vek

@@ -1,26 +1,8 @@
 #include "setup/poolprofile.h"
 
-#include <QPushButton>
-#include <QVBoxLayout>
-
 namespace vek {
 
 PoolProfile::PoolProfile(PoolSession& session, WindowHost& host, QWidget* parent)
-    : PoolWindow(session, host, parent) {
-    setObjectName(QStringLiteral("PoolProfile"));
-    setWindowTitle(QStringLiteral("Pool Profile"));
-
-    auto* cmdOk = new QPushButton(QStringLiteral("OK"), this);
-    cmdOk->setObjectName(QStringLiteral("cmdOk"));
-    cmdOk->setAutoDefault(false);
-    connect(cmdOk, &QPushButton::clicked, this, &QDialog::accept);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addStretch();
-    layout->addWidget(cmdOk, 0, Qt::AlignRight);
-    resize(360, 140);
-}
-
-void PoolProfile::loadWindow() {}
+    : StandInWindow(session, host, QStringLiteral("PoolProfile"), QStringLiteral("Pool Profile"), parent) {}
 
 } // namespace vek

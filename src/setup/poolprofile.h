@@ -1,18 +1,15 @@
 #pragma once
 
-#include "app/poolwindow.h"
+#include "app/standinwindow.h"
 
 namespace vek {
 
 /// The pool options: weekly picks, point spreads, confidence points, points system, tie breaker.
 /// Only its frame so far: opened modally from the main window, closed with OK.
-class PoolProfile final : public PoolWindow {
+class PoolProfile final : public StandInWindow {
     Q_OBJECT
 public:
     explicit PoolProfile(PoolSession& session, WindowHost& host, QWidget* parent = nullptr);
-
-protected:
-    void loadWindow() override;
 };
 
 } // namespace vek

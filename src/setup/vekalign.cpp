@@ -1,26 +1,8 @@
 #include "setup/vekalign.h"
 
-#include <QPushButton>
-#include <QVBoxLayout>
-
 namespace vek {
 
 vekalign::vekalign(PoolSession& session, WindowHost& host, QWidget* parent)
-    : PoolWindow(session, host, parent) {
-    setObjectName(QStringLiteral("vekalign"));
-    setWindowTitle(QStringLiteral("VEK Alignment"));
-
-    auto* cmdOk = new QPushButton(QStringLiteral("OK"), this);
-    cmdOk->setObjectName(QStringLiteral("cmdOk"));
-    cmdOk->setAutoDefault(false);
-    connect(cmdOk, &QPushButton::clicked, this, &QDialog::accept);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addStretch();
-    layout->addWidget(cmdOk, 0, Qt::AlignRight);
-    resize(360, 140);
-}
-
-void vekalign::loadWindow() {}
+    : StandInWindow(session, host, QStringLiteral("vekalign"), QStringLiteral("VEK Alignment"), parent) {}
 
 } // namespace vek

@@ -1,18 +1,15 @@
 #pragma once
 
-#include "app/poolwindow.h"
+#include "app/standinwindow.h"
 
 namespace vek {
 
 /// The league editor: team names, abbreviations and the alignment in the eight divisions.
 /// Only its frame so far: opened modally from the main window, closed with OK.
-class vekalign final : public PoolWindow {
+class vekalign final : public StandInWindow {
     Q_OBJECT
 public:
     explicit vekalign(PoolSession& session, WindowHost& host, QWidget* parent = nullptr);
-
-protected:
-    void loadWindow() override;
 };
 
 } // namespace vek

@@ -1,18 +1,15 @@
 #pragma once
 
-#include "app/poolwindow.h"
+#include "app/standinwindow.h"
 
 namespace vek {
 
 /// The pool statistics over picks and results.
 /// Only its frame so far: opened modally from the main window, closed with OK.
-class LeagueStats final : public PoolWindow {
+class LeagueStats final : public StandInWindow {
     Q_OBJECT
 public:
     explicit LeagueStats(PoolSession& session, WindowHost& host, QWidget* parent = nullptr);
-
-protected:
-    void loadWindow() override;
 };
 
 } // namespace vek

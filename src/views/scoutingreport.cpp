@@ -1,26 +1,9 @@
 #include "views/scoutingreport.h"
 
-#include <QPushButton>
-#include <QVBoxLayout>
-
 namespace vek {
 
 ScoutingReport::ScoutingReport(PoolSession& session, WindowHost& host, QWidget* parent)
-    : PoolWindow(session, host, parent) {
-    setObjectName(QStringLiteral("ScoutingReport"));
-    setWindowTitle(QStringLiteral("Scouting Report"));
-
-    auto* cmdOk = new QPushButton(QStringLiteral("OK"), this);
-    cmdOk->setObjectName(QStringLiteral("cmdOk"));
-    cmdOk->setAutoDefault(false);
-    connect(cmdOk, &QPushButton::clicked, this, &QDialog::accept);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addStretch();
-    layout->addWidget(cmdOk, 0, Qt::AlignRight);
-    resize(360, 140);
-}
-
-void ScoutingReport::loadWindow() {}
+    : StandInWindow(session, host, QStringLiteral("ScoutingReport"), QStringLiteral("Scouting Report"),
+                    parent) {}
 
 } // namespace vek

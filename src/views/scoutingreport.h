@@ -1,18 +1,15 @@
 #pragma once
 
-#include "app/poolwindow.h"
+#include "app/standinwindow.h"
 
 namespace vek {
 
 /// How well one member has picked each team's games.
 /// Only its frame so far: opened modally from the main window, closed with OK.
-class ScoutingReport final : public PoolWindow {
+class ScoutingReport final : public StandInWindow {
     Q_OBJECT
 public:
     explicit ScoutingReport(PoolSession& session, WindowHost& host, QWidget* parent = nullptr);
-
-protected:
-    void loadWindow() override;
 };
 
 } // namespace vek

@@ -1,26 +1,9 @@
 #include "views/teamratings.h"
 
-#include <QPushButton>
-#include <QVBoxLayout>
-
 namespace vek {
 
 TeamRatings::TeamRatings(PoolSession& session, WindowHost& host, QWidget* parent)
-    : PoolWindow(session, host, parent) {
-    setObjectName(QStringLiteral("TeamRatings"));
-    setWindowTitle(QStringLiteral("VEK Team Rating"));
-
-    auto* cmdOk = new QPushButton(QStringLiteral("OK"), this);
-    cmdOk->setObjectName(QStringLiteral("cmdOk"));
-    cmdOk->setAutoDefault(false);
-    connect(cmdOk, &QPushButton::clicked, this, &QDialog::accept);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addStretch();
-    layout->addWidget(cmdOk, 0, Qt::AlignRight);
-    resize(360, 140);
+    : StandInWindow(session, host, QStringLiteral("TeamRatings"), QStringLiteral("VEK Team Rating"), parent) {
 }
-
-void TeamRatings::loadWindow() {}
 
 } // namespace vek

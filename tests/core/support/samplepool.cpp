@@ -101,20 +101,24 @@ void fillSampleResults(PoolData& pool, int currentWeek) {
     }
 }
 
+void fillSamplePool(PoolData& pool, const QStringList& members, int currentWeek) {
+    fillSampleLeague(pool);
+    pool.weeklyPicks = 1;
+    pool.confidenceMode = 2;
+    pool.mnTieBreaker = 1;
+    pool.seasonPoints = 2500;
+    pool.halfWeeks = {9, 8};
+    pool.quarterWeeks = {4, 5, 4, 4};
+    pool.postSeasonPoints = 1000;
+    pool.bigGamePoints = 1000;
+    fillSampleSchedule(pool);
+    addSampleMembers(pool, members);
+    fillSampleResults(pool, currentWeek);
+}
+
 std::unique_ptr<PoolData> samplePool(const QStringList& members, int currentWeek) {
     auto pool = newPool();
-    fillSampleLeague(*pool);
-    pool->weeklyPicks = 1;
-    pool->confidenceMode = 2;
-    pool->mnTieBreaker = 1;
-    pool->seasonPoints = 2500;
-    pool->halfWeeks = {9, 8};
-    pool->quarterWeeks = {4, 5, 4, 4};
-    pool->postSeasonPoints = 1000;
-    pool->bigGamePoints = 1000;
-    fillSampleSchedule(*pool);
-    addSampleMembers(*pool, members);
-    fillSampleResults(*pool, currentWeek);
+    fillSamplePool(*pool, members, currentWeek);
     return pool;
 }
 

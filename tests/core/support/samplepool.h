@@ -32,7 +32,9 @@ void addSampleMembers(PoolData& pool, const QStringList& names);
 /// seventh game even), and the post-season results and seeds.
 void fillSampleResults(PoolData& pool, int currentWeek);
 
-/// A whole sample pool: league, options, scoring rules, schedule, the given members and results.
+/// A whole sample pool filled into a zeroed model: league, options, scoring rules, schedule, the given
+/// members and results.
+void fillSamplePool(PoolData& pool, const QStringList& members, int currentWeek);
 [[nodiscard]] std::unique_ptr<PoolData> samplePool(const QStringList& members, int currentWeek);
 
 /// Writes every data file of the pool (and each member's two prediction files) with the program's

@@ -3,7 +3,7 @@
 #include "app/model/poolsession.h"
 #include "app/startup.h"
 #include "entry/resultspredict.h"
-#include "resultspredict_pool.h"
+#include "support/samplepool.h"
 #include "support/recordingstartuphost.h"
 #include "support/uiharness.h"
 
@@ -37,7 +37,7 @@ protected:
     /// The sample pool of two members with results through `currentWeek`; `adjust` changes it before
     /// the window opens.
     void usePool(int currentWeek, const std::function<void(PoolData&)>& adjust = {}) {
-        fillEntryPool(h.pool(), {QStringLiteral("Margaret Smith"), QStringLiteral("Bob Jones")}, currentWeek);
+        fillSamplePool(h.pool(), {QStringLiteral("Margaret Smith"), QStringLiteral("Bob Jones")}, currentWeek);
         if (adjust) {
             adjust(h.pool());
         }
@@ -82,7 +82,7 @@ protected:
     [[nodiscard]] int16_t team(int row, int side) { return h.pool().scheduleGrid[week()][row][side]; }
 
     /// Writes the pool in memory to the folder, as the pool the window starts from.
-    void writeFolder() { writeEntryPoolFolder(h.temp.folder(), h.pool()); }
+    void writeFolder() { writeAllFiles(h.temp.folder(), h.pool()); }
 
     /// A fresh session over the same folder, loaded by the real start-up stages.
     std::unique_ptr<PoolSession> reload() {

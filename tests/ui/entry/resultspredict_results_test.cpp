@@ -53,7 +53,7 @@ TEST_F(ResultsEntry, OpensOnTheWeekAfterACompleteCurrentWeek) {
     close();
 
     // The season's last week complete: the window stays on it.
-    test::fillEntryResults(h.pool(), 16);
+    test::fillSampleResults(h.pool(), 16);
     open(1);
     EXPECT_EQ(entry().shownWeek(), 16);
     showWeek(9);
