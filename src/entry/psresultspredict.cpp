@@ -90,16 +90,16 @@ void PSResultsPredict::buildControls() {
     textPalette.setColor(QPalette::WindowText, textPalette.color(QPalette::WindowText));
     // Divisions first, then the wild cards, as the slots come in the table.
     for (std::size_t slot = 0; slot < m_slots.size(); ++slot) {
-        const SlotSpec& spec = SlotSpecs[slot];
-        QGroupBox* frame = spec.frame == Frame::Conf1   ? frmConf1
-                           : spec.frame == Frame::Conf2 ? frmConf2
+        const SlotSpec& slotInfo = SlotSpecs[slot];
+        QGroupBox* frame = slotInfo.frame == Frame::Conf1   ? frmConf1
+                           : slotInfo.frame == Frame::Conf2 ? frmConf2
                                                         : frmChamp;
         auto* grid = static_cast<QGridLayout*>(frame->layout());
-        auto* label = new QLabel(QString::fromLatin1(spec.label), frame);
-        label->setObjectName(QStringLiteral("lbl_") + QString::fromLatin1(spec.name));
+        auto* label = new QLabel(QString::fromLatin1(slotInfo.label), frame);
+        label->setObjectName(QStringLiteral("lbl_") + QString::fromLatin1(slotInfo.name));
         label->setPalette(textPalette);
         auto* list = new QComboBox(frame);
-        list->setObjectName(QString::fromLatin1(spec.name));
+        list->setObjectName(QString::fromLatin1(slotInfo.name));
         list->setEditable(false);
         list->setMinimumContentsLength(7);
         list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -182,14 +182,14 @@ void PSResultsPredict::fillLists() {
 
     const auto& div = pool.divisionRec;
     for (std::size_t slot = 0; slot < m_slots.size(); ++slot) {
-        const SlotSpec& spec = SlotSpecs[slot];
+        const SlotSpec& slotInfo = SlotSpecs[slot];
         SlotList& entry = m_slots[slot];
         int first = 0;
         int last = -1;
-        switch (spec.range) {
+        switch (slotInfo.range) {
         case Range::Division:
-            first = div[static_cast<std::size_t>(spec.division)].firstTeam;
-            last = div[static_cast<std::size_t>(spec.division)].lastTeam;
+            first = div[static_cast<std::size_t>(slotInfo.division)].firstTeam;
+            last = div[static_cast<std::size_t>(slotInfo.division)].lastTeam;
             break;
         case Range::Nfc:
             first = div[0].firstTeam;
