@@ -43,6 +43,8 @@ template <class Pool, class F> void visitEventValues(Pool& pool, F&& f) {
     f(pool.bigGamePoints);
 }
 
+} // namespace
+
 // The defaults set only these; the confidence thresholds and the division-winner and wild-card points
 // keep what they held.
 void applyEventDefaults(PoolData& pool) {
@@ -71,8 +73,6 @@ void applyEventDefaults(PoolData& pool) {
     pool.postSeasonPoints = 1000;
     pool.bigGamePoints = 1000;
 }
-
-} // namespace
 
 ReadOutcome readEventProfiles(const DataFolder& folder, PoolData& pool) {
     ReadOutcome outcome;

@@ -16,4 +16,9 @@ struct PoolData;
 ReadOutcome readEventProfiles(const DataFolder& folder, PoolData& pool);
 [[nodiscard]] WriteResult writeEventProfiles(const DataFolder& folder, const PoolData& pool);
 
+/// The scoring rules of a pool without events.dat. They set only the points, lengths and thresholds
+/// that have a default; the confidence thresholds and the division-winner and wild-card points keep
+/// what they held, and the period tables are not derived here.
+void applyEventDefaults(PoolData& pool);
+
 } // namespace vek

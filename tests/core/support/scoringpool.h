@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/model/eventsfile.h"
 #include "app/model/pooldata.h"
 
 #include <algorithm>
@@ -68,25 +69,7 @@ inline std::unique_ptr<PoolData> makeScoringPool(int members, int weeks, int gam
 
 /// The scoring rules a pool gets without events.dat, with the post-season points that file would add.
 inline void useDefaultEvents(PoolData& p) {
-    p.seasonPoints = 2500;
-    p.seasonGbPoints = 100;
-    p.halfPoints = 1250;
-    p.halfGbPoints = 50;
-    p.quarterPoints = 1000;
-    p.quarterGbPoints = 25;
-    for (int i = 0; i < StoredWeekSizeEntries; ++i) {
-        const auto e = static_cast<std::size_t>(i);
-        p.goodWeekMinWins[e] = 10;
-        p.goodWeekPoints[e] = 500;
-        p.badWeekMaxWins[e] = 2;
-        p.badWeekPoints[e] = 2000;
-        p.perfectWeekPoints[e] = 2000;
-    }
-    p.wildChoicePoints = 500;
-    p.over50Points = 500;
-    p.mondayNightPoints = 500;
-    p.postSeasonPoints = 1000;
-    p.bigGamePoints = 1000;
+    applyEventDefaults(p);
     p.divWinnerPoints = {10, 20, 40, 80, 0};
     p.wildCardPoints = {15, 35, 0};
     p.divAsWildCardPoints = 5;
