@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace vek {
 namespace {
 
@@ -81,45 +83,30 @@ TEST(ScheduleFile, CompleteScheduleRoundTripsAndIsVerified) {
 }
 
 TEST(ScheduleFile, UnbalancedTeamsOrWrongByesAreNotComplete) {
+    // The sample schedule with one change, written and read back.
+    const auto readChanged = [](const std::function<void(PoolData&)>& change, int expectedEntries) {
+        test::TempFolder dir;
+        auto pool = test::newPool();
+        test::fillSampleLeague(*pool);
+        test::fillSampleSchedule(*pool);
+        change(*pool);
+        ASSERT_TRUE(writeSchedule(dir.folder(), *pool).ok);
+        auto read = readWithLeague(dir);
+        EXPECT_EQ(read->scheduleEntries, expectedEntries);
+        EXPECT_EQ(read->scheduleVerified, 0);
+    };
     // One game turned round: team 0 has 9 away and 7 home games, team 1 the reverse.
-    {
-        test::TempFolder dir;
-        auto pool = test::newPool();
-        test::fillSampleLeague(*pool);
-        test::fillSampleSchedule(*pool);
-        auto& game = pool->scheduleGrid[16][0];
-        std::swap(game[0], game[1]);
-        ASSERT_TRUE(writeSchedule(dir.folder(), *pool).ok);
-        auto read = readWithLeague(dir);
-        EXPECT_EQ(read->scheduleEntries, 544);
-        EXPECT_EQ(read->scheduleVerified, 0);
-    }
+    readChanged([](PoolData& pool) { std::swap(pool.scheduleGrid[16][0][0], pool.scheduleGrid[16][0][1]); },
+                544);
     // Teams 0 and 1 have a second bye instead of their last game: the entry count is still right.
-    {
-        test::TempFolder dir;
-        auto pool = test::newPool();
-        test::fillSampleLeague(*pool);
-        test::fillSampleSchedule(*pool);
-        pool->scheduleGrid[16][0] = {ByeFlag, ByeFlag + 1, 0};
-        ASSERT_TRUE(writeSchedule(dir.folder(), *pool).ok);
-        auto read = readWithLeague(dir);
-        EXPECT_EQ(read->scheduleEntries, 544);
-        EXPECT_EQ(read->scheduleVerified, 0);
-    }
+    readChanged([](PoolData& pool) { pool.scheduleGrid[16][0] = {ByeFlag, ByeFlag + 1, 0}; }, 544);
     // 18 weeks with one bye leave 17 games per team: never as many away as home games.
-    {
-        test::TempFolder dir;
-        auto pool = test::newPool();
-        test::fillSampleLeague(*pool);
-        test::fillSampleSchedule(*pool);
-        pool->numWeeks = 18;
-        pool->scheduleGrid[17] = pool->scheduleGrid[16];
-        ASSERT_TRUE(writeSchedule(dir.folder(), *pool).ok);
-        auto read = readWithLeague(dir);
-        EXPECT_EQ(read->scheduleEntries, 18 * 32);
-        EXPECT_EQ(read->scheduleVerified, 0);
-        EXPECT_EQ(test::fileLines(dir.read(Schedule)).size(), 598);
-    }
+    readChanged(
+        [](PoolData& pool) {
+            pool.numWeeks = 18;
+            pool.scheduleGrid[17] = pool.scheduleGrid[16];
+        },
+        18 * 32);
 }
 
 TEST(ScheduleFile, TruncatedFileLeavesTheRestEmptyAndIsNotComplete) {
