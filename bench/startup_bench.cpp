@@ -1,15 +1,15 @@
 // Start-up of the largest pool the tables hold (121 members, 37 teams, 19 weeks of 19 games, every data
 // file present): the loading stages and the first computations, without windows.
-#include "app/model/datafolder.h"
-#include "app/model/eventsfile.h"
-#include "app/model/leaguefile.h"
-#include "app/model/mailsettingsfile.h"
-#include "app/model/membersfile.h"
-#include "app/model/poolfile.h"
-#include "app/model/poolsession.h"
-#include "app/model/predictionfiles.h"
-#include "app/model/resultfiles.h"
-#include "app/model/schedulefile.h"
+#include "model/datafolder.h"
+#include "model/eventsfile.h"
+#include "model/leaguefile.h"
+#include "model/mailsettingsfile.h"
+#include "model/membersfile.h"
+#include "model/poolfile.h"
+#include "session/poolsession.h"
+#include "model/predictionfiles.h"
+#include "model/resultfiles.h"
+#include "model/schedulefile.h"
 #include "app/startup.h"
 
 #include <QTemporaryDir>

@@ -1,9 +1,10 @@
 // The team tallies, pick differences and odds over the largest pool the tables hold: 121 members,
 // 19 weeks of 19 games, 37 teams.
-#include "app/model/poolsession.h"
+#include "session/poolsession.h"
 #include "engine/memberodds.h"
 #include "engine/pickdifferences.h"
 #include "engine/teamtallies.h"
+#include "session/teamtallies.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,7 @@
 #include "app/main.h"
-#include "app/messages.h"
-#include "app/model/poolsession.h"
-#include "app/windowhost.h"
+#include "widgets/messages.h"
+#include "session/poolsession.h"
+#include "widgets/windowhost.h"
 
 #include <QApplication>
 

@@ -1,10 +1,10 @@
 #include "app/frmabout.h"
 
-#include "app/appinfo.h"
+#include "model/appinfo.h"
 #include "app/logo.h"
-#include "app/messages.h"
-#include "app/model/poolsession.h"
-#include "app/windowhost.h"
+#include "widgets/messages.h"
+#include "session/poolsession.h"
+#include "widgets/windowhost.h"
 
 #include <QFrame>
 #include <QGridLayout>

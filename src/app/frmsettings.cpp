@@ -1,10 +1,10 @@
 #include "app/frmsettings.h"
 
-#include "app/appinfo.h"
-#include "app/messages.h"
-#include "app/model/mailsettingsfile.h"
-#include "app/model/poolsession.h"
-#include "app/windowhost.h"
+#include "model/appinfo.h"
+#include "widgets/messages.h"
+#include "model/mailsettingsfile.h"
+#include "session/poolsession.h"
+#include "widgets/windowhost.h"
 
 #include <QGridLayout>
 #include <QLabel>

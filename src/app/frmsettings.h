@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/poolwindow.h"
+#include "widgets/poolwindow.h"
 
 class QLineEdit;
 class QPushButton;

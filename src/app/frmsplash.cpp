@@ -1,6 +1,6 @@
 #include "app/frmsplash.h"
 
-#include "app/appinfo.h"
+#include "model/appinfo.h"
 #include "app/logo.h"
 
 #include <QEvent>

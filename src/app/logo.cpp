@@ -1,6 +1,6 @@
 #include "app/logo.h"
 
-#include "app/appinfo.h"
+#include "model/appinfo.h"
 
 #include <QFont>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #include "app/mainbuttons.h"
 
-#include "app/model/pooldata.h"
+#include "model/pooldata.h"
 
 namespace vek {
 

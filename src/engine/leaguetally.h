@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/model/pooldata.h"
+#include "model/pooldata.h"
 
 namespace vek {
 

@@ -1,6 +1,5 @@
 #include "engine/teamtallies.h"
 
-#include "app/model/poolsession.h"
 #include "engine/leaguetally.h"
 #include "engine/teamrecord.h"
 
@@ -98,19 +97,5 @@ void SortAllStandings(PoolData& pool, int16_t sortMode) {
     }
 }
 
-void RecountTeamTallies(PoolSession& session) {
-    PoolData& pool = session.pool();
-    CountMemberPredictions(pool);
-    session.sortMode = SortMemberStandings;
-    SortAllStandings(pool, session.sortMode);
-    session.sortMode = SortConsensusStandings;
-    SortAllStandings(pool, session.sortMode);
-    if (pool.currentWeek != -1) {
-        CountLeagueResults(pool);
-        session.sortMode = SortLeagueStandings;
-        SortAllStandings(pool, session.sortMode);
-    }
-    session.teamsRecalculated = true;
-}
 
 } // namespace vek

@@ -1,12 +1,10 @@
 #pragma once
 
-#include "app/model/pooldata.h"
+#include "model/pooldata.h"
 
 #include <cstdint>
 
 namespace vek {
-
-class PoolSession;
 
 // The team records that the members' picks imply, and the standings sort shared by every team table.
 
@@ -27,10 +25,5 @@ void SortTeamStandings(PoolData& pool);
 /// Sorts the table that sortMode names (0 every member's, 1 the consensus, 2 the league's) through
 /// sortWork; any other mode leaves every table as it is.
 void SortAllStandings(PoolData& pool, int16_t sortMode);
-
-/// The tally sequence of start-up and of the views that show team standings: member and consensus
-/// counts and sorts, then the league's when some week has results; marks the tallies current. Leaves
-/// session.sortMode at the last table sorted (1, or 2 when results exist).
-void RecountTeamTallies(PoolSession& session);
 
 } // namespace vek

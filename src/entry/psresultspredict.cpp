@@ -1,7 +1,7 @@
 #include "entry/psresultspredict.h"
 
-#include "app/model/poolsession.h"
-#include "app/waitcursor.h"
+#include "session/poolsession.h"
+#include "widgets/waitcursor.h"
 
 #include <QComboBox>
 #include <QEvent>

@@ -1,12 +1,12 @@
 #include "entry/resultspredict.h"
 
-#include "app/appinfo.h"
-#include "app/messages.h"
-#include "app/model/poolsession.h"
-#include "app/waitcursor.h"
-#include "app/windowhost.h"
+#include "model/appinfo.h"
+#include "widgets/messages.h"
+#include "session/poolsession.h"
+#include "widgets/waitcursor.h"
+#include "widgets/windowhost.h"
 #include "entry/psresultspredict.h"
-#include "setup/teampictures.h"
+#include "widgets/teampictures.h"
 
 #include <QApplication>
 #include <QComboBox>

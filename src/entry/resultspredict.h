@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/model/pooldata.h"
-#include "app/poolwindow.h"
+#include "model/pooldata.h"
+#include "widgets/poolwindow.h"
 
 #include <array>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/standinwindow.h"
+#include "widgets/standinwindow.h"
 
 namespace vek {
 

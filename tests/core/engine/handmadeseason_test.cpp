@@ -1,8 +1,9 @@
 // A small league and season worked out by hand: eight teams in four divisions, two weeks, three
 // members. The expected records below were counted on paper, game by game.
-#include "app/model/poolsession.h"
+#include "session/poolsession.h"
 #include "engine/divisionchart.h"
 #include "engine/teamtallies.h"
+#include "session/teamtallies.h"
 #include "support/poolbuilder.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,7 @@
 // Team records implied by the members' picks, the standings sort and the tally sequence.
-#include "app/model/poolsession.h"
+#include "session/poolsession.h"
 #include "engine/teamtallies.h"
+#include "session/teamtallies.h"
 #include "support/poolbuilder.h"
 
 #include <gtest/gtest.h>

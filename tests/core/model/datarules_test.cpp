@@ -1,8 +1,8 @@
 // The reading and writing rules every data file follows.
-#include "app/model/datafolder.h"
-#include "app/model/datareader.h"
-#include "app/model/datawriter.h"
-#include "app/model/textcodec.h"
+#include "model/datafolder.h"
+#include "model/datareader.h"
+#include "model/datawriter.h"
+#include "model/textcodec.h"
 #include "support/tempfolder.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 // events.dat: the scoring rules and the period tables derived on reading.
-#include "app/model/eventsfile.h"
-#include "app/model/pooldata.h"
+#include "model/eventsfile.h"
+#include "model/pooldata.h"
 #include "support/filetext.h"
 #include "support/samplepool.h"
 #include "support/tempfolder.h"

@@ -1,6 +1,6 @@
 // vek.dat: the league and the tables derived from it.
-#include "app/model/leaguefile.h"
-#include "app/model/pooldata.h"
+#include "model/leaguefile.h"
+#include "model/pooldata.h"
 #include "support/filetext.h"
 #include "support/samplepool.h"
 #include "support/tempfolder.h"

@@ -1,6 +1,6 @@
 // defaultserver.dat: start-up's reading, the settings window's reading, the check of the window's
 // boxes and the writer.
-#include "app/model/mailsettingsfile.h"
+#include "model/mailsettingsfile.h"
 #include "support/filetext.h"
 #include "support/tempfolder.h"
 

@@ -1,6 +1,6 @@
 // members.dat: the member list and the default member.
-#include "app/model/membersfile.h"
-#include "app/model/pooldata.h"
+#include "model/membersfile.h"
+#include "model/pooldata.h"
 #include "support/filetext.h"
 #include "support/samplepool.h"
 #include "support/tempfolder.h"

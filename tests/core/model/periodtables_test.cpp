@@ -1,6 +1,6 @@
 // The period tables and the week sizes that key the weekly events.
-#include "app/model/periodtables.h"
-#include "app/model/pooldata.h"
+#include "model/periodtables.h"
+#include "model/pooldata.h"
 #include "support/samplepool.h"
 
 #include <gtest/gtest.h>

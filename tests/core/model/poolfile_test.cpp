@@ -1,6 +1,6 @@
 // pool.dat: the five pool options.
-#include "app/model/pooldata.h"
-#include "app/model/poolfile.h"
+#include "model/pooldata.h"
+#include "model/poolfile.h"
 #include "support/filetext.h"
 #include "support/samplepool.h"
 #include "support/tempfolder.h"

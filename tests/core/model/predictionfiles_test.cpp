@@ -1,6 +1,6 @@
 // A member's .PRD and .CPT files and the completeness rule of their reader.
-#include "app/model/pooldata.h"
-#include "app/model/predictionfiles.h"
+#include "model/pooldata.h"
+#include "model/predictionfiles.h"
 #include "support/filetext.h"
 #include "support/samplepool.h"
 #include "support/tempfolder.h"

@@ -1,6 +1,6 @@
 // results.dat, scores.dat and favorite.dat.
-#include "app/model/pooldata.h"
-#include "app/model/resultfiles.h"
+#include "model/pooldata.h"
+#include "model/resultfiles.h"
 #include "support/filetext.h"
 #include "support/samplepool.h"
 #include "support/tempfolder.h"

@@ -1,7 +1,7 @@
 // schedule.dat: the season frame, the grid and the completeness check made on reading.
-#include "app/model/leaguefile.h"
-#include "app/model/pooldata.h"
-#include "app/model/schedulefile.h"
+#include "model/leaguefile.h"
+#include "model/pooldata.h"
+#include "model/schedulefile.h"
 #include "support/filetext.h"
 #include "support/samplepool.h"
 #include "support/tempfolder.h"

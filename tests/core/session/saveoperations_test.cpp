@@ -1,10 +1,10 @@
 // The weekly entry window's confirmed changes as session operations: what each writes, the order of the
 // recomputations that follow, failed writes, the completeness flag, clearing a week and moving the
 // current week on.
-#include "app/model/datafolder.h"
-#include "app/model/poolsession.h"
-#include "app/model/predictionfiles.h"
-#include "app/model/resultfiles.h"
+#include "model/datafolder.h"
+#include "session/poolsession.h"
+#include "model/predictionfiles.h"
+#include "model/resultfiles.h"
 #include "app/startup.h"
 #include "support/recordingstartuphost.h"
 #include "support/samplepool.h"

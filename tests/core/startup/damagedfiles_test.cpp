@@ -1,7 +1,7 @@
 // Start-up on damaged pool folders: valid files cut short, overwritten with random bytes or given huge
 // numbers, one file at a time, with a fixed seed so every run sees the same files. Whatever the files
 // hold, the loading stages finish and leave every index in the model within its table.
-#include "app/model/poolsession.h"
+#include "session/poolsession.h"
 #include "app/startup.h"
 #include "support/filetext.h"
 #include "support/recordingstartuphost.h"

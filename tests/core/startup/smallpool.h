@@ -1,14 +1,14 @@
 #pragma once
 
-#include "app/model/datafolder.h"
-#include "app/model/eventsfile.h"
-#include "app/model/leaguefile.h"
-#include "app/model/membersfile.h"
-#include "app/model/pooldata.h"
-#include "app/model/poolfile.h"
-#include "app/model/predictionfiles.h"
-#include "app/model/resultfiles.h"
-#include "app/model/schedulefile.h"
+#include "model/datafolder.h"
+#include "model/eventsfile.h"
+#include "model/leaguefile.h"
+#include "model/membersfile.h"
+#include "model/pooldata.h"
+#include "model/poolfile.h"
+#include "model/predictionfiles.h"
+#include "model/resultfiles.h"
+#include "model/schedulefile.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 // The start-up computations over a pool folder: which engine steps run under which options, what they
 // leave behind, the fewest games of a week and the mail settings.
-#include "app/model/poolsession.h"
+#include "session/poolsession.h"
 #include "app/startup.h"
 #include "engine/teamtallies.h"
 #include "startup/smallpool.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/model/eventsfile.h"
-#include "app/model/pooldata.h"
+#include "model/eventsfile.h"
+#include "model/pooldata.h"
 
 #include <algorithm>
 #include <cstdint>

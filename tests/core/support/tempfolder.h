@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/model/datafolder.h"
+#include "model/datafolder.h"
 
 #include <QByteArray>
 #include <QDir>

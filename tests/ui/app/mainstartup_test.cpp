@@ -1,6 +1,6 @@
 // The main window's part of start-up: the splash first, then the dressed main window, and the ways
 // the loading stages reach the window.
-#include "app/appinfo.h"
+#include "model/appinfo.h"
 #include "app/main.h"
 #include "support/uiharness.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/model/poolsession.h"
+#include "session/poolsession.h"
 #include "app/startup.h"
 #include "entry/resultspredict.h"
 #include "support/samplepool.h"

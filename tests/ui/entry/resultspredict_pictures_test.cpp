@@ -1,7 +1,7 @@
 // The team picture store and the logos the weekly entry window takes from it; the grid's limits.
 #include "resultspredict_fixture.h"
 
-#include "setup/teampictures.h"
+#include "widgets/teampictures.h"
 
 #include <QImage>
 

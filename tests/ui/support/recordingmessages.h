@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/messages.h"
+#include "widgets/messages.h"
 
 #include <deque>
 #include <vector>

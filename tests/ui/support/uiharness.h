@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/model/poolsession.h"
-#include "app/windowhost.h"
+#include "session/poolsession.h"
+#include "widgets/windowhost.h"
 #include "support/recordingmessages.h"
 #include "support/recordingmodalrunner.h"
 #include "support/tempfolder.h"

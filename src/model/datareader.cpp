@@ -1,0 +1,192 @@
+#include "model/datareader.h"
+
+#include "model/datafolder.h"
+#include "model/textcodec.h"
+
+#include <QFile>
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace vek {
+namespace {
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool isLineEnd(char c) {
+    return c == '\r' || c == '\n';
+}
+
+QByteArrayView trimmed(QByteArrayView text) {
+    while (!text.isEmpty() && isBlank(text.front())) {
+        text = text.sliced(1);
+    }
+    while (!text.isEmpty() && isBlank(text.back())) {
+        text.chop(1);
+    }
+    return text;
+}
+
+// The text of a number as the files hold it: blanks around it and a leading "+" dropped.
+QByteArrayView numberText(QByteArrayView text) {
+    text = trimmed(text);
+    if (!text.isEmpty() && text.front() == '+') {
+        text = text.sliced(1);
+    }
+    return text;
+}
+
+} // namespace
+
+std::optional<int64_t> parseWholeNumber(QByteArrayView text) {
+    text = numberText(text);
+    if (text.isEmpty()) {
+        return std::nullopt;
+    }
+    int64_t value = 0;
+    const char* first = text.data();
+    const char* last = first + text.size();
+    const auto [ptr, ec] = std::from_chars(first, last, value);
+    if (ec != std::errc() || ptr != last) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<double> parseDecimalNumber(QByteArrayView text) {
+    text = numberText(text);
+    if (text.isEmpty()) {
+        return std::nullopt;
+    }
+    double value = 0.0;
+    const char* first = text.data();
+    const char* last = first + text.size();
+    const auto [ptr, ec] = std::from_chars(first, last, value, std::chars_format::general);
+    if (ec != std::errc() || ptr != last || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+DataReader::DataReader(QByteArray bytes) : m_bytes(std::move(bytes)) {}
+
+std::optional<DataReader> DataReader::open(const DataFolder& folder, const QString& fileName) {
+    QFile file(folder.filePath(fileName));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    return DataReader(file.readAll());
+}
+
+bool DataReader::atEnd() const {
+    qsizetype pos = m_pos;
+    while (pos < m_bytes.size() && isBlank(m_bytes[pos])) {
+        ++pos;
+    }
+    return pos >= m_bytes.size();
+}
+
+std::optional<DataReader::RawValue> DataReader::next() {
+    const qsizetype size = m_bytes.size();
+    while (m_pos < size && isBlank(m_bytes[m_pos])) {
+        ++m_pos;
+    }
+    if (m_pos >= size) {
+        m_hitEnd = true;
+        return std::nullopt;
+    }
+    RawValue value;
+    if (m_bytes[m_pos] == '"') {
+        value.quoted = true;
+        const qsizetype start = m_pos + 1;
+        qsizetype close = m_bytes.indexOf('"', start);
+        if (close < 0) {
+            close = size;
+        }
+        value.bytes = m_bytes.mid(start, close - start);
+        m_pos = std::min(close + 1, size);
+        // Whatever follows the closing quote up to the separator belongs to no value.
+        while (m_pos < size && m_bytes[m_pos] != ',' && !isLineEnd(m_bytes[m_pos])) {
+            ++m_pos;
+        }
+    } else {
+        const qsizetype start = m_pos;
+        while (m_pos < size && m_bytes[m_pos] != ',' && !isLineEnd(m_bytes[m_pos])) {
+            ++m_pos;
+        }
+        value.bytes = m_bytes.mid(start, m_pos - start);
+        while (!value.bytes.isEmpty() && isBlank(value.bytes.back())) {
+            value.bytes.chop(1);
+        }
+    }
+    // Consume the separator: a comma, CR LF, LF or a lone CR.
+    if (m_pos < size) {
+        if (m_bytes[m_pos] == ',') {
+            ++m_pos;
+        } else if (m_bytes[m_pos] == '\r') {
+            ++m_pos;
+            if (m_pos < size && m_bytes[m_pos] == '\n') {
+                ++m_pos;
+            }
+        } else if (m_bytes[m_pos] == '\n') {
+            ++m_pos;
+        }
+    }
+    return value;
+}
+
+template <class Int>
+ReadStatus DataReader::readInteger(Int& target) {
+    const auto raw = next();
+    if (!raw) {
+        return ReadStatus::End;
+    }
+    const auto number = parseWholeNumber(raw->bytes);
+    if (!number || *number < std::numeric_limits<Int>::min() || *number > std::numeric_limits<Int>::max()) {
+        return ReadStatus::Skipped;
+    }
+    target = static_cast<Int>(*number);
+    return ReadStatus::Stored;
+}
+
+ReadStatus DataReader::read(int16_t& target) {
+    return readInteger(target);
+}
+
+ReadStatus DataReader::read(int32_t& target) {
+    return readInteger(target);
+}
+
+ReadStatus DataReader::read(int64_t& target) {
+    return readInteger(target);
+}
+
+ReadStatus DataReader::read(float& target) {
+    const auto raw = next();
+    if (!raw) {
+        return ReadStatus::End;
+    }
+    const auto number = parseDecimalNumber(raw->bytes);
+    if (!number || std::fabs(*number) > static_cast<double>(std::numeric_limits<float>::max())) {
+        return ReadStatus::Skipped;
+    }
+    target = static_cast<float>(*number);
+    return ReadStatus::Stored;
+}
+
+ReadStatus DataReader::read(QString& target) {
+    const auto raw = next();
+    if (!raw) {
+        return ReadStatus::End;
+    }
+    target = decodeFileText(raw->bytes);
+    return ReadStatus::Stored;
+}
+
+bool DataReader::skip() {
+    return next().has_value();
+}
+
+} // namespace vek

@@ -1,0 +1,82 @@
+#include "model/datawriter.h"
+
+#include "model/datafolder.h"
+#include "model/textcodec.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <array>
+#include <charconv>
+
+namespace vek {
+namespace {
+const QByteArray LineEnd = QByteArrayLiteral("\r\n");
+}
+
+QByteArray formatFloat(float value) {
+    if (value == 0.0f) {
+        return QByteArrayLiteral("0"); // never "-0"
+    }
+    std::array<char, 64> buffer{};
+    const auto [ptr, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    if (ec != std::errc()) {
+        return QByteArrayLiteral("0");
+    }
+    return QByteArray(buffer.data(), ptr - buffer.data());
+}
+
+void DataWriter::writeInt(int64_t value) {
+    m_bytes += QByteArray::number(static_cast<qlonglong>(value));
+    m_bytes += LineEnd;
+}
+
+void DataWriter::writeFloat(float value) {
+    m_bytes += formatFloat(value);
+    m_bytes += LineEnd;
+}
+
+void DataWriter::writeBool(bool value) {
+    writeInt(value ? -1 : 0);
+}
+
+void DataWriter::writeText(const QString& text) {
+    QString safe = text;
+    safe.replace(QLatin1Char('"'), QLatin1Char('\''));
+    safe.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    safe.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    m_bytes += '"';
+    m_bytes += encodeFileText(safe);
+    m_bytes += '"';
+    m_bytes += LineEnd;
+}
+
+void DataWriter::writeLine(const QString& line) {
+    m_bytes += encodeFileText(line);
+    m_bytes += LineEnd;
+}
+
+WriteResult DataWriter::commit(const DataFolder& folder, const QString& fileName) const {
+    return writeFileAtomically(folder, fileName, m_bytes);
+}
+
+WriteResult writeFileAtomically(const DataFolder& folder, const QString& fileName, const QByteArray& bytes) {
+    const QString path = folder.filePath(fileName);
+    const QString shownName = QFileInfo(path).fileName();
+    QSaveFile file(path);
+    file.setDirectWriteFallback(false);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return WriteResult::failure(shownName, file.errorString());
+    }
+    if (file.write(bytes) != bytes.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return WriteResult::failure(shownName, reason);
+    }
+    if (!file.commit()) {
+        return WriteResult::failure(shownName, file.errorString());
+    }
+    return WriteResult::success(shownName);
+}
+
+} // namespace vek

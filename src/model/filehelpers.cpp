@@ -1,0 +1,28 @@
+#include "model/filehelpers.h"
+
+#include <limits>
+
+namespace vek {
+
+ReadStatus readTeamCode(DataReader& reader, int16_t& target) {
+    int16_t code = 0;
+    const ReadStatus status = reader.read(code);
+    if (status != ReadStatus::Stored) {
+        return status;
+    }
+    if (!isTeamSlot(code)) {
+        return ReadStatus::Skipped;
+    }
+    target = code;
+    return ReadStatus::Stored;
+}
+
+bool storeInt16(int16_t& target, int value) {
+    if (value < std::numeric_limits<int16_t>::min() || value > std::numeric_limits<int16_t>::max()) {
+        return false;
+    }
+    target = static_cast<int16_t>(value);
+    return true;
+}
+
+} // namespace vek

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "model/datareader.h"
+#include "model/pooldata.h"
+
+#include <cstdint>
+
+namespace vek {
+
+/// What a loading stage learns from reading one data file.
+struct ReadOutcome {
+    bool opened = false;     // the file was there and could be opened
+    bool endedEarly = false; // the file ended before its layout did
+};
+
+/// Reads one value as a team code and stores it only when it names a team slot, so that a damaged file
+/// never puts a code into the model that would index past the team tables. The value is consumed
+/// whether or not it is stored.
+ReadStatus readTeamCode(DataReader& reader, int16_t& target);
+
+/// Stores a value worked out in wider arithmetic only when it fits the model's 16-bit integers; otherwise
+/// the target keeps what it held. Returns whether it was stored.
+bool storeInt16(int16_t& target, int value);
+
+/// Calls f(week, game) for every game of the layout, week by week and game by game: the order in which
+/// every per-game file holds its values.
+template <class F> void forEachGame(const WeekLayout& layout, F&& f) {
+    for (int week = 0; week < layout.weeks(); ++week) {
+        for (int game = 0; game < layout.games(week); ++game) {
+            f(week, game);
+        }
+    }
+}
+
+} // namespace vek

@@ -1,0 +1,54 @@
+#include "model/membersfile.h"
+
+#include "model/datafolder.h"
+#include "model/pooldata.h"
+
+#include <algorithm>
+
+namespace vek {
+namespace {
+const QString FileName = QStringLiteral("members.dat");
+}
+
+MembersReadOutcome readMembers(const DataFolder& folder, PoolData& pool) {
+    MembersReadOutcome outcome;
+    std::optional<DataReader> reader = DataReader::open(folder, FileName);
+    if (!reader) {
+        pool.numMembers = 0;
+        pool.defaultMember = 0;
+        return outcome;
+    }
+    outcome.opened = true;
+    int16_t count = pool.numMembers;
+    reader->read(count);
+    outcome.listedMembers = count;
+    count = std::clamp<int16_t>(count, 0, std::max<int16_t>(pool.maxMembers, 0));
+    for (int member = 0; member < count; ++member) {
+        if (isMember(member)) {
+            reader->read(pool.memberName[member]);
+            reader->read(pool.memberEmail[member]);
+        } else {
+            reader->skip();
+            reader->skip();
+        }
+    }
+    pool.numMembers = std::min<int16_t>(count, MemberSlots);
+    outcome.notLoaded = count - pool.numMembers;
+    reader->read(pool.defaultMember);
+    pool.defaultMember = std::max<int16_t>(pool.defaultMember, 0);
+    outcome.endedEarly = reader->hitEnd();
+    return outcome;
+}
+
+WriteResult writeMembers(const DataFolder& folder, const PoolData& pool) {
+    DataWriter writer;
+    writer.writeInt(pool.memberCount());
+    for (int member = 0; member < pool.memberCount(); ++member) {
+        writer.writeText(pool.memberName[member]);
+        writer.writeText(pool.memberEmail[member]);
+    }
+    writer.writeInt(std::max<int16_t>(pool.defaultMember, 0));
+    return writer.commit(folder, FileName);
+}
+
+} // namespace vek

@@ -1,0 +1,30 @@
+#include "model/pooldata.h"
+
+#include <algorithm>
+
+namespace vek {
+
+int WeekLayout::weeks() const {
+    return std::clamp<int>(numWeeks, 0, WeekSlots);
+}
+
+int WeekLayout::games(int week) const {
+    if (!isWeek(week)) {
+        return 0;
+    }
+    return std::clamp<int>(gamesPerWeek - openDates[static_cast<std::size_t>(week)], 0, GameSlots);
+}
+
+WeekLayout PoolData::weekLayout() const {
+    WeekLayout layout;
+    layout.numWeeks = numWeeks;
+    layout.gamesPerWeek = gamesPerWeek;
+    layout.openDates = openDates;
+    return layout;
+}
+
+int PoolData::memberCount() const {
+    return std::clamp<int>(numMembers, 0, MemberSlots);
+}
+
+} // namespace vek

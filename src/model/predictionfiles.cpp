@@ -1,0 +1,146 @@
+#include "model/predictionfiles.h"
+
+#include "model/datafolder.h"
+#include "model/pooldata.h"
+
+namespace vek {
+namespace {
+
+const QString PicksExtension = QStringLiteral("PRD");
+const QString ConfidenceExtension = QStringLiteral("CPT");
+constexpr int BigGameSlot = PostSeasonSlots - 1;
+
+bool postSeasonPickCounts(const PoolData& pool, int slot) {
+    return slot == BigGameSlot ? pool.bigGamePoints > 0 : pool.postSeasonPoints > 0;
+}
+
+void clearPicks(PoolData& pool, int member, const WeekLayout& layout) {
+    forEachGame(layout, [&](int week, int game) { pool.memberPicks[week][game][member] = pool.noneCode(); });
+    for (auto& slot : pool.postSeasonPicks) {
+        slot[member] = pool.noneCode();
+    }
+}
+
+// Calls f(week, game) for each game and then onWeekEnd(week) behind the last game of every week that
+// has games: the layout of the confidence file.
+template <class F, class G> void forEachConfidenceValue(const WeekLayout& layout, F&& f, G&& onWeekEnd) {
+    for (int week = 0; week < layout.weeks(); ++week) {
+        const int games = layout.games(week);
+        for (int game = 0; game < games; ++game) {
+            f(week, game);
+        }
+        if (games > 0) {
+            onWeekEnd(week);
+        }
+    }
+}
+
+} // namespace
+
+PredictionsReadOutcome readPredictions(const DataFolder& folder, PoolData& pool, int member,
+                                       const WeekLayout& layout) {
+    PredictionsReadOutcome outcome;
+    if (!isMember(member)) {
+        return outcome;
+    }
+    pool.predictionsComplete[member] = 0;
+    clearPicks(pool, member, layout);
+    std::optional<DataReader> reader =
+        DataReader::open(folder, memberFileName(pool.memberName[member], PicksExtension));
+    if (!reader) {
+        return outcome;
+    }
+    outcome.opened = true;
+    bool complete = true;
+    forEachGame(layout, [&](int week, int game) {
+        int16_t& pick = pool.memberPicks[week][game][member];
+        readTeamCode(*reader, pick);
+        if (pick == pool.noneCode() && pool.weeklyPicks == 0) {
+            complete = false;
+        }
+    });
+    for (int slot = 0; slot < PostSeasonSlots; ++slot) {
+        int16_t& pick = pool.postSeasonPicks[slot][member];
+        readTeamCode(*reader, pick);
+        if (pick == pool.noneCode() && postSeasonPickCounts(pool, slot)) {
+            complete = false;
+        }
+    }
+    outcome.endedEarly = reader->hitEnd();
+    outcome.complete = complete && !outcome.endedEarly;
+    if (outcome.complete) {
+        pool.predictionsComplete[member] = True16;
+    }
+    return outcome;
+}
+
+WriteResult writePredictions(const DataFolder& folder, const PoolData& pool, int member,
+                             const WeekLayout& layout) {
+    const QString fileName =
+        memberFileName(isMember(member) ? pool.memberName[member] : QString(), PicksExtension);
+    if (!isMember(member)) {
+        return WriteResult::failure(fileName, QStringLiteral("no such member"));
+    }
+    DataWriter writer;
+    forEachGame(layout,
+                [&](int week, int game) { writer.writeInt(pickCode(pool.memberPicks[week][game][member])); });
+    for (const auto& slot : pool.postSeasonPicks) {
+        writer.writeInt(slot[member]);
+    }
+    return writer.commit(folder, fileName);
+}
+
+ReadOutcome readConfidence(const DataFolder& folder, PoolData& pool, int member, const WeekLayout& layout) {
+    ReadOutcome outcome;
+    if (!isMember(member)) {
+        return outcome;
+    }
+    forEachConfidenceValue(
+        layout, [&](int week, int game) { pool.confidencePoints[week][game][member] = 0; },
+        [&](int week) { pool.mondayNightTotal[week][member] = 0; });
+    std::optional<DataReader> reader =
+        DataReader::open(folder, memberFileName(pool.memberName[member], ConfidenceExtension));
+    if (!reader) {
+        return outcome;
+    }
+    forEachConfidenceValue(
+        layout, [&](int week, int game) { reader->read(pool.confidencePoints[week][game][member]); },
+        [&](int week) { reader->read(pool.mondayNightTotal[week][member]); });
+    return {true, reader->hitEnd()};
+}
+
+WriteResult writeConfidence(const DataFolder& folder, const PoolData& pool, int member,
+                            const WeekLayout& layout) {
+    const QString fileName =
+        memberFileName(isMember(member) ? pool.memberName[member] : QString(), ConfidenceExtension);
+    if (!isMember(member)) {
+        return WriteResult::failure(fileName, QStringLiteral("no such member"));
+    }
+    DataWriter writer;
+    forEachConfidenceValue(
+        layout, [&](int week, int game) { writer.writeInt(pool.confidencePoints[week][game][member]); },
+        [&](int week) { writer.writeInt(pool.mondayNightTotal[week][member]); });
+    return writer.commit(folder, fileName);
+}
+
+bool predictionsCompleteWhenSaved(const PoolData& pool, int member, const WeekLayout& layout) {
+    if (!isMember(member)) {
+        return false;
+    }
+    bool complete = true;
+    if (pool.weeklyPicks == 0) {
+        forEachGame(layout, [&](int week, int game) {
+            if (pickCode(pool.memberPicks[week][game][member]) == pool.noneCode()) {
+                complete = false;
+            }
+        });
+    }
+    for (const auto& slot : pool.postSeasonPicks) {
+        if (slot[member] == pool.noneCode()) {
+            complete = false;
+        }
+    }
+    return complete;
+}
+
+} // namespace vek

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "model/datawriter.h"
+#include "model/filehelpers.h"
+
+namespace vek {
+
+class DataFolder;
+struct PoolData;
+struct WeekLayout;
+
+/// A member's two prediction files, named by the first 8 characters of the member's name:
+/// - ".PRD": the pick of every game, week by week, then the 13 post-season picks;
+/// - ".CPT": for every week with games, the confidence points of its games and then the member's
+///   Monday-night total.
+/// Both are positional over the week layout of the schedule they were written with, which every reader
+/// and writer takes as a parameter.
+
+/// What reading a member's picks found.
+struct PredictionsReadOutcome : ReadOutcome {
+    bool complete = false; // also stored in predictionsComplete(member)
+};
+
+/// Reads the member's picks; before reading every pick is none. The member is incomplete when the file
+/// is missing or ends early, when a weekly pick is none in a pool that predicts every game before the
+/// season, or when a post-season pick is none and its event has points.
+PredictionsReadOutcome readPredictions(const DataFolder& folder, PoolData& pool, int member,
+                                       const WeekLayout& layout);
+/// Writes the member's picks, each weekly pick as its bare team code (the unique-pick flag is not kept).
+[[nodiscard]] WriteResult writePredictions(const DataFolder& folder, const PoolData& pool, int member,
+                                           const WeekLayout& layout);
+
+/// Reads the member's confidence points and Monday-night totals; before reading they are 0.
+ReadOutcome readConfidence(const DataFolder& folder, PoolData& pool, int member, const WeekLayout& layout);
+[[nodiscard]] WriteResult writeConfidence(const DataFolder& folder, const PoolData& pool, int member,
+                                          const WeekLayout& layout);
+
+/// Whether saved predictions count as complete: every post-season pick made and, in a pool that predicts
+/// every game before the season, every weekly pick made.
+[[nodiscard]] bool predictionsCompleteWhenSaved(const PoolData& pool, int member, const WeekLayout& layout);
+
+} // namespace vek

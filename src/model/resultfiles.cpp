@@ -1,0 +1,96 @@
+#include "model/resultfiles.h"
+
+#include "model/datafolder.h"
+#include "model/pooldata.h"
+
+#include <algorithm>
+
+namespace vek {
+namespace {
+
+const QString ResultsName = QStringLiteral("results.dat");
+const QString ScoresName = QStringLiteral("scores.dat");
+const QString FavoritesName = QStringLiteral("favorite.dat");
+
+} // namespace
+
+ReadOutcome readResults(const DataFolder& folder, PoolData& pool, const WeekLayout& layout) {
+    forEachGame(layout, [&](int week, int game) { pool.gameWinner[week][game] = pool.noneCode(); });
+    pool.postSeasonResults.fill(pool.noneCode());
+    std::optional<DataReader> reader = DataReader::open(folder, ResultsName);
+    if (!reader) {
+        pool.currentWeek = -1;
+        return {};
+    }
+    reader->read(pool.currentWeek);
+    pool.currentWeek = static_cast<int16_t>(std::clamp<int>(pool.currentWeek, -1, layout.weeks() - 1));
+    forEachGame(layout, [&](int week, int game) { readTeamCode(*reader, pool.gameWinner[week][game]); });
+    for (int16_t& result : pool.postSeasonResults) {
+        readTeamCode(*reader, result);
+    }
+    for (int slot = 0; slot < SeedSlots; ++slot) {
+        reader->read(pool.postSeasonSeeds[slot]);
+    }
+    return {true, reader->hitEnd()};
+}
+
+WriteResult writeResults(const DataFolder& folder, const PoolData& pool, const WeekLayout& layout) {
+    DataWriter writer;
+    writer.writeInt(pool.currentWeek);
+    forEachGame(layout, [&](int week, int game) { writer.writeInt(pool.gameWinner[week][game]); });
+    for (int16_t result : pool.postSeasonResults) {
+        writer.writeInt(result);
+    }
+    for (int slot = 0; slot < SeedSlots; ++slot) {
+        writer.writeInt(pool.postSeasonSeeds[slot]);
+    }
+    return writer.commit(folder, ResultsName);
+}
+
+ReadOutcome readScores(const DataFolder& folder, PoolData& pool, const WeekLayout& layout) {
+    std::optional<DataReader> reader = DataReader::open(folder, ScoresName);
+    if (!reader) {
+        return {};
+    }
+    forEachGame(layout, [&](int week, int game) {
+        reader->read(pool.gameScore[week][game][0]);
+        reader->read(pool.gameScore[week][game][1]);
+    });
+    return {true, reader->hitEnd()};
+}
+
+WriteResult writeScores(const DataFolder& folder, const PoolData& pool, const WeekLayout& layout) {
+    DataWriter writer;
+    forEachGame(layout, [&](int week, int game) {
+        writer.writeInt(pool.gameScore[week][game][0]);
+        writer.writeInt(pool.gameScore[week][game][1]);
+    });
+    return writer.commit(folder, ScoresName);
+}
+
+ReadOutcome readFavorites(const DataFolder& folder, PoolData& pool, const WeekLayout& layout) {
+    forEachGame(layout, [&](int week, int game) {
+        pool.favoriteTeam[week][game] = pool.noneCode();
+        pool.pointSpread[week][game] = 0.0f;
+    });
+    std::optional<DataReader> reader = DataReader::open(folder, FavoritesName);
+    if (!reader) {
+        return {};
+    }
+    forEachGame(layout, [&](int week, int game) {
+        readTeamCode(*reader, pool.favoriteTeam[week][game]);
+        reader->read(pool.pointSpread[week][game]);
+    });
+    return {true, reader->hitEnd()};
+}
+
+WriteResult writeFavorites(const DataFolder& folder, const PoolData& pool, const WeekLayout& layout) {
+    DataWriter writer;
+    forEachGame(layout, [&](int week, int game) {
+        writer.writeInt(pool.favoriteTeam[week][game]);
+        writer.writeFloat(pool.pointSpread[week][game]);
+    });
+    return writer.commit(folder, FavoritesName);
+}
+
+} // namespace vek

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "model/datafolder.h"
+#include "model/datawriter.h"
+#include "model/mailsettingsfile.h"
+#include "model/pooldata.h"
+
+#include <QObject>
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+
+namespace vek {
+
+/// One running pool: owns the shared data model, knows the pool's folder, keeps the mail settings and
+/// the mode values that one window sets for another. Every window receives it by reference; main()
+/// owns it for the whole run.
+class PoolSession final : public QObject {
+    Q_OBJECT
+public:
+    explicit PoolSession(DataFolder folder, QObject* parent = nullptr);
+    ~PoolSession() override;
+
+    PoolSession(const PoolSession&) = delete;
+    PoolSession& operator=(const PoolSession&) = delete;
+
+    [[nodiscard]] PoolData& pool() { return *m_pool; }
+    [[nodiscard]] const PoolData& pool() const { return *m_pool; }
+    [[nodiscard]] const DataFolder& folder() const { return m_folder; }
+
+    /// Asks the main window to set its buttons' enabled state from the data (the one way back into it).
+    void refreshMainButtons();
+
+    // ---- Confirmed changes of the weekly entry window -------------------------------------------------
+    // Each writes its files atomically and then runs the recomputations that depend on what it wrote;
+    // the recomputations work on memory, so they run even when a write failed. The result is the first
+    // write that failed, or success.
+
+    /// A member's predictions saved: the .PRD file, then the .CPT file; predictionsComplete set from the
+    /// saving rule (true or false); RefreshMainButtons, pick differences, member odds; the team tallies
+    /// marked stale. A member outside the member list has no files: nothing is written or recomputed and
+    /// the result is a failure.
+    [[nodiscard]] WriteResult savePredictions(int member);
+    /// Results saved: results.dat, RefreshMainButtons, scores.dat; the team tallies marked stale; the
+    /// winners against the spread when point spreads are used.
+    [[nodiscard]] WriteResult saveResults();
+    /// Point spreads saved: favorite.dat, then the winners against the spread.
+    [[nodiscard]] WriteResult saveSpreads();
+
+    /// Clear Picks: every pick of the member in the week becomes none; RefreshMainButtons. Writes nothing.
+    void clearWeekPicks(int member, int week);
+    /// Clear Results: every result of the week becomes none (and its scores 0 when point spreads are
+    /// used); the week and the weeks after it are no longer complete, so currentWeek falls to the week
+    /// before it; RefreshMainButtons. Writes nothing.
+    void clearWeekResults(int week);
+
+    /// Whether every game of the week holds a result: the away team, the home team or a tie.
+    [[nodiscard]] bool weekResultsComplete(int week) const;
+    /// A week's results were completed: currentWeek moves on over the unbroken run of complete weeks
+    /// that follows it (never backwards, never over a week that still lacks a result). Returns it.
+    int16_t advanceCurrentWeek();
+
+    MailSettings mail;
+
+    // Mode values, set by one window for another.
+    int16_t entryMode = 0;          // 0 predictions or differences, 1 results, 2 point spreads
+    int16_t scheduleMode = 0;       // 1 after a new season
+    int16_t sortMode = 0;           // 0 every member's standings, 1 consensus, 2 league
+    bool teamsRecalculated = false; // the team tallies match the data
+    int16_t currentMember = 0;      // the member being edited in the weekly entry window
+
+signals:
+    void mainButtonsRefreshRequested();
+
+private:
+    DataFolder m_folder;
+    std::unique_ptr<PoolData> m_pool;
+};
+
+} // namespace vek
