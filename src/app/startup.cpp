@@ -1,5 +1,9 @@
 #include "app/startup.h"
 
+#include "engine/memberodds.h"
+#include "engine/pickdifferences.h"
+#include "engine/spreadwinners.h"
+#include "engine/teamtallies.h"
 #include "model/appinfo.h"
 #include "model/eventsfile.h"
 #include "model/filehelpers.h"
@@ -7,14 +11,10 @@
 #include "model/mailsettingsfile.h"
 #include "model/membersfile.h"
 #include "model/poolfile.h"
-#include "session/poolsession.h"
 #include "model/predictionfiles.h"
 #include "model/resultfiles.h"
 #include "model/schedulefile.h"
-#include "engine/memberodds.h"
-#include "engine/pickdifferences.h"
-#include "engine/spreadwinners.h"
-#include "engine/teamtallies.h"
+#include "session/poolsession.h"
 #include "session/teamtallies.h"
 
 #include <QDate>
@@ -109,7 +109,7 @@ int16_t fewestWeekGames(const PoolData& pool) {
     int mostOpenDates = 0;
     const int weeks = std::min<int>(pool.numWeeks, WeekSlots);
     for (int week = 0; week < weeks; ++week) {
-        mostOpenDates = std::max<int>(mostOpenDates, pool.openDates[static_cast<std::size_t>(week)]);
+        mostOpenDates = std::max<int>(mostOpenDates, pool.openDates[week]);
     }
     int16_t games = pool.minWeekGames;
     storeInt16(games, pool.gamesPerWeek - mostOpenDates);

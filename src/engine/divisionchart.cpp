@@ -10,10 +10,10 @@ const TeamStanding* chartSource(const PoolData& pool, int mode, int member, int 
     if (!isTeamSlot(row)) {
         return nullptr;
     }
-    const auto r = static_cast<std::size_t>(row);
+    const auto r = row;
     switch (mode) {
     case ChartMemberStandings:
-        return isMember(member) ? &pool.memberStandings[r][static_cast<std::size_t>(member)] : nullptr;
+        return isMember(member) ? &pool.memberStandings[r][member] : nullptr;
     case ChartConsensusStandings:
         return &pool.consensusStandings[r];
     case ChartLeagueStandings:
@@ -35,12 +35,12 @@ void AddChartTeam(PoolData& pool, int16_t mode, int16_t member, int16_t row) {
         if (!inDivision(pool, d, team)) {
             continue;
         }
-        const auto di = static_cast<std::size_t>(d);
+        const auto di = d;
         const int fill = pool.divisionFill[di];
         if (fill < 0 || fill >= ChartRows) {
             continue; // six rows per division; a seventh team has no place in the chart
         }
-        const auto r = static_cast<std::size_t>(fill);
+        const auto r = fill;
         pool.chartTeam[di][r] = source->team;
         pool.chartWins[di][r] = source->wins;
         pool.chartLosses[di][r] = source->losses;

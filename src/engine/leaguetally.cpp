@@ -9,21 +9,19 @@ namespace vek {
 void CountLeagueResults(PoolData& pool) {
     const int rows = standingsRows(pool);
     for (int t = 0; t < rows; ++t) {
-        clearStanding(pool.leagueStandings[static_cast<std::size_t>(t)], t);
+        clearStanding(pool.leagueStandings[t], t);
     }
 
     const WeekLayout layout = pool.weekLayout();
     const int lastWeek = std::min<int>(pool.currentWeek, WeekSlots - 1);
     const int tie = pool.tieCode();
     const int none = pool.noneCode();
-    auto row = [&pool](int code) -> TeamStanding& {
-        return pool.leagueStandings[static_cast<std::size_t>(code)];
-    };
+    auto row = [&pool](int code) -> TeamStanding& { return pool.leagueStandings[code]; };
 
     for (int w = 0; w <= lastWeek; ++w) {
-        const auto wi = static_cast<std::size_t>(w);
+        const auto wi = w;
         for (int g = 0; g < layout.games(w); ++g) {
-            const auto gi = static_cast<std::size_t>(g);
+            const auto gi = g;
             const int result = pool.gameWinner[wi][gi];
             const int away = pool.scheduleGrid[wi][gi][0];
             const int home = pool.scheduleGrid[wi][gi][1];

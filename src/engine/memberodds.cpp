@@ -15,10 +15,10 @@ void CalcMemberOdds(PoolData& pool) {
 
     float differenceSum = 0.0F;
     for (int m = 0; m < members; ++m) {
-        const auto mi = static_cast<std::size_t>(m);
+        const auto mi = m;
         float d = 0.0F;
         for (int n = 0; n < members; ++n) {
-            d += static_cast<float>(pool.pickDiffTotal[mi][static_cast<std::size_t>(n)]);
+            d += static_cast<float>(pool.pickDiffTotal[mi][n]);
         }
         differences[mi] = d;
         differenceSum += d;
@@ -27,15 +27,15 @@ void CalcMemberOdds(PoolData& pool) {
     // large the totals are.
     double lowest = differences[0];
     for (int m = 1; m < members; ++m) {
-        if (differences[static_cast<std::size_t>(m)] < static_cast<float>(lowest)) {
-            lowest = differences[static_cast<std::size_t>(m)];
+        if (differences[m] < static_cast<float>(lowest)) {
+            lowest = differences[m];
         }
     }
     const float average = differenceSum / static_cast<float>(members);
 
     int leader = 0;
     for (int m = 0; m < members; ++m) {
-        const auto mi = static_cast<std::size_t>(m);
+        const auto mi = m;
         if (differences[mi] == static_cast<float>(lowest)) {
             weights[mi] = static_cast<float>(2.0 * (static_cast<double>(average) - lowest));
             leader = m;
@@ -44,9 +44,9 @@ void CalcMemberOdds(PoolData& pool) {
 
     float weightSum = 0.0F;
     for (int m = 0; m < members; ++m) {
-        const auto mi = static_cast<std::size_t>(m);
+        const auto mi = m;
         if (m != leader) {
-            weights[mi] = static_cast<float>(static_cast<double>(weights[static_cast<std::size_t>(leader)]) -
+            weights[mi] = static_cast<float>(static_cast<double>(weights[leader]) -
                                              (static_cast<double>(differences[mi]) - lowest));
         }
         if (weights[mi] < 2.0F) {
@@ -56,7 +56,7 @@ void CalcMemberOdds(PoolData& pool) {
     }
     const auto pot = static_cast<float>(0.75 * static_cast<double>(weightSum));
     for (int m = 0; m < members; ++m) {
-        const auto mi = static_cast<std::size_t>(m);
+        const auto mi = m;
         pool.memberOdds[mi] = pot / weights[mi] - 1.0F;
     }
 }
@@ -96,7 +96,7 @@ QString OddsText(const PoolData& pool, int member) {
     if (!isMember(member)) {
         return {};
     }
-    const double odds = pool.memberOdds[static_cast<std::size_t>(member)];
+    const double odds = pool.memberOdds[member];
     for (const OddsBand& band : OddsBands) {
         if (odds >= band.from && odds < band.below) {
             return QString::fromLatin1(band.text);

@@ -8,9 +8,9 @@ void CalcSpreadWinners(PoolData& pool) {
     const WeekLayout layout = pool.weekLayout();
     const int lastWeek = std::min<int>(pool.currentWeek, WeekSlots - 1);
     for (int w = 0; w <= lastWeek; ++w) {
-        const auto wi = static_cast<std::size_t>(w);
+        const auto wi = w;
         for (int g = 0; g < layout.games(w); ++g) {
-            const auto gi = static_cast<std::size_t>(g);
+            const auto gi = g;
             const int16_t away = pool.scheduleGrid[wi][gi][0];
             const int16_t home = pool.scheduleGrid[wi][gi][1];
             const int16_t favorite = pool.favoriteTeam[wi][gi];

@@ -9,7 +9,7 @@ int standingsRows(const PoolData& pool) {
 }
 
 bool inDivision(const PoolData& pool, int division, int code) {
-    const Division& div = pool.divisionRec[static_cast<std::size_t>(division)];
+    const Division& div = pool.divisionRec[division];
     return div.firstTeam <= code && code <= div.lastTeam;
 }
 

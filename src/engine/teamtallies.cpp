@@ -14,17 +14,17 @@ void CountMemberPredictions(PoolData& pool) {
     const int none = pool.noneCode();
 
     for (int t = 0; t < rows; ++t) {
-        clearStanding(pool.consensusStandings[static_cast<std::size_t>(t)], t);
+        clearStanding(pool.consensusStandings[t], t);
     }
     for (int m = 0; m < members; ++m) {
-        const auto mi = static_cast<std::size_t>(m);
+        const auto mi = m;
         for (int t = 0; t < rows; ++t) {
-            clearStanding(pool.memberStandings[static_cast<std::size_t>(t)][mi], t);
+            clearStanding(pool.memberStandings[t][mi], t);
         }
         for (int w = 0; w < layout.weeks(); ++w) {
-            const auto wi = static_cast<std::size_t>(w);
+            const auto wi = w;
             for (int g = 0; g < layout.games(w); ++g) {
-                const auto gi = static_cast<std::size_t>(g);
+                const auto gi = g;
                 const int winner = pickCode(pool.memberPicks[wi][gi][mi]);
                 if (winner == none) {
                     continue;
@@ -37,8 +37,8 @@ void CountMemberPredictions(PoolData& pool) {
                 if (!isTeamSlot(winner) || !isTeamSlot(loser)) {
                     continue; // only a damaged file holds such a code; the tables cannot
                 }
-                const auto wr = static_cast<std::size_t>(winner);
-                const auto lr = static_cast<std::size_t>(loser);
+                const auto wr = winner;
+                const auto lr = loser;
                 countWin(pool, winner, loser, winnerAtHome, pool.memberStandings[wr][mi],
                          pool.memberStandings[lr][mi]);
                 countWin(pool, winner, loser, winnerAtHome, pool.consensusStandings[wr],
@@ -68,34 +68,29 @@ void SortAllStandings(PoolData& pool, int16_t sortMode) {
     const int rows = standingsRows(pool);
     auto sortTable = [&pool, rows](auto&& rowAt) {
         for (int t = 0; t < rows; ++t) {
-            pool.sortWork[static_cast<std::size_t>(t)] = rowAt(t);
+            pool.sortWork[t] = rowAt(t);
         }
         SortTeamStandings(pool);
         for (int t = 0; t < rows; ++t) {
-            rowAt(t) = pool.sortWork[static_cast<std::size_t>(t)];
+            rowAt(t) = pool.sortWork[t];
         }
     };
 
     switch (sortMode) {
     case SortMemberStandings:
         for (int m = 0; m < pool.memberCount(); ++m) {
-            sortTable([&pool, m](int t) -> TeamStanding& {
-                return pool.memberStandings[static_cast<std::size_t>(t)][static_cast<std::size_t>(m)];
-            });
+            sortTable([&pool, m](int t) -> TeamStanding& { return pool.memberStandings[t][m]; });
         }
         break;
     case SortConsensusStandings:
-        sortTable(
-            [&pool](int t) -> TeamStanding& { return pool.consensusStandings[static_cast<std::size_t>(t)]; });
+        sortTable([&pool](int t) -> TeamStanding& { return pool.consensusStandings[t]; });
         break;
     case SortLeagueStandings:
-        sortTable(
-            [&pool](int t) -> TeamStanding& { return pool.leagueStandings[static_cast<std::size_t>(t)]; });
+        sortTable([&pool](int t) -> TeamStanding& { return pool.leagueStandings[t]; });
         break;
     default:
         break;
     }
 }
-
 
 } // namespace vek

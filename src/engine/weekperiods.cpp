@@ -4,7 +4,7 @@ namespace vek {
 
 int16_t QuarterOfWeek(const PoolData& pool, int16_t week) {
     for (int16_t q = 0; q < 4; ++q) {
-        const auto slot = static_cast<std::size_t>(q);
+        const auto slot = q;
         if (pool.quarterFirstWeek[slot] <= week && week <= pool.quarterLastWeek[slot]) {
             return q;
         }
@@ -20,7 +20,7 @@ int weekSizeIndex(const PoolData& pool, int16_t week) {
     if (!isWeek(week)) {
         return SpareWeekSizeEntry;
     }
-    const int index = pool.gamesPerWeek - pool.openDates[static_cast<std::size_t>(week)] - pool.minWeekGames;
+    const int index = pool.gamesPerWeek - pool.openDates[week] - pool.minWeekGames;
     return (index >= 0 && index < WeekSizeEntries) ? index : SpareWeekSizeEntry;
 }
 

@@ -18,7 +18,7 @@ struct DueEvent {
     int32_t bit = 0;
     int32_t points = 0;
     Period period = Period::None;
-    std::size_t periodIndex = 0;
+    int periodIndex = 0;
     int32_t perGameBehind = 0;
     int32_t totalGamesBehind = 0;
     int best = 0;
@@ -42,16 +42,16 @@ struct DueEvent {
 
 /// Adds an award to a member's running balance and to its ledger column; the column keeps single
 /// precision, the sum is formed in double precision.
-void credit(PoolData& pool, WeekStanding& s, std::size_t member, int column, double amount) {
+void credit(PoolData& pool, WeekStanding& s, int member, int column, double amount) {
     s.pointsTotal += amount;
-    float& cell = pool.ledgerBalance[member][static_cast<std::size_t>(column)];
+    float& cell = pool.ledgerBalance[member][column];
     cell = static_cast<float>(static_cast<double>(cell) + amount);
 }
 
 /// The events due in the week, in the order they are awarded: the weekly events, the quarters, the
 /// halves, the season and the other season-end events.
 std::vector<DueEvent> dueEvents(const PoolData& p, int16_t week) {
-    const auto i = static_cast<std::size_t>(weekSizeIndex(p, week));
+    const auto i = weekSizeIndex(p, week);
     std::vector<DueEvent> events;
     events.reserve(15);
     events.push_back({EvGoodWeek, eventbit::GoodWeek, p.goodWeekPoints[i]});
@@ -60,14 +60,14 @@ std::vector<DueEvent> dueEvents(const PoolData& p, int16_t week) {
 
     constexpr int32_t quarterBits[4] = {eventbit::Quarter0, eventbit::Quarter1, eventbit::Quarter2,
                                         eventbit::Quarter3};
-    for (std::size_t q = 0; q < 4; ++q) {
+    for (int q = 0; q < 4; ++q) {
         if (week == p.quarterLastWeek[q]) {
             events.push_back({EvQuarter, quarterBits[q], p.quarterPoints, Period::Quarter, q,
                               p.quarterGbPoints, p.totalQuarterGamesBehind, p.maxQuarterWins[q]});
         }
     }
     constexpr int32_t halfBits[2] = {eventbit::Half0, eventbit::Half1};
-    for (std::size_t h = 0; h < 2; ++h) {
+    for (int h = 0; h < 2; ++h) {
         if (week == p.halfLastWeek[h]) {
             events.push_back({EvSemiSeason, halfBits[h], p.halfPoints, Period::Half, h, p.halfGbPoints,
                               p.totalHalfGamesBehind, p.maxHalfWins[h]});
@@ -98,20 +98,20 @@ void AwardWeekPoints(PoolData& pool, int16_t week) {
     }
     const int members = pool.memberCount();
     const bool gamesBehindMove = pool.confidenceMode == 0;
-    auto& rows = pool.weekStandings[static_cast<std::size_t>(week)];
+    auto& rows = pool.weekStandings[week];
 
     // W is counted per event rather than per column, so that a week closing two quarters (one of them
     // empty) never shares one quarter's winners with the other.
     std::vector<DueEvent> events = dueEvents(pool, week);
     for (DueEvent& e : events) {
         for (int m = 0; m < members; ++m) {
-            e.winners += e.wonBy(rows[static_cast<std::size_t>(m)]) ? 1 : 0;
+            e.winners += e.wonBy(rows[m]) ? 1 : 0;
         }
     }
 
     // Pass 1: the winners. Products are formed in 64 bits; every share keeps its fraction.
     for (int m = 0; m < members; ++m) {
-        const auto member = static_cast<std::size_t>(m);
+        const auto member = m;
         WeekStanding& s = rows[member];
         for (const DueEvent& e : events) {
             if (!e.wonBy(s)) {
@@ -137,7 +137,7 @@ void AwardWeekPoints(PoolData& pool, int16_t week) {
 
     // Pass 2: under the ledger every other member pays, but only for an event somebody won this week.
     for (int m = 0; m < members; ++m) {
-        const auto member = static_cast<std::size_t>(m);
+        const auto member = m;
         WeekStanding& s = rows[member];
         for (const DueEvent& e : events) {
             if (e.wonBy(s) || e.winners == 0) {

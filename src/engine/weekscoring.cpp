@@ -48,11 +48,9 @@ public:
     [[nodiscard]] bool pickedBigGame() const { return isResult(pick(BigGameSlot), BigGameSlot); }
 
 private:
-    [[nodiscard]] int16_t pick(int slot) const {
-        return m_pool.postSeasonPicks[static_cast<std::size_t>(slot)][static_cast<std::size_t>(m_member)];
-    }
+    [[nodiscard]] int16_t pick(int slot) const { return m_pool.postSeasonPicks[slot][m_member]; }
     [[nodiscard]] bool isResult(int16_t code, int slot) const {
-        const int16_t result = m_pool.postSeasonResults[static_cast<std::size_t>(slot)];
+        const int16_t result = m_pool.postSeasonResults[slot];
         return result != m_pool.noneCode() && code == result;
     }
     [[nodiscard]] bool isWildCard(int16_t code, const Conference& conf) const {
@@ -80,7 +78,7 @@ private:
             }
         }
         if (divisionHits > 0) {
-            points += m_pool.divWinnerPoints[static_cast<std::size_t>(divisionHits - 1)];
+            points += m_pool.divWinnerPoints[divisionHits - 1];
         }
 
         // The two wild cards in either order; one team picked for both slots is one prediction.
@@ -90,7 +88,7 @@ private:
         const int wildHits =
             (isWildCard(first, conf) ? 1 : 0) + (secondCounts && isWildCard(second, conf) ? 1 : 0);
         if (wildHits > 0) {
-            points += m_pool.wildCardPoints[static_cast<std::size_t>(wildHits - 1)];
+            points += m_pool.wildCardPoints[wildHits - 1];
         }
         // A predicted wild card that won a division of its conference.
         if (isDivisionWinner(first, conf)) {
@@ -176,8 +174,7 @@ struct WeekBests {
 class WeekScorer {
 public:
     WeekScorer(PoolData& pool, int16_t week, int16_t half, int16_t quarter, const DifferencesLeft& diffs)
-        : m_pool(pool), m_diffs(diffs), m_week(week), m_w(static_cast<std::size_t>(week)),
-          m_h(static_cast<std::size_t>(half)), m_q(static_cast<std::size_t>(quarter)),
+        : m_pool(pool), m_diffs(diffs), m_week(week), m_w(week), m_h(half), m_q(quarter),
           m_members(pool.memberCount()), m_games(pool.games(week)), m_lastWeek(week == pool.numWeeks - 1),
           m_byCp(pool.confidenceMode != 0), m_rows(pool.weekStandings[m_w]) {}
 
@@ -194,13 +191,13 @@ public:
     }
 
 private:
-    WeekStanding& row(int m) { return m_rows[static_cast<std::size_t>(m)]; }
+    WeekStanding& row(int m) { return m_rows[m]; }
 
     void tallyPicks() {
         const int16_t none = m_pool.noneCode();
         const bool againstSpread = isTrue(m_pool.usePointSpreads);
         for (int g = 0; g < m_games; ++g) {
-            const auto game = static_cast<std::size_t>(g);
+            const auto game = g;
             const int16_t winner = m_pool.gameWinner[m_w][game];
             if (winner == none) {
                 continue; // no result yet: the game counts for nobody
@@ -210,7 +207,7 @@ private:
             const auto& picks = m_pool.memberPicks[m_w][game];
             const auto& points = m_pool.confidencePoints[m_w][game];
             for (int m = 0; m < m_members; ++m) {
-                const auto member = static_cast<std::size_t>(m);
+                const auto member = m;
                 WeekStanding& s = row(m);
                 const int16_t pick = picks[member];
                 const bool unique = (pick & UniquePickFlag) != 0;
@@ -242,7 +239,7 @@ private:
             }
         }
         if (m_games > 0) {
-            const auto& score = m_pool.gameScore[m_w][static_cast<std::size_t>(m_games - 1)];
+            const auto& score = m_pool.gameScore[m_w][m_games - 1];
             m_mondayGameTotal = score[0] + score[1];
         }
     }
@@ -322,7 +319,7 @@ private:
         const int leader[Contests] = {p.maxWins, p.maxHalfWins[m_h], p.maxQuarterWins[m_q], p.maxMondayWins};
         for (int m = 0; m < m_members; ++m) {
             const WeekStanding& s = row(m);
-            const auto i = static_cast<std::size_t>(m);
+            const auto i = m;
             tally[0][i] = s.seasonWins;
             tally[1][i] = s.halfWins[m_h];
             tally[2][i] = s.quarterWins[m_q];
@@ -331,7 +328,7 @@ private:
 
         std::array<int, MemberSlots> verdicts{};
         for (int a = 0; a + 1 < m_members; ++a) {
-            const auto ia = static_cast<std::size_t>(a);
+            const auto ia = a;
             const auto gamesFromNext = m_diffs.games(a, next);
             const auto gamesAfterSeason = m_diffs.games(a, afterSeason);
             const auto gamesAfterHalf = m_diffs.games(a, afterHalf);
@@ -341,7 +338,7 @@ private:
             const int count = m_members - a - 1;
             int toA = 0;
             const auto judge = [&](int c, std::span<const int> from, std::span<const int> after) {
-                const auto& tallies = tally[static_cast<std::size_t>(c)];
+                const auto& tallies = tally[c];
                 toA |= judgePairs(tallies[ia], tallies.data() + ia + 1, from.data() + ia + 1,
                                   after.data() + ia + 1, verdicts.data() + ia + 1, count, VerdictBits * c);
             };
@@ -354,12 +351,10 @@ private:
 
         for (int m = 0; m < m_members; ++m) {
             WeekStanding& s = row(m);
-            const auto i = static_cast<std::size_t>(m);
+            const auto i = m;
             for (int c = 0; c < Contests; ++c) {
                 const auto verdict = static_cast<uint32_t>(verdicts[i] >> (VerdictBits * c)) & 7u;
-                s.elimFlags =
-                    settledFlags(s.elimFlags, verdict, tally[static_cast<std::size_t>(c)][i] == leader[c],
-                                 ContestFlags[c]);
+                s.elimFlags = settledFlags(s.elimFlags, verdict, tally[c][i] == leader[c], ContestFlags[c]);
             }
         }
     }
@@ -376,7 +371,7 @@ private:
             p.totalQuarterGamesBehind += p.maxQuarterWins[m_q] - s.quarterWins[m_q];
 
             // Wild Choices: the most correct unique picks the member can still reach.
-            const int uniqueLeft = p.uniquePicks[static_cast<std::size_t>(m)] - s.uniqueWins - s.uniqueLosses;
+            const int uniqueLeft = p.uniquePicks[m] - s.uniqueWins - s.uniqueLosses;
             const int uniqueReach = uniqueLeft + s.uniqueWins;
             if (uniqueReach > p.maxUniqueWins) {
                 s.elimFlags = withoutBits(s.elimFlags, elim::WildOut | elim::WildTie);
@@ -412,10 +407,10 @@ private:
         ++m_pool.eventWinners[column];
     }
 
-    static int64_t storedEntriesSum(const std::array<int32_t, WeekSizeEntries>& points) {
+    static int64_t storedEntriesSum(const Table<int32_t, WeekSizeEntries>& points) {
         int64_t sum = 0;
         for (int i = 0; i < StoredWeekSizeEntries; ++i) {
-            sum += points[static_cast<std::size_t>(i)];
+            sum += points[i];
         }
         return sum;
     }
@@ -423,7 +418,7 @@ private:
     void markEventWinners() {
         PoolData& p = m_pool;
         std::fill(p.eventWinners.begin(), p.eventWinners.end() - 1, int16_t{0});
-        const auto i = static_cast<std::size_t>(weekSizeIndex(p, m_week));
+        const auto i = weekSizeIndex(p, m_week);
         m_goodWeekUsed = storedEntriesSum(p.goodWeekPoints) > 0;
         const bool badWeekUsed = storedEntriesSum(p.badWeekPoints) > 0;
         const bool perfectWeekUsed = storedEntriesSum(p.perfectWeekPoints) > 0;
@@ -487,9 +482,7 @@ private:
         if (p.mnTieBreaker == 0 || !m_goodWeekUsed || p.eventWinners[EvGoodWeek] < 2) {
             return;
         }
-        const auto diff = [&](int m) {
-            return m_mondayGameTotal - p.mondayNightTotal[m_w][static_cast<std::size_t>(m)];
-        };
+        const auto diff = [&](int m) { return m_mondayGameTotal - p.mondayNightTotal[m_w][m]; };
         const auto wonGoodWeek = [&](int m) { return (row(m).eventFlags & eventbit::GoodWeek) != 0; };
 
         // Closest without going over, when any tied winner stayed at or under the actual total;
@@ -520,14 +513,14 @@ private:
     PoolData& m_pool;
     const DifferencesLeft& m_diffs;
     int16_t m_week;
-    std::size_t m_w;
-    std::size_t m_h;
-    std::size_t m_q;
+    int m_w;
+    int m_h;
+    int m_q;
     int m_members;
     int m_games;
     bool m_lastWeek;
     bool m_byCp;
-    std::array<WeekStanding, MemberSlots>& m_rows;
+    Table<WeekStanding, MemberSlots>& m_rows;
     int m_mondayGameTotal = 0;
     WeekBests m_bests;
     bool m_goodWeekUsed = false;

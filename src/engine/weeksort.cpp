@@ -6,7 +6,7 @@ void SortWeekStandings(PoolData& pool, int16_t week) {
     if (!isWeek(week)) {
         return;
     }
-    auto& rows = pool.weekStandings[static_cast<std::size_t>(week)];
+    auto& rows = pool.weekStandings[week];
     const int members = pool.memberCount();
     const auto key = [&pool](const WeekStanding& s) {
         return pool.confidenceMode == 0 ? s.seasonWins : s.seasonCp;
@@ -17,8 +17,8 @@ void SortWeekStandings(PoolData& pool, int16_t week) {
     for (int pass = 0; pass < members; ++pass) {
         bool exchanged = false;
         for (int i = 0; i + 1 < members; ++i) {
-            auto& upper = rows[static_cast<std::size_t>(i)];
-            auto& lower = rows[static_cast<std::size_t>(i + 1)];
+            auto& upper = rows[i];
+            auto& lower = rows[i + 1];
             if (key(lower) > key(upper)) {
                 pool.swapStanding = upper;
                 upper = lower;

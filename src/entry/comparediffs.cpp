@@ -145,7 +145,7 @@ void CompareDiffs::buildControls() {
     grid->addWidget(home, HeaderRow, 1);
 
     for (int c = 0; c < Columns; ++c) {
-        MemberColumn& column = m_columns[static_cast<std::size_t>(c)];
+        MemberColumn& column = m_columns[c];
         column.nameBox = new QPushButton(this);
         column.nameBox->setObjectName(QStringLiteral("nameBox%1").arg(c));
         column.nameBox->setAutoDefault(false);
@@ -162,7 +162,7 @@ void CompareDiffs::buildControls() {
     }
 
     for (int g = 0; g < GridRows; ++g) {
-        GameRow& row = m_rows[static_cast<std::size_t>(g)];
+        GameRow& row = m_rows[g];
         row.awayBox = makeBoxLabel(this, QStringLiteral("awayBox%1").arg(g));
         row.homeBox = makeBoxLabel(this, QStringLiteral("homeBox%1").arg(g));
         row.awayBox->setFixedWidth(TeamWidth);
@@ -175,7 +175,7 @@ void CompareDiffs::buildControls() {
             cell->setMouseTracking(true);
             cell->installEventFilter(this);
             cell->hide();
-            row.pickBox[static_cast<std::size_t>(c)] = cell;
+            row.pickBox[c] = cell;
             grid->addWidget(cell, FirstGameRow + g, FirstMemberColumn + c);
         }
     }
@@ -314,7 +314,7 @@ void CompareDiffs::loadWindow() {
 void CompareDiffs::sizeGrid() {
     for (int c = 0; c < Columns; ++c) {
         const bool used = c < m_cols;
-        const MemberColumn& column = m_columns[static_cast<std::size_t>(c)];
+        const MemberColumn& column = m_columns[c];
         column.nameBox->setVisible(used);
         column.totalsBox->setVisible(used);
         keepPlace(column.nameBox, used);
@@ -322,13 +322,13 @@ void CompareDiffs::sizeGrid() {
     }
     for (int g = 0; g < GridRows; ++g) {
         const bool used = g < m_gridRows;
-        const GameRow& row = m_rows[static_cast<std::size_t>(g)];
+        const GameRow& row = m_rows[g];
         row.awayBox->setVisible(used);
         row.homeBox->setVisible(used);
         keepPlace(row.awayBox, used);
         keepPlace(row.homeBox, used);
         for (int c = 0; c < Columns; ++c) {
-            QLabel* cell = row.pickBox[static_cast<std::size_t>(c)];
+            QLabel* cell = row.pickBox[c];
             cell->hide();
             keepPlace(cell, used && c < m_cols);
         }
@@ -338,13 +338,13 @@ void CompareDiffs::sizeGrid() {
 // ---- Painting ----------------------------------------------------------------------------------------
 
 QString CompareDiffs::abbr(int code) const {
-    return isTeamSlot(code) ? m_session.pool().teamAbbr[static_cast<std::size_t>(code)] : QString();
+    return isTeamSlot(code) ? m_session.pool().teamAbbr[code] : QString();
 }
 
 int CompareDiffs::weekWinner(int game) const {
     const PoolData& pool = m_session.pool();
-    const auto w = static_cast<std::size_t>(m_week);
-    const auto g = static_cast<std::size_t>(game);
+    const auto w = m_week;
+    const auto g = game;
     return isTrue(pool.usePointSpreads) ? pool.spreadWinner[w][g] : pool.gameWinner[w][g];
 }
 
@@ -352,9 +352,9 @@ void CompareDiffs::paintHeaders() {
     const PoolData& pool = m_session.pool();
     for (int c = 0; c < m_cols; ++c) {
         const int m = m_firstMember + c;
-        m_totals[static_cast<std::size_t>(c)] = 0;
-        QPushButton* header = m_columns[static_cast<std::size_t>(c)].nameBox;
-        header->setText(pool.memberName[static_cast<std::size_t>(m)].left(4));
+        m_totals[c] = 0;
+        QPushButton* header = m_columns[c].nameBox;
+        header->setText(pool.memberName[m].left(4));
         // The mark follows the reference member, wherever the columns are scrolled.
         const bool reference = m_session.entryMode == 0 && m == m_refMember;
         setColours(header, reference ? ReferenceColour : buttonFace(), Black);
@@ -364,12 +364,12 @@ void CompareDiffs::paintHeaders() {
 
 void CompareDiffs::showRows(int shown) {
     for (int g = 0; g < m_gridRows; ++g) {
-        const GameRow& row = m_rows[static_cast<std::size_t>(g)];
+        const GameRow& row = m_rows[g];
         row.awayBox->setVisible(g < shown);
         row.homeBox->setVisible(g < shown);
         if (g >= shown) {
             for (int c = 0; c < m_cols; ++c) {
-                row.pickBox[static_cast<std::size_t>(c)]->hide();
+                row.pickBox[c]->hide();
             }
         }
     }
@@ -377,12 +377,12 @@ void CompareDiffs::showRows(int shown) {
 
 void CompareDiffs::paintWeekRows(int mode, int games) {
     const PoolData& pool = m_session.pool();
-    const auto w = static_cast<std::size_t>(m_week);
+    const auto w = m_week;
     const int lastNfcTeam = pool.divisionRec[3].lastTeam;
     for (int g = 0; g < games; ++g) {
-        const GameRow& row = m_rows[static_cast<std::size_t>(g)];
-        const int away = pool.scheduleGrid[w][static_cast<std::size_t>(g)][0];
-        const int home = pool.scheduleGrid[w][static_cast<std::size_t>(g)][1];
+        const GameRow& row = m_rows[g];
+        const int away = pool.scheduleGrid[w][g][0];
+        const int home = pool.scheduleGrid[w][g][1];
         row.awayBox->setText(abbr(away));
         row.homeBox->setText(abbr(home));
         if (mode == 0) {
@@ -405,7 +405,7 @@ void CompareDiffs::paintWeekRows(int mode, int games) {
 void CompareDiffs::ShowWeekDiffs(int mode) {
     const WaitCursor wait;
     const PoolData& pool = m_session.pool();
-    const auto w = static_cast<std::size_t>(m_week);
+    const auto w = m_week;
     // Damaged bye counts cannot give a week more games than it has slots.
     const int games = std::min(pool.games(m_week), std::clamp<int>(pool.gamesPerWeek, 0, GridRows));
 
@@ -417,16 +417,16 @@ void CompareDiffs::ShowWeekDiffs(int mode) {
     }
 
     for (int g = 0; g < games; ++g) {
-        const auto& picks = pool.memberPicks[w][static_cast<std::size_t>(g)];
-        const int reference = pickCode(picks[static_cast<std::size_t>(m_refMember)]);
+        const auto& picks = pool.memberPicks[w][g];
+        const int reference = pickCode(picks[m_refMember]);
         const int winner = mode == 0 ? 0 : weekWinner(g);
         for (int c = 0; c < m_cols; ++c) {
             const int m = m_firstMember + c;
-            const int pick = pickCode(picks[static_cast<std::size_t>(m)]);
-            QLabel* cell = m_rows[static_cast<std::size_t>(g)].pickBox[static_cast<std::size_t>(c)];
+            const int pick = pickCode(picks[m]);
+            QLabel* cell = m_rows[g].pickBox[c];
             const bool counts = mode == 0 ? pick != reference : pick == winner;
             if (counts) {
-                ++m_totals[static_cast<std::size_t>(c)];
+                ++m_totals[c];
             }
             if (mode == 0 && m == m_refMember) {
                 cell->setText(abbr(reference)); // the reference column shows all its picks
@@ -442,9 +442,8 @@ void CompareDiffs::ShowWeekDiffs(int mode) {
 
     for (int c = 0; c < m_cols; ++c) {
         const int m = m_firstMember + c;
-        const int value = chkMonday->isChecked() ? int{pool.mondayNightTotal[w][static_cast<std::size_t>(m)]}
-                                                 : m_totals[static_cast<std::size_t>(c)];
-        m_columns[static_cast<std::size_t>(c)].totalsBox->setText(QString::number(value));
+        const int value = chkMonday->isChecked() ? int{pool.mondayNightTotal[w][m]} : m_totals[c];
+        m_columns[c].totalsBox->setText(QString::number(value));
     }
     if (chkMonday->isChecked()) {
         m_totTypeBox->setText(QStringLiteral("MNF Scores"));
@@ -459,8 +458,8 @@ void CompareDiffs::ShowPostSeasonDiffs(int mode) {
 
     paintHeaders();
     for (int s = 0; s < PostSeasonRows; ++s) {
-        const PostSeasonRowLabel& text = PostSeasonRowLabels[static_cast<std::size_t>(s)];
-        const GameRow& row = m_rows[static_cast<std::size_t>(s)];
+        const PostSeasonRowLabel& text = PostSeasonRowLabels[s];
+        const GameRow& row = m_rows[s];
         row.awayBox->setText(QString::fromLatin1(text.away));
         row.homeBox->setText(QString::fromLatin1(text.home));
         for (QLabel* label : {row.awayBox, row.homeBox}) {
@@ -485,7 +484,7 @@ void CompareDiffs::ShowPostSeasonDiffs(int mode) {
     for (int s = 0; s < PostSeasonRows; ++s) {
         for (int c = 0; c < m_cols; ++c) {
             const int m = m_firstMember + c;
-            const int pick = pool.postSeasonPicks[static_cast<std::size_t>(s)][static_cast<std::size_t>(m)];
+            const int pick = pool.postSeasonPicks[s][m];
             bool shown = true;
             if (mode != 0) {
                 // A predicted division winner that made the post season as a wild card counts, and the
@@ -494,13 +493,13 @@ void CompareDiffs::ShowPostSeasonDiffs(int mode) {
                                          : std::find(results.begin(), results.begin() + BigGameSlot, pick) !=
                                                results.begin() + BigGameSlot;
             }
-            QLabel* cell = m_rows[static_cast<std::size_t>(s)].pickBox[static_cast<std::size_t>(c)];
+            QLabel* cell = m_rows[s].pickBox[c];
             cell->setText(abbr(pick));
             cell->setVisible(shown);
         }
     }
     for (int c = 0; c < m_cols; ++c) {
-        m_columns[static_cast<std::size_t>(c)].totalsBox->clear();
+        m_columns[c].totalsBox->clear();
     }
 }
 
@@ -564,10 +563,10 @@ bool CompareDiffs::eventFilter(QObject* watched, QEvent* event) {
     }
     const bool differences = m_session.entryMode == 0;
     for (int c = 0; c < m_cols; ++c) {
-        if (watched == m_columns[static_cast<std::size_t>(c)].nameBox) {
+        if (watched == m_columns[c].nameBox) {
             if (differences) {
                 desBox->setText(QStringLiteral("Click to change reference member to ") +
-                                m_session.pool().memberName[static_cast<std::size_t>(m_firstMember + c)]);
+                                m_session.pool().memberName[m_firstMember + c]);
             }
             return PoolWindow::eventFilter(watched, event);
         }

@@ -89,11 +89,11 @@ void PSResultsPredict::buildControls() {
     QPalette textPalette = palette();
     textPalette.setColor(QPalette::WindowText, textPalette.color(QPalette::WindowText));
     // Divisions first, then the wild cards, as the slots come in the table.
-    for (std::size_t slot = 0; slot < m_slots.size(); ++slot) {
+    for (int slot = 0; slot < static_cast<int>(m_slots.size()); ++slot) {
         const SlotSpec& slotInfo = SlotSpecs[slot];
         QGroupBox* frame = slotInfo.frame == Frame::Conf1   ? frmConf1
                            : slotInfo.frame == Frame::Conf2 ? frmConf2
-                                                        : frmChamp;
+                                                            : frmChamp;
         auto* grid = static_cast<QGridLayout*>(frame->layout());
         auto* label = new QLabel(QString::fromLatin1(slotInfo.label), frame);
         label->setObjectName(QStringLiteral("lbl_") + QString::fromLatin1(slotInfo.name));
@@ -149,8 +149,8 @@ int PSResultsPredict::member() const {
 
 int16_t PSResultsPredict::storedValue(int slot, bool results) const {
     const PoolData& pool = m_session.pool();
-    const auto s = static_cast<std::size_t>(slot);
-    return results ? pool.postSeasonResults[s] : pool.postSeasonPicks[s][static_cast<std::size_t>(member())];
+    const auto s = slot;
+    return results ? pool.postSeasonResults[s] : pool.postSeasonPicks[s][member()];
 }
 
 void PSResultsPredict::loadWindow() {
@@ -181,15 +181,15 @@ void PSResultsPredict::fillLists() {
     frmChamp->setVisible(bigGame);
 
     const auto& div = pool.divisionRec;
-    for (std::size_t slot = 0; slot < m_slots.size(); ++slot) {
+    for (int slot = 0; slot < static_cast<int>(m_slots.size()); ++slot) {
         const SlotSpec& slotInfo = SlotSpecs[slot];
         SlotList& entry = m_slots[slot];
         int first = 0;
         int last = -1;
         switch (slotInfo.range) {
         case Range::Division:
-            first = div[static_cast<std::size_t>(slotInfo.division)].firstTeam;
-            last = div[static_cast<std::size_t>(slotInfo.division)].lastTeam;
+            first = div[slotInfo.division].firstTeam;
+            last = div[slotInfo.division].lastTeam;
             break;
         case Range::Nfc:
             first = div[0].firstTeam;
@@ -215,7 +215,7 @@ void PSResultsPredict::fillLists() {
         }
         entry.list->addItem(NoneEntry);
         for (int code = entry.first; code <= entry.last; ++code) {
-            entry.list->addItem(pool.teamAbbr[static_cast<std::size_t>(code)]);
+            entry.list->addItem(pool.teamAbbr[code]);
         }
     }
 }
@@ -223,7 +223,7 @@ void PSResultsPredict::fillLists() {
 QStringList PSResultsPredict::positionLists(bool results) {
     const int16_t none = m_session.pool().noneCode();
     QStringList outside;
-    for (std::size_t slot = 0; slot < m_slots.size(); ++slot) {
+    for (int slot = 0; slot < static_cast<int>(m_slots.size()); ++slot) {
         SlotList& entry = m_slots[slot];
         if (entry.list->count() == 0) {
             continue;
@@ -249,7 +249,7 @@ void PSResultsPredict::giveDefaultSeeds() {
     if (pool.postSeasonPoints < 1) {
         return;
     }
-    for (std::size_t slot = 0; slot < DefaultSeeds.size(); ++slot) {
+    for (int slot = 0; slot < static_cast<int>(DefaultSeeds.size()); ++slot) {
         if (pool.postSeasonResults[slot] != pool.noneCode() && pool.postSeasonSeeds[slot] == 0) {
             pool.postSeasonSeeds[slot] = DefaultSeeds[slot];
         }
@@ -259,7 +259,7 @@ void PSResultsPredict::giveDefaultSeeds() {
 void PSResultsPredict::cmdOkClicked() {
     PoolData& pool = m_session.pool();
     const bool results = m_session.entryMode != 0;
-    for (std::size_t slot = 0; slot < m_slots.size(); ++slot) {
+    for (int slot = 0; slot < static_cast<int>(m_slots.size()); ++slot) {
         const SlotList& entry = m_slots[slot];
         // An untouched list keeps the stored value: a hidden list has no entry to store, and a stored
         // team outside its list shows as "(none)" without being none.
@@ -271,7 +271,7 @@ void PSResultsPredict::cmdOkClicked() {
         if (results) {
             pool.postSeasonResults[slot] = value;
         } else {
-            pool.postSeasonPicks[slot][static_cast<std::size_t>(member())] = value;
+            pool.postSeasonPicks[slot][member()] = value;
         }
     }
     accept();

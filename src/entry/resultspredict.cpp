@@ -1,12 +1,12 @@
 #include "entry/resultspredict.h"
 
+#include "entry/psresultspredict.h"
 #include "model/appinfo.h"
-#include "widgets/messages.h"
 #include "session/poolsession.h"
+#include "widgets/messages.h"
+#include "widgets/teampictures.h"
 #include "widgets/waitcursor.h"
 #include "widgets/windowhost.h"
-#include "entry/psresultspredict.h"
-#include "widgets/teampictures.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -120,7 +120,7 @@ ResultsPredict::ResultsPredict(PoolSession& session, WindowHost& host, QWidget* 
 
 void ResultsPredict::buildControls() {
     for (int i = 0; i < GridRows; ++i) {
-        GameRow& row = m_rows[static_cast<std::size_t>(i)];
+        GameRow& row = m_rows[i];
         row.rowMark = makeLabel(this, QStringLiteral("rowMark%1").arg(i), QString::number(i + 1));
         row.rowMark->setAlignment(Qt::AlignCenter);
         row.rowMark->setFixedSize(24, RowHeight);
@@ -254,7 +254,7 @@ void ResultsPredict::buildLayout() {
     m_grid->addWidget(homeHead, 0, HomeColumn, Qt::AlignCenter);
     m_grid->addWidget(cpLabel, 0, CpColumn, Qt::AlignCenter);
     for (int i = 0; i < GridRows; ++i) {
-        const GameRow& row = m_rows[static_cast<std::size_t>(i)];
+        const GameRow& row = m_rows[i];
         const int r = HeaderRows + i;
         m_grid->addWidget(row.rowMark, r, MarkColumn);
         m_grid->addWidget(row.agameBox, r, AwayColumn);
@@ -352,8 +352,7 @@ void ResultsPredict::buildLayout() {
 
 void ResultsPredict::connectControls() {
     for (int i = 0; i < GridRows; ++i) {
-        connect(m_rows[static_cast<std::size_t>(i)].cmdTie, &QPushButton::clicked, this,
-                [this, i] { cmdTieClicked(i); });
+        connect(m_rows[i].cmdTie, &QPushButton::clicked, this, [this, i] { cmdTieClicked(i); });
     }
     connect(weekSpin, &QSpinBox::valueChanged, this, &ResultsPredict::weekSpinChanged);
     connect(MemberBox, &QComboBox::currentIndexChanged, this, &ResultsPredict::memberBoxChanged);
@@ -511,7 +510,7 @@ void ResultsPredict::loadWindow() {
         }
         m_shownWeek = static_cast<int16_t>(std::clamp<int>(m_shownWeek, 0, std::max(0, weeks - 1)));
         for (int i = 0; i < GridRows; ++i) {
-            GameRow& row = m_rows[static_cast<std::size_t>(i)];
+            GameRow& row = m_rows[i];
             row.cpBox->hide();
             const bool game = isGameRow(i);
             row.cmdTie->setVisible(game);
@@ -534,7 +533,7 @@ void ResultsPredict::loadWindow() {
         cpLabel->setText(QStringLiteral("Spread"));
         m_shownWeek = 0;
         for (int i = 0; i < GridRows; ++i) {
-            GameRow& row = m_rows[static_cast<std::size_t>(i)];
+            GameRow& row = m_rows[i];
             row.cmdTie->setText(QStringLiteral("Even"));
             row.cmdTie->setVisible(isGameRow(i));
             row.ascoreBox->hide();
@@ -593,7 +592,7 @@ void ResultsPredict::setLook(QLabel* label, Look look) {
 
 void ResultsPredict::paintRowLook(int row) {
     const PoolData& pool = m_session.pool();
-    GameRow& r = m_rows[static_cast<std::size_t>(row)];
+    GameRow& r = m_rows[row];
     const int16_t away = team(row, 0);
     const int16_t home = team(row, 1);
     r.agameBox->setText(isTeamSlot(away) ? pool.teamAbbr[away] : QString());
@@ -625,7 +624,7 @@ void ResultsPredict::PaintWeekGrid() {
     const int weekGames = games();
     const bool confidence = pool.confidenceMode != 0;
     for (int i = 0; i < weekGames; ++i) {
-        GameRow& row = m_rows[static_cast<std::size_t>(i)];
+        GameRow& row = m_rows[i];
         row.rowMark->show();
         row.agameBox->show();
         row.hgameBox->show();
@@ -670,7 +669,7 @@ void ResultsPredict::PaintWeekGrid() {
         setSpreadRow(m_spreadRow < weekGames ? m_spreadRow : 0);
     }
     for (int i = weekGames; i < GridRows; ++i) {
-        GameRow& row = m_rows[static_cast<std::size_t>(i)];
+        GameRow& row = m_rows[i];
         for (QWidget* w : std::initializer_list<QWidget*>{row.rowMark, row.agameBox, row.hgameBox, row.cmdTie,
                                                           row.cpBox, row.ascoreBox, row.hscoreBox}) {
             w->hide();
@@ -683,11 +682,10 @@ void ResultsPredict::NextConfidenceValue() {
     const PoolData& pool = m_session.pool();
     const int week = m_shownWeek;
     const int weekGames = games();
-    m_confidenceOffset = static_cast<int16_t>(
-        pool.confidenceMode == 2 || !isWeek(week) ? 0 : pool.openDates[static_cast<std::size_t>(week)]);
+    m_confidenceOffset =
+        static_cast<int16_t>(pool.confidenceMode == 2 || !isWeek(week) ? 0 : pool.openDates[week]);
     for (int g = 0; g < weekGames; ++g) {
-        m_rows[static_cast<std::size_t>(g)].cpBox->setText(
-            QString::number(pool.confidencePoints[week][g][member()]));
+        m_rows[g].cpBox->setText(QString::number(pool.confidencePoints[week][g][member()]));
     }
     m_nextConfidence = m_confidenceOffset; // every value placed
     for (int k = weekGames; k >= 0; --k) {
@@ -709,7 +707,7 @@ void ResultsPredict::ShowConfidenceState() {
     const PoolData& pool = m_session.pool();
     for (int g = 0; g < games(); ++g) {
         const bool placed = pool.confidencePoints[m_shownWeek][g][member()] > m_confidenceOffset;
-        QLabel* box = m_rows[static_cast<std::size_t>(g)].cpBox;
+        QLabel* box = m_rows[g].cpBox;
         box->setStyleSheet(QStringLiteral("QLabel { border: 1px solid #000000; color: #ffffff; "
                                           "background-color: %1; font-weight: bold; }")
                                .arg(placed ? QStringLiteral("#0000ff") : QStringLiteral("#ff0000")));
@@ -724,7 +722,7 @@ void ResultsPredict::ShowConfidenceState() {
 void ResultsPredict::ShowSpreadLines() {
     const PoolData& pool = m_session.pool();
     for (int g = 0; g < games(); ++g) {
-        GameRow& row = m_rows[static_cast<std::size_t>(g)];
+        GameRow& row = m_rows[g];
         const QString line = spreadText(-pool.pointSpread[m_shownWeek][g]);
         const bool awayFavourite = pool.favoriteTeam[m_shownWeek][g] == team(g, 0);
         row.ascoreBox->setText(awayFavourite ? line : QString());
@@ -737,7 +735,7 @@ void ResultsPredict::ShowResultScores() {
     const int weekGames = games();
     for (int g = 0; g < weekGames; ++g) {
         if (spreadsUsed() || g == weekGames - 1) {
-            GameRow& row = m_rows[static_cast<std::size_t>(g)];
+            GameRow& row = m_rows[g];
             row.ascoreBox->setText(QString::number(pool.gameScore[m_shownWeek][g][0]));
             row.hscoreBox->setText(QString::number(pool.gameScore[m_shownWeek][g][1]));
         }
@@ -747,7 +745,7 @@ void ResultsPredict::ShowResultScores() {
 void ResultsPredict::showSelection(bool loadScores) {
     const PoolData& pool = m_session.pool();
     for (int i = 0; i < GridRows; ++i) {
-        QLabel* mark = m_rows[static_cast<std::size_t>(i)].rowMark;
+        QLabel* mark = m_rows[i].rowMark;
         const bool selected = i == m_selectedRow;
         mark->setStyleSheet(selected
                                 ? QStringLiteral("QLabel { background-color: palette(highlight); "
@@ -835,7 +833,7 @@ void ResultsPredict::tieChoice() {
             spreadSpin->setValue(0);
         }
         pool.favoriteTeam[m_shownWeek][row] = pool.tieCode();
-        GameRow& r = m_rows[static_cast<std::size_t>(row)];
+        GameRow& r = m_rows[row];
         r.cpBox->setText(QStringLiteral("0"));
         setLook(r.agameBox, Look::Tie);
         setLook(r.hgameBox, Look::Tie);
@@ -923,7 +921,7 @@ void ResultsPredict::spreadSpinChanged(int value) {
     }
     const float spread = static_cast<float>(value) / 2.0F;
     pool.pointSpread[m_shownWeek][row] = spread;
-    GameRow& r = m_rows[static_cast<std::size_t>(row)];
+    GameRow& r = m_rows[row];
     r.cpBox->setText(spreadText(spread));
     if (spread != 0.0F && pool.favoriteTeam[m_shownWeek][row] == pool.tieCode()) {
         setLook(r.agameBox, Look::None);
@@ -940,7 +938,7 @@ void ResultsPredict::scoreEdited(int side) {
     if (!isGameRow(m_selectedRow)) {
         return;
     }
-    GameRow& row = m_rows[static_cast<std::size_t>(m_selectedRow)];
+    GameRow& row = m_rows[m_selectedRow];
     (side == 0 ? row.ascoreBox : row.hscoreBox)->setText((side == 0 ? awayScoreBox : homeScoreBox)->text());
 }
 
@@ -1019,7 +1017,7 @@ void ResultsPredict::memberBoxChanged(int index) {
 void ResultsPredict::cmdClearClicked() {
     PoolData& pool = m_session.pool();
     for (int i = 0; i < games(); ++i) {
-        GameRow& row = m_rows[static_cast<std::size_t>(i)];
+        GameRow& row = m_rows[i];
         setLook(row.agameBox, Look::None);
         setLook(row.hgameBox, Look::None);
         if (m_mode == 1 && spreadsUsed()) {
@@ -1043,7 +1041,7 @@ void ResultsPredict::cmdClearCPtsClicked() {
     PoolData& pool = m_session.pool();
     for (int g = 0; g < games(); ++g) {
         pool.confidencePoints[m_shownWeek][g][member()] = 0;
-        m_rows[static_cast<std::size_t>(g)].cpBox->setText(QStringLiteral("0"));
+        m_rows[g].cpBox->setText(QStringLiteral("0"));
     }
     m_nextConfidence = static_cast<int16_t>(m_confidenceOffset + games());
     ShowConfidenceState();
@@ -1059,7 +1057,7 @@ void ResultsPredict::cmdClearSPtsClicked() {
     for (int g = 0; g < games(); ++g) {
         pool.favoriteTeam[m_shownWeek][g] = pool.tieCode();
         pool.pointSpread[m_shownWeek][g] = 0.0F;
-        GameRow& row = m_rows[static_cast<std::size_t>(g)];
+        GameRow& row = m_rows[g];
         row.cpBox->setText(QStringLiteral("0"));
         const int16_t away = team(g, 0);
         const int16_t home = team(g, 1);

@@ -11,7 +11,7 @@ const QString FileName = QStringLiteral("events.dat");
 
 template <class Table, class F> void visitEntries(Table& table, int count, F& f) {
     for (int i = 0; i < count; ++i) {
-        f(table[static_cast<std::size_t>(i)]);
+        f(table[i]);
     }
 }
 

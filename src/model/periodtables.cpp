@@ -19,7 +19,7 @@ void derivePeriodTables(PoolData& pool) {
     pool.quarterFirstWeek[1] = q[0];
     storeInt16(pool.quarterFirstWeek[2], q[0] + q[1]);
     storeInt16(pool.quarterFirstWeek[3], q[0] + q[1] + q[2]);
-    for (std::size_t i = 0; i < 4; ++i) {
+    for (int i = 0; i < 4; ++i) {
         storeInt16(pool.quarterLastWeek[i], pool.quarterFirstWeek[i] + q[i] - 1);
     }
 }
@@ -36,7 +36,7 @@ int16_t deriveHalfWeeks(PoolData& pool, int firstHalfWeeks) {
 
 int16_t deriveQuarterWeeks(PoolData& pool, const std::array<int, 3>& firstQuarterWeeks) {
     int start = 0;
-    for (std::size_t i = 0; i < 3; ++i) {
+    for (int i = 0; i < 3; ++i) {
         storeInt16(pool.quarterFirstWeek[i], start);
         start += firstQuarterWeeks[i];
         storeInt16(pool.quarterLastWeek[i], start - 1);
@@ -59,7 +59,7 @@ int periodGames(const WeekLayout& layout, int firstWeek, int lastWeek) {
 int16_t fewestWeekGames(const WeekLayout& layout) {
     int mostOpenDates = 0;
     for (int week = 0; week < layout.weeks(); ++week) {
-        mostOpenDates = std::max<int>(mostOpenDates, layout.openDates[static_cast<std::size_t>(week)]);
+        mostOpenDates = std::max<int>(mostOpenDates, layout.openDates[week]);
     }
     return static_cast<int16_t>(std::clamp(layout.gamesPerWeek - mostOpenDates, 0, GameSlots));
 }

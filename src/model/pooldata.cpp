@@ -12,7 +12,7 @@ int WeekLayout::games(int week) const {
     if (!isWeek(week)) {
         return 0;
     }
-    return std::clamp<int>(gamesPerWeek - openDates[static_cast<std::size_t>(week)], 0, GameSlots);
+    return std::clamp<int>(gamesPerWeek - openDates[week], 0, GameSlots);
 }
 
 WeekLayout PoolData::weekLayout() const {

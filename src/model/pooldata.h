@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/table.h"
+
 #include <QString>
 
 #include <array>
@@ -9,7 +11,7 @@ namespace vek {
 
 // Fixed bounds of the shared tables. Every index that comes from a file or from the user is checked
 // against these before it is used.
-constexpr int TeamSlots = 39;        // team codes 0..38: at most 37 real teams plus "TIE-" and none
+constexpr int TeamSlots = 39; // team codes 0..38: at most 37 real teams plus "TIE-" and none
 constexpr int MaxRealTeams = 37;
 constexpr int MemberSlots = 121;     // members 0..120
 constexpr int MaxMembersLimit = 500; // the adding limit of the member list (maxMembers)
@@ -20,15 +22,15 @@ constexpr int PostSeasonSlots = 13;  // 0..3 NFC, 4..7 AFC division winners, 8..
 constexpr int SeedSlots = 12;        // seeds of post-season slots 0..11
 constexpr int EventColumns = 36;     // event columns 0..35 (0..13 carry events)
 constexpr int Divisions = 8;
-constexpr int ChartDivisions = 9;    // chart tables hold division 8 too; it is never used
-constexpr int ChartRows = 6;         // at most six teams per division
-constexpr int WeekSizeEntries = 9;   // week-size tables: entries 0..8, the file holds 0..7
+constexpr int ChartDivisions = 9;  // chart tables hold division 8 too; it is never used
+constexpr int ChartRows = 6;       // at most six teams per division
+constexpr int WeekSizeEntries = 9; // week-size tables: entries 0..8, the file holds 0..7
 constexpr int StoredWeekSizeEntries = 8;
-constexpr int HalfEntries = 5;       // period tables are dimensioned 0..4; halves use 0..1
-constexpr int QuarterEntries = 5;    // quarters use 0..3
-constexpr int ByeFlag = 16384;       // schedule entry 16384 + team code marks that team's bye
+constexpr int HalfEntries = 5;    // period tables are dimensioned 0..4; halves use 0..1
+constexpr int QuarterEntries = 5; // quarters use 0..3
+constexpr int ByeFlag = 16384;    // schedule entry 16384 + team code marks that team's bye
 constexpr int16_t UniquePickFlag = static_cast<int16_t>(0x8000);
-constexpr int16_t True16 = -1;       // booleans are integers, true = -1
+constexpr int16_t True16 = -1; // booleans are integers, true = -1
 
 // Event columns of eventWinners and ledgerBalance.
 enum EventColumn : int {
@@ -119,30 +121,25 @@ struct WeekStanding {
     int32_t eventFlags = 0;
     int16_t seasonWins = 0;
     int16_t seasonLosses = 0;
-    std::array<int16_t, 3> halfWins{};
-    std::array<int16_t, 3> halfLosses{};
-    std::array<int16_t, 5> quarterWins{};
-    std::array<int16_t, 5> quarterLosses{};
+    Table<int16_t, 3> halfWins{};
+    Table<int16_t, 3> halfLosses{};
+    Table<int16_t, 5> quarterWins{};
+    Table<int16_t, 5> quarterLosses{};
     double pointsTotal = 0.0;
     int16_t seasonCp = 0;
-    std::array<int16_t, 3> halfCp{};
-    std::array<int16_t, 5> quarterCp{};
+    Table<int16_t, 3> halfCp{};
+    Table<int16_t, 5> quarterCp{};
     int16_t weekCp = 0;
 
     bool operator==(const WeekStanding&) const = default;
 };
-
-template <class T, std::size_t A, std::size_t B>
-using Table2 = std::array<std::array<T, B>, A>;
-template <class T, std::size_t A, std::size_t B, std::size_t C>
-using Table3 = std::array<std::array<std::array<T, C>, B>, A>;
 
 /// The week layout of a season: how many weeks and how many games each week has. The per-game files
 /// are positional over this layout, so their readers and writers take it as a parameter.
 struct WeekLayout {
     int16_t numWeeks = 0;
     int16_t gamesPerWeek = 0;
-    std::array<int16_t, WeekSlots> openDates{};
+    Table<int16_t, WeekSlots> openDates{};
 
     /// Number of weeks that lie within the tables (0..19).
     [[nodiscard]] int weeks() const;
@@ -155,10 +152,10 @@ struct WeekLayout {
 struct PoolData {
     // ---- League --------------------------------------------------------------------------------------
     int16_t numTeams = 0;
-    std::array<QString, TeamSlots> teamName{};
-    std::array<QString, TeamSlots> teamAbbr{};
-    std::array<int16_t, TeamSlots> teamIcon{};
-    std::array<Division, Divisions> divisionRec{};
+    Table<QString, TeamSlots> teamName{};
+    Table<QString, TeamSlots> teamAbbr{};
+    Table<int16_t, TeamSlots> teamIcon{};
+    Table<Division, Divisions> divisionRec{};
 
     // ---- Pool options --------------------------------------------------------------------------------
     int16_t weeklyPicks = 0;     // 1 week by week, 0 all games before the season
@@ -172,37 +169,37 @@ struct PoolData {
     int32_t seasonGbPoints = 0;
     int32_t halfPoints = 0;
     int32_t halfGbPoints = 0;
-    std::array<int16_t, HalfEntries> halfWeeks{};
+    Table<int16_t, HalfEntries> halfWeeks{};
     int32_t quarterPoints = 0;
     int32_t quarterGbPoints = 0;
-    std::array<int16_t, QuarterEntries> quarterWeeks{};
-    std::array<int16_t, WeekSizeEntries> goodWeekMinWins{};
-    std::array<int32_t, WeekSizeEntries> goodWeekPoints{};
-    std::array<int16_t, WeekSizeEntries> goodWeekMinCp{};
-    std::array<int16_t, WeekSizeEntries> badWeekMaxWins{};
-    std::array<int32_t, WeekSizeEntries> badWeekPoints{};
-    std::array<int16_t, WeekSizeEntries> badWeekMaxCp{};
-    std::array<int32_t, WeekSizeEntries> perfectWeekPoints{};
+    Table<int16_t, QuarterEntries> quarterWeeks{};
+    Table<int16_t, WeekSizeEntries> goodWeekMinWins{};
+    Table<int32_t, WeekSizeEntries> goodWeekPoints{};
+    Table<int16_t, WeekSizeEntries> goodWeekMinCp{};
+    Table<int16_t, WeekSizeEntries> badWeekMaxWins{};
+    Table<int32_t, WeekSizeEntries> badWeekPoints{};
+    Table<int16_t, WeekSizeEntries> badWeekMaxCp{};
+    Table<int32_t, WeekSizeEntries> perfectWeekPoints{};
     int32_t wildChoicePoints = 0;
     int32_t over50Points = 0;
     int32_t mondayNightPoints = 0;
     int32_t postSeasonPoints = 0;
-    std::array<int32_t, 5> divWinnerPoints{}; // entries 0..3
-    std::array<int32_t, 3> wildCardPoints{};  // entries 0..1
+    Table<int32_t, 5> divWinnerPoints{}; // entries 0..3
+    Table<int32_t, 3> wildCardPoints{};  // entries 0..1
     int32_t divAsWildCardPoints = 0;
     int32_t wildCardAsDivPoints = 0;
     int32_t bigGamePoints = 0;
-    std::array<int16_t, HalfEntries> halfFirstWeek{};
-    std::array<int16_t, HalfEntries> halfLastWeek{};
-    std::array<int16_t, QuarterEntries> quarterFirstWeek{};
-    std::array<int16_t, QuarterEntries> quarterLastWeek{};
+    Table<int16_t, HalfEntries> halfFirstWeek{};
+    Table<int16_t, HalfEntries> halfLastWeek{};
+    Table<int16_t, QuarterEntries> quarterFirstWeek{};
+    Table<int16_t, QuarterEntries> quarterLastWeek{};
 
     // ---- Season and schedule -------------------------------------------------------------------------
     int16_t seasonYear = 0;
     int16_t numWeeks = 0;
     int16_t byesPerTeam = 0;
     int16_t gamesPerWeek = 0;
-    std::array<int16_t, WeekSlots> openDates{};
+    Table<int16_t, WeekSlots> openDates{};
     int16_t minWeekGames = 0;
     Table3<int16_t, WeekSlots, GameSlots, ScheduleSides> scheduleGrid{}; // (week, slot, side)
     int16_t scheduleEntries = 0;
@@ -213,15 +210,15 @@ struct PoolData {
     int16_t numMembers = 0;
     int16_t defaultMember = 0;
     int16_t maxMembers = 0;
-    std::array<QString, MemberSlots> memberName{};
-    std::array<QString, MemberSlots> memberEmail{};
+    Table<QString, MemberSlots> memberName{};
+    Table<QString, MemberSlots> memberEmail{};
 
     // ---- Predictions ---------------------------------------------------------------------------------
-    Table3<int16_t, WeekSlots, GameSlots, MemberSlots> memberPicks{};       // (week, game, member)
-    Table3<int16_t, WeekSlots, GameSlots, MemberSlots> confidencePoints{};  // (week, game, member)
-    Table2<int16_t, WeekSlots, MemberSlots> mondayNightTotal{};             // (week, member)
-    Table2<int16_t, PostSeasonSlots, MemberSlots> postSeasonPicks{};        // (slot, member)
-    std::array<int16_t, MemberSlots> predictionsComplete{};
+    Table3<int16_t, WeekSlots, GameSlots, MemberSlots> memberPicks{};      // (week, game, member)
+    Table3<int16_t, WeekSlots, GameSlots, MemberSlots> confidencePoints{}; // (week, game, member)
+    Table2<int16_t, WeekSlots, MemberSlots> mondayNightTotal{};            // (week, member)
+    Table2<int16_t, PostSeasonSlots, MemberSlots> postSeasonPicks{};       // (slot, member)
+    Table<int16_t, MemberSlots> predictionsComplete{};
 
     // ---- Results -------------------------------------------------------------------------------------
     Table2<int16_t, WeekSlots, GameSlots> gameWinner{};
@@ -229,48 +226,48 @@ struct PoolData {
     Table2<int16_t, WeekSlots, GameSlots> favoriteTeam{};
     Table2<float, WeekSlots, GameSlots> pointSpread{};
     Table2<int16_t, WeekSlots, GameSlots> spreadWinner{};
-    std::array<int16_t, PostSeasonSlots> postSeasonResults{};
-    std::array<int16_t, PostSeasonSlots> postSeasonSeeds{}; // slots 0..11 carry seeds
+    Table<int16_t, PostSeasonSlots> postSeasonResults{};
+    Table<int16_t, PostSeasonSlots> postSeasonSeeds{}; // slots 0..11 carry seeds
 
     // ---- Team tallies and standings ------------------------------------------------------------------
     Table2<TeamStanding, TeamSlots, MemberSlots> memberStandings{}; // (row, member)
-    std::array<TeamStanding, TeamSlots> consensusStandings{};
-    std::array<TeamStanding, TeamSlots> leagueStandings{};
-    std::array<TeamStanding, TeamSlots> sortWork{};
+    Table<TeamStanding, TeamSlots> consensusStandings{};
+    Table<TeamStanding, TeamSlots> leagueStandings{};
+    Table<TeamStanding, TeamSlots> sortWork{};
 
     // ---- Division chart rows -------------------------------------------------------------------------
     Table2<int16_t, ChartDivisions, ChartRows> chartTeam{};
     Table2<int16_t, ChartDivisions, ChartRows> chartWins{};
     Table2<int16_t, ChartDivisions, ChartRows> chartLosses{};
     Table2<int16_t, ChartDivisions, ChartRows> chartTies{};
-    std::array<int16_t, ChartDivisions> divisionFill{};
+    Table<int16_t, ChartDivisions> divisionFill{};
 
     // ---- Pick differences, unique picks, odds --------------------------------------------------------
     Table3<int16_t, MemberSlots, MemberSlots, WeekSlots> pickDiffWeek{};   // (a, b, week)
     Table2<int16_t, MemberSlots, MemberSlots> pickDiffTotal{};             // (a, b)
     Table3<int16_t, MemberSlots, MemberSlots, WeekSlots> pickDiffMonday{}; // (a, b, week)
-    std::array<int16_t, MemberSlots> uniquePicks{};
+    Table<int16_t, MemberSlots> uniquePicks{};
     Table2<int16_t, MemberSlots, WeekSlots> uniquePicksWeek{}; // (member, week)
-    std::array<float, MemberSlots> memberOdds{};
+    Table<float, MemberSlots> memberOdds{};
 
     // ---- Week-by-week scoring (rebuilt on demand) ----------------------------------------------------
     Table2<WeekStanding, WeekSlots, MemberSlots> weekStandings{}; // (week, row)
     WeekStanding swapStanding{};
-    std::array<int16_t, WeekSlots> maxOverStreak{};
+    Table<int16_t, WeekSlots> maxOverStreak{};
 
     // The week-scoring block: the bests of the week last scored.
     int32_t totalGamesBehind = 0;
     int32_t totalHalfGamesBehind = 0;
     int32_t totalQuarterGamesBehind = 0;
     int16_t maxWins = 0;
-    std::array<int16_t, 3> maxHalfWins{};
-    std::array<int16_t, 5> maxQuarterWins{};
+    Table<int16_t, 3> maxHalfWins{};
+    Table<int16_t, 5> maxQuarterWins{};
     int16_t maxCp = 0;
-    std::array<int16_t, 3> maxHalfCp{};
-    std::array<int16_t, 5> maxQuarterCp{};
+    Table<int16_t, 3> maxHalfCp{};
+    Table<int16_t, 5> maxQuarterCp{};
     int16_t maxUniqueWins = 0;
     int16_t maxMondayWins = 0;
-    std::array<int16_t, EventColumns> eventWinners{};
+    Table<int16_t, EventColumns> eventWinners{};
 
     // The points ledger: (member, event column).
     Table2<float, MemberSlots, EventColumns> ledgerBalance{};
@@ -289,11 +286,21 @@ struct PoolData {
 };
 
 /// A team code that can index the team tables.
-[[nodiscard]] constexpr bool isTeamSlot(int code) { return code >= 0 && code < TeamSlots; }
-[[nodiscard]] constexpr bool isWeek(int week) { return week >= 0 && week < WeekSlots; }
-[[nodiscard]] constexpr bool isMember(int member) { return member >= 0 && member < MemberSlots; }
+[[nodiscard]] constexpr bool isTeamSlot(int code) {
+    return code >= 0 && code < TeamSlots;
+}
+[[nodiscard]] constexpr bool isWeek(int week) {
+    return week >= 0 && week < WeekSlots;
+}
+[[nodiscard]] constexpr bool isMember(int member) {
+    return member >= 0 && member < MemberSlots;
+}
 /// The team code a pick holds: its low byte (bit 15 marks a unique pick).
-[[nodiscard]] constexpr int16_t pickCode(int16_t pick) { return static_cast<int16_t>(pick & 0xFF); }
-[[nodiscard]] constexpr bool isTrue(int16_t flag) { return flag == True16; }
+[[nodiscard]] constexpr int16_t pickCode(int16_t pick) {
+    return static_cast<int16_t>(pick & 0xFF);
+}
+[[nodiscard]] constexpr bool isTrue(int16_t flag) {
+    return flag == True16;
+}
 
 } // namespace vek

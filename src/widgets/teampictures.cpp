@@ -88,7 +88,7 @@ QImage drawPicture(int number) {
     const QRectF area(1.5, 1.5, TeamPictures::Width - 3.0, TeamPictures::Height - 3.0);
     painter.setPen(QPen(trim, 1.5));
     painter.setBrush(field);
-    painter.drawPath(crestPath(Shapes[static_cast<std::size_t>(number) % Shapes.size()], area));
+    painter.drawPath(crestPath(Shapes[number % Shapes.size()], area));
 
     // The slot's number keeps two logos of the same shape and similar colour apart at a glance.
     QFont font(QStringLiteral("Liberation Sans"));

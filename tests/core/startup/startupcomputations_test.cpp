@@ -1,8 +1,8 @@
 // The start-up computations over a pool folder: which engine steps run under which options, what they
 // leave behind, the fewest games of a week and the mail settings.
-#include "session/poolsession.h"
 #include "app/startup.h"
 #include "engine/teamtallies.h"
+#include "session/poolsession.h"
 #include "startup/smallpool.h"
 #include "support/recordingstartuphost.h"
 #include "support/samplepool.h"
@@ -29,11 +29,11 @@ struct StartedPool {
     test::RecordingStartupHost host;
 };
 
-bool allZero(const std::array<float, MemberSlots>& odds) {
+bool allZero(const Table<float, MemberSlots>& odds) {
     return std::all_of(odds.begin(), odds.end(), [](float o) { return o == 0.0F; });
 }
 
-int winsTotal(const std::array<TeamStanding, TeamSlots>& rows, int count) {
+int winsTotal(const Table<TeamStanding, TeamSlots>& rows, int count) {
     int total = 0;
     for (int row = 0; row < count; ++row) {
         total += rows[row].wins;
@@ -41,7 +41,7 @@ int winsTotal(const std::array<TeamStanding, TeamSlots>& rows, int count) {
     return total;
 }
 
-void expectInStandingsOrder(const std::array<TeamStanding, TeamSlots>& rows, int count) {
+void expectInStandingsOrder(const Table<TeamStanding, TeamSlots>& rows, int count) {
     for (int row = 1; row < count; ++row) {
         EXPECT_GE(2 * rows[row - 1].wins + rows[row - 1].ties, 2 * rows[row].wins + rows[row].ties) << row;
     }
@@ -70,7 +70,7 @@ TEST(StartupComputations, PlainWeeklyPoolWithResults) {
     // Every member's and the consensus tallies, sorted; then the league's from two weeks of results.
     EXPECT_EQ(winsTotal(pool.consensusStandings, 8), 3 * 16);
     expectInStandingsOrder(pool.consensusStandings, 8);
-    std::array<TeamStanding, TeamSlots> bertsRows{};
+    Table<TeamStanding, TeamSlots> bertsRows{};
     for (int row = 0; row < 8; ++row) {
         bertsRows[row] = pool.memberStandings[row][Bert];
     }
