@@ -102,7 +102,7 @@ void frmSettings::cmdOkClicked() {
     if (!written) {
         m_host.messages().plain(
             this, appinfo::Title,
-            QStringLiteral("%1 could not be saved: %2").arg(written.fileName, written.reason));
+            written.failureText());
         return;
     }
     m_session.mail = input.settings;

@@ -436,7 +436,7 @@ void Main::startUp() {
 void Main::setPrinterFont() {
     // Without an installed printer there is nothing to set, and start-up ends normally.
     if (!QPrinterInfo::defaultPrinter().isNull() || !QPrinterInfo::availablePrinterNames().isEmpty()) {
-        m_printerFont = PrinterFontName;
+        m_session.printer.fontName = PrinterFontName;
     }
 }
 

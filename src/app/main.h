@@ -64,10 +64,6 @@ public:
     /// Puts another opener in place of the desktop's for the user guide page (tests).
     void setUrlOpener(UrlOpener& opener) { m_urlOpener = &opener; }
 
-    /// The font start-up set for the printer: "Courier New" when a printer is installed, otherwise
-    /// empty (start-up skips the step).
-    [[nodiscard]] const QString& printerFont() const { return m_printerFont; }
-
 signals:
     /// Exit or the close box: the program ends at once, without a prompt and without saving.
     void exitRequested();
@@ -99,7 +95,6 @@ private:
     std::array<QLabel*, 4> m_panels{};
     DesktopUrlOpener m_desktopOpener;
     UrlOpener* m_urlOpener = &m_desktopOpener;
-    QString m_printerFont;
 
     QLabel* imgLogo = nullptr;
     QLabel* Image1 = nullptr;

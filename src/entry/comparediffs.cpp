@@ -284,7 +284,7 @@ void CompareDiffs::loadWindow() {
 
     m_firstMember = 0;
     // A default member that the member list no longer holds falls back to the first member.
-    m_refMember = pool.defaultMember >= 0 && pool.defaultMember < members ? int{pool.defaultMember} : 0;
+    m_refMember = pool.defaultMemberIndex();
 
     {
         const QSignalBlocker block(chkMonday);
@@ -338,7 +338,7 @@ void CompareDiffs::sizeGrid() {
 // ---- Painting ----------------------------------------------------------------------------------------
 
 QString CompareDiffs::abbr(int code) const {
-    return isTeamSlot(code) ? m_session.pool().teamAbbr[code] : QString();
+    return m_session.pool().teamAbbrOf(code);
 }
 
 int CompareDiffs::weekWinner(int game) const {

@@ -486,7 +486,7 @@ void ResultsPredict::loadWindow() {
             MemberBox->addItem(pool.memberName[m]);
         }
         const int defaultMember =
-            pool.defaultMember >= 0 && pool.defaultMember < pool.memberCount() ? pool.defaultMember : 0;
+            pool.defaultMemberIndex();
         MemberBox->setCurrentIndex(pool.memberCount() > 0 ? defaultMember : -1);
         m_session.currentMember = static_cast<int16_t>(defaultMember);
         m_shownWeek = 0;
@@ -595,8 +595,8 @@ void ResultsPredict::paintRowLook(int row) {
     GameRow& r = m_rows[row];
     const int16_t away = team(row, 0);
     const int16_t home = team(row, 1);
-    r.agameBox->setText(isTeamSlot(away) ? pool.teamAbbr[away] : QString());
-    r.hgameBox->setText(isTeamSlot(home) ? pool.teamAbbr[home] : QString());
+    r.agameBox->setText(pool.teamAbbrOf(away));
+    r.hgameBox->setText(pool.teamAbbrOf(home));
 
     const int16_t entry = rowEntry(row);
     if (entry == pool.tieCode()) {
@@ -757,8 +757,8 @@ void ResultsPredict::showSelection(bool loadScores) {
     const int16_t home = isGameRow(m_selectedRow) ? team(m_selectedRow, 1) : int16_t{-1};
     awayBox->setText(isTeamSlot(away) ? pool.teamName[away] : QString());
     homeBox->setText(isTeamSlot(home) ? pool.teamName[home] : QString());
-    picAway->setPixmap(isTeamSlot(away) ? TeamPictures::picture(pool.teamIcon[away]) : QPixmap());
-    picHome->setPixmap(isTeamSlot(home) ? TeamPictures::picture(pool.teamIcon[home]) : QPixmap());
+    picAway->setPixmap(TeamPictures::ofTeam(pool, away));
+    picHome->setPixmap(TeamPictures::ofTeam(pool, home));
     showMondayNightFields();
     if (loadScores && m_mode == 1 && !awayScoreBox->isHidden()) {
         const QSignalBlocker blockAway(awayScoreBox);
@@ -1061,8 +1061,8 @@ void ResultsPredict::cmdClearSPtsClicked() {
         row.cpBox->setText(QStringLiteral("0"));
         const int16_t away = team(g, 0);
         const int16_t home = team(g, 1);
-        row.agameBox->setText(isTeamSlot(away) ? pool.teamAbbr[away] : QString());
-        row.hgameBox->setText(isTeamSlot(home) ? pool.teamAbbr[home] : QString());
+        row.agameBox->setText(pool.teamAbbrOf(away));
+        row.hgameBox->setText(pool.teamAbbrOf(home));
         setLook(row.agameBox, Look::None);
         setLook(row.hgameBox, Look::None);
     }
@@ -1099,7 +1099,7 @@ bool ResultsPredict::SaveWeekEntries() {
     if (!result.ok) {
         m_host.messages().show(
             {this, appinfo::messageTitle(),
-             QStringLiteral("%1 could not be saved: %2").arg(result.fileName, result.reason),
+             result.failureText(),
              Messages::Icon::Warning, Messages::Buttons::Ok});
         return false;
     }

@@ -12,6 +12,8 @@ constexpr int VersionMinor = 0;
 constexpr int VersionRevision = 0;
 inline const QString Copyright = QStringLiteral("Copyright (C) Kestrelmoor Software. All rights reserved.");
 inline const QString CompanyProduct = QStringLiteral("Kestrelmoor Software");
+/// Where the latest schedules are published.
+inline const QString WebSite = QStringLiteral("www.kestrelmoor.example");
 
 /// "Kestrelmoor - VEK Football Pool"
 inline QString titleAndDescription() {

@@ -21,6 +21,11 @@ struct WriteResult {
         return {false, fileName, reason};
     }
     explicit operator bool() const { return ok; }
+
+    /// What the user is told when the write failed: "<file> could not be saved: <reason>".
+    [[nodiscard]] QString failureText() const {
+        return QStringLiteral("%1 could not be saved: %2").arg(fileName, reason);
+    }
 };
 
 /// Builds a data file one value per line, each line ended by CR LF: numbers in plain decimal with "."

@@ -27,4 +27,16 @@ int PoolData::memberCount() const {
     return std::clamp<int>(numMembers, 0, MemberSlots);
 }
 
+int PoolData::defaultMemberIndex() const {
+    return defaultMember >= 0 && defaultMember < memberCount() ? defaultMember : 0;
+}
+
+QString PoolData::teamNameOf(int code) const {
+    return isTeamSlot(code) ? teamName[code] : QString();
+}
+
+QString PoolData::teamAbbrOf(int code) const {
+    return isTeamSlot(code) ? teamAbbr[code] : QString();
+}
+
 } // namespace vek

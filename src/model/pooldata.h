@@ -283,6 +283,13 @@ struct PoolData {
     [[nodiscard]] int games(int week) const { return weekLayout().games(week); }
     /// Number of members that lie within the member tables (0..121).
     [[nodiscard]] int memberCount() const;
+    /// The member every member chooser starts on: defaultMember when it is in the member list,
+    /// otherwise member 0.
+    [[nodiscard]] int defaultMemberIndex() const;
+    /// A team's full name and abbreviation by code (the tie and none slots included); blank for a code
+    /// outside the team slots, so a damaged entry shows nothing rather than another team.
+    [[nodiscard]] QString teamNameOf(int code) const;
+    [[nodiscard]] QString teamAbbrOf(int code) const;
 };
 
 /// A team code that can index the team tables.

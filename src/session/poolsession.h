@@ -13,6 +13,12 @@
 
 namespace vek {
 
+/// The printer settings the reports print with. Start-up records the fixed-pitch font when a printer is
+/// installed; without one the font stays empty and the reports use their own default.
+struct PrinterSettings {
+    QString fontName;
+};
+
 /// One running pool: owns the shared data model, knows the pool's folder, keeps the mail settings and
 /// the mode values that one window sets for another. Every window receives it by reference; main()
 /// owns it for the whole run.
@@ -62,6 +68,7 @@ public:
     int16_t advanceCurrentWeek();
 
     MailSettings mail;
+    PrinterSettings printer;
 
     // Mode values, set by one window for another.
     int16_t entryMode = 0;          // 0 predictions or differences, 1 results, 2 point spreads

@@ -13,6 +13,10 @@ void Messages::plain(QWidget* parent, const QString& title, const QString& text)
     show({parent, title, text, Icon::None, Buttons::Ok});
 }
 
+bool Messages::askYesNo(QWidget* parent, const QString& title, const QString& text) {
+    return show({parent, title, text, Icon::Question, Buttons::YesNo, Answer::No}) == Answer::Yes;
+}
+
 Messages::Answer QtMessages::show(const Request& request) {
     QMessageBox box(request.parent);
     box.setWindowTitle(request.title);
@@ -43,6 +47,20 @@ Messages::Answer QtMessages::show(const Request& request) {
         break;
     case Buttons::YesNo:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
+    }
+    switch (request.defaultAnswer) {
+    case Answer::Ok:
+        box.setDefaultButton(QMessageBox::Ok);
+        break;
+    case Answer::Cancel:
+        box.setDefaultButton(QMessageBox::Cancel);
+        break;
+    case Answer::Yes:
+        box.setDefaultButton(QMessageBox::Yes);
+        break;
+    case Answer::No:
+        box.setDefaultButton(QMessageBox::No);
         break;
     }
     switch (box.exec()) {

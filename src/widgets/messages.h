@@ -21,6 +21,8 @@ public:
         QString text;
         Icon icon = Icon::None;
         Buttons buttons = Buttons::Ok;
+        /// The button that Enter presses; for Yes/No questions that change data, No.
+        Answer defaultAnswer = Answer::Ok;
     };
 
     virtual ~Messages() = default;
@@ -30,6 +32,8 @@ public:
     void information(QWidget* parent, const QString& title, const QString& text);
     /// A message with a single OK button and no icon.
     void plain(QWidget* parent, const QString& title, const QString& text);
+    /// A Yes/No question with the question icon and No as the default answer; true on Yes.
+    [[nodiscard]] bool askYesNo(QWidget* parent, const QString& title, const QString& text);
 };
 
 /// Message boxes on screen.

@@ -1,5 +1,7 @@
 #include "widgets/teampictures.h"
 
+#include "model/pooldata.h"
+
 #include <QFont>
 #include <QImage>
 #include <QPainter>
@@ -111,6 +113,10 @@ QPixmap TeamPictures::picture(int number) {
         return {};
     }
     return QPixmap::fromImage(drawPicture(number));
+}
+
+QPixmap TeamPictures::ofTeam(const PoolData& pool, int code) {
+    return isTeamSlot(code) ? picture(pool.teamIcon[code]) : QPixmap();
 }
 
 } // namespace vek

@@ -60,7 +60,7 @@ TEST_F(MainFinalSteps, AWrittenPoolStartsWithItsCommandsOffered) {
     // The printer font is set only where a printer is installed; start-up ends normally either way.
     const bool printer =
         !QPrinterInfo::defaultPrinter().isNull() || !QPrinterInfo::availablePrinterNames().isEmpty();
-    EXPECT_EQ(window.printerFont(), printer ? QStringLiteral("Courier New") : QString());
+    EXPECT_EQ(h.session.printer.fontName, printer ? QStringLiteral("Courier New") : QString());
     EXPECT_EQ(window.cursor().shape(), Qt::ArrowCursor);
     EXPECT_TRUE(window.isVisible());
 }
