@@ -220,7 +220,7 @@ int balanceSign(double value) {
 }
 
 int rowOfMember(const PoolData& pool, int week, int member) {
-    const int rows = rowsOfWeek(pool, week);
+    const int rows = member >= 0 && member < pool.memberCount() ? rowsOfWeek(pool, week) : 0;
     for (int r = 0; r < rows; ++r) {
         if (pool.weekStandings[week][r].memberIndex == member) {
             return r;
@@ -280,6 +280,70 @@ StandingsLine standingsLine(const PoolData& pool, int week, int row, WeekPeriods
     line.wonPeriod = periodBit != 0 && (s.eventFlags & periodBit) != 0;
     line.wonWeekEvent = (s.eventFlags & WeekEventBits) != 0;
     return line;
+}
+
+std::optional<WildChoicesFigures> wildChoicesFigures(const PoolData& pool, int week, int member) {
+    const WeekStanding* s = recordOfMember(pool, week, member);
+    if (s == nullptr) {
+        return std::nullopt;
+    }
+    WildChoicesFigures f;
+    f.wins = s->uniqueWins;
+    f.losses = s->uniqueLosses;
+    f.left = pool.uniquePicks[member] - s->uniqueWins - s->uniqueLosses;
+    f.status = contestStatus(s->elimFlags, Contest::WildChoices);
+    f.most = leadersOfWeek(pool, week, {}).uniqueWins;
+    f.won = (s->eventFlags & eventbit::WildChoices) != 0;
+    return f;
+}
+
+std::optional<MondayNightFigures> mondayNightFigures(const PoolData& pool, int week, int member) {
+    const WeekStanding* s = recordOfMember(pool, week, member);
+    if (s == nullptr) {
+        return std::nullopt;
+    }
+    MondayNightFigures f;
+    f.wins = s->mondayWins;
+    f.losses = week + 1 - s->mondayWins;
+    f.status = contestStatus(s->elimFlags, Contest::MondayNight);
+    f.most = leadersOfWeek(pool, week, {}).mondayWins;
+    f.won = (s->eventFlags & eventbit::MondayNight) != 0;
+    return f;
+}
+
+bool leadsOverStreak(const PoolData& pool, int week, const WeekStanding& record) {
+    return isWeek(week) && record.longestOverStreak == pool.maxOverStreak[week];
+}
+
+std::optional<OverStreakFigures> overStreakFigures(const PoolData& pool, int week, int member) {
+    const WeekStanding* s = recordOfMember(pool, week, member);
+    if (s == nullptr) {
+        return std::nullopt;
+    }
+    OverStreakFigures f;
+    f.streak = s->overStreak;
+    f.leads = leadsOverStreak(pool, week, *s);
+    f.status = contestStatus(s->elimFlags, Contest::Over50);
+    f.most = pool.maxOverStreak[week];
+    f.won = (s->eventFlags & eventbit::Over50) != 0;
+    return f;
+}
+
+std::optional<PostSeasonFigures> postSeasonFigures(const PoolData& pool, int member) {
+    const WeekStanding* s = recordOfMember(pool, pool.currentWeek, member);
+    if (s == nullptr) {
+        return std::nullopt;
+    }
+    PostSeasonFigures f;
+    f.points = s->postSeasonScore;
+    f.bigGamePick = pool.postSeasonPicks[PostSeasonSlots - 1][member];
+    f.wonPostSeason = (s->eventFlags & eventbit::PostSeason) != 0;
+    f.wonBigGame = (s->eventFlags & eventbit::Championship) != 0;
+    return f;
+}
+
+bool showsPostSeason(const PoolData& pool, int week) {
+    return week == pool.numWeeks - 1 && (pool.postSeasonPoints != 0 || pool.bigGamePoints != 0);
 }
 
 QString ledgerEventName(int column) {

@@ -175,6 +175,64 @@ struct StandingsLine {
 [[nodiscard]] StandingsLine standingsLine(const PoolData& pool, int week, int row, WeekPeriods periods,
                                           PeriodKind kind, const WeekLeaders& leaders);
 
+// ---- Side panels: one member's standing in the Wild Choices, Monday Night, Over 50% and post-season
+// contests as of a week. Each is empty (std::nullopt) when the member has no record in the week.
+
+/// Correct and wrong unique picks so far, the unique picks still to be decided and the most correct
+/// unique picks of any member.
+struct WildChoicesFigures {
+    int wins = 0;
+    int losses = 0;
+    int left = 0;
+    ContestStatus status;
+    int most = 0;
+    bool won = false; // the Wild Choices event, won this week
+    bool operator==(const WildChoicesFigures&) const = default;
+};
+[[nodiscard]] std::optional<WildChoicesFigures> wildChoicesFigures(const PoolData& pool, int week,
+                                                                   int member);
+
+/// Monday-night games picked right and wrong up to the week (one a week) and the most right of any
+/// member.
+struct MondayNightFigures {
+    int wins = 0;
+    int losses = 0;
+    ContestStatus status;
+    int most = 0;
+    bool won = false;
+    bool operator==(const MondayNightFigures&) const = default;
+};
+[[nodiscard]] std::optional<MondayNightFigures> mondayNightFigures(const PoolData& pool, int week,
+                                                                   int member);
+
+/// The current run of weeks above 50%, whether the member's longest run is the week's best, and the
+/// week's best run.
+struct OverStreakFigures {
+    int streak = 0;
+    bool leads = false;
+    ContestStatus status;
+    int most = 0;
+    bool won = false;
+    bool operator==(const OverStreakFigures&) const = default;
+};
+[[nodiscard]] std::optional<OverStreakFigures> overStreakFigures(const PoolData& pool, int week, int member);
+/// Whether the record's longest run above 50% equals the best of the week (maxOverStreak).
+[[nodiscard]] bool leadsOverStreak(const PoolData& pool, int week, const WeekStanding& record);
+
+/// The post-season points as of currentWeek, the member's Big Game pick and the two events won.
+struct PostSeasonFigures {
+    int32_t points = 0;
+    int16_t bigGamePick = 0;
+    bool wonPostSeason = false;
+    bool wonBigGame = false;
+    bool operator==(const PostSeasonFigures&) const = default;
+};
+[[nodiscard]] std::optional<PostSeasonFigures> postSeasonFigures(const PoolData& pool, int member);
+
+/// Whether the standings show the post-season panel: only in the season's last week, and only when the
+/// pool uses post-season or Big Game points.
+[[nodiscard]] bool showsPostSeason(const PoolData& pool, int week);
+
 // ---- Points ledger -----------------------------------------------------------------------------------
 
 /// The event columns that carry points: 0 Season .. 13 Monday Night.
