@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QStringList>
 #include <QTest>
 #include <QWidget>
@@ -29,6 +31,9 @@ inline QStringList cutOffTexts(const QWidget& window) {
         }
     };
     for (const QLabel* label : window.findChildren<QLabel*>()) {
+        if (label->wordWrap()) {
+            continue; // a wrapping text takes the lines it needs
+        }
         check(label, label->text(), label->contentsRect().width() - std::max(label->indent(), 0));
     }
     for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
@@ -45,6 +50,9 @@ inline QStringList cutOffTexts(const QWidget& window) {
 inline void expectWholeAndShoot(QWidget& window, const QString& name) {
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    // The layouts settle on the event loop after a change of what is shown.
+    QCoreApplication::sendPostedEvents();
+    window.layout()->activate();
     const QStringList cut = cutOffTexts(window);
     EXPECT_TRUE(cut.isEmpty()) << name.toStdString() << ": " << cut.join(QStringLiteral(", ")).toStdString();
     QString folder = qEnvironmentVariable("VEK_SCREENSHOTS");
