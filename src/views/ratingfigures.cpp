@@ -42,25 +42,18 @@ RatingTable teamRatings(const PoolData& pool) {
     }
     const auto halfOf = [](const std::optional<double>& s) { return s ? 0.5 * *s : 0.0; };
 
-    const int lastWeek = std::min<int>(pool.currentWeek, WeekSlots - 1);
-    for (int w = 0; w <= lastWeek; ++w) {
-        for (int g = 0; g < pool.games(w); ++g) {
-            const int winner = countedWinner(pool, w, g);
-            if (winner < 0) {
-                continue;
-            }
-            const auto away = static_cast<std::size_t>(pool.scheduleGrid[w][g][0]);
-            const auto home = static_cast<std::size_t>(pool.scheduleGrid[w][g][1]);
-            if (winner == pool.tieCode()) {
-                add(rating[away], 0.5);
-                add(rating[away], halfOf(strengths[home]));
-                add(rating[home], halfOf(strengths[away]));
-            } else if (static_cast<std::size_t>(winner) == away) {
-                add(rating[away], 1.0);
-                add(rating[away], strengths[home].value_or(0.0));
-            } else {
-                add(rating[home], strengths[away].value_or(0.0));
-            }
+    for (const CountedGame& game : countedGames(pool)) {
+        const auto away = static_cast<std::size_t>(game.away);
+        const auto home = static_cast<std::size_t>(game.home);
+        if (game.winner == pool.tieCode()) {
+            add(rating[away], 0.5);
+            add(rating[away], halfOf(strengths[home]));
+            add(rating[home], halfOf(strengths[away]));
+        } else if (game.winner == game.away) {
+            add(rating[away], 1.0);
+            add(rating[away], strengths[home].value_or(0.0));
+        } else {
+            add(rating[home], strengths[away].value_or(0.0));
         }
     }
 

@@ -14,21 +14,15 @@ ScoutingTallies scoutingTallies(const PoolData& pool, int member) {
     if (member < 0 || member >= pool.memberCount()) {
         return tallies;
     }
-    const int lastWeek = std::min<int>(pool.currentWeek, WeekSlots - 1);
-    for (int w = 0; w <= lastWeek; ++w) {
-        for (int g = 0; g < pool.games(w); ++g) {
-            const int winner = countedWinner(pool, w, g);
-            if (winner < 0) {
-                continue;
-            }
-            PickSuccess& away = tallies.teams[static_cast<std::size_t>(pool.scheduleGrid[w][g][0])];
-            PickSuccess& home = tallies.teams[static_cast<std::size_t>(pool.scheduleGrid[w][g][1])];
-            ++away.games;
-            ++home.games;
-            if (winner != pool.tieCode() && pickCode(pool.memberPicks[w][g][member]) == winner) {
-                ++away.right;
-                ++home.right;
-            }
+    for (const CountedGame& game : countedGames(pool)) {
+        PickSuccess& away = tallies.teams[static_cast<std::size_t>(game.away)];
+        PickSuccess& home = tallies.teams[static_cast<std::size_t>(game.home)];
+        ++away.games;
+        ++home.games;
+        if (game.winner != pool.tieCode() &&
+            pickCode(pool.memberPicks[game.week][game.game][member]) == game.winner) {
+            ++away.right;
+            ++home.right;
         }
     }
     for (int t = 0; t < teams; ++t) {

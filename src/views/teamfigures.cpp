@@ -79,37 +79,34 @@ SourceTotals sourceTotals(const PoolData& pool, const std::vector<TeamStanding>&
     return totals;
 }
 
-int countedWinner(const PoolData& pool, int week, int game) {
-    if (!isWeek(week) || game < 0 || game >= pool.games(week)) {
-        return -1;
-    }
-    const int winner = pool.gameWinner[week][game];
-    const int away = pool.scheduleGrid[week][game][0];
-    const int home = pool.scheduleGrid[week][game][1];
+std::vector<CountedGame> countedGames(const PoolData& pool) {
+    std::vector<CountedGame> games;
     const auto realTeam = [&pool](int code) { return code >= 0 && code < standingsRows(pool); };
-    if (!realTeam(away) || !realTeam(home)) {
-        return -1;
+    const int lastWeek = std::min<int>(pool.currentWeek, WeekSlots - 1);
+    for (int w = 0; w <= lastWeek; ++w) {
+        for (int g = 0; g < pool.games(w); ++g) {
+            const int winner = pool.gameWinner[w][g];
+            const int away = pool.scheduleGrid[w][g][0];
+            const int home = pool.scheduleGrid[w][g][1];
+            if (realTeam(away) && realTeam(home) &&
+                (winner == away || winner == home || winner == pool.tieCode())) {
+                games.push_back({w, g, away, home, winner});
+            }
+        }
     }
-    return winner == away || winner == home || winner == pool.tieCode() ? winner : -1;
+    return games;
 }
 
 ChosenCounts chosenCounts(const PoolData& pool) {
     const int members = pool.memberCount();
     ChosenCounts counts{std::vector<int>(static_cast<std::size_t>(members + 1)),
                         std::vector<int>(static_cast<std::size_t>(members + 1))};
-    const int lastWeek = std::min<int>(pool.currentWeek, WeekSlots - 1);
-    for (int w = 0; w <= lastWeek; ++w) {
-        for (int g = 0; g < pool.games(w); ++g) {
-            const int winner = countedWinner(pool, w, g);
-            if (winner < 0) {
-                continue;
-            }
-            const auto& picks = pool.memberPicks[w][g];
-            const auto chosen = std::count_if(picks.begin(), picks.begin() + members,
-                                              [winner](int16_t pick) { return pickCode(pick) == winner; });
-            ++counts.won[static_cast<std::size_t>(chosen)];
-            ++counts.lost[static_cast<std::size_t>(members - chosen)];
-        }
+    for (const CountedGame& game : countedGames(pool)) {
+        const auto& picks = pool.memberPicks[game.week][game.game];
+        const auto chosen = std::count_if(picks.begin(), picks.begin() + members,
+                                          [&game](int16_t pick) { return pickCode(pick) == game.winner; });
+        ++counts.won[static_cast<std::size_t>(chosen)];
+        ++counts.lost[static_cast<std::size_t>(members - chosen)];
     }
     return counts;
 }

@@ -62,9 +62,17 @@ struct ChosenCounts {
 };
 [[nodiscard]] ChosenCounts chosenCounts(const PoolData& pool);
 
-/// The winner of a game of a week when it is a result the views count: the away team, the home team or
-/// a tie; -1 for a game without a result, with a result naming neither team, or whose sides are not
-/// both real teams.
-[[nodiscard]] int countedWinner(const PoolData& pool, int week, int game);
+/// A game of weeks 0..currentWeek with a result the views count: the away team, the home team or a tie
+/// (numTeams), between two real teams.
+struct CountedGame {
+    int week = 0;
+    int game = 0;
+    int away = 0;
+    int home = 0;
+    int winner = 0;
+};
+/// Every counted game in week and game order. A game without a result, or with a result naming neither
+/// team, counts for nobody and is left out.
+[[nodiscard]] std::vector<CountedGame> countedGames(const PoolData& pool);
 
 } // namespace vek

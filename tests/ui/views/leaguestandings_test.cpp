@@ -2,11 +2,8 @@
 // side panels; the week, period and member choosers; paging through the largest pool.
 #include "views/leaguestandings.h"
 
-#include "app/main.h"
-#include "entry/entrycontrols.h"
-#include "support/uiharness.h"
 #include "views/bigpool.h"
-#include "views/viewcheck.h"
+#include "views/viewtest.h"
 #include "views/workedpool.h"
 
 #include <QGroupBox>
@@ -21,31 +18,21 @@ namespace vek {
 namespace {
 
 using test::Ann;
+using namespace test::colours;
 using test::control;
 using test::Cy;
+using test::labelText;
 using test::shown;
-
-const QColor Red{0xFF, 0, 0};
-const QColor White{0xFF, 0xFF, 0xFF};
-const QColor Black{0, 0, 0};
-const QColor Blue{0, 0, 0xFF};
-const QColor Navy{0, 0, 0x80};
 
 class StandingsWindowTest : public ::testing::Test {
 protected:
-    LeagueStandings& open() {
-        if (auto* loaded = h.host.existing<LeagueStandings>(); loaded != nullptr && loaded->isLoaded()) {
-            loaded->done(QDialog::Accepted);
-        }
-        return h.host.window<LeagueStandings>();
-    }
-    QString text(const QWidget& w, const QString& name) { return control<QLabel>(w, name)->text(); }
+    LeagueStandings& open() { return test::reopen<LeagueStandings>(h); }
     /// The texts of one grid line, Odds to Balance.
     QStringList line(const QWidget& w, int i) {
         QStringList texts;
         for (const char* box : {"OddsBox", "MemBox", "SWBox", "SLBox", "SPBox", "SGBBox", "SETBox", "QHWBox",
                                 "QHLBox", "QHPBox", "QHGBBox", "QHETBox", "WWBox", "WLBox", "PtsBox"}) {
-            texts << text(w, QString::fromLatin1(box) + QString::number(i));
+            texts << labelText(w, QString::fromLatin1(box) + QString::number(i));
         }
         return texts;
     }
@@ -57,14 +44,9 @@ protected:
 
 TEST_F(StandingsWindowTest, OpensFromTheMainWindowOnTheWorkedPool) {
     test::buildWorkedPool(h.pool());
-    Main main{h.session, h.host};
-    main.RefreshMainButtons();
-    bool seen = false;
-    h.modal.onShow = [&](QDialog& dialog) {
-        seen = true;
-        const QWidget& w = dialog;
+    test::lookFromMainWindow(h, "cmdStandings", [&](QWidget& w) {
         EXPECT_EQ(w.windowTitle(), QStringLiteral("Pool Standings  (by Win/Loss Records)"));
-        EXPECT_EQ(text(w, QStringLiteral("AsOfWeekBox")), QStringLiteral("3"));
+        EXPECT_EQ(labelText(w, QStringLiteral("AsOfWeekBox")), QStringLiteral("3"));
         EXPECT_EQ(control<QGroupBox>(w, QStringLiteral("QtrHalfFrame"))->title(),
                   QStringLiteral("End 3rd Quarter"));
         EXPECT_EQ(control<QGroupBox>(w, QStringLiteral("seasonFrame"))->title(), QStringLiteral("Season"));
@@ -86,51 +68,49 @@ TEST_F(StandingsWindowTest, OpensFromTheMainWindowOnTheWorkedPool) {
         EXPECT_EQ(fore(control<QLabel>(w, QStringLiteral("PtsBox0"))), Navy);
         EXPECT_EQ(fore(control<QLabel>(w, QStringLiteral("PtsBox2"))), Red);
         // Totals and the games-behind points.
-        EXPECT_EQ(text(w, QStringLiteral("SWtotBox")), QStringLiteral("9"));
-        EXPECT_EQ(text(w, QStringLiteral("SPtotBox")), QStringLiteral("0.500"));
-        EXPECT_EQ(text(w, QStringLiteral("SGBtotBox")), QStringLiteral("9"));
-        EXPECT_EQ(text(w, QStringLiteral("QHGBtotBox")), QStringLiteral("3"));
-        EXPECT_EQ(text(w, QStringLiteral("WWtotBox")), QStringLiteral("3"));
+        EXPECT_EQ(labelText(w, QStringLiteral("SWtotBox")), QStringLiteral("9"));
+        EXPECT_EQ(labelText(w, QStringLiteral("SPtotBox")), QStringLiteral("0.500"));
+        EXPECT_EQ(labelText(w, QStringLiteral("SGBtotBox")), QStringLiteral("9"));
+        EXPECT_EQ(labelText(w, QStringLiteral("QHGBtotBox")), QStringLiteral("3"));
+        EXPECT_EQ(labelText(w, QStringLiteral("WWtotBox")), QStringLiteral("3"));
         // Lines 3..11 have no member; three members leave nothing to page.
         EXPECT_FALSE(shown(control<QLabel>(w, QStringLiteral("MemBox3"))));
         EXPECT_FALSE(control<QScrollBar>(w, QStringLiteral("MemScroll"))->isEnabled());
         // Side panels: differences of members 0 and the default member 0's neighbour 1; the events
         // without points have no panel.
-        EXPECT_EQ(text(w, QStringLiteral("DiffMem1Box")), QStringLiteral("Ann"));
-        EXPECT_EQ(text(w, QStringLiteral("DiffMem2Box")), QStringLiteral("Bob"));
-        EXPECT_EQ(text(w, QStringLiteral("SDiffBox")), QStringLiteral("2"));
-        EXPECT_EQ(text(w, QStringLiteral("HDiffBox")), QStringLiteral("2"));
-        EXPECT_EQ(text(w, QStringLiteral("WDiffBox")), QStringLiteral("2"));
-        EXPECT_EQ(text(w, QStringLiteral("WCWBox")), QStringLiteral("0"));
-        EXPECT_EQ(text(w, QStringLiteral("WCETBox")), QStringLiteral("T"));
-        EXPECT_EQ(text(w, QStringLiteral("MNLBox")), QStringLiteral("1"));
+        EXPECT_EQ(labelText(w, QStringLiteral("DiffMem1Box")), QStringLiteral("Ann"));
+        EXPECT_EQ(labelText(w, QStringLiteral("DiffMem2Box")), QStringLiteral("Bob"));
+        EXPECT_EQ(labelText(w, QStringLiteral("SDiffBox")), QStringLiteral("2"));
+        EXPECT_EQ(labelText(w, QStringLiteral("HDiffBox")), QStringLiteral("2"));
+        EXPECT_EQ(labelText(w, QStringLiteral("WDiffBox")), QStringLiteral("2"));
+        EXPECT_EQ(labelText(w, QStringLiteral("WCWBox")), QStringLiteral("0"));
+        EXPECT_EQ(labelText(w, QStringLiteral("WCETBox")), QStringLiteral("T"));
+        EXPECT_EQ(labelText(w, QStringLiteral("MNLBox")), QStringLiteral("1"));
         EXPECT_EQ(fore(control<QLabel>(w, QStringLiteral("MNWBox"))), Blue);
         EXPECT_FALSE(shown(control<QGroupBox>(w, QStringLiteral("Over500Frame"))));
         EXPECT_FALSE(shown(control<QGroupBox>(w, QStringLiteral("PSFrame"))));
         EXPECT_TRUE(shown(control<QGroupBox>(w, QStringLiteral("frmDiff"))));
-    };
-    main.findChild<QPushButton*>(QStringLiteral("cmdStandings"))->click();
-    EXPECT_TRUE(seen);
+    });
 }
 
 TEST_F(StandingsWindowTest, WeekPeriodAndMemberChoosers) {
     test::buildWorkedPool(h.pool());
     h.pool().defaultMember = Ann + 7; // outside the member list: member 0
     LeagueStandings& w = open();
-    EXPECT_EQ(text(w, QStringLiteral("WCmemBox")), QStringLiteral("Ann"));
+    EXPECT_EQ(labelText(w, QStringLiteral("WCmemBox")), QStringLiteral("Ann"));
 
     // Week 2 closes the first half: in half mode Ann's half boxes are the winner's.
     control<QSpinBox>(w, QStringLiteral("scrWeek"))->setValue(1);
-    EXPECT_EQ(text(w, QStringLiteral("AsOfWeekBox")), QStringLiteral("2"));
+    EXPECT_EQ(labelText(w, QStringLiteral("AsOfWeekBox")), QStringLiteral("2"));
     EXPECT_EQ(control<QGroupBox>(w, QStringLiteral("QtrHalfFrame"))->title(),
               QStringLiteral("End 2nd Quarter"));
     control<QPushButton>(w, QStringLiteral("cmdHalf"))->click();
     EXPECT_EQ(control<QGroupBox>(w, QStringLiteral("QtrHalfFrame"))->title(), QStringLiteral("End 1st Half"));
-    EXPECT_EQ(text(w, QStringLiteral("QHWBox0")), QStringLiteral("3"));
+    EXPECT_EQ(labelText(w, QStringLiteral("QHWBox0")), QStringLiteral("3"));
     EXPECT_EQ(back(control<QLabel>(w, QStringLiteral("QHWBox0"))), Red);
-    EXPECT_EQ(text(w, QStringLiteral("QHGBtotBox")), QStringLiteral("6"));
-    EXPECT_EQ(text(w, QStringLiteral("HDiffBox")), QStringLiteral("0"));
-    EXPECT_EQ(text(w, QStringLiteral("SDiffBox")), QStringLiteral("3"));
+    EXPECT_EQ(labelText(w, QStringLiteral("QHGBtotBox")), QStringLiteral("6"));
+    EXPECT_EQ(labelText(w, QStringLiteral("HDiffBox")), QStringLiteral("0"));
+    EXPECT_EQ(labelText(w, QStringLiteral("SDiffBox")), QStringLiteral("3"));
 
     // The period mode lives on with the window.
     open();
@@ -141,12 +121,13 @@ TEST_F(StandingsWindowTest, WeekPeriodAndMemberChoosers) {
     auto* first = control<QSpinBox>(w, QStringLiteral("scrDiffMem1"));
     first->setValue(1);
     EXPECT_EQ(first->value(), 2);
-    EXPECT_EQ(text(w, QStringLiteral("DiffMem1Box")), QStringLiteral("Cy"));
-    EXPECT_EQ(text(w, QStringLiteral("SDiffBox")), QStringLiteral("1")); // Bob and Cy differ once in week 4
+    EXPECT_EQ(labelText(w, QStringLiteral("DiffMem1Box")), QStringLiteral("Cy"));
+    EXPECT_EQ(labelText(w, QStringLiteral("SDiffBox")),
+              QStringLiteral("1")); // Bob and Cy differ once in week 4
 
     control<QSpinBox>(w, QStringLiteral("scrMNmem"))->setValue(Cy);
-    EXPECT_EQ(text(w, QStringLiteral("MNmemBox")), QStringLiteral("Cy"));
-    EXPECT_EQ(text(w, QStringLiteral("MNETBox")), QStringLiteral("E"));
+    EXPECT_EQ(labelText(w, QStringLiteral("MNmemBox")), QStringLiteral("Cy"));
+    EXPECT_EQ(labelText(w, QStringLiteral("MNETBox")), QStringLiteral("E"));
 }
 
 TEST_F(StandingsWindowTest, ScoringModesAndUnusedEvents) {
@@ -159,14 +140,14 @@ TEST_F(StandingsWindowTest, ScoringModesAndUnusedEvents) {
     LeagueStandings& w = open();
     EXPECT_EQ(w.windowTitle(),
               QStringLiteral("Pool Standings  (by Confidence Points against the point spread)"));
-    EXPECT_EQ(text(w, QStringLiteral("pnlSPerc")), QStringLiteral("Cpts"));
-    EXPECT_EQ(text(w, QStringLiteral("pnlWeekL")), QStringLiteral("Cpts"));
+    EXPECT_EQ(labelText(w, QStringLiteral("pnlSPerc")), QStringLiteral("Cpts"));
+    EXPECT_EQ(labelText(w, QStringLiteral("pnlWeekL")), QStringLiteral("Cpts"));
     EXPECT_FALSE(shown(control<QLabel>(w, QStringLiteral("pnlSeasonET"))));
     // Quarters unused: no switching; picks week by week: no odds, no Differences panel.
     EXPECT_FALSE(shown(control<QPushButton>(w, QStringLiteral("cmdQtr"))));
     EXPECT_FALSE(shown(control<QGroupBox>(w, QStringLiteral("WildChoiceFrame"))));
     EXPECT_FALSE(shown(control<QGroupBox>(w, QStringLiteral("frmDiff"))));
-    EXPECT_EQ(text(w, QStringLiteral("OddsBox0")), QStringLiteral("n/a"));
+    EXPECT_EQ(labelText(w, QStringLiteral("OddsBox0")), QStringLiteral("n/a"));
 }
 
 TEST_F(StandingsWindowTest, PagesThroughTheLargestPoolWithNothingCutOff) {
@@ -175,10 +156,10 @@ TEST_F(StandingsWindowTest, PagesThroughTheLargestPoolWithNothingCutOff) {
     auto* scroll = control<QScrollBar>(w, QStringLiteral("MemScroll"));
     EXPECT_TRUE(scroll->isEnabled());
     EXPECT_EQ(scroll->maximum(), 121 - 12);
-    EXPECT_EQ(text(w, QStringLiteral("AsOfWeekBox")), QStringLiteral("10"));
-    const QString top = text(w, QStringLiteral("MemBox0"));
+    EXPECT_EQ(labelText(w, QStringLiteral("AsOfWeekBox")), QStringLiteral("10"));
+    const QString top = labelText(w, QStringLiteral("MemBox0"));
     scroll->setValue(109);
-    EXPECT_NE(text(w, QStringLiteral("MemBox0")), top);
+    EXPECT_NE(labelText(w, QStringLiteral("MemBox0")), top);
     EXPECT_TRUE(shown(control<QLabel>(w, QStringLiteral("MemBox11"))));
     test::expectWholeAndShoot(w, QStringLiteral("standings-last-page"));
     scroll->setValue(0);
@@ -193,8 +174,8 @@ TEST_F(StandingsWindowTest, TheSeasonsLastWeekByConfidencePointsShowsThePostSeas
     LeagueStandings& w = open();
     EXPECT_EQ(control<QGroupBox>(w, QStringLiteral("seasonFrame"))->title(), QStringLiteral("End Of Season"));
     EXPECT_TRUE(shown(control<QGroupBox>(w, QStringLiteral("PSFrame"))));
-    EXPECT_EQ(text(w, QStringLiteral("WDiffBox")), QStringLiteral("  "));
-    EXPECT_FALSE(text(w, QStringLiteral("PSWBox")).isEmpty());
+    EXPECT_EQ(labelText(w, QStringLiteral("WDiffBox")), QStringLiteral("  "));
+    EXPECT_FALSE(labelText(w, QStringLiteral("PSWBox")).isEmpty());
     test::expectWholeAndShoot(w, QStringLiteral("standings-end-of-season"));
 
     // An earlier week hides the post season again.

@@ -2,11 +2,8 @@
 // member, the consensus and the league, the totals, the chosen-by-N percentages, and the largest league.
 #include "views/leaguestats.h"
 
-#include "app/main.h"
-#include "entry/entrycontrols.h"
-#include "support/uiharness.h"
 #include "views/bigpool.h"
-#include "views/viewcheck.h"
+#include "views/viewtest.h"
 #include "views/workedpool.h"
 
 #include <QLabel>
@@ -18,43 +15,33 @@
 namespace vek {
 namespace {
 
+using namespace test::colours;
 using test::control;
+using test::seenText;
 using test::shown;
-
-const QColor Red{0xFF, 0, 0};
-const QColor Blue{0, 0, 0xFF};
 
 class StatsWindowTest : public ::testing::Test {
 protected:
-    LeagueStats& open() {
-        if (auto* loaded = h.host.existing<LeagueStats>(); loaded != nullptr && loaded->isLoaded()) {
-            loaded->done(QDialog::Accepted);
-        }
-        return h.host.window<LeagueStats>();
-    }
-    static QString text(const QWidget& w, const QString& name) {
-        const auto* label = control<QLabel>(w, name);
-        return shown(label) ? label->text() : QStringLiteral("-");
-    }
+    LeagueStats& open() { return test::reopen<LeagueStats>(h); }
     /// A team column: its name and the "Record" and "At Home" cells, "-" where hidden.
     static QStringList column(const QWidget& w, int c) {
-        QStringList texts{text(w, QStringLiteral("TeamName%1").arg(c))};
+        QStringList texts{seenText(w, QStringLiteral("TeamName%1").arg(c))};
         for (const char* name : {"RecWins", "RecLoss", "RecTie", "AtHomeWins", "AtHomeLoss", "AtHomeTie"}) {
-            texts << text(w, QString::fromLatin1(name) + QString::number(c));
+            texts << seenText(w, QString::fromLatin1(name) + QString::number(c));
         }
         return texts;
     }
     static QStringList totals(const QWidget& w) {
         QStringList texts;
         for (const char* name : {"RoadTotal", "HomeTotal", "TieTotal", "AFCWins", "NFCWins", "ANTies"}) {
-            texts << text(w, QString::fromLatin1(name));
+            texts << seenText(w, QString::fromLatin1(name));
         }
         return texts;
     }
     static QStringList percentages(const QWidget& w) {
         QStringList texts;
         for (const char* name : {"MemNum", "wonNum", "outOf", "predPerc"}) {
-            texts << text(w, QString::fromLatin1(name));
+            texts << seenText(w, QString::fromLatin1(name));
         }
         return texts;
     }
@@ -65,15 +52,10 @@ protected:
 TEST_F(StatsWindowTest, OpensFromTheMainWindowOnTheWorkedPool) {
     test::buildWorkedPool(h.pool());
     h.pool().defaultMember = 1;
-    Main main{h.session, h.host};
-    main.RefreshMainButtons();
-    bool seen = false;
-    h.modal.onShow = [&](QDialog& dialog) {
-        seen = true;
-        const QWidget& w = dialog;
+    test::lookFromMainWindow(h, "cmdStats", [&](QWidget& w) {
         EXPECT_EQ(w.windowTitle(), QStringLiteral("League Statistics"));
-        EXPECT_EQ(text(w, QStringLiteral("MemberBox")), QStringLiteral("Bob"));
-        EXPECT_EQ(text(w, QStringLiteral("DivConfBox")), QStringLiteral("NFC East"));
+        EXPECT_EQ(seenText(w, QStringLiteral("MemberBox")), QStringLiteral("Bob"));
+        EXPECT_EQ(seenText(w, QStringLiteral("DivConfBox")), QStringLiteral("NFC East"));
         EXPECT_EQ(control<QLabel>(w, QStringLiteral("DivConfBox"))->palette().color(QPalette::WindowText),
                   Blue);
         // Bob's picks: T1 1-1 (the win at home) over T0 0-2 (one loss at home); no ties; columns 2..5
@@ -88,15 +70,15 @@ TEST_F(StatsWindowTest, OpensFromTheMainWindowOnTheWorkedPool) {
         auto* source = control<QSpinBox>(w, QStringLiteral("MemberSpin"));
         EXPECT_EQ(source->maximum(), 4);
         source->setValue(3);
-        EXPECT_EQ(text(w, QStringLiteral("MemberBox")), QStringLiteral("Consensus"));
+        EXPECT_EQ(seenText(w, QStringLiteral("MemberBox")), QStringLiteral("Consensus"));
         source->setValue(4);
-        EXPECT_EQ(text(w, QStringLiteral("MemberBox")), QStringLiteral("VEK"));
+        EXPECT_EQ(seenText(w, QStringLiteral("MemberBox")), QStringLiteral("VEK"));
         EXPECT_EQ(column(w, 0), (QStringList{"T0", "1", "0", "1", "0", "0", "1"}));
         EXPECT_EQ(totals(w), (QStringList{"3", "2", "1", "2", "0", "0"}));
 
         auto* division = control<QSpinBox>(w, QStringLiteral("DivConfSpin"));
         division->setValue(5);
-        EXPECT_EQ(text(w, QStringLiteral("DivConfBox")), QStringLiteral("AFC North"));
+        EXPECT_EQ(seenText(w, QStringLiteral("DivConfBox")), QStringLiteral("AFC North"));
         EXPECT_EQ(control<QLabel>(w, QStringLiteral("DivConfBox"))->palette().color(QPalette::WindowText),
                   Red);
         EXPECT_EQ(column(w, 0), (QStringList{"T6", "2", "0", "0", "1", "0", "0"}));
@@ -106,9 +88,7 @@ TEST_F(StatsWindowTest, OpensFromTheMainWindowOnTheWorkedPool) {
         EXPECT_EQ(percentages(w), (QStringList{"2", "4", "5", "80.00%"}));
         chosen->setValue(3);
         EXPECT_EQ(percentages(w), (QStringList{"3", "0", "1", "0.00%"}));
-    };
-    main.findChild<QPushButton*>(QStringLiteral("cmdStats"))->click();
-    EXPECT_TRUE(seen);
+    });
 }
 
 TEST_F(StatsWindowTest, SixTeamColumnsForTheLargestLeague) {
@@ -119,7 +99,7 @@ TEST_F(StatsWindowTest, SixTeamColumnsForTheLargestLeague) {
     LeagueStats& w = open();
     EXPECT_NE(column(w, 5).first(), QStringLiteral("-"));
     control<QSpinBox>(w, QStringLiteral("MemberSpin"))->setValue(122);
-    EXPECT_EQ(text(w, QStringLiteral("MemberBox")), QStringLiteral("VEK"));
+    EXPECT_EQ(seenText(w, QStringLiteral("MemberBox")), QStringLiteral("VEK"));
     test::expectWholeAndShoot(w, QStringLiteral("statistics"));
 }
 

@@ -2,11 +2,8 @@
 // colours, and the pages of the largest pool.
 #include "views/ledger.h"
 
-#include "app/main.h"
-#include "entry/entrycontrols.h"
-#include "support/uiharness.h"
 #include "views/bigpool.h"
-#include "views/viewcheck.h"
+#include "views/viewtest.h"
 #include "views/workedpool.h"
 
 #include <QLabel>
@@ -18,22 +15,14 @@
 namespace vek {
 namespace {
 
+using namespace test::colours;
 using test::control;
+using test::labelText;
 using test::shown;
-
-const QColor Red{0xFF, 0, 0};
-const QColor White{0xFF, 0xFF, 0xFF};
-const QColor Black{0, 0, 0};
 
 class LedgerWindowTest : public ::testing::Test {
 protected:
-    Ledger& open() {
-        if (auto* loaded = h.host.existing<Ledger>(); loaded != nullptr && loaded->isLoaded()) {
-            loaded->done(QDialog::Accepted);
-        }
-        return h.host.window<Ledger>();
-    }
-    static QString text(const QWidget& w, const QString& name) { return control<QLabel>(w, name)->text(); }
+    Ledger& open() { return test::reopen<Ledger>(h); }
     static QColor fore(const QWidget& w, const QString& name) {
         return control<QLabel>(w, name)->palette().color(QPalette::WindowText);
     }
@@ -43,17 +32,12 @@ protected:
 
 TEST_F(LedgerWindowTest, OpensFromTheMainWindowOnTheWorkedPool) {
     test::buildWorkedPool(h.pool());
-    Main main{h.session, h.host};
-    main.RefreshMainButtons();
-    bool seen = false;
-    h.modal.onShow = [&](QDialog& dialog) {
-        seen = true;
-        const QWidget& w = dialog;
+    test::lookFromMainWindow(h, "cmdLedger", [&](QWidget& w) {
         EXPECT_EQ(w.windowTitle(), QStringLiteral("Ledger"));
         // The season is not over: every Season balance is 0, in white.
-        EXPECT_EQ(text(w, QStringLiteral("EventBox")), QStringLiteral("Season"));
-        EXPECT_EQ(text(w, QStringLiteral("MemBox1")), QStringLiteral("Bob"));
-        EXPECT_EQ(text(w, QStringLiteral("BalBox1")), QStringLiteral("0"));
+        EXPECT_EQ(labelText(w, QStringLiteral("EventBox")), QStringLiteral("Season"));
+        EXPECT_EQ(labelText(w, QStringLiteral("MemBox1")), QStringLiteral("Bob"));
+        EXPECT_EQ(labelText(w, QStringLiteral("BalBox1")), QStringLiteral("0"));
         EXPECT_EQ(fore(w, QStringLiteral("BalBox1")), White);
         EXPECT_FALSE(shown(control<QLabel>(w, QStringLiteral("MemBox3"))));
         EXPECT_FALSE(shown(control<QPushButton>(w, QStringLiteral("cmdMemGroup"))));
@@ -72,20 +56,18 @@ TEST_F(LedgerWindowTest, OpensFromTheMainWindowOnTheWorkedPool) {
         };
         for (const Case& c : cases) {
             control<QSpinBox>(w, QStringLiteral("EventSpin"))->setValue(c.event);
-            EXPECT_EQ(text(w, QStringLiteral("EventBox")), QString::fromLatin1(c.name));
+            EXPECT_EQ(labelText(w, QStringLiteral("EventBox")), QString::fromLatin1(c.name));
             for (int m = 0; m < 3; ++m) {
                 const QString box = QStringLiteral("BalBox%1").arg(m);
-                EXPECT_EQ(text(w, box), QString::fromLatin1(c.balances[m])) << c.name << " " << m;
+                EXPECT_EQ(labelText(w, box), QString::fromLatin1(c.balances[m])) << c.name << " " << m;
                 EXPECT_EQ(fore(w, box), c.colours[m]) << c.name << " " << m;
             }
         }
-    };
-    main.findChild<QPushButton*>(QStringLiteral("cmdLedger"))->click();
-    EXPECT_TRUE(seen);
+    });
 
     // The next opening starts again on "Season".
     Ledger& w = open();
-    EXPECT_EQ(text(w, QStringLiteral("EventBox")), QStringLiteral("Season"));
+    EXPECT_EQ(labelText(w, QStringLiteral("EventBox")), QStringLiteral("Season"));
 }
 
 TEST_F(LedgerWindowTest, PagesOfThirtyReachEveryMemberOfTheLargestPool) {
@@ -100,7 +82,7 @@ TEST_F(LedgerWindowTest, PagesOfThirtyReachEveryMemberOfTheLargestPool) {
         SCOPED_TRACE(page);
         const int first = firsts[page];
         EXPECT_EQ(control<QLabel>(w, QStringLiteral("MemBox0"))->toolTip().isEmpty()
-                      ? text(w, QStringLiteral("MemBox0"))
+                      ? labelText(w, QStringLiteral("MemBox0"))
                       : control<QLabel>(w, QStringLiteral("MemBox0"))->toolTip(),
                   h.pool().memberName[first]);
         EXPECT_EQ(shown(control<QLabel>(w, QStringLiteral("MemBox29"))), first + 29 < 121);

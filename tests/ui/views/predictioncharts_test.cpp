@@ -2,11 +2,8 @@
 // the league's division tables, the rows of small divisions, and the largest league.
 #include "views/predictioncharts.h"
 
-#include "app/main.h"
-#include "entry/entrycontrols.h"
-#include "support/uiharness.h"
 #include "views/bigpool.h"
-#include "views/viewcheck.h"
+#include "views/viewtest.h"
 #include "views/workedpool.h"
 
 #include <QLabel>
@@ -19,16 +16,12 @@ namespace vek {
 namespace {
 
 using test::control;
+using test::labelText;
 using test::shown;
 
 class ChartsWindowTest : public ::testing::Test {
 protected:
-    PredictionCharts& open() {
-        if (auto* loaded = h.host.existing<PredictionCharts>(); loaded != nullptr && loaded->isLoaded()) {
-            loaded->done(QDialog::Accepted);
-        }
-        return h.host.window<PredictionCharts>();
-    }
+    PredictionCharts& open() { return test::reopen<PredictionCharts>(h); }
     /// Row r of a panel as team, W, L and T, "-" for a hidden box.
     static QStringList row(const QWidget& w, const char* prefix, int r) {
         QStringList texts;
@@ -45,12 +38,7 @@ protected:
 
 TEST_F(ChartsWindowTest, OpensFromTheMainWindowOnTheWorkedPool) {
     test::buildWorkedPool(h.pool());
-    Main main{h.session, h.host};
-    main.RefreshMainButtons();
-    bool seen = false;
-    h.modal.onShow = [&](QDialog& dialog) {
-        seen = true;
-        const QWidget& w = dialog;
+    test::lookFromMainWindow(h, "cmdCharts", [&](QWidget& w) {
         EXPECT_EQ(w.windowTitle(), QStringLiteral("Prediction Charts"));
         EXPECT_EQ(control<QLabel>(w, QStringLiteral("MemberBox"))->text(), QStringLiteral("Ann (4/5)"));
         // Ann's season: T0 2-0 over T1 0-2, T3 2-0 over T2 0-2; no ties column.
@@ -81,9 +69,7 @@ TEST_F(ChartsWindowTest, OpensFromTheMainWindowOnTheWorkedPool) {
         spin->setValue(1);
         EXPECT_EQ(control<QLabel>(w, QStringLiteral("MemberBox"))->text(), QStringLiteral("Bob (7/5)"));
         EXPECT_EQ(row(w, "nfcn", 0).last(), QStringLiteral("-"));
-    };
-    main.findChild<QPushButton*>(QStringLiteral("cmdCharts"))->click();
-    EXPECT_TRUE(seen);
+    });
 }
 
 TEST_F(ChartsWindowTest, WithoutResultsTheLeagueButtonIsHidden) {

@@ -2,11 +2,8 @@
 // the conference totals, the member chooser, a pool without members, and the largest league.
 #include "views/scoutingreport.h"
 
-#include "app/main.h"
-#include "entry/entrycontrols.h"
-#include "support/uiharness.h"
 #include "views/bigpool.h"
-#include "views/viewcheck.h"
+#include "views/viewtest.h"
 #include "views/workedpool.h"
 
 #include <QLabel>
@@ -20,27 +17,22 @@ namespace vek {
 namespace {
 
 using test::control;
+using test::labelText;
 using test::shown;
 
 class ScoutingWindowTest : public ::testing::Test {
 protected:
-    ScoutingReport& open() {
-        if (auto* loaded = h.host.existing<ScoutingReport>(); loaded != nullptr && loaded->isLoaded()) {
-            loaded->done(QDialog::Accepted);
-        }
-        return h.host.window<ScoutingReport>();
-    }
-    static QString text(const QWidget& w, const QString& name) { return control<QLabel>(w, name)->text(); }
+    ScoutingReport& open() { return test::reopen<ScoutingReport>(h); }
     /// A row as team, bar, percentage, W and L.
     static QStringList row(const QWidget& w, const QString& conference, int r) {
         const QString i = QString::number(r);
         return {
-            text(w, conference + QStringLiteral("teamBox") + i),
+            labelText(w, conference + QStringLiteral("teamBox") + i),
             QString::number(
                 control<QSlider>(w, QStringLiteral("sld") + conference + QStringLiteral("T") + i)->value()),
-            text(w, conference + QStringLiteral("percBox") + i),
-            text(w, conference + QStringLiteral("WBox") + i),
-            text(w, conference + QStringLiteral("LBox") + i)};
+            labelText(w, conference + QStringLiteral("percBox") + i),
+            labelText(w, conference + QStringLiteral("WBox") + i),
+            labelText(w, conference + QStringLiteral("LBox") + i)};
     }
     static int shownRows(const QWidget& w, const QString& conference) {
         int rows = 0;
@@ -59,44 +51,37 @@ protected:
 
 TEST_F(ScoutingWindowTest, OpensFromTheMainWindowOnTheWorkedPool) {
     test::buildWorkedPool(h.pool());
-    Main main{h.session, h.host};
-    main.RefreshMainButtons();
-    bool seen = false;
-    h.modal.onShow = [&](QDialog& dialog) {
-        seen = true;
-        const QWidget& w = dialog;
+    test::lookFromMainWindow(h, "cmdScout", [&](QWidget& w) {
         EXPECT_EQ(w.windowTitle(), QStringLiteral("Scouting Report"));
-        EXPECT_EQ(text(w, QStringLiteral("MemBox")), QStringLiteral("Ann"));
+        EXPECT_EQ(labelText(w, QStringLiteral("MemBox")), QStringLiteral("Ann"));
         EXPECT_EQ(shownRows(w, QStringLiteral("N")), 4);
         EXPECT_EQ(shownRows(w, QStringLiteral("A")), 4);
         EXPECT_EQ(row(w, QStringLiteral("N"), 0), (QStringList{"T0", "50", "50.0%", "1", "1"}));
         EXPECT_EQ(row(w, QStringLiteral("N"), 1), (QStringList{"T1", "100", "100.0%", "2", "0"}));
         EXPECT_EQ(row(w, QStringLiteral("N"), 2), (QStringList{"T2", "0", "0.0%", "0", "1"}));
         EXPECT_EQ(row(w, QStringLiteral("A"), 2), (QStringList{"T6", "50", "50.0%", "1", "1"}));
-        EXPECT_EQ(text(w, QStringLiteral("NTpercBox")), QStringLiteral("50.0%"));
-        EXPECT_EQ(text(w, QStringLiteral("ATpercBox")), QStringLiteral("83.3%"));
+        EXPECT_EQ(labelText(w, QStringLiteral("NTpercBox")), QStringLiteral("50.0%"));
+        EXPECT_EQ(labelText(w, QStringLiteral("ATpercBox")), QStringLiteral("83.3%"));
         EXPECT_EQ(control<QSlider>(w, QStringLiteral("sldATot"))->value(), 83);
 
         auto* spin = control<QSpinBox>(w, QStringLiteral("memSpin"));
         EXPECT_EQ(spin->maximum(), 2);
         spin->setValue(2);
-        EXPECT_EQ(text(w, QStringLiteral("MemBox")), QStringLiteral("Cy"));
-        EXPECT_EQ(text(w, QStringLiteral("NTpercBox")), QStringLiteral("33.3%"));
-        EXPECT_EQ(text(w, QStringLiteral("ATpercBox")), QStringLiteral("0.0%"));
-    };
-    main.findChild<QPushButton*>(QStringLiteral("cmdScout"))->click();
-    EXPECT_TRUE(seen);
+        EXPECT_EQ(labelText(w, QStringLiteral("MemBox")), QStringLiteral("Cy"));
+        EXPECT_EQ(labelText(w, QStringLiteral("NTpercBox")), QStringLiteral("33.3%"));
+        EXPECT_EQ(labelText(w, QStringLiteral("ATpercBox")), QStringLiteral("0.0%"));
+    });
 }
 
 TEST_F(ScoutingWindowTest, WithoutMembersTheChooserIsEmptyAndNoRowShows) {
     test::buildWorkedPool(h.pool());
     h.pool().numMembers = 0;
     ScoutingReport& w = open();
-    EXPECT_EQ(text(w, QStringLiteral("MemBox")), QString());
+    EXPECT_EQ(labelText(w, QStringLiteral("MemBox")), QString());
     EXPECT_FALSE(control<QSpinBox>(w, QStringLiteral("memSpin"))->isEnabled());
     EXPECT_EQ(shownRows(w, QStringLiteral("N")), 0);
     EXPECT_EQ(shownRows(w, QStringLiteral("A")), 0);
-    EXPECT_EQ(text(w, QStringLiteral("NTpercBox")), QStringLiteral("0.0%"));
+    EXPECT_EQ(labelText(w, QStringLiteral("NTpercBox")), QStringLiteral("0.0%"));
 }
 
 TEST_F(ScoutingWindowTest, EachConferenceHasARowPerTeamOfTheLargestLeague) {
@@ -104,7 +89,7 @@ TEST_F(ScoutingWindowTest, EachConferenceHasARowPerTeamOfTheLargestLeague) {
     ScoutingReport& w = open();
     EXPECT_EQ(shownRows(w, QStringLiteral("N")), 19);
     EXPECT_EQ(shownRows(w, QStringLiteral("A")), 18);
-    EXPECT_EQ(text(w, QStringLiteral("AteamBox17")), QStringLiteral("OMA"));
+    EXPECT_EQ(labelText(w, QStringLiteral("AteamBox17")), QStringLiteral("OMA"));
     test::expectWholeAndShoot(w, QStringLiteral("scouting"));
 
     // A smaller league later shows fewer rows.

@@ -2,11 +2,8 @@
 // conference colours, the totals and averages, and the largest league.
 #include "views/teamratings.h"
 
-#include "app/main.h"
-#include "entry/entrycontrols.h"
-#include "support/uiharness.h"
 #include "views/bigpool.h"
-#include "views/viewcheck.h"
+#include "views/viewtest.h"
 #include "views/workedpool.h"
 
 #include <QGridLayout>
@@ -19,21 +16,14 @@
 namespace vek {
 namespace {
 
+using namespace test::colours;
 using test::control;
+using test::labelText;
 using test::shown;
-
-const QColor Red{0xFF, 0, 0};
-const QColor Blue{0, 0, 0xFF};
 
 class RatingsWindowTest : public ::testing::Test {
 protected:
-    TeamRatings& open() {
-        if (auto* loaded = h.host.existing<TeamRatings>(); loaded != nullptr && loaded->isLoaded()) {
-            loaded->done(QDialog::Accepted);
-        }
-        return h.host.window<TeamRatings>();
-    }
-    static QString text(const QWidget& w, const QString& name) { return control<QLabel>(w, name)->text(); }
+    TeamRatings& open() { return test::reopen<TeamRatings>(h); }
     /// The row and column of a rank's team box in the ranking.
     static std::pair<int, int> place(const QWidget& w, int rank) {
         auto* box = control<QLabel>(w, QStringLiteral("teamBox%1").arg(rank));
@@ -51,18 +41,13 @@ protected:
 
 TEST_F(RatingsWindowTest, OpensFromTheMainWindowOnTheWorkedPool) {
     test::buildWorkedPool(h.pool());
-    Main main{h.session, h.host};
-    main.RefreshMainButtons();
-    bool seen = false;
-    h.modal.onShow = [&](QDialog& dialog) {
-        seen = true;
-        QWidget& w = dialog;
+    test::lookFromMainWindow(h, "cmdRatings", [&](QWidget& w) {
         EXPECT_EQ(w.windowTitle(), QStringLiteral("VEK Team Rating"));
         const QStringList teams{"T6", "T0", "T5", "T2", "T4", "T1", "T3", "T7"};
         const QStringList ratings{"4.00", "2.75", "2.00", "1.75", "1.00", "0.00", "0.00", "0.00"};
         for (int r = 0; r < 8; ++r) {
-            EXPECT_EQ(text(w, QStringLiteral("teamBox%1").arg(r)), teams[r]) << r;
-            EXPECT_EQ(text(w, QStringLiteral("RateBox%1").arg(r)), ratings[r]) << r;
+            EXPECT_EQ(labelText(w, QStringLiteral("teamBox%1").arg(r)), teams[r]) << r;
+            EXPECT_EQ(labelText(w, QStringLiteral("RateBox%1").arg(r)), ratings[r]) << r;
         }
         EXPECT_FALSE(shown(control<QLabel>(w, QStringLiteral("teamBox8"))));
         EXPECT_EQ(control<QLabel>(w, QStringLiteral("teamBox0"))->palette().color(QPalette::Window), Red);
@@ -72,16 +57,14 @@ TEST_F(RatingsWindowTest, OpensFromTheMainWindowOnTheWorkedPool) {
         const QStringList values{"4.50", "1.13", "1.38", "0.88", "0.00",
                                  "7.00", "1.75", "1.50", "2.00", "1.44"};
         for (int i = 0; i < boxes.size(); ++i) {
-            EXPECT_EQ(text(w, boxes[i]), values[i]) << boxes[i].toStdString();
+            EXPECT_EQ(labelText(w, boxes[i]), values[i]) << boxes[i].toStdString();
         }
         // Ranks 1-4 down the left column, 5-8 down the right.
         EXPECT_EQ(place(w, 3).first, place(w, 0).first + 3);
         EXPECT_EQ(place(w, 3).second, place(w, 0).second);
         EXPECT_EQ(place(w, 4).first, place(w, 0).first);
         EXPECT_GT(place(w, 4).second, place(w, 0).second);
-    };
-    main.findChild<QPushButton*>(QStringLiteral("cmdRatings"))->click();
-    EXPECT_TRUE(seen);
+    });
 }
 
 TEST_F(RatingsWindowTest, ThirtySevenTeamsTheFirstNineteenOnTheLeft) {

@@ -1,16 +1,23 @@
 #pragma once
 
+#include "app/main.h"
+#include "entry/entrycontrols.h"
+#include "support/uiharness.h"
+
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
+#include <QPushButton>
 #include <QStringList>
 #include <QTest>
 #include <QWidget>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 #include <ostream>
 
@@ -20,6 +27,49 @@ inline void PrintTo(const QString& text, std::ostream* os) {
 }
 
 namespace vek::test {
+
+/// The colours the views paint with (RGB).
+namespace colours {
+inline const QColor Red{0xFF, 0, 0};
+inline const QColor White{0xFF, 0xFF, 0xFF};
+inline const QColor Black{0, 0, 0};
+inline const QColor Blue{0, 0, 0xFF};
+inline const QColor Navy{0, 0, 0x80};
+} // namespace colours
+
+/// Opens a view afresh, as the main window does after its previous opening was closed.
+template <class W> W& reopen(UiHarness& h) {
+    if (auto* loaded = h.host.existing<W>(); loaded != nullptr && loaded->isLoaded()) {
+        loaded->done(QDialog::Accepted);
+    }
+    return h.host.window<W>();
+}
+
+/// A label's text.
+inline QString labelText(const QWidget& window, const QString& name) {
+    return control<QLabel>(window, name)->text();
+}
+
+/// A label's text, or "-" when it is hidden.
+inline QString seenText(const QWidget& window, const QString& name) {
+    const auto* label = control<QLabel>(window, name);
+    return shown(label) ? label->text() : QStringLiteral("-");
+}
+
+/// Presses a button of the main window over the harness's pool and lets `look` see the window it
+/// opens while it is on screen.
+inline void lookFromMainWindow(UiHarness& h, const char* button, const std::function<void(QWidget&)>& look) {
+    Main main{h.session, h.host};
+    main.RefreshMainButtons();
+    bool seen = false;
+    h.modal.onShow = [&](QDialog& dialog) {
+        seen = true;
+        look(dialog);
+    };
+    main.findChild<QPushButton*>(QString::fromLatin1(button))->click();
+    EXPECT_TRUE(seen) << button;
+    h.modal.onShow = nullptr;
+}
 
 /// The controls of a shown window whose text does not fit its width: labels, buttons and frame
 /// captions, each named with its text. Empty when nothing is cut off.
