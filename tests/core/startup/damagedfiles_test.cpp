@@ -5,7 +5,7 @@
 #include "app/startup.h"
 #include "support/filetext.h"
 #include "support/recordingstartuphost.h"
-#include "support/samplepool.h"
+#include "support/poolbuilder.h"
 #include "support/tempfolder.h"
 
 #include <QDir>

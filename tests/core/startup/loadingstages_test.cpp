@@ -7,7 +7,7 @@
 #include "app/startup.h"
 #include "support/filetext.h"
 #include "support/recordingstartuphost.h"
-#include "support/samplepool.h"
+#include "support/poolbuilder.h"
 #include "support/tempfolder.h"
 
 #include <QDate>
