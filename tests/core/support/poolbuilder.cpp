@@ -113,24 +113,20 @@ PoolBuilder& PoolBuilder::fewestWeekGames(int games) {
 // ---- Scoring rules -----------------------------------------------------------------------------------
 
 PoolBuilder& PoolBuilder::periods(std::initializer_list<int> halves, std::initializer_list<int> quarters) {
-    int first = 0;
-    int h = 0;
-    for (int length : halves) {
-        m_pool.halfWeeks[h] = static_cast<int16_t>(length);
-        m_pool.halfFirstWeek[h] = static_cast<int16_t>(first);
-        m_pool.halfLastWeek[h] = static_cast<int16_t>(first + length - 1);
-        first += length;
-        ++h;
-    }
-    first = 0;
-    int q = 0;
-    for (int length : quarters) {
-        m_pool.quarterWeeks[q] = static_cast<int16_t>(length);
-        m_pool.quarterFirstWeek[q] = static_cast<int16_t>(first);
-        m_pool.quarterLastWeek[q] = static_cast<int16_t>(first + length - 1);
-        first += length;
-        ++q;
-    }
+    // Periods follow each other from week 0, so each one's first week is where the one before ended.
+    const auto lay = [](std::initializer_list<int> lengths, auto& weeks, auto& firstWeek, auto& lastWeek) {
+        int first = 0;
+        int period = 0;
+        for (int length : lengths) {
+            weeks[period] = static_cast<int16_t>(length);
+            firstWeek[period] = static_cast<int16_t>(first);
+            lastWeek[period] = static_cast<int16_t>(first + length - 1);
+            first += length;
+            ++period;
+        }
+    };
+    lay(halves, m_pool.halfWeeks, m_pool.halfFirstWeek, m_pool.halfLastWeek);
+    lay(quarters, m_pool.quarterWeeks, m_pool.quarterFirstWeek, m_pool.quarterLastWeek);
     return *this;
 }
 
