@@ -297,8 +297,8 @@ PoolBuilder& PoolBuilder::postSeasonResult(int slot, int team) {
     return *this;
 }
 
-PoolBuilder& PoolBuilder::seed(int slot, int seed) {
-    m_pool.postSeasonSeeds[slot] = static_cast<int16_t>(seed);
+PoolBuilder& PoolBuilder::seed(int slot, int value) {
+    m_pool.postSeasonSeeds[slot] = static_cast<int16_t>(value);
     return *this;
 }
 

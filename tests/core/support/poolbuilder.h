@@ -46,7 +46,7 @@ class PoolBuilder {
 public:
     explicit PoolBuilder(PoolData& pool) : m_pool(pool) {}
 
-    // ---- League ------------------------------------------------------------------------------------------
+    // ---- League --------------------------------------------------------------------------------------
     /// Team codes 0..count-1 and nothing else, for rules that never look at names or divisions.
     PoolBuilder& teams(int count);
     /// Division sizes in the division order NFC East .. AFC West; numTeams is their sum. The teams are
@@ -107,7 +107,7 @@ public:
     PoolBuilder& spread(int week, int game, int favorite, float points);
     PoolBuilder& spreadWinner(int week, int game, int team);
     PoolBuilder& postSeasonResult(int slot, int team);
-    PoolBuilder& seed(int slot, int seed);
+    PoolBuilder& seed(int slot, int value);
     PoolBuilder& currentWeek(int week);
 
     /// A team code, with the stand-ins translated.
