@@ -26,6 +26,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -71,7 +72,7 @@ Main::Main(PoolSession& session, WindowHost& host, QWidget* parent)
     buildMenus();
     buildStatusBar();
     connectButtons();
-    connect(&m_session, &PoolSession::mainButtonsRefreshRequested, this, &Main::RefreshMainButtons);
+    connect(&m_session, &PoolSession::mainButtonsRefreshRequested, this, &Main::refreshAfterChange);
 }
 
 Main::~Main() = default;
@@ -316,8 +317,13 @@ void Main::runGuidedSetup() {
 }
 
 void Main::openUserGuide() {
-    // Nothing is reported when the page or a program to show it is missing.
-    m_urlOpener->open(QUrl::fromLocalFile(m_session.folder().filePath(GuideFileName)));
+    // A missing page is the browser's to report; a browser that cannot be started is ours.
+    const QString page = m_session.folder().filePath(GuideFileName);
+    if (!m_urlOpener->open(QUrl::fromLocalFile(page))) {
+        m_host.messages().show({this, appinfo::messageTitle(),
+                                GuideNotShown.arg(QDir::toNativeSeparators(page)), Messages::Icon::Warning,
+                                Messages::Buttons::Ok});
+    }
 }
 
 void Main::RefreshMainButtons() {
@@ -325,6 +331,18 @@ void Main::RefreshMainButtons() {
     for (const MainButtonFace& face : MainButtonFaces) {
         button(face.button)->setEnabled(states.enabled(face.button));
     }
+}
+
+void Main::showCurrentWeek() {
+    const PoolData& pool = m_session.pool();
+    setStatusPanel(WeekPanel, weekPanelText(pool));
+    button(MainButton::cmdStandings)->setToolTip(standingsToolTip(pool));
+}
+
+void Main::refreshAfterChange() {
+    RefreshMainButtons();
+    // A save or a clear of results moves currentWeek; the week panel and the standings tip follow it.
+    showCurrentWeek();
 }
 
 void Main::closeEvent(QCloseEvent* event) {
@@ -372,6 +390,8 @@ void Main::startUp() {
         m_host.showModal(splash); // closes itself after its timer or on a click
     }
     QCoreApplication::processEvents();
+    // The window takes no input until the files are read: the hourglass says so.
+    setCursor(Qt::WaitCursor);
     show();
     repaint();
 

@@ -32,8 +32,12 @@ class Main final : public QMainWindow, public StartupHost {
     Q_OBJECT
 public:
     static inline const QString DesignerCaption = QStringLiteral("Kestrelmoor");
+    static constexpr int WeekPanel = 3;
     static constexpr int HintPanel = 4;
     static inline const QString GuideFileName = QStringLiteral("qhvnab.htm");
+    /// %1: the page's full path.
+    static inline const QString GuideNotShown =
+        QStringLiteral("The user guide %1 could not be shown: no program to show it could be started.");
     static inline const QString PrinterFontName = QStringLiteral("Courier New");
 
     Main(PoolSession& session, WindowHost& host, QWidget* parent = nullptr);
@@ -84,6 +88,8 @@ private:
         return m_buttons[static_cast<std::size_t>(which)];
     }
     void setButtonToolTips();
+    void showCurrentWeek();
+    void refreshAfterChange();
     template <class W> void openModal();
     void showWindow(QDialog& window);
     void openSchedule();
