@@ -38,6 +38,14 @@ inline void choose(QComboBox* list, int index) {
     emit list->activated(index);
 }
 
+/// The colours a control is painted in: its background and its text.
+inline QColor back(const QWidget* widget) {
+    return widget->palette().color(QPalette::Window);
+}
+inline QColor fore(const QWidget* widget) {
+    return widget->palette().color(QPalette::WindowText);
+}
+
 /// Renders a window to a PNG in the temporary folder, to look at after a run.
 inline void grabToTemp(QWidget& window, const QString& fileName) {
     window.adjustSize();
