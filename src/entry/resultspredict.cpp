@@ -25,6 +25,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace vek {
 namespace {
 
@@ -91,7 +93,7 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& tex
 QLineEdit* makeNumberBox(QWidget* parent, const QString& name) {
     auto* box = new QLineEdit(parent);
     box->setObjectName(name);
-    box->setValidator(new ScoreValidator(box, WeekEntry::MaxScore));
+    box->setValidator(new ScoreValidator(WeekEntry::MaxScore, box));
     new DigitKeyFilter(box, WeekEntry::MaxScore);
     box->setMaxLength(5);
     box->setFixedWidth(56);

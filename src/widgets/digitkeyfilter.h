@@ -14,9 +14,7 @@ namespace vek {
 class DigitKeyFilter final : public QObject {
     Q_OBJECT
 public:
-    static constexpr int MaxValue = 32767;
-
-    explicit DigitKeyFilter(QLineEdit* box, int maximum = MaxValue);
+    DigitKeyFilter(QLineEdit* box, int maximum);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

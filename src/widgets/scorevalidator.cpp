@@ -2,7 +2,7 @@
 
 namespace vek {
 
-ScoreValidator::ScoreValidator(QObject* parent, int maximum) : QValidator(parent), m_maximum(maximum) {}
+ScoreValidator::ScoreValidator(int maximum, QObject* parent) : QValidator(parent), m_maximum(maximum) {}
 
 QValidator::State ScoreValidator::validate(QString& input, int& /*pos*/) const {
     if (input.isEmpty()) {

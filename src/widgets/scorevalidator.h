@@ -4,14 +4,12 @@
 
 namespace vek {
 
-/// Digits only, up to a largest value (a 16-bit integer by default): keeps out of a number box what
-/// typing could not enter, pasted text included. An empty box is acceptable.
+/// Digits only, up to a largest value (a score or a total: 32767): keeps out of a number box what typing
+/// could not enter, pasted text included. An empty box is acceptable.
 class ScoreValidator final : public QValidator {
     Q_OBJECT
 public:
-    static constexpr int MaxScore = 32767;
-
-    explicit ScoreValidator(QObject* parent = nullptr, int maximum = MaxScore);
+    ScoreValidator(int maximum, QObject* parent);
 
     State validate(QString& input, int& pos) const override;
 
