@@ -5,6 +5,7 @@
 #include "session/poolsession.h"
 #include "views/viewdata.h"
 #include "views/viewwidgets.h"
+#include "widgets/updown.h"
 #include "widgets/waitcursor.h"
 
 #include <QGridLayout>
@@ -57,7 +58,7 @@ void LeagueStandings::buildControls() {
 
     auto* asOf = makeText(this, QStringLiteral("Standings as of week:"), QStringLiteral("lblAsOfWeek"));
     AsOfWeekBox = makeBox(this, QStringLiteral("AsOfWeekBox"), widthFor(this, {QStringLiteral("00")}, 30));
-    scrWeek = new UpDown(this, QStringLiteral("scrWeek"));
+    scrWeek = makeUpDown(this, QStringLiteral("scrWeek"));
     connect(scrWeek, &QSpinBox::valueChanged, this, &LeagueStandings::scrWeekChanged);
     cmdOk = makeButton(this, QStringLiteral("cmdOk"), QStringLiteral("OK"));
     connect(cmdOk, &QPushButton::clicked, this, &QDialog::accept);
@@ -269,8 +270,8 @@ QWidget* LeagueStandings::buildSidePanels() {
         QGridLayout* g = frameGrid(frmDiff);
         DiffMem1Box = makeBox(frmDiff, QStringLiteral("DiffMem1Box"), MinNameWidth, Qt::AlignLeft);
         DiffMem2Box = makeBox(frmDiff, QStringLiteral("DiffMem2Box"), MinNameWidth, Qt::AlignLeft);
-        scrDiffMem1 = new UpDown(frmDiff, QStringLiteral("scrDiffMem1"));
-        scrDiffMem2 = new UpDown(frmDiff, QStringLiteral("scrDiffMem2"));
+        scrDiffMem1 = makeUpDown(frmDiff, QStringLiteral("scrDiffMem1"));
+        scrDiffMem2 = makeUpDown(frmDiff, QStringLiteral("scrDiffMem2"));
         g->addWidget(DiffMem1Box, 0, 0, 1, 4);
         g->addWidget(scrDiffMem1, 0, 4);
         g->addWidget(DiffMem2Box, 1, 0, 1, 4);
@@ -290,7 +291,7 @@ QWidget* LeagueStandings::buildSidePanels() {
         frame = makeFrame(host, name, caption);
         QGridLayout* g = frameGrid(frame);
         const int columns = panelRow(frame, g, 0, boxes);
-        chooser = new UpDown(frame, chooserName);
+        chooser = makeUpDown(frame, chooserName);
         g->addWidget(chooser, 0, columns, 2, 1, Qt::AlignBottom);
         g->setColumnStretch(columns + 1, 1);
     };
@@ -419,12 +420,12 @@ void LeagueStandings::loadWindow() {
     o5Member = defaultMember;
     psMember = defaultMember;
     mnMember = defaultMember;
-    scrWCmem->setQuietly(0, lastMember, wcMember);
-    scrDiffMem1->setQuietly(0, lastMember, diffMember1);
-    scrDiffMem2->setQuietly(0, lastMember, diffMember2);
-    scrO5mem->setQuietly(0, lastMember, o5Member);
-    scrPSmem->setQuietly(0, lastMember, psMember);
-    scrMNmem->setQuietly(0, lastMember, mnMember);
+    setQuietly(scrWCmem, 0, lastMember, wcMember);
+    setQuietly(scrDiffMem1, 0, lastMember, diffMember1);
+    setQuietly(scrDiffMem2, 0, lastMember, diffMember2);
+    setQuietly(scrO5mem, 0, lastMember, o5Member);
+    setQuietly(scrPSmem, 0, lastMember, psMember);
+    setQuietly(scrMNmem, 0, lastMember, mnMember);
 
     // 6. The scoring of every week, each week in standings order.
     scoreSortedStandings(m_session);
@@ -446,7 +447,7 @@ void LeagueStandings::loadWindow() {
 
     // 8. The last week with results; a pool without any shows its first week, empty.
     shownWeek = std::clamp<int>(pool.currentWeek, 0, WeekSlots - 1);
-    scrWeek->setQuietly(0, shownWeek, shownWeek);
+    setQuietly(scrWeek, 0, shownWeek, shownWeek);
 
     ShowStandingsGrid(shownWeek);
 }

@@ -16,9 +16,7 @@ namespace vek {
 
 class DifferencesLeft;
 
-namespace viewwidgets {
 class UpDown;
-}
 
 /// The pool standings by week, quarter, half and season: twelve ranked members a page with their
 /// season, period and week figures and balance, the totals and games-behind points, and five side
@@ -114,7 +112,7 @@ private:
     QPushButton* cmdHalf = nullptr;
 
     QScrollBar* MemScroll = nullptr;
-    viewwidgets::UpDown* scrWeek = nullptr;
+    UpDown* scrWeek = nullptr;
     QLabel* AsOfWeekBox = nullptr;
     QPushButton* cmdOk = nullptr;
 
@@ -125,8 +123,8 @@ private:
     QLabel* HDiffBox = nullptr;
     QLabel* QDiffBox = nullptr;
     QLabel* WDiffBox = nullptr;
-    viewwidgets::UpDown* scrDiffMem1 = nullptr;
-    viewwidgets::UpDown* scrDiffMem2 = nullptr;
+    UpDown* scrDiffMem1 = nullptr;
+    UpDown* scrDiffMem2 = nullptr;
 
     QGroupBox* WildChoiceFrame = nullptr;
     QLabel* WCmemBox = nullptr;
@@ -135,7 +133,7 @@ private:
     QLabel* WCtotBox = nullptr;
     QLabel* WCETBox = nullptr;
     QLabel* WCMaxBox = nullptr;
-    viewwidgets::UpDown* scrWCmem = nullptr;
+    UpDown* scrWCmem = nullptr;
 
     QGroupBox* mondayFrame = nullptr;
     QLabel* MNmemBox = nullptr;
@@ -143,7 +141,7 @@ private:
     QLabel* MNLBox = nullptr;
     QLabel* MNETBox = nullptr;
     QLabel* MNmaxBox = nullptr;
-    viewwidgets::UpDown* scrMNmem = nullptr;
+    UpDown* scrMNmem = nullptr;
 
     QGroupBox* Over500Frame = nullptr;
     QLabel* O5memBox = nullptr;
@@ -151,7 +149,7 @@ private:
     QLabel* O5leadBox = nullptr;
     QLabel* O5ETBox = nullptr;
     QLabel* O5maxBox = nullptr;
-    viewwidgets::UpDown* scrO5mem = nullptr;
+    UpDown* scrO5mem = nullptr;
 
     QGroupBox* PSFrame = nullptr;
     QLabel* PSMemBox = nullptr;
@@ -159,7 +157,7 @@ private:
     QLabel* PSWBox = nullptr;
     QLabel* lblBigGame = nullptr;
     QLabel* SBBox = nullptr;
-    viewwidgets::UpDown* scrPSmem = nullptr;
+    UpDown* scrPSmem = nullptr;
 
     // Window state, kept between openings.
     int shownWeek = 0;

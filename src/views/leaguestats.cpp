@@ -4,6 +4,7 @@
 #include "views/figuretexts.h"
 #include "views/viewdata.h"
 #include "views/viewwidgets.h"
+#include "widgets/updown.h"
 #include "widgets/waitcursor.h"
 
 #include <QGridLayout>
@@ -70,10 +71,10 @@ void LeagueStats::buildControls() {
     breakdown->setVerticalSpacing(2);
     MemberBox = makeBox(this, QStringLiteral("MemberBox"), headingWidth);
     setColours(MemberBox, LightGreen, Black);
-    MemberSpin = new UpDown(this, QStringLiteral("MemberSpin"));
+    MemberSpin = makeUpDown(this, QStringLiteral("MemberSpin"));
     DivConfBox = makeBox(this, QStringLiteral("DivConfBox"), 3 * count * TeamColumns / 2);
     setColours(DivConfBox, LightGreen, Black);
-    DivConfSpin = new UpDown(this, QStringLiteral("DivConfSpin"));
+    DivConfSpin = makeUpDown(this, QStringLiteral("DivConfSpin"));
     DivConfSpin->setRange(0, Divisions - 1);
     auto* member = new QHBoxLayout;
     member->addWidget(MemberBox);
@@ -149,7 +150,7 @@ void LeagueStats::buildControls() {
         makeFrame(this, QStringLiteral("PercentagesFrame"), QStringLiteral("Predictions Percentages"));
     {
         MemNum = makeBox(percentages, QStringLiteral("MemNum"), count);
-        chosenSpin = new UpDown(percentages, QStringLiteral("chosenSpin"));
+        chosenSpin = makeUpDown(percentages, QStringLiteral("chosenSpin"));
         wonNum = makeBox(percentages, QStringLiteral("wonNum"), total);
         outOf = makeBox(percentages, QStringLiteral("outOf"), total);
         predPerc =
@@ -194,13 +195,13 @@ void LeagueStats::loadWindow() {
     const PoolData& pool = m_session.pool();
     m_chosen = chosenCounts(pool);
     chosenCount = std::min(1, pool.memberCount());
-    chosenSpin->setQuietly(0, pool.memberCount(), chosenCount);
+    setQuietly(chosenSpin, 0, pool.memberCount(), chosenCount);
     showPercentages();
 
     memberChoice = pool.defaultMemberIndex();
     divisionChoice = 0;
-    MemberSpin->setQuietly(0, pool.memberCount() + 1, memberChoice);
-    DivConfSpin->setQuietly(0, Divisions - 1, divisionChoice);
+    setQuietly(MemberSpin, 0, pool.memberCount() + 1, memberChoice);
+    setQuietly(DivConfSpin, 0, Divisions - 1, divisionChoice);
     MemberBox->setFixedWidth(std::max(memberNameWidth(this, pool, 0), MemberBox->minimumWidth()));
     ShowDivisionStats();
 }

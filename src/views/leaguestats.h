@@ -11,9 +11,7 @@ class QPushButton;
 
 namespace vek {
 
-namespace viewwidgets {
 class UpDown;
-}
 
 /// The league statistics: the record breakdown of one division's teams for a member's picks, the
 /// consensus or the league's results; the home, road and inter-conference totals of that source; and how
@@ -50,9 +48,9 @@ private:
 
     std::array<TeamColumn, TeamColumns> m_columns{};
     QLabel* MemberBox = nullptr;
-    viewwidgets::UpDown* MemberSpin = nullptr;
+    UpDown* MemberSpin = nullptr;
     QLabel* DivConfBox = nullptr;
-    viewwidgets::UpDown* DivConfSpin = nullptr;
+    UpDown* DivConfSpin = nullptr;
     QLabel* RoadTotal = nullptr;
     QLabel* HomeTotal = nullptr;
     QLabel* TieTotal = nullptr;
@@ -63,7 +61,7 @@ private:
     QLabel* wonNum = nullptr;
     QLabel* outOf = nullptr;
     QLabel* predPerc = nullptr;
-    viewwidgets::UpDown* chosenSpin = nullptr;
+    UpDown* chosenSpin = nullptr;
     QPushButton* cmdOk = nullptr;
 
     int memberChoice = 0;

@@ -3,6 +3,7 @@
 #include "session/poolsession.h"
 #include "views/viewdata.h"
 #include "views/viewwidgets.h"
+#include "widgets/updown.h"
 #include "widgets/waitcursor.h"
 
 #include <QGridLayout>
@@ -36,7 +37,7 @@ void Ledger::buildControls() {
     EventBox = makeBox(this, QStringLiteral("EventBox"), widthFor(this, names));
     EventBox->setFixedHeight(2 * BoxHeight - 6);
     setColours(EventBox, LightGreen, Black);
-    EventSpin = new UpDown(this, QStringLiteral("EventSpin"));
+    EventSpin = makeUpDown(this, QStringLiteral("EventSpin"));
     EventSpin->setRange(0, LedgerEvents - 1);
     connect(EventSpin, &QSpinBox::valueChanged, this, [this](int value) {
         eventIndex = value;
@@ -88,7 +89,7 @@ void Ledger::loadWindow() {
     page = ledgerPage(pool.memberCount(), 0);
     cmdMemGroup->setVisible(pool.memberCount() > PageLines);
     eventIndex = 0;
-    EventSpin->setQuietly(0, LedgerEvents - 1, eventIndex);
+    setQuietly(EventSpin, 0, LedgerEvents - 1, eventIndex);
     scoreSeasonForView(m_session);
     ShowLedgerPage();
 }

@@ -10,9 +10,7 @@ class QPushButton;
 
 namespace vek {
 
-namespace viewwidgets {
 class UpDown;
-}
 
 /// The points ledger: for one event column at a time every member's balance, 30 members a page in two
 /// columns of 15. Each opening rebuilds the season's scoring and starts on the first page and "Season".
@@ -36,7 +34,7 @@ private:
     std::array<QLabel*, PageLines> MemBox{};
     std::array<QLabel*, PageLines> BalBox{};
     QLabel* EventBox = nullptr;
-    viewwidgets::UpDown* EventSpin = nullptr;
+    UpDown* EventSpin = nullptr;
     QPushButton* cmdMemGroup = nullptr;
     QPushButton* cmdOk = nullptr;
 

@@ -4,6 +4,7 @@
 #include "views/teamfigures.h"
 #include "views/viewdata.h"
 #include "views/viewwidgets.h"
+#include "widgets/updown.h"
 #include "widgets/waitcursor.h"
 
 #include <QGridLayout>
@@ -82,7 +83,7 @@ void PredictionCharts::buildControls() {
     MemberBox = makeBox(this, QStringLiteral("MemberBox"), 240);
     MemberBox->setFixedHeight(2 * BoxHeight - 6);
     setColours(MemberBox, LightGreen, Black);
-    memSpin = new UpDown(this, QStringLiteral("memSpin"));
+    memSpin = makeUpDown(this, QStringLiteral("memSpin"));
     connect(memSpin, &QSpinBox::valueChanged, this, [this](int value) {
         m_member = value;
         ShowMemberChart();
@@ -116,7 +117,7 @@ void PredictionCharts::loadWindow() {
         std::max(memberNameWidth(this, pool, 240) + widthFor(this, {QStringLiteral(" (9/2)")}),
                  widthFor(this, {QStringLiteral("VEK Standings")})));
     m_member = pool.defaultMemberIndex();
-    memSpin->setQuietly(0, pool.memberCount(), m_member);
+    setQuietly(memSpin, 0, pool.memberCount(), m_member);
     ShowMemberChart();
 }
 

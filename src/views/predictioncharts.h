@@ -11,9 +11,7 @@ class QPushButton;
 
 namespace vek {
 
-namespace viewwidgets {
 class UpDown;
-}
 
 /// The prediction charts: division by division, the won-lost table one member's picks imply for the
 /// season, the consensus of all members' picks, or on demand the league's table from the results. Each
@@ -53,7 +51,7 @@ private:
 
     std::array<Panel, Divisions> m_panels{};
     QLabel* MemberBox = nullptr;
-    viewwidgets::UpDown* memSpin = nullptr;
+    UpDown* memSpin = nullptr;
     QPushButton* cmdVEK = nullptr;
     QPushButton* cmdOk = nullptr;
 

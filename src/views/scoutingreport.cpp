@@ -5,6 +5,7 @@
 #include "views/scoutingfigures.h"
 #include "views/viewdata.h"
 #include "views/viewwidgets.h"
+#include "widgets/updown.h"
 #include "widgets/waitcursor.h"
 
 #include <QGridLayout>
@@ -70,7 +71,7 @@ void ScoutingReport::buildControls() {
     MemBox = makeBox(this, QStringLiteral("MemBox"), 200);
     MemBox->setFixedHeight(2 * BoxHeight - 6);
     setColours(MemBox, LightGreen, Black);
-    memSpin = new UpDown(this, QStringLiteral("memSpin"));
+    memSpin = makeUpDown(this, QStringLiteral("memSpin"));
     connect(memSpin, &QSpinBox::valueChanged, this, [this](int value) {
         m_member = value;
         showName(MemBox, m_session.pool().memberName[m_member]);
@@ -138,7 +139,7 @@ void ScoutingReport::loadWindow() {
     m_member = pool.defaultMemberIndex();
     MemBox->setFixedWidth(memberNameWidth(this, pool, 200));
     // Without members there is nobody to report on: an empty chooser and no rows.
-    memSpin->setQuietly(0, std::max(members - 1, 0), m_member);
+    setQuietly(memSpin, 0, std::max(members - 1, 0), m_member);
     memSpin->setEnabled(members > 0);
     showName(MemBox, members > 0 ? pool.memberName[m_member] : QString());
 

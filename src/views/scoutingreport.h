@@ -12,9 +12,7 @@ class QSlider;
 
 namespace vek {
 
-namespace viewwidgets {
 class UpDown;
-}
 
 /// The scouting report: how well one member has picked the games of each team so far, per team the
 /// games picked right and wrong with the success rate as a percentage and as a bar, and the rate over
@@ -58,7 +56,7 @@ private:
     Conference m_nfc;
     Conference m_afc;
     QLabel* MemBox = nullptr;
-    viewwidgets::UpDown* memSpin = nullptr;
+    UpDown* memSpin = nullptr;
     QPushButton* cmdOk = nullptr;
 
     int m_member = 0;

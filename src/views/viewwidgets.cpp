@@ -1,12 +1,11 @@
 #include "views/viewwidgets.h"
 
 #include "model/pooldata.h"
+#include "widgets/updown.h"
 
 #include <QFontMetrics>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
 
@@ -14,29 +13,16 @@
 
 namespace vek::viewwidgets {
 
-UpDown::UpDown(QWidget* parent, const QString& name) : QSpinBox(parent) {
-    setObjectName(name);
-    lineEdit()->setVisible(false);
-    setFixedSize(22, 2 * BoxHeight - 6);
+UpDown* makeUpDown(QWidget* parent, const QString& name) {
+    auto* upDown = new UpDown(parent);
+    upDown->setObjectName(name);
+    return upDown;
 }
 
-void UpDown::setQuietly(int minimum, int maximum, int value) {
-    const QSignalBlocker block(this);
-    setRange(minimum, maximum);
-    setValue(value);
-}
-
-QColor buttonFace() {
-    return QGuiApplication::palette().color(QPalette::Button);
-}
-
-void setColours(QWidget* widget, const QColor& back, const QColor& text) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, back);
-    palette.setColor(QPalette::Button, back);
-    palette.setColor(QPalette::WindowText, text);
-    palette.setColor(QPalette::ButtonText, text);
-    widget->setPalette(palette);
+void setQuietly(QSpinBox* upDown, int minimum, int maximum, int value) {
+    const QSignalBlocker block(upDown);
+    upDown->setRange(minimum, maximum);
+    upDown->setValue(value);
 }
 
 QLabel* makeBox(QWidget* parent, const QString& name, int width, Qt::Alignment align) {

@@ -1,47 +1,43 @@
 #pragma once
 
+#include "widgets/colours.h"
+
 #include <QColor>
-#include <QSpinBox>
 #include <QString>
 
 class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QPushButton;
+class QSpinBox;
 class QWidget;
 
 namespace vek {
 struct PoolData;
 }
 
+namespace vek {
+class UpDown;
+}
+
 namespace vek::viewwidgets {
+
+using namespace colours;
 
 // The looks the standings and analysis windows share: value boxes, headings, up-downs and colours.
 
-// Colours of the views (RGB).
-inline const QColor Red{0xFF, 0x00, 0x00};
-inline const QColor White{0xFF, 0xFF, 0xFF};
-inline const QColor Black{0x00, 0x00, 0x00};
-inline const QColor Blue{0x00, 0x00, 0xFF};
-inline const QColor Navy{0x00, 0x00, 0x80};
-inline const QColor LightGreen{0xC0, 0xFF, 0xC0};
-inline const QColor LightCyan{0xC0, 0xFF, 0xFF};
+// The colours only the views use (RGB), beside the shared ones.
+inline constexpr QColor Navy{0x00, 0x00, 0x80};       // a positive balance
+inline constexpr QColor LightGreen{0xC0, 0xFF, 0xC0}; // the title box of what a view shows
+inline constexpr QColor LightCyan{0xC0, 0xFF, 0xFF};  // a team's heading in the statistics
 
 constexpr int BoxHeight = 18;
 
-/// An up-down control: only the two arrows; what it chooses is shown beside it.
-class UpDown final : public QSpinBox {
-public:
-    UpDown(QWidget* parent, const QString& name);
-    /// Range and value at once, without raising a change.
-    void setQuietly(int minimum, int maximum, int value);
-};
+/// A member, week or event chooser: the shared up-down control, named.
+UpDown* makeUpDown(QWidget* parent, const QString& name);
 
-/// The platform's button-face colour, the background of every neutral box.
-[[nodiscard]] QColor buttonFace();
-
-/// Sets a widget's background and text colour.
-void setColours(QWidget* widget, const QColor& back, const QColor& text);
+/// An up-down's range and value at once, without raising a change.
+void setQuietly(QSpinBox* upDown, int minimum, int maximum, int value);
 
 /// A value box: a sunken panel of fixed size holding one figure, centred unless said otherwise.
 QLabel* makeBox(QWidget* parent, const QString& name, int width, Qt::Alignment align = Qt::AlignCenter);

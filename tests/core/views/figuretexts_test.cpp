@@ -37,7 +37,7 @@ TEST(FigureTexts, DecimalsPercentagesAndBars) {
 }
 
 TEST(FigureLimits, SixTeamsADivisionAndTheRatingColumns) {
-    auto pool = test::makePool();
+    auto pool = test::newPool();
     // A damaged league file: seven teams in NFC East.
     test::PoolBuilder(*pool).league({7, 4, 4, 4, 4, 4, 4, 4});
     std::vector<TeamStanding> rows;

@@ -3,7 +3,7 @@
 #include "views/standingsfigures.h"
 
 #include "engine/differencesleft.h"
-#include "support/scoringpool.h"
+#include "support/poolbuilder.h"
 
 #include <gtest/gtest.h>
 
@@ -21,7 +21,7 @@ WeekStanding& rec(PoolData& p, int week, int row, int member) {
 /// period.
 std::unique_ptr<PoolData> periodPool(int members = 3) {
     auto pool = test::makeScoringPool(members, 18, 4);
-    test::setPeriods(*pool, {9, 8}, {4, 5, 4, 4});
+    test::PoolBuilder(*pool).periods({9, 8}, {4, 5, 4, 4});
     return pool;
 }
 
@@ -258,7 +258,7 @@ TEST(StandingsDifferences, GamesAheadOfTwoMembers) {
     // Season of 18 weeks; the second half runs to week 20, past the season's end.
     auto pool = periodPool(3);
     PoolData& p = *pool;
-    test::setPeriods(p, {9, 12}, {4, 5, 4, 4});
+    test::PoolBuilder(p).periods({9, 12}, {4, 5, 4, 4});
     for (int w = 0; w < WeekSlots; ++w) {
         // Members 0 and 2 differ in w + 1 games of week w; week 18 lies after the season.
         p.pickDiffWeek[0][2][w] = static_cast<int16_t>(w + 1);

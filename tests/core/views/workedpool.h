@@ -27,7 +27,6 @@
 #include "engine/memberodds.h"
 #include "engine/pickdifferences.h"
 #include "support/poolbuilder.h"
-#include "support/scoringpool.h"
 
 namespace vek::test {
 
@@ -80,7 +79,7 @@ inline void buildWorkedPool(PoolData& pool, int16_t confidenceMode = 0, int16_t 
     pool.weeklyPicks = 0;
     pool.confidenceMode = confidenceMode;
     pool.pointsSystem = pointsSystem;
-    setPeriods(pool, {2, 2}, {1, 1, 1, 1});
+    build.periods({2, 2}, {1, 1, 1, 1});
     pool.goodWeekMinWins[0] = 2;
     pool.goodWeekMinCp[0] = 3;
     pool.goodWeekPoints[0] = 5;

@@ -4,6 +4,7 @@
 
 #include "views/bigpool.h"
 #include "views/viewtest.h"
+#include "views/viewwidgets.h"
 #include "views/workedpool.h"
 
 #include <QGroupBox>
@@ -18,11 +19,12 @@ namespace vek {
 namespace {
 
 using test::Ann;
-using namespace test::colours;
+using namespace colours;
 using test::control;
 using test::Cy;
 using test::labelText;
 using test::shown;
+using viewwidgets::Navy;
 
 class StandingsWindowTest : public ::testing::Test {
 protected:
@@ -36,8 +38,6 @@ protected:
         }
         return texts;
     }
-    static QColor back(const QLabel* box) { return box->palette().color(QPalette::Window); }
-    static QColor fore(const QLabel* box) { return box->palette().color(QPalette::WindowText); }
 
     test::UiHarness h;
 };
@@ -60,13 +60,13 @@ TEST_F(StandingsWindowTest, OpensFromTheMainWindowOnTheWorkedPool) {
         // Bob won the Good Week and the quarter: name, quarter and week boxes white on red.
         for (const char* name : {"MemBox1", "QHWBox1", "QHGBBox1", "WWBox1", "WLBox1"}) {
             const auto* box = control<QLabel>(w, QString::fromLatin1(name));
-            EXPECT_EQ(back(box), Red) << name;
-            EXPECT_EQ(fore(box), White) << name;
+            EXPECT_EQ(test::back(box), Red) << name;
+            EXPECT_EQ(test::fore(box), White) << name;
         }
-        EXPECT_EQ(fore(control<QLabel>(w, QStringLiteral("SWBox1"))), Black);
-        EXPECT_EQ(fore(control<QLabel>(w, QStringLiteral("MemBox0"))), Black);
-        EXPECT_EQ(fore(control<QLabel>(w, QStringLiteral("PtsBox0"))), Navy);
-        EXPECT_EQ(fore(control<QLabel>(w, QStringLiteral("PtsBox2"))), Red);
+        EXPECT_EQ(test::fore(control<QLabel>(w, QStringLiteral("SWBox1"))), Black);
+        EXPECT_EQ(test::fore(control<QLabel>(w, QStringLiteral("MemBox0"))), Black);
+        EXPECT_EQ(test::fore(control<QLabel>(w, QStringLiteral("PtsBox0"))), Navy);
+        EXPECT_EQ(test::fore(control<QLabel>(w, QStringLiteral("PtsBox2"))), Red);
         // Totals and the games-behind points.
         EXPECT_EQ(labelText(w, QStringLiteral("SWtotBox")), QStringLiteral("9"));
         EXPECT_EQ(labelText(w, QStringLiteral("SPtotBox")), QStringLiteral("0.500"));
@@ -86,7 +86,7 @@ TEST_F(StandingsWindowTest, OpensFromTheMainWindowOnTheWorkedPool) {
         EXPECT_EQ(labelText(w, QStringLiteral("WCWBox")), QStringLiteral("0"));
         EXPECT_EQ(labelText(w, QStringLiteral("WCETBox")), QStringLiteral("T"));
         EXPECT_EQ(labelText(w, QStringLiteral("MNLBox")), QStringLiteral("1"));
-        EXPECT_EQ(fore(control<QLabel>(w, QStringLiteral("MNWBox"))), Blue);
+        EXPECT_EQ(test::fore(control<QLabel>(w, QStringLiteral("MNWBox"))), Blue);
         EXPECT_FALSE(shown(control<QGroupBox>(w, QStringLiteral("Over500Frame"))));
         EXPECT_FALSE(shown(control<QGroupBox>(w, QStringLiteral("PSFrame"))));
         EXPECT_TRUE(shown(control<QGroupBox>(w, QStringLiteral("frmDiff"))));
@@ -107,7 +107,7 @@ TEST_F(StandingsWindowTest, WeekPeriodAndMemberChoosers) {
     control<QPushButton>(w, QStringLiteral("cmdHalf"))->click();
     EXPECT_EQ(control<QGroupBox>(w, QStringLiteral("QtrHalfFrame"))->title(), QStringLiteral("End 1st Half"));
     EXPECT_EQ(labelText(w, QStringLiteral("QHWBox0")), QStringLiteral("3"));
-    EXPECT_EQ(back(control<QLabel>(w, QStringLiteral("QHWBox0"))), Red);
+    EXPECT_EQ(test::back(control<QLabel>(w, QStringLiteral("QHWBox0"))), Red);
     EXPECT_EQ(labelText(w, QStringLiteral("QHGBtotBox")), QStringLiteral("6"));
     EXPECT_EQ(labelText(w, QStringLiteral("HDiffBox")), QStringLiteral("0"));
     EXPECT_EQ(labelText(w, QStringLiteral("SDiffBox")), QStringLiteral("3"));
@@ -161,9 +161,9 @@ TEST_F(StandingsWindowTest, PagesThroughTheLargestPoolWithNothingCutOff) {
     scroll->setValue(109);
     EXPECT_NE(labelText(w, QStringLiteral("MemBox0")), top);
     EXPECT_TRUE(shown(control<QLabel>(w, QStringLiteral("MemBox11"))));
-    test::expectWholeAndShoot(w, QStringLiteral("standings-last-page"));
+    test::expectWholeOnScreen(w, QStringLiteral("standings-last-page"));
     scroll->setValue(0);
-    test::expectWholeAndShoot(w, QStringLiteral("standings"));
+    test::expectWholeOnScreen(w, QStringLiteral("standings"));
 }
 
 TEST_F(StandingsWindowTest, TheSeasonsLastWeekByConfidencePointsShowsThePostSeason) {
@@ -176,7 +176,7 @@ TEST_F(StandingsWindowTest, TheSeasonsLastWeekByConfidencePointsShowsThePostSeas
     EXPECT_TRUE(shown(control<QGroupBox>(w, QStringLiteral("PSFrame"))));
     EXPECT_EQ(labelText(w, QStringLiteral("WDiffBox")), QStringLiteral("  "));
     EXPECT_FALSE(labelText(w, QStringLiteral("PSWBox")).isEmpty());
-    test::expectWholeAndShoot(w, QStringLiteral("standings-end-of-season"));
+    test::expectWholeOnScreen(w, QStringLiteral("standings-end-of-season"));
 
     // An earlier week hides the post season again.
     control<QSpinBox>(w, QStringLiteral("scrWeek"))->setValue(17);

@@ -15,7 +15,7 @@
 namespace vek {
 namespace {
 
-using namespace test::colours;
+using namespace colours;
 using test::control;
 using test::seenText;
 using test::shown;
@@ -56,8 +56,7 @@ TEST_F(StatsWindowTest, OpensFromTheMainWindowOnTheWorkedPool) {
         EXPECT_EQ(w.windowTitle(), QStringLiteral("League Statistics"));
         EXPECT_EQ(seenText(w, QStringLiteral("MemberBox")), QStringLiteral("Bob"));
         EXPECT_EQ(seenText(w, QStringLiteral("DivConfBox")), QStringLiteral("NFC East"));
-        EXPECT_EQ(control<QLabel>(w, QStringLiteral("DivConfBox"))->palette().color(QPalette::WindowText),
-                  Blue);
+        EXPECT_EQ(test::fore(control<QLabel>(w, QStringLiteral("DivConfBox"))), Blue);
         // Bob's picks: T1 1-1 (the win at home) over T0 0-2 (one loss at home); no ties; columns 2..5
         // hidden.
         EXPECT_EQ(column(w, 0), (QStringList{"T1", "1", "1", "-", "1", "0", "-"}));
@@ -79,8 +78,7 @@ TEST_F(StatsWindowTest, OpensFromTheMainWindowOnTheWorkedPool) {
         auto* division = control<QSpinBox>(w, QStringLiteral("DivConfSpin"));
         division->setValue(5);
         EXPECT_EQ(seenText(w, QStringLiteral("DivConfBox")), QStringLiteral("AFC North"));
-        EXPECT_EQ(control<QLabel>(w, QStringLiteral("DivConfBox"))->palette().color(QPalette::WindowText),
-                  Red);
+        EXPECT_EQ(test::fore(control<QLabel>(w, QStringLiteral("DivConfBox"))), Red);
         EXPECT_EQ(column(w, 0), (QStringList{"T6", "2", "0", "0", "1", "0", "0"}));
 
         auto* chosen = control<QSpinBox>(w, QStringLiteral("chosenSpin"));
@@ -100,7 +98,7 @@ TEST_F(StatsWindowTest, SixTeamColumnsForTheLargestLeague) {
     EXPECT_NE(column(w, 5).first(), QStringLiteral("-"));
     control<QSpinBox>(w, QStringLiteral("MemberSpin"))->setValue(122);
     EXPECT_EQ(seenText(w, QStringLiteral("MemberBox")), QStringLiteral("VEK"));
-    test::expectWholeAndShoot(w, QStringLiteral("statistics"));
+    test::expectWholeOnScreen(w, QStringLiteral("statistics"));
 }
 
 } // namespace

@@ -15,7 +15,7 @@
 namespace vek {
 namespace {
 
-using namespace test::colours;
+using namespace colours;
 using test::control;
 using test::labelText;
 using test::shown;
@@ -23,9 +23,7 @@ using test::shown;
 class LedgerWindowTest : public ::testing::Test {
 protected:
     Ledger& open() { return test::reopen<Ledger>(h); }
-    static QColor fore(const QWidget& w, const QString& name) {
-        return control<QLabel>(w, name)->palette().color(QPalette::WindowText);
-    }
+    static QColor fore(const QWidget& w, const QString& name) { return test::fore(control<QLabel>(w, name)); }
 
     test::UiHarness h;
 };
@@ -75,7 +73,7 @@ TEST_F(LedgerWindowTest, PagesOfThirtyReachEveryMemberOfTheLargestPool) {
     Ledger& w = open();
     auto* group = control<QPushButton>(w, QStringLiteral("cmdMemGroup"));
     EXPECT_TRUE(shown(group));
-    test::expectWholeAndShoot(w, QStringLiteral("ledger"));
+    test::expectWholeOnScreen(w, QStringLiteral("ledger"));
 
     const std::array<int, 6> firsts{0, 30, 60, 90, 120, 0};
     for (int page = 0; page < 6; ++page) {

@@ -88,9 +88,9 @@ TEST_F(ChartsWindowTest, SixTeamsADivisionOfTheLargestLeague) {
     PredictionCharts& w = open();
     EXPECT_NE(row(w, "nfce", 5).first(), QStringLiteral("-"));
     EXPECT_EQ(row(w, "nfcn", 4).first(), QStringLiteral("-"));
-    test::expectWholeAndShoot(w, QStringLiteral("charts"));
+    test::expectWholeOnScreen(w, QStringLiteral("charts"));
     control<QPushButton>(w, QStringLiteral("cmdVEK"))->click();
-    test::expectWholeAndShoot(w, QStringLiteral("charts-league"));
+    test::expectWholeOnScreen(w, QStringLiteral("charts-league"));
 }
 
 } // namespace

@@ -16,7 +16,7 @@
 namespace vek {
 namespace {
 
-using namespace test::colours;
+using namespace colours;
 using test::control;
 using test::labelText;
 using test::shown;
@@ -50,8 +50,8 @@ TEST_F(RatingsWindowTest, OpensFromTheMainWindowOnTheWorkedPool) {
             EXPECT_EQ(labelText(w, QStringLiteral("RateBox%1").arg(r)), ratings[r]) << r;
         }
         EXPECT_FALSE(shown(control<QLabel>(w, QStringLiteral("teamBox8"))));
-        EXPECT_EQ(control<QLabel>(w, QStringLiteral("teamBox0"))->palette().color(QPalette::Window), Red);
-        EXPECT_EQ(control<QLabel>(w, QStringLiteral("teamBox1"))->palette().color(QPalette::Window), Blue);
+        EXPECT_EQ(test::back(control<QLabel>(w, QStringLiteral("teamBox0"))), Red);
+        EXPECT_EQ(test::back(control<QLabel>(w, QStringLiteral("teamBox1"))), Blue);
         const QStringList boxes{"NFCTotBox", "NFCAveBox", "NFCEAveBox", "NFCNAveBox", "NFCSAveBox",
                                 "AFCTotBox", "AFCAveBox", "AFCEAveBox", "AFCNAveBox", "VEKAveBox"};
         const QStringList values{"4.50", "1.13", "1.38", "0.88", "0.00",
@@ -74,7 +74,7 @@ TEST_F(RatingsWindowTest, ThirtySevenTeamsTheFirstNineteenOnTheLeft) {
     EXPECT_EQ(place(w, 18).second, place(w, 0).second);
     EXPECT_GT(place(w, 19).second, place(w, 0).second);
     EXPECT_EQ(place(w, 19).first, place(w, 0).first);
-    test::expectWholeAndShoot(w, QStringLiteral("ratings"));
+    test::expectWholeOnScreen(w, QStringLiteral("ratings"));
 }
 
 } // namespace
