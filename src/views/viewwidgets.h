@@ -5,7 +5,6 @@
 #include <QColor>
 #include <QString>
 
-class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -14,17 +13,13 @@ class QWidget;
 
 namespace vek {
 struct PoolData;
-}
-
-namespace vek {
 class UpDown;
-}
+} // namespace vek
 
+// The looks the standings and analysis windows share: value boxes, headings, up-downs and colours.
 namespace vek::viewwidgets {
 
 using namespace colours;
-
-// The looks the standings and analysis windows share: value boxes, headings, up-downs and colours.
 
 // The colours only the views use (RGB), beside the shared ones.
 inline constexpr QColor Navy{0x00, 0x00, 0x80};       // a positive balance

@@ -183,5 +183,21 @@ TEST_F(StandingsWindowTest, TheSeasonsLastWeekByConfidencePointsShowsThePostSeas
     EXPECT_FALSE(shown(control<QGroupBox>(w, QStringLiteral("PSFrame"))));
 }
 
+TEST_F(StandingsWindowTest, WithoutResultsOrMembersTheLoadShowsAnEmptyFirstWeek) {
+    test::buildWorkedPool(h.pool());
+    h.pool().currentWeek = -1;
+    LeagueStandings& w = open();
+    EXPECT_EQ(labelText(w, QStringLiteral("AsOfWeekBox")), QStringLiteral("1"));
+    EXPECT_EQ(labelText(w, QStringLiteral("SWBox0")), QStringLiteral("0"));
+    EXPECT_EQ(control<QSpinBox>(w, QStringLiteral("scrWeek"))->maximum(), 0);
+
+    // One member: no second member to compare with.
+    h.pool().currentWeek = 2;
+    h.pool().numMembers = 1;
+    open();
+    EXPECT_FALSE(shown(control<QGroupBox>(w, QStringLiteral("frmDiff"))));
+    EXPECT_FALSE(shown(control<QLabel>(w, QStringLiteral("MemBox1"))));
+}
+
 } // namespace
 } // namespace vek
