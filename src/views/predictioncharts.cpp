@@ -114,7 +114,7 @@ void PredictionCharts::loadWindow() {
     const PoolData& pool = m_session.pool();
     cmdVEK->setVisible(pool.currentWeek != -1);
     MemberBox->setFixedWidth(
-        std::max(memberNameWidth(this, pool, 240) + widthFor(this, {QStringLiteral(" (9/2)")}),
+        std::max(memberNameWidth(this, pool, 240) + widthFor(this, {QStringLiteral(" (000000)")}),
                  widthFor(this, {QStringLiteral("VEK Standings")})));
     m_member = pool.defaultMemberIndex();
     setQuietly(memSpin, 0, pool.memberCount(), m_member);
@@ -122,7 +122,7 @@ void PredictionCharts::loadWindow() {
 }
 
 void PredictionCharts::ShowMemberChart() {
-    MemberBox->setText(chartTitle(m_session.pool(), m_member));
+    showName(MemberBox, chartTitle(m_session.pool(), m_member));
     fillPanels(m_member, false);
 }
 
