@@ -73,7 +73,7 @@ TEST_F(MainWindowTest, EachButtonOpensItsWindowModallyWithoutOwner) {
         {"cmdScout", "ScoutingReport", "Scouting Report"},
         {"cmdLedger", "Ledger", "Ledger"},
         {"cmdCompRslt", "CompareDiffs", "Compare Results (against the point spread)"},
-        {"cmdStandings", "LeagueStandings", "Pool Standings"},
+        {"cmdStandings", "LeagueStandings", "Pool Standings  (by Win/Loss Records against the point spread)"},
         {"cmdDifference", "CompareDiffs", "Compare Differences"},
         {"cmdPrint", "PrintWindow", "Print Options"},
     };
