@@ -26,9 +26,9 @@ inline void buildBigPool(PoolData& p, int16_t confidenceMode = 0, int currentWee
     // League: 37 teams.
     const std::array<int, Divisions> sizes{5, 5, 5, 4, 5, 5, 4, 4};
     const QStringList abbrs =
-        QStringLiteral("ARZ,ATL,BAL,BUF,CAR,CHI,CIN,CLE,DAL,DEN,DET,GBP,HOU,IND,JAX,KCC,"
-                       "LVR,LAC,LAR,MIA,MIN,NEP,NOS,NYG,NYJ,PHI,PIT,SFO,SEA,TBB,TEN,WAS,"
-                       "OKC,STL,SAN,POR,OMA")
+        QStringLiteral("ABR,BEL,CAS,DRM,ELM,FAL,GRV,HAV,IRN,JUN,KEL,LAN,MAR,NOR,OAK,PIN,"
+                       "QUA,RAV,SAL,TOR,UPL,VAL,WES,XAN,YAR,ZEN,AVO,BRO,CRE,DUN,EST,FOR,"
+                       "GLE,HIL,IVY,JAS,KIN")
             .split(QLatin1Char(','));
     p.numTeams = 37;
     for (int d = 0; d < Divisions; ++d) {
