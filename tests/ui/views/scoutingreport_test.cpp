@@ -89,7 +89,7 @@ TEST_F(ScoutingWindowTest, EachConferenceHasARowPerTeamOfTheLargestLeague) {
     ScoutingReport& w = open();
     EXPECT_EQ(shownRows(w, QStringLiteral("N")), 19);
     EXPECT_EQ(shownRows(w, QStringLiteral("A")), 18);
-    EXPECT_EQ(labelText(w, QStringLiteral("AteamBox17")), QStringLiteral("OMA"));
+    EXPECT_EQ(labelText(w, QStringLiteral("AteamBox17")), QStringLiteral("KIN"));
     test::expectWholeOnScreen(w, QStringLiteral("scouting"));
 
     // A smaller league later shows fewer rows.
