@@ -34,7 +34,10 @@ void DocumentPrinter::newPage() {
     if (m_lineOpen) {
         endLine();
     }
-    m_document.pages.emplace_back();
+    // A new page on a page that holds nothing yet would only eject a blank sheet.
+    if (!m_document.pages.back().lines.empty()) {
+        m_document.pages.emplace_back();
+    }
 }
 
 void DocumentPrinter::endDocument() {
@@ -45,11 +48,7 @@ void DocumentPrinter::endDocument() {
         endLine();
     }
     m_open = false;
-    if (m_document.pages.size() > 1 && m_document.pages.back().lines.empty()) {
-        m_document.pages.pop_back();
-    }
-    const bool printed = m_document.pages.size() > 1 || !m_document.pages.front().lines.empty();
-    if (printed) {
+    if (!m_document.pages.back().lines.empty()) {
         documentEnded(std::move(m_document));
     }
     m_document = PrintDocument{};

@@ -21,12 +21,12 @@ QString weekTitle(const WeekPage& page) {
             quarterEnds = quarterEnds || p.quarterLastWeek[q] == page.week;
         }
         title += quarterEnds ? QStringLiteral("    End Qtr ") : QStringLiteral("        Qtr ");
-        title += formatNumber(page.quarter + 1, u"0");
+        title += formatNumber(page.periods.quarter + 1, u"0");
     }
     if (p.halfPoints > 0 || p.halfGbPoints >= 1) {
         const bool halfEnds = p.halfLastWeek[0] == page.week || p.halfLastWeek[1] == page.week;
         title += halfEnds ? QStringLiteral("    End Half ") : QStringLiteral("        Half ");
-        title += formatNumber(page.half + 1, u"0");
+        title += formatNumber(page.periods.half + 1, u"0");
     }
     return title;
 }

@@ -28,19 +28,8 @@ const WeekStanding& WeekPage::record(int member) const {
 
 const WeekStanding& memberRecord(const PoolData& pool, int week, int member) {
     static const WeekStanding empty{};
-    if (!isWeek(week) || !isMember(member)) {
-        return empty;
-    }
-    const auto& rows = pool.weekStandings[week];
-    if (rows[member].memberIndex == member) {
-        return rows[member];
-    }
-    for (int r = 0; r < pool.memberCount(); ++r) {
-        if (rows[r].memberIndex == member) {
-            return rows[r];
-        }
-    }
-    return empty;
+    const WeekStanding* record = recordOfMember(pool, week, member);
+    return record != nullptr ? *record : empty;
 }
 
 } // namespace vek

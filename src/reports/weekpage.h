@@ -2,6 +2,7 @@
 
 #include "model/pooldata.h"
 #include "reports/membergroups.h"
+#include "views/standingsfigures.h"
 
 #include <QString>
 
@@ -21,8 +22,8 @@ struct WeekPage {
     MemberGroup group;
     int gap = 0;
     int nameWidth = 7;
-    int half = 0;    // the half that holds the week
-    int quarter = 0; // the quarter that holds the week
+    WeekPeriods periods; // the half and quarter that hold the week
+    WeekLeaders leaders; // the week's highest values among all members
 
     [[nodiscard]] bool results() const;
     /// After a member's cell: the gap's blanks, or the line end after the group's last member.
@@ -34,7 +35,7 @@ struct WeekPage {
 };
 
 /// The record of `member` as of `week`, found by the member it belongs to whatever order the week's
-/// rows are in; an empty record for a week or member outside the tables.
+/// rows are in; an empty record when the member has no row there (a week outside the tables).
 [[nodiscard]] const WeekStanding& memberRecord(const PoolData& pool, int week, int member);
 
 } // namespace vek

@@ -23,7 +23,7 @@ protected:
     }
 
     std::vector<std::string> grid(int16_t kind, int week) {
-        const WeekPage page{p, kind, week, {0, 2}, 5, 8, 0, 0};
+        const WeekPage page{p, kind, week, {0, 2}, 5, 8, {}, {}};
         RecordingPrinter printer;
         PrintWeekGrid(printer, page);
         printer.endDocument();
