@@ -2,6 +2,7 @@
 // selects, and what Print sends out.
 #include "fakeprintercatalog.h"
 #include "output/printwindow.h"
+#include "realisticpool.h"
 #include "support/filetext.h"
 #include "support/samplepool.h"
 #include "support/uiharness.h"
@@ -279,6 +280,40 @@ TEST_F(PrintWindowTest, AnEmptyScheduleKeepsTheWeeksAtOne) {
     EXPECT_EQ(spin("toSpin")->value(), 0);
     option("wkOption")->click();
     EXPECT_EQ(fileName(), QStringLiteral("week0101.txt"));
+}
+
+} // namespace
+} // namespace vek
+
+namespace vek {
+namespace {
+
+TEST(PrintWindowLook, TheLargestPoolFitsTheWindow) {
+    test::UiHarness h;
+    test::fillSamplePool(h.pool(), test::longMemberNames(121), 8);
+    test::FakePrinterCatalog catalog;
+    catalog.names = {QStringLiteral("Accounting Department Colour Laser (second floor)"),
+                     QStringLiteral("Front Desk"), PrinterCatalog::PdfDevice};
+    PrintWindow window(h.session, h.host, catalog);
+    window.ensureLoaded();
+    window.findChild<QRadioButton*>(QStringLiteral("rsltOption"))->click();
+    window.show();
+    const QPixmap shot = window.grab();
+    if (qEnvironmentVariableIsSet("VEK_SCREENSHOTS")) {
+        shot.save(QStringLiteral("/tmp/vek-printwindow.png"));
+    }
+    EXPECT_EQ(window.findChild<QListWidget*>(QStringLiteral("lstMember"))->count(), 121);
+    // Every control lies wholly inside the window and shows its whole caption.
+    for (const QWidget* child : window.findChildren<QWidget*>()) {
+        if (!child->isVisible() || child->objectName().isEmpty()) {
+            continue;
+        }
+        const QRect area(child->mapTo(&window, QPoint(0, 0)), child->size());
+        EXPECT_TRUE(window.rect().contains(area)) << child->objectName().toStdString();
+        if (const auto* button = qobject_cast<const QAbstractButton*>(child)) {
+            EXPECT_GE(button->width(), button->sizeHint().width()) << child->objectName().toStdString();
+        }
+    }
 }
 
 } // namespace
