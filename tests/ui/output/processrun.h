@@ -15,8 +15,10 @@ struct ToolRun {
 };
 
 /// Runs a program to its end, killing it when it takes longer than `timeoutMs`.
-inline ToolRun runTool(const QString& program, const QStringList& arguments, int timeoutMs = 60000) {
+inline ToolRun runTool(const QString& program, const QStringList& arguments, int timeoutMs = 60000,
+                       const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
     QProcess process;
+    process.setProcessEnvironment(environment);
     process.start(program, arguments);
     ToolRun run;
     if (!process.waitForStarted(timeoutMs)) {
