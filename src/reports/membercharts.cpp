@@ -12,7 +12,7 @@
 #include <QStringList>
 
 #include <array>
-#include <functional>
+#include <vector>
 
 namespace vek {
 namespace {
@@ -52,72 +52,82 @@ QString title(const PoolData& pool, const QString& text) {
     return formatNumber(pool.seasonYear, u"0") + text;
 }
 
-/// The section's lines for a text file, the printed lines and their breaks follow the same order.
-void writeText(PoolSession& session, ReportFile& file, int16_t kind) {
-    PoolData& pool = session.pool();
-    file.writeLine();
-    file.writeLine();
-    file.writeLine(title(pool, QStringLiteral(" VEK Season        Member Charts")));
-    file.writeLine();
-    file.writeLine(ColumnLine);
-    const auto chart = [&](int16_t mode, int member) {
+/// One line of the section as the printer and the text file share it.
+struct SectionLine {
+    enum Kind { Title, Empty, Columns, Heading, Chart, PageBreak } kind;
+    QString text;
+};
+
+/// The section's lines: the title and the division columns, then each member's name and chart (a page
+/// break after every eighth member, which only the printer makes), the consensus and the league's.
+std::vector<SectionLine> sectionLines(PoolData& pool, int16_t kind) {
+    std::vector<SectionLine> lines{
+        {SectionLine::Title, title(pool, QStringLiteral(" VEK Season        Member Charts"))},
+        {SectionLine::Empty, {}},
+        {SectionLine::Columns, ColumnLine}};
+    const auto chart = [&](int indent, const QString& heading, int16_t mode, int member) {
+        lines.push_back({SectionLine::Heading, blanks(indent) + heading});
         for (const QString& line : chartLines(pool, mode, member, false)) {
-            file.writeLine(line);
+            lines.push_back({SectionLine::Chart, line});
         }
     };
     for (int m = 0; m < pool.memberCount(); ++m) {
-        file.writeLine(blanks(36) + pool.memberName[m]);
-        chart(ChartMemberStandings, m);
+        chart(36, pool.memberName[m], ChartMemberStandings, m);
+        if ((m + 1) % MembersPerPage == 0) {
+            lines.push_back({SectionLine::PageBreak, {}});
+        }
     }
-    file.writeLine(blanks(28) + ConsensusTitle);
-    chart(ChartConsensusStandings, 0);
+    chart(28, ConsensusTitle, ChartConsensusStandings, 0);
     if (kind != KindPredictions) {
-        file.writeLine(blanks(33) + LeagueTitle);
-        chart(ChartLeagueStandings, 0);
+        chart(33, LeagueTitle, ChartLeagueStandings, 0);
     }
+    return lines;
 }
 
 } // namespace
 
 void PrintMemberCharts(PoolSession& session, ReportPrinter& printer, int16_t kind) {
     bringTeamTalliesUpToDate(session);
-    PoolData& pool = session.pool();
-    const auto chartTitle = [&](int indent, const QString& text) {
-        printer.setBold(true);
-        printer.printLine(blanks(indent) + text);
-        printer.setBold(false);
-    };
-    const auto chart = [&](int16_t mode, int member) {
-        for (const QString& line : chartLines(pool, mode, member, false)) {
-            printer.printLine(line);
-        }
-    };
     printer.newPage();
-    printer.setBold(true);
-    printer.setFontSize(16);
-    printer.printLine(title(pool, QStringLiteral(" VEK Season        Member Charts")));
-    printer.endLine();
-    printer.setFontSize(10);
-    printer.printLine(ColumnLine);
-    for (int m = 0; m < pool.memberCount(); ++m) {
-        chartTitle(36, pool.memberName[m]);
-        chart(ChartMemberStandings, m);
-        if ((m + 1) % MembersPerPage == 0) {
+    for (const SectionLine& line : sectionLines(session.pool(), kind)) {
+        switch (line.kind) {
+        case SectionLine::Title:
+            printer.setBold(true);
+            printer.setFontSize(16);
+            printer.printLine(line.text);
+            break;
+        case SectionLine::Empty:
+            printer.endLine();
+            break;
+        case SectionLine::Columns:
+            printer.setFontSize(10);
+            printer.printLine(line.text);
+            break;
+        case SectionLine::Heading:
+            printer.setBold(true);
+            printer.printLine(line.text);
+            printer.setBold(false);
+            break;
+        case SectionLine::Chart:
+            printer.printLine(line.text);
+            break;
+        case SectionLine::PageBreak:
             printer.newPage();
+            break;
         }
-    }
-    chartTitle(28, ConsensusTitle);
-    chart(ChartConsensusStandings, 0);
-    if (kind != KindPredictions) {
-        chartTitle(33, LeagueTitle);
-        chart(ChartLeagueStandings, 0);
     }
 }
 
 void WriteMemberChartsText(PoolSession& session, ReportFile& file, int16_t kind) {
     bringTeamTalliesUpToDate(session);
     file.openForAppend();
-    writeText(session, file, kind);
+    file.writeLine();
+    file.writeLine();
+    for (const SectionLine& line : sectionLines(session.pool(), kind)) {
+        if (line.kind != SectionLine::PageBreak) {
+            file.writeLine(line.text);
+        }
+    }
 }
 
 void WriteMemberChartsHtml(PoolSession& session, ReportFile& file, int16_t kind) {

@@ -57,20 +57,25 @@ void printPickLine(ReportPrinter& printer, const PoolData& pool, const PostSeaso
     }
 }
 
+/// The section's title over the first group's block, in 16 points; the block follows in 7.2 points.
+void printTitle(ReportPrinter& printer, const PoolData& pool, const PostSeasonColumns& c,
+                const QString& title) {
+    printer.setBold(true);
+    printer.setFontSize(16);
+    if (c.groupIndex == 0) {
+        printer.printLine(formatNumber(pool.seasonYear, u"0") + title);
+    }
+    printer.setBold(false);
+    printer.setFontSize(7.2);
+}
+
 } // namespace
 
 void PrintPostSeason(ReportPrinter& printer, const PoolData& pool, const PostSeasonColumns& c) {
     if (c.groupIndex == 0) {
         printer.newPage();
     }
-    printer.setBold(true);
-    printer.setFontSize(16);
-    if (c.groupIndex == 0) {
-        printer.printLine(formatNumber(pool.seasonYear, u"0") +
-                          QStringLiteral(" VEK Season         Post Season"));
-    }
-    printer.setBold(false);
-    printer.setFontSize(7.2);
+    printTitle(printer, pool, c, QStringLiteral(" VEK Season         Post Season"));
     printer.setBold(true);
     printer.print(QStringLiteral(" Conf-Div    "));
     printNameLine(printer, pool, c, eventbit::PostSeason);
@@ -103,14 +108,7 @@ void PrintPostSeason(ReportPrinter& printer, const PoolData& pool, const PostSea
 }
 
 void PrintBigGame(ReportPrinter& printer, const PoolData& pool, const PostSeasonColumns& c) {
-    printer.setBold(true);
-    printer.setFontSize(16);
-    if (c.groupIndex == 0) {
-        printer.printLine(formatNumber(pool.seasonYear, u"0") +
-                          QStringLiteral(" VEK Season         Big Game  "));
-    }
-    printer.setBold(false);
-    printer.setFontSize(7.2);
+    printTitle(printer, pool, c, QStringLiteral(" VEK Season         Big Game  "));
     printer.print(blanks(13));
     printer.setBold(true);
     printNameLine(printer, pool, c, eventbit::Championship);
