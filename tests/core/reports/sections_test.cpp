@@ -183,7 +183,8 @@ TEST_F(PostSeasonSections, RecordsAreFoundByMemberInASortedWeek) {
     // A sorted listing left the last week's rows in rank order: Ann's record in row 2.
     std::swap(p.weekStandings[1][0], p.weekStandings[1][2]);
     const auto pages = section(false, KindResultsRange);
-    EXPECT_EQ(pages[1][1], "{7.2}<b> Conf-Div    </b><u><b>Ann Aver</b></u><b>     Bob          Cy Young</b>");
+    EXPECT_EQ(pages[1][1],
+              "{7.2}<b> Conf-Div    </b><u><b>Ann Aver</b></u><b>     Bob          Cy Young</b>");
     EXPECT_EQ(pages[1][17], "<b>PredPoints        70</b>          15           0");
 }
 
