@@ -1,6 +1,6 @@
 // The one rule by which a post-season pick counts as right.
 #include "engine/postseasonpicks.h"
-#include "support/scoringpool.h"
+#include "support/poolbuilder.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 
 #include "model/leaguefile.h"
 #include "model/pooldata.h"
-#include "support/scoringpool.h"
+#include "support/poolbuilder.h"
 
 #include <QStringList>
 
@@ -11,7 +11,7 @@
 namespace vek::test {
 
 /// A pool small enough to work its reports out by hand: eight teams, one in each division ("ACES" ..
-/// "HAWK"), two weeks of two games, three members ("Ann Avery", "Bob", "Cy Young"), week 1's results
+/// "HAWK"), two weeks of two games, three members ("Ann Avery", "Bob", "Cy Yates"), week 1's results
 /// in (ACES and DOGS won, Monday night 20-24), week 2 still open; picks made before the season.
 ///
 ///   week 1  ACES@BULL  CATS@DOGS     week 2  ELKS@FOXS  GULL@HAWK
@@ -57,19 +57,19 @@ inline std::unique_ptr<PoolData> handPool() {
     p.numMembers = 3;
     p.memberName[0] = QStringLiteral("Ann Avery");
     p.memberName[1] = QStringLiteral("Bob");
-    p.memberName[2] = QStringLiteral("Cy Young");
+    p.memberName[2] = QStringLiteral("Cy Yates");
     const int picks[3][2][2] = {{{1, 2}, {4, 6}}, {{0, 3}, {5, 6}}, {{1, 3}, {4, 7}}};
     for (int m = 0; m < 3; ++m) {
         p.predictionsComplete[m] = True16;
         for (int w = 0; w < 2; ++w) {
             for (int g = 0; g < 2; ++g) {
-                setPick(p, w, g, m, picks[m][w][g]);
+                PoolBuilder(p).pick(w, g, m, picks[m][w][g]);
                 p.confidencePoints[w][g][m] = static_cast<int16_t>(g == m % 2 ? 2 : 1);
             }
             p.mondayNightTotal[w][m] = static_cast<int16_t>(40 + 5 * m - 10 * w);
         }
     }
-    fillPickDifferences(p);
+    PoolBuilder(p).pickDifferences();
 
     p.gameWinner[0][0] = 0;
     p.gameWinner[0][1] = 3;
@@ -80,7 +80,7 @@ inline std::unique_ptr<PoolData> handPool() {
     p.mnTieBreaker = 1;
     p.seasonPoints = 100;
     p.wildChoicePoints = 10;
-    setPeriods(p, {1, 1}, {1, 1, 0, 0});
+    PoolBuilder(p).periods({1, 1}, {1, 1, 0, 0});
     return pool;
 }
 

@@ -8,7 +8,7 @@
 #include "reports/reportfile.h"
 #include "session/poolsession.h"
 #include "support/filetext.h"
-#include "support/samplepool.h"
+#include "support/poolbuilder.h"
 #include "support/tempfolder.h"
 
 #include <gtest/gtest.h>
@@ -61,7 +61,7 @@ TEST_F(MemberCharts, TextSectionAppendedByteForByte) {
                                ColumnLine.toUtf8()};
     expected += chartText(QString(36, QLatin1Char(' ')) + QStringLiteral("Ann Avery"), AnnRow, 8);
     expected += chartText(QString(36, QLatin1Char(' ')) + QStringLiteral("Bob"), BobRow, 8);
-    expected += chartText(QString(36, QLatin1Char(' ')) + QStringLiteral("Cy Young"), CyRow, 8);
+    expected += chartText(QString(36, QLatin1Char(' ')) + QStringLiteral("Cy Yates"), CyRow, 8);
     expected +=
         chartText(QString(28, QLatin1Char(' ')) + QStringLiteral("Consensus Predictions"), ConsensusRow, 6);
     expected += chartText(QString(33, QLatin1Char(' ')) + QStringLiteral("VEK Standings"), LeagueRow, 6);

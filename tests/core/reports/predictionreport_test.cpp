@@ -79,7 +79,7 @@ TEST_F(PredictionReport, ResultsOfOneWeekPageByPage) {
     const Lines week1 =
         Lines{
             "{16}<b>2024 VEK Season           Week 01</b>",
-            "{7.2}<b>    Game     Ann Aver     </b><u><b>Bob     </b></u><b>     Cy Young </b>",
+            "{7.2}<b>    Game     Ann Aver     </b><u><b>Bob     </b></u><b>     Cy Yates </b>",
             "",
             "<b>ACES</b> @ <i>BULL  </i>BULL         <b>ACES(w) </b>     BULL    ",
             "<i>CATS @ </i><b>DOGS  CATS    </b>     DOGS(w)      DOGS(w) ",
@@ -107,7 +107,7 @@ TEST_F(PredictionReport, ResultsOfOneWeekPageByPage) {
             "|Between |Ann|Bob|" + Blanks49 + "|Between |Ann|Bob|",
             "+--------+---+---+" + Blanks49 + "+--------+---+---+",
             "|Bob     |  1|   |" + Blanks49 + "|Bob     |  1|   |",
-            "|Cy Young|  1|  2|" + Blanks49 + "|Cy Young|  1|  2|",
+            "|Cy Yates|  1|  2|" + Blanks49 + "|Cy Yates|  1|  2|",
             "+--------+---+---+" + Blanks49 + "+--------+---+---+",
         };
     EXPECT_EQ(test::linesOf(report.pageMarkup(0)), week1);
@@ -115,7 +115,7 @@ TEST_F(PredictionReport, ResultsOfOneWeekPageByPage) {
     const Lines postSeason =
         Lines{
             "{16}<b>2024 VEK Season         Post Season</b>",
-            "{7.2}<b> Conf-Div    Ann Aver     Bob          Cy Young</b>",
+            "{7.2}<b> Conf-Div    Ann Aver     Bob          Cy Yates</b>",
             "",
             "<b>NFC East     </b>ACES(w)                           ",
         } +
@@ -134,7 +134,7 @@ TEST_F(PredictionReport, ResultsOfOneWeekPageByPage) {
             "<b>PredPoints   </b>      0           0           0",
             "",
             "{16}<b>2024 VEK Season         Big Game  </b>",
-            "{7.2}             <b>Ann Aver     Bob          Cy Young</b>",
+            "{7.2}             <b>Ann Aver     Bob          Cy Yates</b>",
             "",
             // The Big Game has no result yet: Bob's pick is not marked.
             "<b>Big Game     </b>             ACES                 ",
@@ -143,7 +143,7 @@ TEST_F(PredictionReport, ResultsOfOneWeekPageByPage) {
         };
     EXPECT_EQ(test::linesOf(report.pageMarkup(1)), postSeason);
 
-    Lines ledger{"2024 VEK Season        Points Ledger", "    Event    Ann Aver     Bob          Cy Young ",
+    Lines ledger{"2024 VEK Season        Points Ledger", "    Event    Ann Aver     Bob          Cy Yates ",
                  ""};
     for (const char* label : {"Season       ", "Season GB    ", "Semi-Season  ", "Semi-Ssn GB  ",
                               "Quarter      ", "Quarter GB   "}) {
@@ -212,7 +212,7 @@ TEST_F(PredictionReport, PredictionsOfTheWholeSeasonPageByPage) {
     const Lines week2 =
         Lines{
             "{16}<b>2024 VEK Season           Week 02</b>",
-            "{7.2}<b>    Game     Ann Aver     Bob          Cy Young </b>",
+            "{7.2}<b>    Game     Ann Aver     Bob          Cy Yates </b>",
             "",
             "<i>ELKS @ FOXS  </i>ELKS         <b>FOXS    </b>     ELKS    ",
             "<i>GULL @ HAWK  </i>GULL         GULL         <b>HAWK    </b>",

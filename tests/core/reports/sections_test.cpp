@@ -42,7 +42,7 @@ TEST(DifferencesSection, ThreeMembersSideBySide) {
         "|Between |Ann|Bob|" + Gap49 + "|Between |Ann|Bob|",
         "+--------+---+---+" + Gap49 + "+--------+---+---+",
         "|Bob     |  3|   |" + Gap49 + "|Bob     |  2|   |",
-        "|Cy Young|  2|  3|" + Gap49 + "|Cy Young|  1|  1|",
+        "|Cy Yates|  2|  3|" + Gap49 + "|Cy Yates|  1|  1|",
         "+--------+---+---+" + Gap49 + "+--------+---+---+",
     };
     EXPECT_EQ(pages[0], predictions);
@@ -51,12 +51,12 @@ TEST(DifferencesSection, ThreeMembersSideBySide) {
     pages = pagesOf([&](ReportPrinter& p) { PrintDifferences(p, *pool, 0, KindResultsRange, 0); });
     EXPECT_EQ(pages[0][0], "{7.2}<b>Season Differences" + Gap49 + "Next Week Differences</b>");
     EXPECT_EQ(pages[0][4], "|Bob     |  1|   |" + Gap49 + "|Bob     |  1|   |");
-    EXPECT_EQ(pages[0][5], "|Cy Young|  1|  2|" + Gap49 + "|Cy Young|  1|  2|");
+    EXPECT_EQ(pages[0][5], "|Cy Yates|  1|  2|" + Gap49 + "|Cy Yates|  1|  2|");
 
     // The season's last week: nothing is left, and no week follows.
     pages = pagesOf([&](ReportPrinter& p) { PrintDifferences(p, *pool, 0, KindResultsSeason, 1); });
     EXPECT_EQ(pages[0][4], "|Bob     |  0|   |" + Gap49 + "|Bob     |   |   |");
-    EXPECT_EQ(pages[0][5], "|Cy Young|  0|  0|" + Gap49 + "|Cy Young|   |   |");
+    EXPECT_EQ(pages[0][5], "|Cy Yates|  0|  0|" + Gap49 + "|Cy Yates|   |   |");
 
     // One member: the title alone, still bold.
     pool->numMembers = 1;
@@ -66,7 +66,7 @@ TEST(DifferencesSection, ThreeMembersSideBySide) {
 }
 
 TEST(DifferencesSection, OneTablePerCallFrom16To30MembersNoneBeyond) {
-    auto pool = test::makePool();
+    auto pool = test::newPool();
     test::PoolBuilder(*pool).league({4, 4, 4, 4, 4, 4, 4, 4}).season(2, 2).members(16);
     pool->memberName[0] = QStringLiteral("Al");
     auto pages = pagesOf([&](ReportPrinter& p) { PrintDifferences(p, *pool, 0, KindPredictions, 0); });
@@ -133,7 +133,7 @@ TEST_F(PostSeasonSections, ResultsMarkRightPicksByAnySlotAndTheWinners) {
     EXPECT_TRUE(pages[0].empty()); // nothing but the line before
     const std::vector<std::string> expected{
         "{16}<b>2024 VEK Season         Post Season</b>",
-        "{7.2}<b> Conf-Div    </b><u><b>Ann Aver</b></u><b>     Bob          Cy Young</b>",
+        "{7.2}<b> Conf-Div    </b><u><b>Ann Aver</b></u><b>     Bob          Cy Yates</b>",
         "",
         "<b>NFC East     </b>ACES(w)      BULL(w)              ",
         "<b>NFC North    </b>CATS(w)                           ",
@@ -158,7 +158,7 @@ TEST_F(PostSeasonSections, ResultsMarkRightPicksByAnySlotAndTheWinners) {
     ASSERT_EQ(bigGame.size(), 1u); // no new page
     const std::vector<std::string> big{
         "{16}<b>2024 VEK Season         Big Game  </b>",
-        "{7.2}             <u><b>Ann Aver</b></u><b>     Bob          Cy Young</b>",
+        "{7.2}             <u><b>Ann Aver</b></u><b>     Bob          Cy Yates</b>",
         "",
         "<b>Big Game     </b>ACES(w)      BULL                 ",
         "",
@@ -170,12 +170,12 @@ TEST_F(PostSeasonSections, ResultsMarkRightPicksByAnySlotAndTheWinners) {
 TEST_F(PostSeasonSections, PredictionsAreAFormAndLaterGroupsHaveNoTitle) {
     const auto pages = section(false, KindPredictions, 1);
     ASSERT_EQ(pages.size(), 1u);
-    EXPECT_EQ(pages[0][0], "{7.2}<b> Conf-Div    Ann Aver     Bob          Cy Young</b>");
+    EXPECT_EQ(pages[0][0], "{7.2}<b> Conf-Div    Ann Aver     Bob          Cy Yates</b>");
     EXPECT_EQ(pages[0][2], "<b>NFC East     </b>ACES         BULL                 ");
     EXPECT_EQ(pages[0][16], "<b>PredPoints   </b>________     ________     ________");
 
     const auto bigGame = section(true, KindPredictions, 1);
-    EXPECT_EQ(bigGame[0][0], "{7.2}             <b>Ann Aver     Bob          Cy Young</b>");
+    EXPECT_EQ(bigGame[0][0], "{7.2}             <b>Ann Aver     Bob          Cy Yates</b>");
     EXPECT_EQ(bigGame[0][2], "<b>Big Game     </b>ACES         BULL                 ");
 }
 
@@ -184,7 +184,7 @@ TEST_F(PostSeasonSections, RecordsAreFoundByMemberInASortedWeek) {
     std::swap(p.weekStandings[1][0], p.weekStandings[1][2]);
     const auto pages = section(false, KindResultsRange);
     EXPECT_EQ(pages[1][1],
-              "{7.2}<b> Conf-Div    </b><u><b>Ann Aver</b></u><b>     Bob          Cy Young</b>");
+              "{7.2}<b> Conf-Div    </b><u><b>Ann Aver</b></u><b>     Bob          Cy Yates</b>");
     EXPECT_EQ(pages[1][17], "<b>PredPoints        70</b>          15           0");
 }
 

@@ -39,7 +39,7 @@ TEST_F(WeekGrid, ResultsMarkWinnersRightPicksAndEventWinners) {
     const auto lines = grid(KindResultsRange, 0);
     ASSERT_EQ(lines.size(), 23u); // title, heading, empty line, 2 games, Monday night, 17 lines to 19
     EXPECT_EQ(lines[0], "{16}<b>2024 VEK Season           Week 01</b>");
-    EXPECT_EQ(lines[1], "{7.2}<b>    Game     Ann Aver     </b><u><b>Bob     </b></u><b>     Cy Young </b>");
+    EXPECT_EQ(lines[1], "{7.2}<b>    Game     Ann Aver     </b><u><b>Bob     </b></u><b>     Cy Yates </b>");
     EXPECT_EQ(lines[2], std::string());
     // ACES won; Bob's unique pick of ACES is bold; the loser is italic.
     EXPECT_EQ(lines[3], "<b>ACES</b> @ <i>BULL  </i>BULL         <b>ACES(w) </b>     BULL    ");
@@ -56,7 +56,7 @@ TEST_F(WeekGrid, PredictionsShowConfidencePointsAndNoMarks) {
     const auto lines = grid(KindPredictions, 1);
     ASSERT_EQ(lines.size(), 23u);
     EXPECT_EQ(lines[0], "{16}<b>2024 VEK Season           Week 02</b>");
-    EXPECT_EQ(lines[1], "{7.2}<b>    Game     Ann Aver     Bob          Cy Young </b>");
+    EXPECT_EQ(lines[1], "{7.2}<b>    Game     Ann Aver     Bob          Cy Yates </b>");
     EXPECT_EQ(lines[3], "<i>ELKS @ FOXS  </i>ELKS 02      <b>FOXS 01 </b>     ELKS 02 ");
     EXPECT_EQ(lines[4], "<i>GULL @ HAWK  </i>GULL 01      GULL 02      <b>HAWK 01 </b>");
     EXPECT_EQ(lines[5], "  0  -   0     30           35           40    ");

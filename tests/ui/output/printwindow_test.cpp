@@ -4,7 +4,7 @@
 #include "output/printwindow.h"
 #include "realisticpool.h"
 #include "support/filetext.h"
-#include "support/samplepool.h"
+#include "support/poolbuilder.h"
 #include "support/uiharness.h"
 
 #include <QCheckBox>

@@ -4,7 +4,7 @@
 #include "model/eventsfile.h"
 #include "model/periodtables.h"
 #include "model/pooldata.h"
-#include "support/samplepool.h"
+#include "support/poolbuilder.h"
 
 #include <QStringList>
 
