@@ -48,6 +48,11 @@ void DocumentPrinter::endDocument() {
         endLine();
     }
     m_open = false;
+    // A page asked for after the last line holds nothing: no blank sheet at the end. The document itself
+    // goes out whenever it holds a line.
+    if (m_document.pages.size() > 1 && m_document.pages.back().lines.empty()) {
+        m_document.pages.pop_back();
+    }
     if (!m_document.pages.back().lines.empty()) {
         documentEnded(std::move(m_document));
     }
