@@ -1,8 +1,7 @@
-"""The mail server's handler for the tests: stores each message it accepts, as the raw bytes that followed
-DATA, in the folder given on the command line (message1.eml, message2.eml, ...), with its envelope
-(the sender on the first line, each recipient on a line of its own) in message1.env, ...
+"""Mail server handler of the tests: keeps each accepted message's raw bytes (what followed DATA) as
+messageN.eml in the folder named on the command line, its envelope (sender, recipients) as messageN.env.
 
-Run: PYTHONPATH=tests/tools python3 -m aiosmtpd -n -l 127.0.0.1:PORT -c smtpsink.Sink FOLDER
+PYTHONPATH=tests/tools /usr/bin/python3 -m aiosmtpd -n -l 127.0.0.1:PORT -c smtpsink.Sink FOLDER
 """
 
 import os
@@ -10,22 +9,18 @@ import os
 
 class Sink:
     def __init__(self, folder):
-        self.folder = folder
-        self.count = 0
+        self.folder, self.count = folder, 0
 
     @classmethod
-    def from_cli(cls, parser, *args):
-        if len(args) != 1:
-            parser.error("smtpsink.Sink takes the folder to store the messages in")
-        return cls(args[0])
+    def from_cli(cls, parser, folder):
+        return cls(folder)
 
     async def handle_DATA(self, server, session, envelope):
         self.count += 1
         stem = os.path.join(self.folder, "message%d" % self.count)
-        with open(stem + ".env", "w", encoding="utf-8") as env:
-            env.write("\n".join([envelope.mail_from] + list(envelope.rcpt_tos)) + "\n")
-        # The message appears whole or not at all: the tests wait for it by its name.
+        with open(stem + ".env", "w") as env:
+            env.write("\n".join([envelope.mail_from] + envelope.rcpt_tos) + "\n")
         with open(stem + ".part", "wb") as part:
             part.write(envelope.original_content)
-        os.rename(stem + ".part", stem + ".eml")
+        os.rename(stem + ".part", stem + ".eml")  # the tests wait for the whole message by its name
         return "250 Message accepted for delivery"
