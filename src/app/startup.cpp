@@ -86,6 +86,9 @@ void runLoadingStages(PoolSession& session, StartupHost& host) {
 void runLoadingStages(PoolSession& session, StartupHost& host, int currentYear) {
     PoolData& pool = session.pool();
     const DataFolder& folder = session.folder();
+    // Nothing writes to the folder while the stages read it, so one listing serves every name that is
+    // not found exactly (files copied from other systems), however many members there are.
+    const DataFolder::ListingScope listing(folder);
     pool.maxMembers = MaxMembersLimit;
 
     readLeague(folder, pool);
