@@ -6,8 +6,6 @@
 namespace vek {
 namespace {
 
-const QString PicksExtension = QStringLiteral("PRD");
-const QString ConfidenceExtension = QStringLiteral("CPT");
 constexpr int BigGameSlot = PostSeasonSlots - 1;
 
 bool postSeasonPickCounts(const PoolData& pool, int slot) {
@@ -67,6 +65,7 @@ PredictionsReadOutcome readPredictions(const DataFolder& folder, PoolData& pool,
         }
     }
     outcome.endedEarly = reader->hitEnd();
+    outcome.valuesReplaced = reader->unusedValues();
     outcome.complete = complete && !outcome.endedEarly;
     if (outcome.complete) {
         pool.predictionsComplete[member] = True16;
@@ -106,7 +105,7 @@ ReadOutcome readConfidence(const DataFolder& folder, PoolData& pool, int member,
     forEachConfidenceValue(
         layout, [&](int week, int game) { reader->read(pool.confidencePoints[week][game][member]); },
         [&](int week) { reader->read(pool.mondayNightTotal[week][member]); });
-    return {true, reader->hitEnd()};
+    return {true, reader->hitEnd(), reader->unusedValues()};
 }
 
 WriteResult writeConfidence(const DataFolder& folder, const PoolData& pool, int member,

@@ -3,6 +3,8 @@
 #include "model/datawriter.h"
 #include "model/filehelpers.h"
 
+#include <QString>
+
 namespace vek {
 
 class DataFolder;
@@ -15,6 +17,9 @@ struct WeekLayout;
 ///   Monday-night total.
 /// Both are positional over the week layout of the schedule they were written with, which every reader
 /// and writer takes as a parameter.
+
+inline const QString PicksExtension = QStringLiteral("PRD");
+inline const QString ConfidenceExtension = QStringLiteral("CPT");
 
 /// What reading a member's picks found.
 struct PredictionsReadOutcome : ReadOutcome {
