@@ -10,6 +10,7 @@
 #include "model/leaguefile.h"
 #include "model/mailsettingsfile.h"
 #include "model/membersfile.h"
+#include "model/periodtables.h"
 #include "model/poolfile.h"
 #include "model/predictionfiles.h"
 #include "model/resultfiles.h"
@@ -108,17 +109,6 @@ void runLoadingStages(PoolSession& session, StartupHost& host, int currentYear) 
     readFavorites(folder, pool, layout);
 }
 
-int16_t fewestWeekGames(const PoolData& pool) {
-    int mostOpenDates = 0;
-    const int weeks = std::min<int>(pool.numWeeks, WeekSlots);
-    for (int week = 0; week < weeks; ++week) {
-        mostOpenDates = std::max<int>(mostOpenDates, pool.openDates[week]);
-    }
-    int16_t games = pool.minWeekGames;
-    storeInt16(games, pool.gamesPerWeek - mostOpenDates);
-    return games;
-}
-
 void runStartupComputations(PoolSession& session) {
     PoolData& pool = session.pool();
     if (isTrue(pool.usePointSpreads)) {
@@ -131,7 +121,7 @@ void runStartupComputations(PoolSession& session) {
     if (pool.weeklyPicks == 0) {
         CalcMemberOdds(pool);
     }
-    pool.minWeekGames = fewestWeekGames(pool);
+    pool.minWeekGames = fewestWeekGames(pool.weekLayout());
     readMailSettings(session.folder(), session.mail);
 }
 

@@ -36,8 +36,4 @@ void runLoadingStages(PoolSession& session, StartupHost& host, int currentYear);
 /// any week, and the mail settings from defaultserver.dat. Needs no window.
 void runStartupComputations(PoolSession& session);
 
-/// gamesPerWeek less the most open dates of any week of the season: the fewest games of any week.
-/// Computed once at start-up; a result outside 16 bits leaves minWeekGames as it was.
-[[nodiscard]] int16_t fewestWeekGames(const PoolData& pool);
-
 } // namespace vek
