@@ -6,6 +6,7 @@
 #include <algorithm>
 
 namespace vek {
+
 ReadOutcome readResults(const DataFolder& folder, PoolData& pool, const WeekLayout& layout) {
     forEachGame(layout, [&](int week, int game) { pool.gameWinner[week][game] = pool.noneCode(); });
     pool.postSeasonResults.fill(pool.noneCode());
