@@ -20,6 +20,17 @@ bool fitsGrid(int count, int bound) {
     return count >= 0 && count <= bound;
 }
 
+// Open dates the week cannot have: its games are then taken as none or as every slot.
+bool openDatesOutsideTheWeek(const PoolData& pool) {
+    const WeekLayout layout = pool.weekLayout();
+    for (int week = 0; week < layout.weeks(); ++week) {
+        if (!fitsGrid(layout.openDates[week], layout.gamesPerWeek)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // What reading the grid found beyond the entries it stored.
 struct GridRead {
     bool whole = true;       // the file did not end inside the grid
@@ -135,7 +146,6 @@ ReadOutcome readSchedule(const DataFolder& folder, PoolData& pool, int currentYe
     const GridRead grid = readGrid(*reader, pool, fileWeeks, fileSlots);
     pool.numWeeks = static_cast<int16_t>(std::clamp(fileWeeks, 0, WeekSlots));
     pool.gamesPerWeek = static_cast<int16_t>(std::clamp(fileSlots, 0, GameSlots));
-    // A schedule larger than the tables is not the schedule on file.
     const bool fitted = fitsGrid(fileWeeks, WeekSlots) && fitsGrid(fileSlots, GameSlots);
 
     const ScheduleCount count = countSchedule(pool);
@@ -144,7 +154,7 @@ ReadOutcome readSchedule(const DataFolder& folder, PoolData& pool, int currentYe
     // A schedule cut short or larger than the tables is never verified.
     const bool complete = grid.whole && fitted && count.balanced && entries == pool.numWeeks * pool.numTeams;
     pool.scheduleVerified = complete ? True16 : int16_t{0};
-    return {true, reader->hitEnd(), reader->unusedValues() || !fitted};
+    return {true, reader->hitEnd(), reader->unusedValues() || !fitted || openDatesOutsideTheWeek(pool)};
 }
 
 WriteResult writeSchedule(const DataFolder& folder, const PoolData& pool) {

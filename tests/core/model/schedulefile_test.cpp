@@ -272,6 +272,7 @@ TEST(ScheduleFile, ValuesThatCouldNotBeUsedAreReported) {
     };
     EXPECT_TRUE(replaced(1, "25"));     // more weeks than the tables hold
     EXPECT_TRUE(replaced(20, "-1"));    // a negative number of slots
+    EXPECT_TRUE(replaced(7, "17"));     // more open dates than the week has slots
     EXPECT_TRUE(replaced(40, "16600")); // the bye of a team without slot
     EXPECT_TRUE(replaced(40, "x"));
     EXPECT_FALSE(replaced(40, "33")); // an empty entry is a value like any other
