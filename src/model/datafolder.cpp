@@ -7,7 +7,6 @@
 #include <QFileInfo>
 
 #include <fstream>
-#include <iterator>
 #include <system_error>
 #include <vector>
 
@@ -131,15 +130,16 @@ std::optional<QByteArray> DataFolder::readFile(const QString& fileName) const {
     if (!lookup.found || fs::is_directory(lookup.path, error)) {
         return std::nullopt;
     }
-    std::ifstream file(lookup.path, std::ios::binary);
+    std::ifstream file(lookup.path, std::ios::binary | std::ios::ate);
     if (!file) {
         return std::nullopt;
     }
-    const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    if (file.bad()) {
+    QByteArray bytes(static_cast<qsizetype>(file.tellg()), Qt::Uninitialized);
+    file.seekg(0);
+    if (!file.read(bytes.data(), bytes.size())) {
         return std::nullopt;
     }
-    return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    return bytes;
 }
 
 DataFolder::ListingScope::ListingScope(const DataFolder& folder) : m_folder(folder) {
