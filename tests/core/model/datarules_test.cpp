@@ -2,7 +2,6 @@
 #include "model/datafolder.h"
 #include "model/datareader.h"
 #include "model/datawriter.h"
-#include "model/filehelpers.h"
 #include "model/textcodec.h"
 #include "support/tempfolder.h"
 
@@ -165,25 +164,6 @@ TEST(DataReader, AByteOrderMarkIsNoPartOfTheFirstValue) {
     DataReader later(QByteArray("\"a\xEF\xBB\xBF\"\r\n"));
     later.read(name);
     EXPECT_EQ(name, QStringLiteral("a\uFEFF"));
-}
-
-TEST(DataReader, ValuesThatCouldNotBeUsedAreRecorded) {
-    DataReader reader(QByteArray("1\r\nabc\r\n"));
-    int16_t value = 0;
-    reader.read(value);
-    EXPECT_FALSE(reader.unusedValues());
-    reader.read(value);
-    EXPECT_TRUE(reader.unusedValues());
-    reader.read(value); // the end of the file is no unusable value, but it stays recorded
-    EXPECT_TRUE(reader.unusedValues());
-
-    DataReader codes(QByteArray("38\r\n39\r\n"));
-    int16_t code = 0;
-    EXPECT_EQ(readTeamCode(codes, code), ReadStatus::Stored);
-    EXPECT_FALSE(codes.unusedValues());
-    EXPECT_EQ(readTeamCode(codes, code), ReadStatus::Skipped);
-    EXPECT_TRUE(codes.unusedValues());
-    EXPECT_EQ(code, 38);
 }
 
 TEST(DataReader, EmptyFileHasNoValue) {

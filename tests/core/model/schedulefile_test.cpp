@@ -256,27 +256,5 @@ TEST(ScheduleFile, DefaultsAndTheCountAreThereForTheScheduleEditor) {
     EXPECT_EQ(pool->scheduleVerified, 0);
 }
 
-TEST(ScheduleFile, ValuesThatCouldNotBeUsedAreReported) {
-    test::TempFolder dir;
-    writeSampleSchedule(dir);
-    auto pool = test::newPool();
-    pool->numTeams = 32;
-    EXPECT_FALSE(readSchedule(dir.folder(), *pool, 2031).valuesReplaced);
-
-    QList<QByteArray> lines = test::fileLines(dir.read(Schedule));
-    const auto replaced = [&](int line, const QByteArray& value) {
-        QList<QByteArray> changed = lines;
-        changed[line] = value;
-        dir.write(Schedule, test::fileOf(changed));
-        return readSchedule(dir.folder(), *pool, 2031).valuesReplaced;
-    };
-    EXPECT_TRUE(replaced(1, "25"));     // more weeks than the tables hold
-    EXPECT_TRUE(replaced(20, "-1"));    // a negative number of slots
-    EXPECT_TRUE(replaced(7, "17"));     // more open dates than the week has slots
-    EXPECT_TRUE(replaced(40, "16600")); // the bye of a team without slot
-    EXPECT_TRUE(replaced(40, "x"));
-    EXPECT_FALSE(replaced(40, "33")); // an empty entry is a value like any other
-}
-
 } // namespace
 } // namespace vek

@@ -224,6 +224,7 @@ TEST(LoadingStages, FilesWhoseValuesCouldNotBeUsedAreNamedOnceAfterTheStages) {
         {"a division size that is no number", QStringLiteral("vek.dat"), 3, "four"},
         {"a pool option beyond 16 bits", QStringLiteral("pool.dat"), 2, "70000"},
         {"more weeks than the tables hold", QStringLiteral("schedule.dat"), 1, "30"},
+        {"a week with more open dates than slots", QStringLiteral("schedule.dat"), 7, "17"},
         {"a schedule entry that is no team", QStringLiteral("schedule.dat"), 40, "16500"},
         {"a negative member count", QStringLiteral("members.dat"), 0, "-2"},
         {"a pick that is no team", QStringLiteral("Bob.PRD"), 5, "77"},
