@@ -1,0 +1,136 @@
+#include "setup/seasonaldata.h"
+
+#include "session/poolsession.h"
+#include "widgets/waitcursor.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace vek {
+namespace {
+
+/// An up-down control: a spin box that shows only its arrows.
+class WeekUpDown final : public QSpinBox {
+public:
+    explicit WeekUpDown(QWidget* parent) : QSpinBox(parent) {
+        lineEdit()->hide();
+        setFixedWidth(20);
+    }
+};
+
+QLabel* makeValue(QWidget* parent, const QString& name) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setAlignment(Qt::AlignCenter);
+    label->setMinimumWidth(44);
+    return label;
+}
+
+void addRow(QGridLayout* grid, const QString& caption, QWidget* value) {
+    const int row = grid->rowCount();
+    grid->addWidget(new QLabel(caption, value->parentWidget()), row, 0);
+    grid->addWidget(value, row, 1);
+}
+
+} // namespace
+
+SeasonalData::SeasonalData(PoolSession& session, WindowHost& host, QWidget* parent)
+    : PoolWindow(session, host, parent) {
+    setObjectName(QStringLiteral("SeasonalData"));
+    setWindowTitle(QStringLiteral("Schedule Information"));
+
+    auto* Frame2 = new QGroupBox(QStringLiteral("Team Information"), this);
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    auto* teamGrid = new QGridLayout(Frame2);
+    numTeams = makeValue(Frame2, QStringLiteral("numTeams"));
+    numByes = makeValue(Frame2, QStringLiteral("numByes"));
+    teamGames = makeValue(Frame2, QStringLiteral("teamGames"));
+    addRow(teamGrid, QStringLiteral("# of teams in the VEK"), numTeams);
+    addRow(teamGrid, QStringLiteral("# of bye weeks per team"), numByes);
+    addRow(teamGrid, QStringLiteral("# of games each team plays"), teamGames);
+
+    auto* Frame1 = new QGroupBox(QStringLiteral("Weekly Information"), this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    auto* weekGrid = new QGridLayout(Frame1);
+    sWeeks = makeValue(Frame1, QStringLiteral("sWeeks"));
+    cWeek = makeValue(Frame1, QStringLiteral("cWeek"));
+    maxGames = makeValue(Frame1, QStringLiteral("maxGames"));
+    minGames = makeValue(Frame1, QStringLiteral("minGames"));
+    addRow(weekGrid, QStringLiteral("Weeks in season:"), sWeeks);
+    addRow(weekGrid, QStringLiteral("Last week of results:"), cWeek);
+    addRow(weekGrid, QStringLiteral("Maximum games in week:"), maxGames);
+    addRow(weekGrid, QStringLiteral("Minimum games in week:"), minGames);
+
+    // The chosen week: its number with the spinner, then its games and byes.
+    weekSpin = new WeekUpDown(Frame1);
+    weekSpin->setObjectName(QStringLiteral("weekSpin"));
+    inWeek = makeValue(Frame1, QStringLiteral("inWeek"));
+    numGames = makeValue(Frame1, QStringLiteral("numGames"));
+    openDates = makeValue(Frame1, QStringLiteral("openDates"));
+    auto* weekRow = new QGridLayout;
+    weekRow->addWidget(new QLabel(QStringLiteral("Week"), Frame1), 0, 0, 1, 2, Qt::AlignCenter);
+    weekRow->addWidget(new QLabel(QStringLiteral("Games"), Frame1), 0, 2, Qt::AlignCenter);
+    weekRow->addWidget(new QLabel(QStringLiteral("Byes"), Frame1), 0, 3, Qt::AlignCenter);
+    weekRow->addWidget(inWeek, 1, 0);
+    weekRow->addWidget(weekSpin, 1, 1);
+    weekRow->addWidget(numGames, 1, 2);
+    weekRow->addWidget(openDates, 1, 3);
+    weekGrid->addLayout(weekRow, weekGrid->rowCount(), 0, 1, 2);
+
+    cmdOk = new QPushButton(QStringLiteral("OK"), this);
+    cmdOk->setObjectName(QStringLiteral("cmdOk"));
+    cmdOk->setAutoDefault(false);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Frame2);
+    layout->addWidget(Frame1);
+    layout->addWidget(cmdOk, 0, Qt::AlignRight);
+
+    connect(cmdOk, &QPushButton::clicked, this, &QDialog::accept);
+    connect(weekSpin, &QSpinBox::valueChanged, this, &SeasonalData::weekSpinChanged);
+}
+
+void SeasonalData::loadWindow() {
+    const WaitCursor busy;
+    const PoolData& pool = m_session.pool();
+    const WeekLayout layout = pool.weekLayout();
+    m_infoWeek = 0;
+    numTeams->setNum(pool.numTeams);
+    numByes->setNum(pool.byesPerTeam);
+    teamGames->setNum(pool.numWeeks - pool.byesPerTeam);
+    sWeeks->setNum(pool.numWeeks);
+    cWeek->setNum(pool.currentWeek + 1);
+    maxGames->setNum(pool.gamesPerWeek);
+    int fewest = pool.gamesPerWeek;
+    for (int week = 0; week < layout.weeks(); ++week) {
+        fewest = std::min(fewest, pool.gamesPerWeek - pool.openDates[week]);
+    }
+    minGames->setNum(fewest);
+    const QSignalBlocker quiet(weekSpin);
+    weekSpin->setRange(0, std::max(0, layout.weeks() - 1));
+    weekSpin->setValue(0);
+    showWeek();
+}
+
+void SeasonalData::weekSpinChanged(int value) {
+    m_infoWeek = value;
+    showWeek();
+}
+
+void SeasonalData::showWeek() {
+    const PoolData& pool = m_session.pool();
+    inWeek->setNum(m_infoWeek + 1);
+    numGames->setNum(pool.gamesPerWeek - pool.openDates[m_infoWeek]);
+    openDates->setNum(pool.openDates[m_infoWeek]);
+}
+
+} // namespace vek
