@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/datawriter.h"
 #include "model/pooldata.h"
 
 #include <QString>
@@ -8,6 +9,8 @@
 #include <vector>
 
 namespace vek {
+
+class PoolSession;
 
 /// One team of a league being rebuilt: its texts and the code it has in the shared tables now
 /// (NewTeam for a team added since).
@@ -44,5 +47,25 @@ struct TeamCodeMap {
 };
 
 [[nodiscard]] TeamCodeMap mapTeamCodes(const PoolData& pool, const LeagueAlignment& alignment);
+
+/// Puts every stored code of the pool through the map: the schedule, every pick and post-season pick,
+/// every result, favourite and spread winner and the post-season results.
+void applyTeamCodeMap(PoolData& pool, const TeamCodeMap& codes);
+
+/// Whether a team the map deletes appears in the saved schedule, picks, results or favourites (within
+/// the week layout of the per-game files).
+[[nodiscard]] bool deletedTeamsInUse(const PoolData& pool, const TeamCodeMap& codes,
+                                     const WeekLayout& layout);
+
+inline const QString DeletedTeamsQuestion =
+    QStringLiteral("The deleted teams appear in the schedule, predictions or results; their entries will be "
+                   "emptied. Continue?");
+
+/// The league editor's OK: the league rebuilt from the alignment (names, division sizes, the tie and
+/// none slots), every stored code carried to its team's new code, and the files rewritten: the per-game
+/// files and schedule.dat when codes change (all or nothing), vek.dat last. The shared tables change only
+/// after every write succeeded; the team tallies are then marked stale. An alignment beyond the limits
+/// of the tables is refused without a change.
+[[nodiscard]] WriteResult SaveLeagueAlignment(PoolSession& session, const LeagueAlignment& alignment);
 
 } // namespace vek

@@ -1,22 +1,344 @@
 #include "session/schedulechanges.h"
 
+#include "engine/pickdifferences.h"
+#include "model/datafolder.h"
+#include "model/predictionfiles.h"
+#include "model/schedulefile.h"
+#include "session/filerewrite.h"
+#include "session/poolsession.h"
+
+#include <QFile>
+
 #include <algorithm>
 
 namespace vek {
+namespace {
+
+constexpr int Sides = 2;
+const QString ScheduleName = QStringLiteral("schedule.dat");
+
+int slotCount(const PoolData& pool) {
+    return std::clamp<int>(pool.gamesPerWeek, 0, GameSlots);
+}
+
+int teamCount(const PoolData& pool) {
+    return std::clamp<int>(pool.numTeams, 0, MaxRealTeams);
+}
+
+// The team an entry names: its low byte for a bye.
+int entryTeam(int16_t entry) {
+    return entry >= ByeFlag ? (entry & 0xFF) : entry;
+}
+
+// A week the weekly grid can show and start-up accepts: its games first, two teams each, then only
+// byes or empty entries, and no team twice.
+bool weekInOrder(const PoolData& pool, int week) {
+    const int teams = teamCount(pool);
+    const int games = std::max(0, pool.gamesPerWeek - pool.openDates[week]);
+    std::array<bool, TeamSlots> seen{};
+    for (int slot = 0; slot < slotCount(pool); ++slot) {
+        for (int side = 0; side < Sides; ++side) {
+            const int16_t e = pool.scheduleGrid[week][slot][side];
+            const bool isTeam = e >= 0 && e < teams;
+            const bool isBye = e >= ByeFlag && entryTeam(e) < teams;
+            if (slot < games ? !isTeam : !(isBye || e == pool.noneCode())) {
+                return false;
+            }
+            if (isTeam || isBye) {
+                bool& once = seen[static_cast<std::size_t>(entryTeam(e))];
+                if (once) {
+                    return false;
+                }
+                once = true;
+            }
+        }
+    }
+    return true;
+}
+
+// Renames a file of the folder, replacing an older file of the new name.
+WriteResult renameOver(const DataFolder& folder, const QString& from, const QString& to) {
+    const QString source = folder.filePath(from);
+    const QString target = folder.filePath(to);
+    if (QFile::exists(target) && !QFile::remove(target)) {
+        return WriteResult::failure(from, QStringLiteral("the older %1 could not be replaced").arg(to));
+    }
+    QFile file(source);
+    if (!file.rename(target)) {
+        return WriteResult::failure(from, file.errorString());
+    }
+    return WriteResult::success(to);
+}
+
+QString notRenamedText(const WriteResult& result, const QString& to) {
+    return QStringLiteral("%1 could not be renamed to %2: %3").arg(result.fileName, to, result.reason);
+}
+
+// The season frame and schedule start-up makes when there is no schedule file.
+SavedSchedule scheduleWithoutFile(const PoolData& pool, int currentYear) {
+    SavedSchedule none;
+    none.seasonYear = static_cast<int16_t>(currentYear);
+    none.numWeeks = 17;
+    none.byesPerTeam = 1;
+    none.gamesPerWeek = static_cast<int16_t>(pool.numTeams / 2);
+    for (auto& week : none.scheduleGrid) {
+        for (auto& slot : week) {
+            slot.fill(pool.noneCode());
+        }
+    }
+    return none;
+}
+
+// Every pick, confidence value, result, score, favourite and post-season value of the finished season.
+void clearSeasonEntries(PoolData& pool) {
+    const int16_t none = pool.noneCode();
+    pool.currentWeek = -1;
+    for (int week = 0; week < WeekSlots; ++week) {
+        for (int game = 0; game < GameSlots; ++game) {
+            pool.memberPicks[week][game].fill(none);
+            pool.confidencePoints[week][game].fill(0);
+            pool.gameWinner[week][game] = none;
+            pool.gameScore[week][game] = {0, 0};
+            pool.favoriteTeam[week][game] = none;
+            pool.pointSpread[week][game] = 0.0F;
+            pool.spreadWinner[week][game] = none;
+        }
+        pool.mondayNightTotal[week].fill(0);
+    }
+    for (auto& slot : pool.postSeasonPicks) {
+        slot.fill(none);
+    }
+    pool.postSeasonResults.fill(none);
+    pool.postSeasonSeeds.fill(0);
+    pool.predictionsComplete.fill(0);
+}
+
+} // namespace
 
 int16_t countOpenDates(const PoolData& pool, int week) {
     if (!isWeek(week)) {
         return 0;
     }
-    const int slotCount = std::clamp<int>(pool.gamesPerWeek, 0, GameSlots);
     int16_t open = 0;
-    for (int slot = 0; slot < slotCount; ++slot) {
+    for (int slot = 0; slot < slotCount(pool); ++slot) {
         const auto& entry = pool.scheduleGrid[week][slot];
         if (entry[0] >= ByeFlag || entry[1] >= ByeFlag) {
             ++open;
         }
     }
     return open;
+}
+
+// ---- The saved schedule ------------------------------------------------------------------------------
+
+WeekLayout SavedSchedule::layout() const {
+    WeekLayout layout;
+    layout.numWeeks = numWeeks;
+    layout.gamesPerWeek = gamesPerWeek;
+    layout.openDates = openDates;
+    return layout;
+}
+
+SavedSchedule savedScheduleOf(const PoolData& pool) {
+    return {pool.seasonYear, pool.numWeeks,     pool.byesPerTeam,     pool.gamesPerWeek,
+            pool.openDates,  pool.scheduleGrid, pool.scheduleEntries, pool.scheduleVerified};
+}
+
+bool scheduleChangedSince(const PoolData& pool, const SavedSchedule& saved) {
+    if (pool.seasonYear != saved.seasonYear || pool.numWeeks != saved.numWeeks ||
+        pool.byesPerTeam != saved.byesPerTeam || pool.gamesPerWeek != saved.gamesPerWeek) {
+        return true;
+    }
+    // What lies beyond the season's weeks and slots is never written, so it cannot differ from the file.
+    for (int week = 0; week < pool.weekLayout().weeks(); ++week) {
+        if (pool.openDates[week] != saved.openDates[week]) {
+            return true;
+        }
+        for (int slot = 0; slot < slotCount(pool); ++slot) {
+            for (int side = 0; side < Sides; ++side) {
+                if (pool.scheduleGrid[week][slot][side] != saved.scheduleGrid[week][slot][side]) {
+                    return true;
+                }
+            }
+        }
+    }
+    return false;
+}
+
+void restoreSchedule(PoolData& pool, const SavedSchedule& saved) {
+    pool.seasonYear = saved.seasonYear;
+    pool.numWeeks = saved.numWeeks;
+    pool.byesPerTeam = saved.byesPerTeam;
+    pool.gamesPerWeek = saved.gamesPerWeek;
+    pool.openDates = saved.openDates;
+    pool.scheduleGrid = saved.scheduleGrid;
+    pool.scheduleEntries = saved.scheduleEntries;
+    pool.scheduleVerified = saved.scheduleVerified;
+}
+
+// ---- Verify ------------------------------------------------------------------------------------------
+
+VerifyReport VerifySchedule(PoolSession& session) {
+    PoolData& pool = session.pool();
+    VerifyReport report;
+    const int teams = teamCount(pool);
+    const int weeks = pool.weekLayout().weeks();
+    for (int week = 0; week < weeks; ++week) {
+        pool.openDates[week] = countOpenDates(pool, week);
+        for (int slot = 0; slot < slotCount(pool); ++slot) {
+            for (int side = 0; side < Sides; ++side) {
+                const int16_t e = pool.scheduleGrid[week][slot][side];
+                const int team = entryTeam(e);
+                if (e == pool.noneCode() || team < 0 || team >= teams) {
+                    continue;
+                }
+                auto& counts =
+                    e >= ByeFlag ? report.byeCount : (side == 0 ? report.awayCount : report.homeCount);
+                ++counts[static_cast<std::size_t>(team)];
+            }
+        }
+    }
+
+    for (int team = 0; team < teams; ++team) {
+        const auto t = static_cast<std::size_t>(team);
+        const int away = report.awayCount[t];
+        const int home = report.homeCount[t];
+        if ((away + home) % 2 == 0 && away != home) {
+            report.lines << QStringLiteral("Check schedule for ") + pool.teamAbbr[team];
+        } else if ((away + home) % 2 != 0 || report.byeCount[t] != report.byeCount[0]) {
+            report.lines << QStringLiteral("Check bye games for") + pool.teamAbbr[team];
+        }
+    }
+    for (int week = 0; week < weeks; ++week) {
+        if (!weekInOrder(pool, week)) {
+            report.lines << QStringLiteral("Check week ") + QString::number(week + 1);
+        }
+    }
+
+    // The last word is start-up's own check, with the byes this schedule gives team 0, so that a
+    // schedule verified here is one that start-up accepts.
+    const int16_t byesBefore = pool.byesPerTeam;
+    pool.byesPerTeam = report.byeCount[0];
+    const ScheduleCount count = countSchedule(pool);
+    pool.scheduleEntries = static_cast<int16_t>(count.entries);
+    const bool complete = report.lines.isEmpty() && count.balanced && count.entries == weeks * teams;
+    pool.scheduleVerified = complete ? True16 : int16_t{0};
+    if (complete) {
+        report.lines << VerifySuccess;
+    } else {
+        pool.byesPerTeam = byesBefore;
+        report.lines << VerifyIncomplete;
+    }
+    session.refreshMainButtons();
+    return report;
+}
+
+// ---- Save --------------------------------------------------------------------------------------------
+
+WriteResult SaveSchedule(PoolSession& session, SavedSchedule& saved) {
+    PoolData& pool = session.pool();
+    const DataFolder& folder = session.folder();
+    for (int week = 0; week < pool.weekLayout().weeks(); ++week) {
+        pool.openDates[week] = countOpenDates(pool, week);
+    }
+    const WeekLayout before = saved.layout();
+    const WeekLayout after = pool.weekLayout();
+    const bool moved = !sameGamePlaces(before, after);
+
+    FileRewrite rewrite(folder);
+    if (moved) {
+        clearOutsideLayout(pool, before);
+        addGameFiles(rewrite, folder, pool, after);
+    }
+    rewrite.add(ScheduleName, [&folder, &pool] { return writeSchedule(folder, pool); });
+    const WriteResult result = rewrite.run();
+    if (!result) {
+        return result;
+    }
+
+    saved = savedScheduleOf(pool);
+    if (moved) {
+        // What start-up would find in the rewritten files.
+        pool.currentWeek = static_cast<int16_t>(std::min<int>(pool.currentWeek, after.weeks() - 1));
+        for (int member = 0; member < pool.memberCount(); ++member) {
+            if (folder.exists(memberFileName(pool.memberName[member], QStringLiteral("PRD")))) {
+                pool.predictionsComplete[member] =
+                    predictionsCompleteWhenSaved(pool, member, after) ? True16 : int16_t{0};
+            }
+        }
+    }
+    CalcPickDifferences(pool);
+    return result;
+}
+
+// ---- New season --------------------------------------------------------------------------------------
+
+NewSeasonOutcome NewSeason(PoolSession& session, SavedSchedule& saved, int currentYear) {
+    PoolData& pool = session.pool();
+    const DataFolder& folder = session.folder();
+    NewSeasonOutcome outcome;
+
+    // The two files that say which season this is go first; when either stays, nothing else happens.
+    const bool hadSchedule = folder.exists(ScheduleName);
+    if (hadSchedule) {
+        const WriteResult moved = renameOver(folder, ScheduleName, QStringLiteral("schedule.old"));
+        if (!moved) {
+            outcome.failure = notRenamedText(moved, QStringLiteral("schedule.old"));
+            return outcome;
+        }
+    }
+    if (folder.exists(QStringLiteral("results.dat"))) {
+        const WriteResult moved =
+            renameOver(folder, QStringLiteral("results.dat"), QStringLiteral("results.old"));
+        if (!moved) {
+            if (hadSchedule) {
+                (void)renameOver(folder, QStringLiteral("schedule.old"), ScheduleName);
+            }
+            outcome.failure = notRenamedText(moved, QStringLiteral("results.old"));
+            return outcome;
+        }
+    }
+    outcome.done = true;
+    const auto keep = [&](const QString& from, const QString& to) {
+        if (folder.exists(from)) {
+            const WriteResult moved = renameOver(folder, from, to);
+            if (!moved) {
+                outcome.notRenamed << notRenamedText(moved, to);
+            }
+        }
+    };
+    keep(QStringLiteral("scores.dat"), QStringLiteral("scores.old"));
+    keep(QStringLiteral("favorite.dat"), QStringLiteral("favorite.old"));
+    for (int member = 0; member < pool.memberCount(); ++member) {
+        const QString& name = pool.memberName[member];
+        keep(memberFileName(name, QStringLiteral("PRD")), memberFileName(name, QStringLiteral("OLD")));
+        keep(memberFileName(name, QStringLiteral("CPT")), memberFileName(name, QStringLiteral("OCP")));
+    }
+
+    if (hadSchedule) {
+        ++pool.seasonYear;
+        pool.numWeeks = 18;
+        pool.byesPerTeam = 2;
+        pool.openDates.fill(0);
+        pool.gamesPerWeek = static_cast<int16_t>(pool.numTeams / 2);
+        for (auto& week : pool.scheduleGrid) {
+            for (auto& slot : week) {
+                slot.fill(pool.noneCode());
+            }
+        }
+        pool.scheduleEntries = 0;
+        pool.scheduleVerified = 0;
+        outcome.scheduleReset = true;
+        saved = scheduleWithoutFile(pool, currentYear);
+        session.refreshMainButtons();
+    }
+    clearSeasonEntries(pool);
+    session.scheduleMode = 1;
+
+    CalcPickDifferences(pool);
+    session.teamsRecalculated = false;
+    session.refreshMainButtons();
+    return outcome;
 }
 
 } // namespace vek

@@ -4,6 +4,13 @@
 
 namespace vek {
 
+bool LeagueWorkingCopy::isStorableText(const QString& text) {
+    return std::none_of(text.begin(), text.end(), [](QChar c) {
+        const char16_t u = c.unicode();
+        return u == u'"' || u < 0x20 || u == 0x7F || (u >= 0x80 && u < 0xA0);
+    });
+}
+
 void LeagueWorkingCopy::load(const PoolData& pool) {
     for (int d = 0; d < Divisions; ++d) {
         auto& teams = m_alignment.divisions[static_cast<std::size_t>(d)];

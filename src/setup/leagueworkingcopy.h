@@ -25,6 +25,10 @@ public:
     static inline const QString LeagueFull =
         QStringLiteral("The league holds at most %1 teams.").arg(MaxRealTeams);
 
+    /// Whether a name or abbreviation can be stored in the league file: no double quote (the file has no
+    /// escape for it) and no line break or other control character.
+    [[nodiscard]] static bool isStorableText(const QString& text);
+
     /// Fills the eight lists from the shared league tables, in division order; no edit armed.
     void load(const PoolData& pool);
 

@@ -209,6 +209,7 @@ ScheduleBoard::ByeOutcome ScheduleBoard::markRestAsBye() {
         m_teamState[m_editWeek][team] = TeamState::Bye;
         ++m_byeCount[static_cast<std::size_t>(team)];
         outcome.teams.push_back(team);
+        outcome.boxes.push_back(m_cursorBox);
         placeCursor();
     }
     return outcome;

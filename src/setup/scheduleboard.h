@@ -35,6 +35,8 @@ public:
     void open(bool clearSchedule);
     /// A new season started: every state and count cleared, week 1 shown.
     void clearStates();
+    /// The team states and season counts taken from the schedule again (after a verification).
+    void rebuildStates();
 
     [[nodiscard]] int editWeek() const { return m_editWeek; }
     /// Shows another week (kept within the season): its open dates and cursor are worked out again, and
@@ -70,6 +72,7 @@ public:
 
     struct ByeOutcome {
         std::vector<int> teams; // the teams given their bye, in order
+        std::vector<int> boxes; // the positions they took (2 x slot + side)
         bool ranOut = false;    // free teams were left over: the week had no empty position for them
     };
     /// Gives every free team of the shown week its bye, in team-code order, at the positions after the
@@ -91,7 +94,6 @@ public:
 private:
     [[nodiscard]] bool isBoardTeam(int team) const;
     [[nodiscard]] static int count(const std::array<int16_t, TeamSlots>& counts, int team);
-    void rebuildStates();
     void recountSeason();
     void placeCursor();
     void takeOut(int team);
