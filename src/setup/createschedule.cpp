@@ -53,6 +53,13 @@ QString look(const QString& border, const QString& colour, const QString& backgr
 
 const QString ButtonFace = QStringLiteral("palette(button)");
 
+// A style sheet is applied again only when it changed: a click repaints the whole week.
+void setLook(QLabel* label, const QString& styleSheet) {
+    if (label->styleSheet() != styleSheet) {
+        label->setStyleSheet(styleSheet);
+    }
+}
+
 QString teamLook(TeamState state, const QString& colour) {
     switch (state) {
     case TeamState::Free:
@@ -427,8 +434,7 @@ void CreateSchedule::RefreshTeamBox() {
 
 void CreateSchedule::paintTeamLabel(int team) {
     const bool navy = m_navyTeams.count(team) > 0;
-    teamBox[static_cast<std::size_t>(team)]->setStyleSheet(
-        teamLook(m_board.state(team), navy ? Navy : Black));
+    setLook(teamBox[static_cast<std::size_t>(team)], teamLook(m_board.state(team), navy ? Navy : Black));
 }
 
 void CreateSchedule::RedrawScheduleWeek() {
@@ -454,12 +460,12 @@ void CreateSchedule::paintGameBoxes() {
         const QString background = box == m_board.cursorBox() ? Black : ButtonFace;
         if (e >= ByeFlag) {
             label->setText(pool.teamAbbrOf(e - ByeFlag));
-            label->setStyleSheet(look(NoBorder, m_navyBoxes.count(box) > 0 ? Navy : Black, background));
+            setLook(label, look(NoBorder, m_navyBoxes.count(box) > 0 ? Navy : Black, background));
         } else {
             const bool team = e >= 0 && e < pool.numTeams;
             const QString colour = team && inRange(e, 0, 3) ? Blue : team && inRange(e, 4, 7) ? Red : Green;
             label->setText(pool.teamAbbrOf(e));
-            label->setStyleSheet(look(RaisedBorder, colour, background));
+            setLook(label, look(RaisedBorder, colour, background));
         }
     }
 }
@@ -469,7 +475,7 @@ void CreateSchedule::paintSwapPointers() {
         QLabel* pointer = swapBox[static_cast<std::size_t>(slot)];
         const bool marked = m_board.isSwapMarked(slot);
         pointer->setText(marked ? QString(QChar(187)) : QString());
-        pointer->setStyleSheet(look(marked ? SunkenBorder : FlatBorder, Black, ButtonFace));
+        setLook(pointer, look(marked ? SunkenBorder : FlatBorder, Black, ButtonFace));
     }
     cmdSwap->setEnabled(m_board.canSwap());
 }
