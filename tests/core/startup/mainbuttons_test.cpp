@@ -1,6 +1,6 @@
 // The enabled state of the main window's command buttons, worked out from the data.
 #include "app/mainbuttons.h"
-#include "support/samplepool.h"
+#include "support/poolbuilder.h"
 
 #include <QString>
 #include <QStringList>

@@ -3,7 +3,7 @@
 #include "app/main.h"
 #include "setup/leaguemembers.h"
 #include "setup/poolprofile.h"
-#include "startup/smallpool.h"
+#include "support/poolbuilder.h"
 #include "support/uiharness.h"
 
 #include <QPrinterInfo>
@@ -42,7 +42,8 @@ protected:
 };
 
 TEST_F(MainFinalSteps, AWrittenPoolStartsWithItsCommandsOffered) {
-    test::writeSmallPool(h.temp.folder(), {.usePointSpreads = 0, .weeklyPicks = 0, .currentWeek = 1});
+    test::writeAllFiles(h.temp.folder(),
+                        *test::smallPool({.usePointSpreads = 0, .weeklyPicks = 0, .currentWeek = 1}));
     h.temp.write(QStringLiteral("defaultserver.dat"), "smtp.example.org\r\n587\r\nme@example.org\r\n");
     window.startUp();
 
@@ -76,7 +77,7 @@ TEST_F(MainFinalSteps, AnEmptyFolderOffersOnlyTheSetupCommands) {
 }
 
 TEST_F(MainFinalSteps, ButtonsFollowEveryConfirmedChange) {
-    test::writeSmallPool(h.temp.folder(), {.usePointSpreads = True16});
+    test::writeAllFiles(h.temp.folder(), *test::smallPool({.usePointSpreads = True16}));
     window.startUp();
     EXPECT_TRUE(disabledButtons().isEmpty());
 
@@ -94,7 +95,7 @@ TEST_F(MainFinalSteps, ButtonsFollowEveryConfirmedChange) {
 }
 
 TEST_F(MainFinalSteps, ButtonsAreRecomputedWhenAnOpenedWindowReturns) {
-    test::writeSmallPool(h.temp.folder(), {.usePointSpreads = True16});
+    test::writeAllFiles(h.temp.folder(), *test::smallPool({.usePointSpreads = True16}));
     window.startUp();
     ASSERT_TRUE(button("cmdSpread")->isEnabled());
 
