@@ -93,18 +93,7 @@ SavedSchedule scheduleWithoutFile(const PoolData& pool, int currentYear) {
 void clearSeasonEntries(PoolData& pool) {
     const int16_t none = pool.noneCode();
     pool.currentWeek = -1;
-    for (int week = 0; week < WeekSlots; ++week) {
-        for (int game = 0; game < GameSlots; ++game) {
-            pool.memberPicks[week][game].fill(none);
-            pool.confidencePoints[week][game].fill(0);
-            pool.gameWinner[week][game] = none;
-            pool.gameScore[week][game] = {0, 0};
-            pool.favoriteTeam[week][game] = none;
-            pool.pointSpread[week][game] = 0.0F;
-            pool.spreadWinner[week][game] = none;
-        }
-        pool.mondayNightTotal[week].fill(0);
-    }
+    clearOutsideLayout(pool, WeekLayout{}); // a season without games: every game place emptied
     for (auto& slot : pool.postSeasonPicks) {
         slot.fill(none);
     }
@@ -132,11 +121,7 @@ int16_t countOpenDates(const PoolData& pool, int week) {
 // ---- The saved schedule ------------------------------------------------------------------------------
 
 WeekLayout SavedSchedule::layout() const {
-    WeekLayout layout;
-    layout.numWeeks = numWeeks;
-    layout.gamesPerWeek = gamesPerWeek;
-    layout.openDates = openDates;
-    return layout;
+    return {numWeeks, gamesPerWeek, openDates};
 }
 
 SavedSchedule savedScheduleOf(const PoolData& pool) {

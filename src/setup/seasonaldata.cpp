@@ -35,10 +35,14 @@ QLabel* makeValue(QWidget* parent, const QString& name) {
     return label;
 }
 
-void addRow(QGridLayout* grid, const QString& caption, QWidget* value) {
+// A caption and its value on the next row of a frame's grid; returns the value's label.
+QLabel* addRow(QGridLayout* grid, const QString& name, const QString& caption) {
+    QWidget* frame = grid->parentWidget();
+    QLabel* value = makeValue(frame, name);
     const int row = grid->rowCount();
-    grid->addWidget(new QLabel(caption, value->parentWidget()), row, 0);
+    grid->addWidget(new QLabel(caption, frame), row, 0);
     grid->addWidget(value, row, 1);
+    return value;
 }
 
 } // namespace
@@ -51,24 +55,17 @@ SeasonalData::SeasonalData(PoolSession& session, WindowHost& host, QWidget* pare
     auto* Frame2 = new QGroupBox(QStringLiteral("Team Information"), this);
     Frame2->setObjectName(QStringLiteral("Frame2"));
     auto* teamGrid = new QGridLayout(Frame2);
-    numTeams = makeValue(Frame2, QStringLiteral("numTeams"));
-    numByes = makeValue(Frame2, QStringLiteral("numByes"));
-    teamGames = makeValue(Frame2, QStringLiteral("teamGames"));
-    addRow(teamGrid, QStringLiteral("# of teams in the VEK"), numTeams);
-    addRow(teamGrid, QStringLiteral("# of bye weeks per team"), numByes);
-    addRow(teamGrid, QStringLiteral("# of games each team plays"), teamGames);
+    numTeams = addRow(teamGrid, QStringLiteral("numTeams"), QStringLiteral("# of teams in the VEK"));
+    numByes = addRow(teamGrid, QStringLiteral("numByes"), QStringLiteral("# of bye weeks per team"));
+    teamGames = addRow(teamGrid, QStringLiteral("teamGames"), QStringLiteral("# of games each team plays"));
 
     auto* Frame1 = new QGroupBox(QStringLiteral("Weekly Information"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     auto* weekGrid = new QGridLayout(Frame1);
-    sWeeks = makeValue(Frame1, QStringLiteral("sWeeks"));
-    cWeek = makeValue(Frame1, QStringLiteral("cWeek"));
-    maxGames = makeValue(Frame1, QStringLiteral("maxGames"));
-    minGames = makeValue(Frame1, QStringLiteral("minGames"));
-    addRow(weekGrid, QStringLiteral("Weeks in season:"), sWeeks);
-    addRow(weekGrid, QStringLiteral("Last week of results:"), cWeek);
-    addRow(weekGrid, QStringLiteral("Maximum games in week:"), maxGames);
-    addRow(weekGrid, QStringLiteral("Minimum games in week:"), minGames);
+    sWeeks = addRow(weekGrid, QStringLiteral("sWeeks"), QStringLiteral("Weeks in season:"));
+    cWeek = addRow(weekGrid, QStringLiteral("cWeek"), QStringLiteral("Last week of results:"));
+    maxGames = addRow(weekGrid, QStringLiteral("maxGames"), QStringLiteral("Maximum games in week:"));
+    minGames = addRow(weekGrid, QStringLiteral("minGames"), QStringLiteral("Minimum games in week:"));
 
     // The chosen week: its number with the spinner, then its games and byes.
     weekSpin = new WeekUpDown(Frame1);

@@ -4,8 +4,8 @@
 #include "session/leaguechanges.h"
 #include "session/poolsession.h"
 #include "setup/leagueworkingcopy.h"
+#include "support/poolbuilder.h"
 #include "support/recordingstartuphost.h"
-#include "support/samplepool.h"
 #include "support/tempfolder.h"
 
 #include <QDir>

@@ -10,7 +10,6 @@
 #include "setup/scheduleboard.h"
 #include "support/poolbuilder.h"
 #include "support/recordingstartuphost.h"
-#include "support/samplepool.h"
 #include "support/tempfolder.h"
 
 #include <QDir>

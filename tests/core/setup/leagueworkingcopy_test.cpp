@@ -31,7 +31,7 @@ protected:
         return list;
     }
 
-    std::unique_ptr<PoolData> pool = test::makePool();
+    std::unique_ptr<PoolData> pool = test::newPool();
     LeagueWorkingCopy copy;
 };
 

@@ -27,7 +27,7 @@ protected:
         }
     }
 
-    std::unique_ptr<PoolData> pool = test::makePool();
+    std::unique_ptr<PoolData> pool = test::newPool();
     ScheduleBoard board{*pool};
 };
 

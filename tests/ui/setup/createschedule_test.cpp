@@ -6,7 +6,7 @@
 #include "session/poolsession.h"
 #include "setup/createschedule.h"
 #include "setup/seasonaldata.h"
-#include "support/samplepool.h"
+#include "support/poolbuilder.h"
 #include "support/uiharness.h"
 
 #include <QLabel>

@@ -4,8 +4,8 @@
 #include "app/startup.h"
 #include "setup/createschedule.h"
 #include "setup/vekalign.h"
+#include "support/poolbuilder.h"
 #include "support/recordingstartuphost.h"
-#include "support/samplepool.h"
 #include "support/uiharness.h"
 
 #include <QAction>

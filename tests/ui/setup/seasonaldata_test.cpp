@@ -3,7 +3,7 @@
 #include "leaguescreens.h"
 #include "session/poolsession.h"
 #include "setup/seasonaldata.h"
-#include "support/samplepool.h"
+#include "support/poolbuilder.h"
 #include "support/uiharness.h"
 
 #include <QLabel>
