@@ -3,6 +3,7 @@
 #include "model/appinfo.h"
 #include "session/poolsession.h"
 #include "setup/seasonaldata.h"
+#include "widgets/colours.h"
 #include "widgets/messages.h"
 #include "widgets/waitcursor.h"
 #include "widgets/windowhost.h"
@@ -34,12 +35,13 @@ constexpr int ConferenceRows = 7; // six teams of a division, then a gap before 
 constexpr int FirstYear = 2000;
 constexpr int LastYear = 2100;
 
-// Colours of the entries: a team by its conference, the empty entry, byes.
-const QString Blue = QStringLiteral("#0000ff");
-const QString Red = QStringLiteral("#ff0000");
-const QString Green = QStringLiteral("#00ff00");
-const QString Black = QStringLiteral("#000000");
-const QString Navy = QStringLiteral("#000080");
+// Colours of the entries: a team by its conference, the empty entry, byes; navy marks the byes that
+// "Mark rest as bye" gave.
+const QString Blue = colours::Blue.name();
+const QString Red = colours::Red.name();
+const QString Green = colours::Green.name();
+const QString Black = colours::Black.name();
+const QString Navy = QColor(0x00, 0x00, 0x80).name();
 
 // The three looks: bordered and flat, bordered and raised, no border. Each takes the same room.
 const QString FlatBorder = QStringLiteral("border: 1px solid #000000; margin: 1px;");
@@ -210,10 +212,8 @@ void CreateSchedule::buildControls() {
     desBox = makeLabel(this, QStringLiteral("desBox"));
     desBox->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     desBox->setAutoFillBackground(true);
-    QPalette hintPalette = desBox->palette();
-    hintPalette.setColor(QPalette::Window, hintPalette.color(QPalette::ToolTipBase));
-    hintPalette.setColor(QPalette::WindowText, hintPalette.color(QPalette::ToolTipText));
-    desBox->setPalette(hintPalette);
+    desBox->setBackgroundRole(QPalette::ToolTipBase);
+    desBox->setForegroundRole(QPalette::ToolTipText);
     desBox->setMinimumHeight(RowHeight + 4);
     // A long hint must not widen the window.
     desBox->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);

@@ -1,12 +1,12 @@
 #include "setup/seasonaldata.h"
 
 #include "session/poolsession.h"
+#include "widgets/updown.h"
 #include "widgets/waitcursor.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
@@ -16,15 +16,6 @@
 
 namespace vek {
 namespace {
-
-/// An up-down control: a spin box that shows only its arrows.
-class WeekUpDown final : public QSpinBox {
-public:
-    explicit WeekUpDown(QWidget* parent) : QSpinBox(parent) {
-        lineEdit()->hide();
-        setFixedWidth(20);
-    }
-};
 
 QLabel* makeValue(QWidget* parent, const QString& name) {
     auto* label = new QLabel(parent);
@@ -68,7 +59,7 @@ SeasonalData::SeasonalData(PoolSession& session, WindowHost& host, QWidget* pare
     minGames = addRow(weekGrid, QStringLiteral("minGames"), QStringLiteral("Minimum games in week:"));
 
     // The chosen week: its number with the spinner, then its games and byes.
-    weekSpin = new WeekUpDown(Frame1);
+    weekSpin = new UpDown(Frame1);
     weekSpin->setObjectName(QStringLiteral("weekSpin"));
     inWeek = makeValue(Frame1, QStringLiteral("inWeek"));
     numGames = makeValue(Frame1, QStringLiteral("numGames"));

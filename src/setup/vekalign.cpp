@@ -150,6 +150,9 @@ void vekalign::buildControls() {
     lblInfo = new QLabel(this);
     lblInfo->setObjectName(QStringLiteral("lblInfo"));
     lblInfo->setWordWrap(true);
+    lblInfo->setAutoFillBackground(true);
+    lblInfo->setBackgroundRole(QPalette::ToolTipBase);
+    lblInfo->setForegroundRole(QPalette::ToolTipText);
     cmdCancel = makeButton(this, QStringLiteral("cmdCancel"), QStringLiteral("Cancel"));
     cmdOK = makeButton(this, QStringLiteral("cmdOK"), QStringLiteral("OK"));
 }
