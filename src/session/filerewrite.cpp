@@ -13,12 +13,16 @@ void FileRewrite::add(const QString& fileName, std::function<WriteResult()> writ
 }
 
 WriteResult FileRewrite::run() {
-    // Every old content is taken before anything is written.
+    // Every old content is taken before anything is written; a file that is there but cannot be read
+    // could not be put back, so nothing is written then.
     for (File& file : m_files) {
-        QFile old(m_folder.filePath(file.name));
-        file.existed = old.exists();
-        if (file.existed && old.open(QIODevice::ReadOnly)) {
-            file.before = old.readAll();
+        file.existed = m_folder.exists(file.name);
+        if (file.existed) {
+            std::optional<QByteArray> before = m_folder.readFile(file.name);
+            if (!before) {
+                return WriteResult::failure(file.name, QStringLiteral("it could not be read"));
+            }
+            file.before = std::move(*before);
         }
     }
     std::vector<File> written;
@@ -58,19 +62,16 @@ void addGameFiles(FileRewrite& rewrite, const DataFolder& folder, const PoolData
     };
     for (int member = 0; member < pool.memberCount(); ++member) {
         const QString& name = pool.memberName[member];
-        addIfThere(memberFileName(name, QStringLiteral("PRD")), [&folder, &pool, member, layout] {
+        addIfThere(memberFileName(name, PicksExtension), [&folder, &pool, member, layout] {
             return writePredictions(folder, pool, member, layout);
         });
-        addIfThere(memberFileName(name, QStringLiteral("CPT")), [&folder, &pool, member, layout] {
+        addIfThere(memberFileName(name, ConfidenceExtension), [&folder, &pool, member, layout] {
             return writeConfidence(folder, pool, member, layout);
         });
     }
-    addIfThere(QStringLiteral("results.dat"),
-               [&folder, &pool, layout] { return writeResults(folder, pool, layout); });
-    addIfThere(QStringLiteral("scores.dat"),
-               [&folder, &pool, layout] { return writeScores(folder, pool, layout); });
-    addIfThere(QStringLiteral("favorite.dat"),
-               [&folder, &pool, layout] { return writeFavorites(folder, pool, layout); });
+    addIfThere(ResultsFileName, [&folder, &pool, layout] { return writeResults(folder, pool, layout); });
+    addIfThere(ScoresFileName, [&folder, &pool, layout] { return writeScores(folder, pool, layout); });
+    addIfThere(FavoritesFileName, [&folder, &pool, layout] { return writeFavorites(folder, pool, layout); });
 }
 
 bool sameGamePlaces(const WeekLayout& a, const WeekLayout& b) {

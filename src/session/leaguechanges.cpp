@@ -169,10 +169,9 @@ WriteResult SaveLeagueAlignment(PoolSession& session, const LeagueAlignment& ali
     const DataFolder& folder = session.folder();
     if (breaksLimits(alignment)) {
         return WriteResult::failure(
-            QStringLiteral("vek.dat"),
-            QStringLiteral("a division holds at most %1 teams and the league at most %2")
-                .arg(ChartRows)
-                .arg(MaxRealTeams));
+            LeagueFileName, QStringLiteral("a division holds at most %1 teams and the league at most %2")
+                                .arg(ChartRows)
+                                .arg(MaxRealTeams));
     }
     PoolData& pool = session.pool();
     const TeamCodeMap codes = mapTeamCodes(pool, alignment);
@@ -183,12 +182,12 @@ WriteResult SaveLeagueAlignment(PoolSession& session, const LeagueAlignment& ali
     FileRewrite rewrite(folder);
     if (codes.changesCodes) {
         applyTeamCodeMap(*next, codes);
-        addGameFiles(rewrite, folder, *next, pool.weekLayout());
-        if (folder.exists(QStringLiteral("schedule.dat"))) {
-            rewrite.add(QStringLiteral("schedule.dat"), [&] { return writeSchedule(folder, *next); });
+        addGameFiles(rewrite, folder, *next, session.fileLayout());
+        if (folder.exists(ScheduleFileName)) {
+            rewrite.add(ScheduleFileName, [&] { return writeSchedule(folder, *next); });
         }
     }
-    rewrite.add(QStringLiteral("vek.dat"), [&] { return writeLeague(folder, *next); });
+    rewrite.add(LeagueFileName, [&] { return writeLeague(folder, *next); });
     const WriteResult result = rewrite.run();
     if (result) {
         pool = *next;

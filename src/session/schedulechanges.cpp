@@ -3,19 +3,18 @@
 #include "engine/pickdifferences.h"
 #include "model/datafolder.h"
 #include "model/predictionfiles.h"
+#include "model/resultfiles.h"
 #include "model/schedulefile.h"
 #include "session/filerewrite.h"
 #include "session/poolsession.h"
 
-#include <QFile>
-
 #include <algorithm>
+#include <memory>
 
 namespace vek {
 namespace {
 
 constexpr int Sides = 2;
-const QString ScheduleName = QStringLiteral("schedule.dat");
 
 int slotCount(const PoolData& pool) {
     return std::clamp<int>(pool.gamesPerWeek, 0, GameSlots);
@@ -26,7 +25,7 @@ int teamCount(const PoolData& pool) {
 }
 
 // The team an entry names: its low byte for a bye.
-int entryTeam(int16_t entry) {
+[[nodiscard]] int entryTeam(int16_t entry) {
     return entry >= ByeFlag ? (entry & 0xFF) : entry;
 }
 
@@ -56,37 +55,12 @@ bool weekInOrder(const PoolData& pool, int week) {
     return true;
 }
 
-// Renames a file of the folder, replacing an older file of the new name.
-WriteResult renameOver(const DataFolder& folder, const QString& from, const QString& to) {
-    const QString source = folder.filePath(from);
-    const QString target = folder.filePath(to);
-    if (QFile::exists(target) && !QFile::remove(target)) {
-        return WriteResult::failure(from, QStringLiteral("the older %1 could not be replaced").arg(to));
-    }
-    QFile file(source);
-    if (!file.rename(target)) {
-        return WriteResult::failure(from, file.errorString());
-    }
-    return WriteResult::success(to);
-}
-
-QString notRenamedText(const WriteResult& result, const QString& to) {
-    return QStringLiteral("%1 could not be renamed to %2: %3").arg(result.fileName, to, result.reason);
-}
-
-// The season frame and schedule start-up makes when there is no schedule file.
-SavedSchedule scheduleWithoutFile(const PoolData& pool, int currentYear) {
-    SavedSchedule none;
-    none.seasonYear = static_cast<int16_t>(currentYear);
-    none.numWeeks = 17;
-    none.byesPerTeam = 1;
-    none.gamesPerWeek = static_cast<int16_t>(pool.numTeams / 2);
-    for (auto& week : none.scheduleGrid) {
-        for (auto& slot : week) {
-            slot.fill(pool.noneCode());
-        }
-    }
-    return none;
+// The schedule start-up makes when there is no schedule file, for a league of this many teams.
+SavedSchedule scheduleWithoutFile(int16_t numTeams, int currentYear) {
+    auto scratch = std::make_unique<PoolData>();
+    scratch->numTeams = numTeams;
+    applyScheduleDefaults(*scratch, currentYear);
+    return savedScheduleOf(*scratch);
 }
 
 // Every pick, confidence value, result, score, favourite and post-season value of the finished season.
@@ -165,32 +139,20 @@ void restoreSchedule(PoolData& pool, const SavedSchedule& saved) {
 
 VerifyReport VerifySchedule(PoolSession& session) {
     PoolData& pool = session.pool();
-    VerifyReport report;
     const int teams = teamCount(pool);
     const int weeks = pool.weekLayout().weeks();
     for (int week = 0; week < weeks; ++week) {
         pool.openDates[week] = countOpenDates(pool, week);
-        for (int slot = 0; slot < slotCount(pool); ++slot) {
-            for (int side = 0; side < Sides; ++side) {
-                const int16_t e = pool.scheduleGrid[week][slot][side];
-                const int team = entryTeam(e);
-                if (e == pool.noneCode() || team < 0 || team >= teams) {
-                    continue;
-                }
-                auto& counts =
-                    e >= ByeFlag ? report.byeCount : (side == 0 ? report.awayCount : report.homeCount);
-                ++counts[static_cast<std::size_t>(team)];
-            }
-        }
     }
+    const ScheduleCount count = countSchedule(pool);
+    VerifyReport report{{}, count.away, count.home, count.byes};
 
     for (int team = 0; team < teams; ++team) {
-        const auto t = static_cast<std::size_t>(team);
-        const int away = report.awayCount[t];
-        const int home = report.homeCount[t];
+        const int away = count.away[team];
+        const int home = count.home[team];
         if ((away + home) % 2 == 0 && away != home) {
             report.lines << QStringLiteral("Check schedule for ") + pool.teamAbbr[team];
-        } else if ((away + home) % 2 != 0 || report.byeCount[t] != report.byeCount[0]) {
+        } else if ((away + home) % 2 != 0 || count.byes[team] != count.byes[0]) {
             report.lines << QStringLiteral("Check bye games for") + pool.teamAbbr[team];
         }
     }
@@ -203,10 +165,10 @@ VerifyReport VerifySchedule(PoolSession& session) {
     // The last word is start-up's own check, with the byes this schedule gives team 0, so that a
     // schedule verified here is one that start-up accepts.
     const int16_t byesBefore = pool.byesPerTeam;
-    pool.byesPerTeam = report.byeCount[0];
-    const ScheduleCount count = countSchedule(pool);
-    pool.scheduleEntries = static_cast<int16_t>(count.entries);
-    const bool complete = report.lines.isEmpty() && count.balanced && count.entries == weeks * teams;
+    pool.byesPerTeam = static_cast<int16_t>(count.byes[0]);
+    const ScheduleCount startup = countSchedule(pool);
+    pool.scheduleEntries = static_cast<int16_t>(startup.entries);
+    const bool complete = report.lines.isEmpty() && startup.balanced && startup.entries == weeks * teams;
     pool.scheduleVerified = complete ? True16 : int16_t{0};
     if (complete) {
         report.lines << VerifySuccess;
@@ -226,7 +188,7 @@ WriteResult SaveSchedule(PoolSession& session, SavedSchedule& saved) {
     for (int week = 0; week < pool.weekLayout().weeks(); ++week) {
         pool.openDates[week] = countOpenDates(pool, week);
     }
-    const WeekLayout before = saved.layout();
+    const WeekLayout before = session.fileLayout();
     const WeekLayout after = pool.weekLayout();
     const bool moved = !sameGamePlaces(before, after);
 
@@ -235,20 +197,21 @@ WriteResult SaveSchedule(PoolSession& session, SavedSchedule& saved) {
         clearOutsideLayout(pool, before);
         addGameFiles(rewrite, folder, pool, after);
     }
-    rewrite.add(ScheduleName, [&folder, &pool] { return writeSchedule(folder, pool); });
+    rewrite.add(ScheduleFileName, [&folder, &pool] { return writeSchedule(folder, pool); });
     const WriteResult result = rewrite.run();
     if (!result) {
         return result;
     }
 
     saved = savedScheduleOf(pool);
+    session.setFileLayout(after);
     if (moved) {
         // What start-up would find in the rewritten files.
         pool.currentWeek = static_cast<int16_t>(std::min<int>(pool.currentWeek, after.weeks() - 1));
         for (int member = 0; member < pool.memberCount(); ++member) {
-            if (folder.exists(memberFileName(pool.memberName[member], QStringLiteral("PRD")))) {
+            if (folder.exists(memberFileName(pool.memberName[member], PicksExtension))) {
                 pool.predictionsComplete[member] =
-                    predictionsCompleteWhenSaved(pool, member, after) ? True16 : int16_t{0};
+                    memberPredictionsComplete(pool, member, after) ? True16 : int16_t{0};
             }
         }
     }
@@ -262,59 +225,58 @@ NewSeasonOutcome NewSeason(PoolSession& session, SavedSchedule& saved, int curre
     PoolData& pool = session.pool();
     const DataFolder& folder = session.folder();
     NewSeasonOutcome outcome;
+    const auto rename = [&folder](const QString& from, const QString& to, QString& failure) {
+        const WriteResult moved = renameFile(folder, from, to);
+        if (!moved) {
+            failure = QStringLiteral("%1 could not be renamed to %2: %3").arg(from, to, moved.reason);
+        }
+        return moved.ok;
+    };
+    const QString oldSchedule = QStringLiteral("schedule.old");
 
     // The two files that say which season this is go first; when either stays, nothing else happens.
-    const bool hadSchedule = folder.exists(ScheduleName);
-    if (hadSchedule) {
-        const WriteResult moved = renameOver(folder, ScheduleName, QStringLiteral("schedule.old"));
-        if (!moved) {
-            outcome.failure = notRenamedText(moved, QStringLiteral("schedule.old"));
-            return outcome;
-        }
+    const bool hadSchedule = folder.exists(ScheduleFileName);
+    if (hadSchedule && !rename(ScheduleFileName, oldSchedule, outcome.failure)) {
+        return outcome;
     }
-    if (folder.exists(QStringLiteral("results.dat"))) {
-        const WriteResult moved =
-            renameOver(folder, QStringLiteral("results.dat"), QStringLiteral("results.old"));
-        if (!moved) {
-            if (hadSchedule) {
-                (void)renameOver(folder, QStringLiteral("schedule.old"), ScheduleName);
-            }
-            outcome.failure = notRenamedText(moved, QStringLiteral("results.old"));
-            return outcome;
+    if (folder.exists(ResultsFileName) &&
+        !rename(ResultsFileName, QStringLiteral("results.old"), outcome.failure)) {
+        if (hadSchedule) {
+            QString ignored;
+            rename(oldSchedule, ScheduleFileName, ignored);
         }
+        return outcome;
     }
     outcome.done = true;
     const auto keep = [&](const QString& from, const QString& to) {
-        if (folder.exists(from)) {
-            const WriteResult moved = renameOver(folder, from, to);
-            if (!moved) {
-                outcome.notRenamed << notRenamedText(moved, to);
-            }
+        QString failure;
+        if (folder.exists(from) && !rename(from, to, failure)) {
+            outcome.notRenamed << failure;
         }
     };
-    keep(QStringLiteral("scores.dat"), QStringLiteral("scores.old"));
-    keep(QStringLiteral("favorite.dat"), QStringLiteral("favorite.old"));
+    keep(ScoresFileName, QStringLiteral("scores.old"));
+    keep(FavoritesFileName, QStringLiteral("favorite.old"));
     for (int member = 0; member < pool.memberCount(); ++member) {
         const QString& name = pool.memberName[member];
-        keep(memberFileName(name, QStringLiteral("PRD")), memberFileName(name, QStringLiteral("OLD")));
-        keep(memberFileName(name, QStringLiteral("CPT")), memberFileName(name, QStringLiteral("OCP")));
+        keep(memberFileName(name, PicksExtension), memberFileName(name, QStringLiteral("OLD")));
+        keep(memberFileName(name, ConfidenceExtension), memberFileName(name, QStringLiteral("OCP")));
     }
 
+    // Whatever was there, the per-game files are gone: the next ones follow the layout start-up would
+    // read them with.
+    const SavedSchedule withoutFile = scheduleWithoutFile(pool.numTeams, currentYear);
+    session.setFileLayout(withoutFile.layout());
     if (hadSchedule) {
         ++pool.seasonYear;
         pool.numWeeks = 18;
         pool.byesPerTeam = 2;
         pool.openDates.fill(0);
         pool.gamesPerWeek = static_cast<int16_t>(pool.numTeams / 2);
-        for (auto& week : pool.scheduleGrid) {
-            for (auto& slot : week) {
-                slot.fill(pool.noneCode());
-            }
-        }
+        clearScheduleGrid(pool);
         pool.scheduleEntries = 0;
         pool.scheduleVerified = 0;
         outcome.scheduleReset = true;
-        saved = scheduleWithoutFile(pool, currentYear);
+        saved = withoutFile;
         session.refreshMainButtons();
     }
     clearSeasonEntries(pool);

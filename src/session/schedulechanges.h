@@ -5,8 +5,6 @@
 
 #include <QStringList>
 
-#include <array>
-
 namespace vek {
 
 class PoolSession;
@@ -41,9 +39,9 @@ void restoreSchedule(PoolData& pool, const SavedSchedule& saved);
 /// What the schedule verification found.
 struct VerifyReport {
     QStringList lines; // the check list, in order: team lines, week lines, then the outcome
-    std::array<int16_t, TeamSlots> awayCount{};
-    std::array<int16_t, TeamSlots> homeCount{};
-    std::array<int16_t, TeamSlots> byeCount{};
+    Table<int, TeamSlots> awayCount{};
+    Table<int, TeamSlots> homeCount{};
+    Table<int, TeamSlots> byeCount{};
 };
 
 inline const QString VerifySuccess = QStringLiteral("Success !");

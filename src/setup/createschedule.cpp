@@ -4,6 +4,7 @@
 #include "session/poolsession.h"
 #include "setup/seasonaldata.h"
 #include "widgets/colours.h"
+#include "widgets/controls.h"
 #include "widgets/messages.h"
 #include "widgets/waitcursor.h"
 #include "widgets/windowhost.h"
@@ -74,40 +75,12 @@ QString teamLook(TeamState state, const QString& colour) {
     return look(NoBorder, colour, ButtonFace);
 }
 
-QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text = QString()) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    return label;
-}
-
-QLabel* makeValueBox(QWidget* parent, const QString& name, int width) {
-    QLabel* box = makeLabel(parent, name);
-    box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    box->setAlignment(Qt::AlignCenter);
-    box->setMinimumWidth(width);
-    box->setFixedHeight(RowHeight + 2);
-    return box;
-}
-
-QPushButton* makeButton(QWidget* parent, const QString& name, const QString& text) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
-}
-
 QScrollBar* makeScrollBar(QWidget* parent, const QString& name) {
     auto* bar = new QScrollBar(Qt::Horizontal, parent);
     bar->setObjectName(name);
     bar->setMinimumWidth(90);
     bar->setPageStep(1);
     return bar;
-}
-
-QGroupBox* makeFrame(QWidget* parent, const QString& name, const QString& caption) {
-    auto* frame = new QGroupBox(caption, parent);
-    frame->setObjectName(name);
-    return frame;
 }
 
 } // namespace
@@ -134,9 +107,9 @@ void CreateSchedule::buildControls() {
     hlpFile = m_menuBar->addAction(QStringLiteral("&Help"));
     hlpFile->setObjectName(QStringLiteral("hlpFile"));
 
-    Frame1 = makeFrame(this, QStringLiteral("Frame1"), QStringLiteral("Teams"));
+    Frame1 = controls::makeFrame(this, QStringLiteral("Frame1"), QStringLiteral("Teams"));
     for (int team = 0; team < ScheduleBoard::TeamLabels; ++team) {
-        QLabel* label = makeLabel(Frame1, QStringLiteral("teamBox%1").arg(team));
+        QLabel* label = controls::makeText(Frame1, QString(), QStringLiteral("teamBox%1").arg(team));
         label->setAlignment(Qt::AlignCenter);
         label->setMinimumWidth(TeamWidth);
         label->setFixedHeight(RowHeight);
@@ -147,57 +120,62 @@ void CreateSchedule::buildControls() {
         m_hoverActions[label] = [this, team] { teamHovered(team); };
     }
 
-    frmSchedule = makeFrame(this, QStringLiteral("frmSchedule"), QStringLiteral("Away    at    Home"));
+    frmSchedule =
+        controls::makeFrame(this, QStringLiteral("frmSchedule"), QStringLiteral("Away    at    Home"));
     for (int box = 0; box < 2 * ScheduleBoard::SlotRows; ++box) {
-        QLabel* label = makeLabel(frmSchedule, QStringLiteral("gameBox%1").arg(box));
+        QLabel* label = controls::makeText(frmSchedule, QString(), QStringLiteral("gameBox%1").arg(box));
         label->setAlignment(Qt::AlignCenter);
         label->setMinimumWidth(EntryWidth);
         label->setFixedHeight(RowHeight);
         gameBox[static_cast<std::size_t>(box)] = label;
     }
-    frmSwap = makeFrame(this, QStringLiteral("frmSwap"), QStringLiteral("Swap"));
+    frmSwap = controls::makeFrame(this, QStringLiteral("frmSwap"), QStringLiteral("Swap"));
     for (int slot = 0; slot < ScheduleBoard::SlotRows; ++slot) {
-        QLabel* label = makeLabel(frmSwap, QStringLiteral("swapBox%1").arg(slot));
+        QLabel* label = controls::makeText(frmSwap, QString(), QStringLiteral("swapBox%1").arg(slot));
         label->setAlignment(Qt::AlignCenter);
         label->setFixedSize(RowHeight + 4, RowHeight);
         label->setCursor(Qt::PointingHandCursor);
         swapBox[static_cast<std::size_t>(slot)] = label;
         m_clickActions[label] = [this, slot] { swapBoxClicked(slot); };
     }
-    cmdSwap = makeButton(this, QStringLiteral("cmdSwap"), QStringLiteral("Swap"));
+    cmdSwap = controls::makeButton(this, QStringLiteral("cmdSwap"), QStringLiteral("Swap"));
 
     schedOption = new QRadioButton(QStringLiteral("Entering Scheduled Teams"), this);
     schedOption->setObjectName(QStringLiteral("schedOption"));
     byeOption = new QRadioButton(QStringLiteral("Entering Bye Week Teams"), this);
     byeOption->setObjectName(QStringLiteral("byeOption"));
-    cmdBye = makeButton(this, QStringLiteral("cmdBye"), QStringLiteral("Mark rest as bye"));
+    cmdBye = controls::makeButton(this, QStringLiteral("cmdBye"), QStringLiteral("Mark rest as bye"));
 
     scrWeek = makeScrollBar(this, QStringLiteral("scrWeek"));
-    weekBox = makeValueBox(this, QStringLiteral("weekBox"), 40);
+    weekBox = controls::makeBox(this, QStringLiteral("weekBox"), 40);
     scrNofw = makeScrollBar(this, QStringLiteral("scrNofw"));
     scrNofw->setRange(0, ScheduleBoard::MaxWeeks);
-    nofwBox = makeValueBox(this, QStringLiteral("nofwBox"), 40);
+    nofwBox = controls::makeBox(this, QStringLiteral("nofwBox"), 40);
     scrYear = makeScrollBar(this, QStringLiteral("scrYear"));
     scrYear->setRange(FirstYear, LastYear);
-    yearBox = makeValueBox(this, QStringLiteral("yearBox"), 48);
+    yearBox = controls::makeBox(this, QStringLiteral("yearBox"), 48);
 
-    verifyFrame = makeFrame(this, QStringLiteral("verifyFrame"), QStringLiteral("Schedule Status"));
-    statusType = makeLabel(verifyFrame, QStringLiteral("statusType"), QStringLiteral("Team"));
-    verifyBox = makeValueBox(verifyFrame, QStringLiteral("verifyBox"), 64);
-    awayBox = makeValueBox(verifyFrame, QStringLiteral("awayBox"), 36);
-    homeBox = makeValueBox(verifyFrame, QStringLiteral("homeBox"), 36);
-    byeBox = makeValueBox(verifyFrame, QStringLiteral("byeBox"), 36);
+    verifyFrame = controls::makeFrame(this, QStringLiteral("verifyFrame"), QStringLiteral("Schedule Status"));
+    statusType = controls::makeText(verifyFrame, QStringLiteral("Team"), QStringLiteral("statusType"));
+    verifyBox = controls::makeBox(verifyFrame, QStringLiteral("verifyBox"), 64);
+    awayBox = controls::makeBox(verifyFrame, QStringLiteral("awayBox"), 36);
+    homeBox = controls::makeBox(verifyFrame, QStringLiteral("homeBox"), 36);
+    byeBox = controls::makeBox(verifyFrame, QStringLiteral("byeBox"), 36);
     checkList = new QListWidget(verifyFrame);
     checkList->setObjectName(QStringLiteral("checkList"));
     checkList->setMinimumHeight(120);
+    // Room for the longest line the verification writes, beside the list's scroll bar.
+    checkList->setMinimumWidth(
+        controls::widthFor(checkList, {QStringLiteral("Check schedule for WWWWW"), VerifyIncomplete}) + 24);
+    statusType->setMinimumWidth(controls::widthFor(statusType, {QStringLiteral("Verifying")}));
 
-    frmKey = makeFrame(this, QStringLiteral("frmKey"), QStringLiteral("Key"));
+    frmKey = controls::makeFrame(this, QStringLiteral("frmKey"), QStringLiteral("Key"));
     frmKey->setMouseTracking(true);
     const std::array<std::pair<QString, TeamState>, 3> samples{{{QStringLiteral("Free"), TeamState::Free},
                                                                 {QStringLiteral("Locked"), TeamState::Locked},
                                                                 {QStringLiteral("Bye"), TeamState::Bye}}};
     for (std::size_t i = 0; i < samples.size(); ++i) {
-        QLabel* sample = makeLabel(frmKey, QStringLiteral("keyBox%1").arg(i), samples[i].first);
+        QLabel* sample = controls::makeText(frmKey, samples[i].first, QStringLiteral("keyBox%1").arg(i));
         sample->setAlignment(Qt::AlignCenter);
         sample->setMinimumWidth(TeamWidth);
         sample->setFixedHeight(RowHeight);
@@ -209,7 +187,7 @@ void CreateSchedule::buildControls() {
     fnameBox->setReadOnly(true);
     fnameBox->setFocusPolicy(Qt::NoFocus);
 
-    desBox = makeLabel(this, QStringLiteral("desBox"));
+    desBox = controls::makeText(this, QString(), QStringLiteral("desBox"));
     desBox->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     desBox->setAutoFillBackground(true);
     desBox->setBackgroundRole(QPalette::ToolTipBase);
@@ -218,9 +196,9 @@ void CreateSchedule::buildControls() {
     // A long hint must not widen the window.
     desBox->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
 
-    cmdVerify = makeButton(this, QStringLiteral("cmdVerify"), QStringLiteral("Verify"));
-    cmdSave = makeButton(this, QStringLiteral("cmdSave"), QStringLiteral("Save"));
-    cmdOk = makeButton(this, QStringLiteral("cmdOk"), QStringLiteral("OK"));
+    cmdVerify = controls::makeButton(this, QStringLiteral("cmdVerify"), QStringLiteral("Verify"));
+    cmdSave = controls::makeButton(this, QStringLiteral("cmdSave"), QStringLiteral("Save"));
+    cmdOk = controls::makeButton(this, QStringLiteral("cmdOk"), QStringLiteral("OK"));
 
     for (QObject* watched : {static_cast<QObject*>(frmSchedule), static_cast<QObject*>(frmSwap),
                              static_cast<QObject*>(frmKey)}) {
@@ -301,7 +279,7 @@ void CreateSchedule::buildLayout() {
     for (std::size_t i = 0; i < counts.size(); ++i) {
         const int column = static_cast<int>(i);
         status->addWidget(new QLabel(counts[i].first, verifyFrame), 1, column, Qt::AlignCenter);
-        status->addWidget(counts[i].second, 2, column);
+        status->addWidget(counts[i].second, 2, column, Qt::AlignCenter);
     }
     status->addWidget(checkList, 3, 0, 1, 3);
 
@@ -590,11 +568,10 @@ void CreateSchedule::cmdVerifyClicked() {
     const PoolData& pool = m_session.pool();
     const int last = std::min<int>(pool.numTeams, MaxRealTeams) - 1;
     if (last >= 0) {
-        const auto t = static_cast<std::size_t>(last);
         verifyBox->setText(pool.teamAbbr[last]);
-        awayBox->setNum(report.awayCount[t]);
-        homeBox->setNum(report.homeCount[t]);
-        byeBox->setNum(report.byeCount[t]);
+        awayBox->setNum(report.awayCount[last]);
+        homeBox->setNum(report.homeCount[last]);
+        byeBox->setNum(report.byeCount[last]);
     }
     m_board.rebuildStates();
     RefreshTeamBox();

@@ -1,5 +1,6 @@
 #include "setup/scheduleboard.h"
 
+#include "model/schedulefile.h"
 #include "session/schedulechanges.h"
 
 #include <algorithm>
@@ -47,12 +48,7 @@ void ScheduleBoard::open(bool clearSchedule) {
     m_editWeek = 0;
     m_swapCount = 0;
     if (clearSchedule) {
-        for (auto& week : m_pool.scheduleGrid) {
-            for (auto& slot : week) {
-                slot[0] = m_pool.noneCode();
-                slot[1] = m_pool.noneCode();
-            }
-        }
+        clearScheduleGrid(m_pool);
         clearStates();
     } else {
         rebuildStates();

@@ -1,6 +1,8 @@
 #include "setup/seasonaldata.h"
 
+#include "model/periodtables.h"
 #include "session/poolsession.h"
+#include "widgets/controls.h"
 #include "widgets/updown.h"
 #include "widgets/waitcursor.h"
 
@@ -17,19 +19,12 @@
 namespace vek {
 namespace {
 
-QLabel* makeValue(QWidget* parent, const QString& name) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    label->setAlignment(Qt::AlignCenter);
-    label->setMinimumWidth(44);
-    return label;
-}
+constexpr int ValueWidth = 44;
 
 // A caption and its value on the next row of a frame's grid; returns the value's label.
 QLabel* addRow(QGridLayout* grid, const QString& name, const QString& caption) {
     QWidget* frame = grid->parentWidget();
-    QLabel* value = makeValue(frame, name);
+    QLabel* value = controls::makeBox(frame, name, ValueWidth);
     const int row = grid->rowCount();
     grid->addWidget(new QLabel(caption, frame), row, 0);
     grid->addWidget(value, row, 1);
@@ -59,11 +54,10 @@ SeasonalData::SeasonalData(PoolSession& session, WindowHost& host, QWidget* pare
     minGames = addRow(weekGrid, QStringLiteral("minGames"), QStringLiteral("Minimum games in week:"));
 
     // The chosen week: its number with the spinner, then its games and byes.
-    weekSpin = new UpDown(Frame1);
-    weekSpin->setObjectName(QStringLiteral("weekSpin"));
-    inWeek = makeValue(Frame1, QStringLiteral("inWeek"));
-    numGames = makeValue(Frame1, QStringLiteral("numGames"));
-    openDates = makeValue(Frame1, QStringLiteral("openDates"));
+    weekSpin = controls::makeUpDown(Frame1, QStringLiteral("weekSpin"));
+    inWeek = controls::makeBox(Frame1, QStringLiteral("inWeek"), ValueWidth);
+    numGames = controls::makeBox(Frame1, QStringLiteral("numGames"), ValueWidth);
+    openDates = controls::makeBox(Frame1, QStringLiteral("openDates"), ValueWidth);
     auto* weekRow = new QGridLayout;
     weekRow->addWidget(new QLabel(QStringLiteral("Week"), Frame1), 0, 0, 1, 2, Qt::AlignCenter);
     weekRow->addWidget(new QLabel(QStringLiteral("Games"), Frame1), 0, 2, Qt::AlignCenter);
@@ -98,14 +92,8 @@ void SeasonalData::loadWindow() {
     sWeeks->setNum(pool.numWeeks);
     cWeek->setNum(pool.currentWeek + 1);
     maxGames->setNum(pool.gamesPerWeek);
-    int fewest = pool.gamesPerWeek;
-    for (int week = 0; week < layout.weeks(); ++week) {
-        fewest = std::min(fewest, pool.gamesPerWeek - pool.openDates[week]);
-    }
-    minGames->setNum(fewest);
-    const QSignalBlocker quiet(weekSpin);
-    weekSpin->setRange(0, std::max(0, layout.weeks() - 1));
-    weekSpin->setValue(0);
+    minGames->setNum(fewestWeekGames(layout));
+    controls::setQuietly(weekSpin, 0, std::max(0, layout.weeks() - 1), 0);
     showWeek();
 }
 

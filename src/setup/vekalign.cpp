@@ -3,6 +3,7 @@
 #include "model/appinfo.h"
 #include "session/leaguechanges.h"
 #include "session/poolsession.h"
+#include "widgets/controls.h"
 #include "widgets/messages.h"
 #include "widgets/teampictures.h"
 #include "widgets/waitcursor.h"
@@ -55,13 +56,6 @@ public:
     }
 };
 
-QPushButton* makeButton(QWidget* parent, const QString& name, const QString& text) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
-}
-
 QListWidget* makeList(QWidget* parent, const QString& name) {
     auto* list = new QListWidget(parent);
     list->setObjectName(name);
@@ -97,9 +91,9 @@ void vekalign::buildControls() {
         p.fullList->setMinimumWidth(260);
         p.abbrList = makeList(page, QStringLiteral("a%1List").arg(stem));
         p.abbrList->setFixedWidth(90);
-        p.add = makeButton(page, stem + QStringLiteral("Add"), QStringLiteral("Add"));
-        p.edit = makeButton(page, stem + QStringLiteral("Edit"), QStringLiteral("Edit"));
-        p.remove = makeButton(page, stem + QStringLiteral("Delete"), QStringLiteral("Delete"));
+        p.add = controls::makeButton(page, stem + QStringLiteral("Add"), QStringLiteral("Add"));
+        p.edit = controls::makeButton(page, stem + QStringLiteral("Edit"), QStringLiteral("Edit"));
+        p.remove = controls::makeButton(page, stem + QStringLiteral("Delete"), QStringLiteral("Delete"));
 
         auto* lists = new QHBoxLayout;
         lists->addWidget(p.fullList, 1);
@@ -153,8 +147,8 @@ void vekalign::buildControls() {
     lblInfo->setAutoFillBackground(true);
     lblInfo->setBackgroundRole(QPalette::ToolTipBase);
     lblInfo->setForegroundRole(QPalette::ToolTipText);
-    cmdCancel = makeButton(this, QStringLiteral("cmdCancel"), QStringLiteral("Cancel"));
-    cmdOK = makeButton(this, QStringLiteral("cmdOK"), QStringLiteral("OK"));
+    cmdCancel = controls::makeButton(this, QStringLiteral("cmdCancel"), QStringLiteral("Cancel"));
+    cmdOK = controls::makeButton(this, QStringLiteral("cmdOK"), QStringLiteral("OK"));
 }
 
 void vekalign::buildLayout() {
@@ -343,7 +337,7 @@ void vekalign::SaveLeagueAlignment() {
     }
     PoolData& pool = m_session.pool();
     const TeamCodeMap codes = mapTeamCodes(pool, m_copy.alignment());
-    if (deletedTeamsInUse(pool, codes, pool.weekLayout()) &&
+    if (deletedTeamsInUse(pool, codes, m_session.fileLayout()) &&
         !m_host.messages().askYesNo(this, appinfo::messageTitle(), DeletedTeamsQuestion)) {
         return;
     }

@@ -145,6 +145,9 @@ TEST_F(ScheduleChanges, AChangedWeekLayoutKeepsEverySavedValueInItsGame) {
     ASSERT_TRUE(SaveSchedule(session, saved).ok);
     EXPECT_EQ(saved.numWeeks, 18);
     EXPECT_EQ(saved.openDates[2], 2);
+    // The weekly saves write with the new layout from now on.
+    EXPECT_EQ(session.fileLayout().numWeeks, 18);
+    EXPECT_EQ(session.fileLayout().games(2), 14);
 
     PoolSession fresh(dir.folder());
     load(fresh);
@@ -203,6 +206,7 @@ TEST_F(ScheduleChanges, AFailedRewriteLeavesEveryFileAsItWas) {
         EXPECT_EQ(saved.openDates[2], savedBefore.openDates[2]);
         EXPECT_TRUE(scheduleChangedSince(pool(), saved));
         EXPECT_EQ(pool().pickDiffTotal[0][1], 999); // no recomputation after a failed save
+        EXPECT_EQ(session.fileLayout().games(2), 15);
 
         QDir(dir.filePath(blocked)).removeRecursively();
         restoreSchedule(pool(), saved);
@@ -255,6 +259,8 @@ TEST_F(ScheduleChanges, NewSeasonKeepsTheOldFilesAndStartsAnEmptySeason) {
     // What is saved now is what start-up makes without a schedule file; the new season is not saved.
     EXPECT_EQ(saved.numWeeks, 17);
     EXPECT_EQ(saved.seasonYear, 2031);
+    EXPECT_EQ(session.fileLayout().numWeeks, 17);
+    EXPECT_EQ(session.fileLayout().games(16), 16);
     EXPECT_TRUE(scheduleChangedSince(p, saved));
 }
 
