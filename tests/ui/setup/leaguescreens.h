@@ -3,14 +3,12 @@
 #include "model/leaguefile.h"
 #include "model/pooldata.h"
 
-#include <QAbstractButton>
-#include <QDir>
-#include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QStringList>
 #include <QWidget>
+
+#include <gtest/gtest.h>
 
 namespace vek::test {
 
@@ -67,53 +65,25 @@ inline void fillLongestSeason(PoolData& pool) {
     pool.currentWeek = -1;
 }
 
-/// Where a window does not show its texts whole: every shown label, button and frame caption narrower
-/// than its text needs, and every list row wider than its list. Empty when everything is readable.
-inline QStringList cutOffTexts(const QWidget& window) {
-    QStringList cut;
+/// Fails for every row of a shown list and every shown text box whose text is wider than its room: what
+/// the shared check of labels and buttons does not look at.
+inline void expectRowsWhole(const QWidget& window) {
     for (const QWidget* widget : window.findChildren<QWidget*>()) {
         if (!widget->isVisibleTo(&window)) {
             continue;
         }
-        const QString name = widget->objectName().isEmpty()
-                                 ? QString::fromLatin1(widget->metaObject()->className())
-                                 : widget->objectName();
-        const auto* label = qobject_cast<const QLabel*>(widget);
-        const bool oneLine = label != nullptr && !label->wordWrap() && !label->text().isEmpty();
-        if ((oneLine || qobject_cast<const QAbstractButton*>(widget) != nullptr) &&
-            widget->sizeHint().width() > widget->width()) {
-            cut << name + QStringLiteral(" \"") + (label ? label->text() : QString()) + QLatin1Char('"');
-        }
+        const std::string name = widget->objectName().toStdString();
         if (const auto* edit = qobject_cast<const QLineEdit*>(widget)) {
-            if (edit->fontMetrics().horizontalAdvance(edit->text()) + 10 > edit->width()) {
-                cut << name + QStringLiteral(" \"") + edit->text() + QLatin1Char('"');
-            }
-        }
-        if (const auto* frame = qobject_cast<const QGroupBox*>(widget)) {
-            if (frame->fontMetrics().horizontalAdvance(frame->title()) + 16 > frame->width()) {
-                cut << name;
-            }
+            EXPECT_LE(edit->fontMetrics().horizontalAdvance(edit->text()) + 10, edit->width()) << name;
         }
         if (const auto* list = qobject_cast<const QListWidget*>(widget)) {
             for (int row = 0; row < list->count(); ++row) {
                 const QString text = list->item(row)->text();
-                if (list->fontMetrics().horizontalAdvance(text) + 8 > list->viewport()->width()) {
-                    cut << name + QStringLiteral(" row \"") + text + QLatin1Char('"');
-                }
+                EXPECT_LE(list->fontMetrics().horizontalAdvance(text) + 8, list->viewport()->width())
+                    << name << ": " << text.toStdString();
             }
         }
     }
-    return cut;
-}
-
-/// Saves a picture of the window for a person to look at: in the folder VEK_SCREENSHOTS names, or in
-/// "vek-setup-screens" in the temporary folder.
-inline bool saveScreen(QWidget& window, const QString& name) {
-    QString folder = qEnvironmentVariable("VEK_SCREENSHOTS");
-    if (folder.isEmpty()) {
-        folder = QDir::temp().filePath(QStringLiteral("vek-setup-screens"));
-    }
-    return QDir().mkpath(folder) && window.grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
 }
 
 } // namespace vek::test
