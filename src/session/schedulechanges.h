@@ -14,8 +14,7 @@ class PoolSession;
 [[nodiscard]] int16_t countOpenDates(const PoolData& pool, int week);
 
 /// The schedule as schedule.dat holds it (or as start-up made it when there is none), with the check's
-/// two values: what closing the schedule editor without saving puts back, and the layout that the
-/// per-game files on disk follow.
+/// two values: what closing the schedule editor without saving puts back.
 struct SavedSchedule {
     int16_t seasonYear = 0;
     int16_t numWeeks = 0;
@@ -55,11 +54,12 @@ inline const QString VerifyIncomplete = QStringLiteral("Schedule is not complete
 VerifyReport VerifySchedule(PoolSession& session);
 
 /// Saves the schedule: recomputes every week's open dates from the grid and writes schedule.dat. When the
-/// week layout differs from the one the per-game files on disk follow (`saved`), every per-game file is
-/// first rewritten from memory in the new layout, all or nothing, and schedule.dat only after them; a game
-/// keeps its values where both layouts have it, and a game the new layout brings in starts empty. On
-/// success `saved` becomes the schedule just written and the pick differences are recomputed; on a
-/// failure every file is as it was and the result names the file that failed.
+/// week layout differs from the one the per-game files on disk follow (the session's file layout), every
+/// per-game file is first rewritten from memory in the new layout, all or nothing, and schedule.dat only
+/// after them; a game keeps its values where both layouts have it, and a game the new layout brings in
+/// starts empty. On success `saved` becomes the schedule just written, the session records the new file
+/// layout and the pick differences are recomputed; on a failure every file is as it was and the result
+/// names the file that failed.
 [[nodiscard]] WriteResult SaveSchedule(PoolSession& session, SavedSchedule& saved);
 
 /// What New season did.
@@ -73,9 +73,9 @@ struct NewSeasonOutcome {
 /// New season: keeps the finished season's files under their "old" names (schedule.old, results.old,
 /// scores.old, favorite.old, each member's .OLD and .OCP, replacing older copies) and resets the season
 /// in memory: the next year's empty 18-week frame when there was a schedule file, and every result,
-/// score, spread, pick, confidence value and post-season value. `saved` becomes the schedule start-up
-/// would see without a schedule file. Then the pick differences, the team tallies marked stale and the
-/// main window's buttons; scheduleMode becomes 1.
+/// score, spread, pick, confidence value and post-season value. The session's file layout, and `saved`
+/// when the schedule was reset, become what start-up makes without a schedule file. Then the pick
+/// differences, the team tallies marked stale and the main window's buttons; scheduleMode becomes 1.
 NewSeasonOutcome NewSeason(PoolSession& session, SavedSchedule& saved, int currentYear);
 
 } // namespace vek

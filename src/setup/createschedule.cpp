@@ -170,7 +170,6 @@ void CreateSchedule::buildControls() {
     statusType->setMinimumWidth(controls::widthFor(statusType, {QStringLiteral("Verifying")}));
 
     frmKey = controls::makeFrame(this, QStringLiteral("frmKey"), QStringLiteral("Key"));
-    frmKey->setMouseTracking(true);
     const std::array<std::pair<QString, TeamState>, 3> samples{{{QStringLiteral("Free"), TeamState::Free},
                                                                 {QStringLiteral("Locked"), TeamState::Locked},
                                                                 {QStringLiteral("Bye"), TeamState::Bye}}};
@@ -200,9 +199,8 @@ void CreateSchedule::buildControls() {
     cmdSave = controls::makeButton(this, QStringLiteral("cmdSave"), QStringLiteral("Save"));
     cmdOk = controls::makeButton(this, QStringLiteral("cmdOk"), QStringLiteral("OK"));
 
-    for (QObject* watched : {static_cast<QObject*>(frmSchedule), static_cast<QObject*>(frmSwap),
-                             static_cast<QObject*>(frmKey)}) {
-        static_cast<QWidget*>(watched)->setMouseTracking(true);
+    for (QGroupBox* frame : {frmSchedule, frmSwap, frmKey}) {
+        frame->setMouseTracking(true);
     }
     m_hoverActions[frmSchedule] = [this] {
         desBox->setText(QStringLiteral("Current schedule for the week."));
@@ -211,11 +209,10 @@ void CreateSchedule::buildControls() {
         desBox->setText(QStringLiteral("Click on game pointer to mark it as a game to swap."));
     };
     m_hoverActions[frmKey] = [this] { fnameBox->clear(); };
-    for (const auto& [watched, action] : m_clickActions) {
-        const_cast<QObject*>(watched)->installEventFilter(this);
-    }
-    for (const auto& [watched, action] : m_hoverActions) {
-        const_cast<QObject*>(watched)->installEventFilter(this);
+    for (auto* actions : {&m_clickActions, &m_hoverActions}) {
+        for (const auto& [watched, action] : *actions) {
+            watched->installEventFilter(this);
+        }
     }
 }
 
@@ -364,14 +361,7 @@ void CreateSchedule::loadWindow() {
         }
     }
 
-    const int slotCount = m_board.slotCount();
-    for (int slot = 0; slot < ScheduleBoard::SlotRows; ++slot) {
-        const bool used = slot < slotCount;
-        swapBox[static_cast<std::size_t>(slot)]->setVisible(used);
-        gameBox[static_cast<std::size_t>(2 * slot)]->setVisible(used);
-        gameBox[static_cast<std::size_t>(2 * slot + 1)]->setVisible(used);
-    }
-
+    showSlots();
     m_board.open(m_session.scheduleMode != 0);
     m_navyTeams.clear();
     schedOption->setChecked(true);
@@ -386,6 +376,15 @@ void CreateSchedule::loadWindow() {
     showSpinners();
     RefreshTeamBox();
     RedrawScheduleWeek();
+}
+
+void CreateSchedule::showSlots() {
+    for (int slot = 0; slot < ScheduleBoard::SlotRows; ++slot) {
+        const bool used = slot < m_board.slotCount();
+        swapBox[static_cast<std::size_t>(slot)]->setVisible(used);
+        gameBox[static_cast<std::size_t>(2 * slot)]->setVisible(used);
+        gameBox[static_cast<std::size_t>(2 * slot + 1)]->setVisible(used);
+    }
 }
 
 void CreateSchedule::showSpinners() {
@@ -615,6 +614,7 @@ void CreateSchedule::menuNewClicked() {
     if (outcome.scheduleReset) {
         m_board.clearStates();
         m_navyTeams.clear();
+        showSlots(); // a new season has as many slots as the league needs
         showSpinners();
         RefreshTeamBox();
         RedrawScheduleWeek();

@@ -59,6 +59,7 @@ private:
     void paintSwapPointers();
     void paintTeamLabel(int team);
     void showCounts(int team);
+    void showSlots();
     void showSpinners();
 
     // Handlers.
@@ -82,8 +83,8 @@ private:
     SavedSchedule m_saved;
     std::set<int> m_navyTeams; // marked as byes by "Mark rest as bye" since the last redraw
     std::set<int> m_navyBoxes;
-    std::map<const QObject*, std::function<void()>> m_clickActions;
-    std::map<const QObject*, std::function<void()>> m_hoverActions;
+    std::map<QObject*, std::function<void()>> m_clickActions; // labels that act as buttons
+    std::map<QObject*, std::function<void()>> m_hoverActions; // controls that set the hint line
 
     QMenuBar* m_menuBar = nullptr;
     QMenu* menuSched = nullptr;

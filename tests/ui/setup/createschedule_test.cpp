@@ -103,6 +103,16 @@ TEST_F(CreateScheduleTest, CaptionIsTheDesignersAtEveryLoadAndAfterNewSeason) {
     EXPECT_EQ(h.session.scheduleMode, 1);
 }
 
+TEST_F(CreateScheduleTest, NewSeasonShowsTheSlotsTheLeagueNeeds) {
+    h.pool().gamesPerWeek = 12;
+    open();
+    EXPECT_FALSE(entry(24)->isVisible());
+    h.messages.answers = {Answer::Ok, Answer::Yes};
+    action(QStringLiteral("menuNew"))->trigger();
+    EXPECT_TRUE(entry(31)->isVisible());
+    EXPECT_FALSE(entry(32)->isVisible());
+}
+
 TEST_F(CreateScheduleTest, NewSeasonAnsweredNoChangesNothing) {
     open();
     h.messages.answers = {Answer::Ok, Answer::No};
