@@ -556,10 +556,6 @@ void PrintWindow::cmdPrintClicked() {
     }
 }
 
-} // namespace vek
-
-namespace vek {
-
 void PrintWindow::done(int result) {
     if (m_mail->isRunning()) {
         m_mail->abort();

@@ -13,8 +13,7 @@ QString heloName() {
     return name.isEmpty() ? QStringLiteral("localhost") : name;
 }
 
-} // namespace
-
+/// The code of a reply: its leading digits ("250-" and "250 " both give 250), or -1 when it has none.
 int replyCode(const QByteArray& reply) {
     qsizetype digits = 0;
     while (digits < reply.size() && digits < 9 && reply[digits] >= '0' && reply[digits] <= '9') {
@@ -23,6 +22,9 @@ int replyCode(const QByteArray& reply) {
     return digits == 0 ? -1 : reply.left(digits).toInt();
 }
 
+/// Takes the first whole reply off the front of the received text: whole only once its last line has
+/// arrived (the line whose code is not followed by "-"), however the server split it. Empty while the
+/// reply is still incomplete.
 QByteArray takeReply(QByteArray& received) {
     qsizetype start = 0;
     while (start < received.size()) {
@@ -40,6 +42,8 @@ QByteArray takeReply(QByteArray& received) {
     }
     return {};
 }
+
+} // namespace
 
 SmtpClient::SmtpClient(int tickMs, QObject* parent) : QObject(parent) {
     m_timer.setInterval(tickMs);
@@ -101,7 +105,8 @@ void SmtpClient::tick() {
 void SmtpClient::replyReceived(const QByteArray& reply) {
     const int expected = m_step == Step::Greeting ? 220 : m_step == Step::Data ? 354 : 250;
     if (replyCode(reply) != expected) {
-        fail(QStringLiteral("Server returned the following error:\n") + QString::fromUtf8(reply).trimmed());
+        fail(QStringLiteral("Server returned the following error:\n") +
+             QString::fromUtf8(reply).trimmed().replace(QLatin1String("\r\n"), QLatin1String("\n")));
         return;
     }
     switch (m_step) {
@@ -128,14 +133,7 @@ void SmtpClient::replyReceived(const QByteArray& reply) {
     }
     case Step::Message:
         ++m_current;
-        if (m_current < m_messages.size()) {
-            sendEnvelope();
-        } else {
-            m_socket->write("QUIT" + LineEnd);
-            emit progress(QStringLiteral("Message Sent"));
-            close(true);
-            emit finished({});
-        }
+        sendEnvelope();
         break;
     case Step::Idle:
     case Step::Connecting:
@@ -151,8 +149,8 @@ void SmtpClient::send(const QByteArray& command, Step awaiting) {
 
 void SmtpClient::sendEnvelope() {
     if (m_current >= m_messages.size()) {
-        // Nothing to send: greet and leave.
         m_socket->write("QUIT" + LineEnd);
+        emit progress(QStringLiteral("Message Sent"));
         close(true);
         emit finished({});
         return;

@@ -62,6 +62,7 @@ private:
     void tick();
     void replyReceived(const QByteArray& reply);
     void send(const QByteArray& command, Step awaiting);
+    /// The next message's MAIL FROM, or QUIT after the last.
     void sendEnvelope();
     void fail(const QString& text);
     void close(bool quitting);
@@ -75,13 +76,5 @@ private:
     QTimer m_timer;
     int m_ticks = 0;
 };
-
-/// The code of a reply: its leading digits ("250-" and "250 " both give 250), or -1 when it has none.
-[[nodiscard]] int replyCode(const QByteArray& reply);
-
-/// Takes the first whole reply off the front of the received text: whole only once its last line has
-/// arrived (the line whose code is not followed by "-"), however the server split it. Empty while the
-/// reply is still incomplete.
-[[nodiscard]] QByteArray takeReply(QByteArray& received);
 
 } // namespace vek
