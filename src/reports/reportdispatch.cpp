@@ -5,6 +5,7 @@
 #include "reports/reportchoice.h"
 #include "reports/reportfile.h"
 #include "reports/reportprinter.h"
+#include "reports/sortedresults.h"
 #include "session/poolsession.h"
 
 namespace vek {
@@ -13,11 +14,6 @@ namespace {
 // The reports below have their own procedures still to come; until then their branches print nothing
 // and a main report file only starts the file anew, so the sections of the same action go out as chosen.
 
-/// The sorted results listing: each week of the range as the pool's standings in rank order.
-void ListSortedResults(PoolSession&, const ReportChoice&, ReportPrinter&) {}
-void ListSortedResults(PoolSession&, const ReportChoice&, ReportFile& file) {
-    file.create();
-}
 /// The season's schedule and entry form.
 void PrintSeasonForm(PoolSession&, ReportPrinter&) {}
 void WriteSeasonForm(PoolSession&, ReportFile& file, bool /*html*/) {

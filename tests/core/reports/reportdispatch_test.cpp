@@ -85,12 +85,14 @@ TEST_F(ReportDispatch, AFileRunStartsTheFileAndAppendsTheMemberChartsOnce) {
     EXPECT_EQ(progress, (std::vector<std::string>{"Now printing to file ...", ""}));
     EXPECT_TRUE(printer.documents.empty());
     const QList<QByteArray> lines = test::fileLines(temp.read(QStringLiteral("results.txt")));
-    ASSERT_EQ(lines.size(), 5 + 3 * 9 + 7 + 7);
-    EXPECT_EQ(lines[2], QByteArray("2024 VEK Season        Member Charts"));
+    // The sorted week (headings, three members, the games-behind block), then the charts.
+    ASSERT_EQ(lines.size(), 13 + 5 + 3 * 9 + 7 + 7);
+    EXPECT_EQ(lines[13 + 2], QByteArray("2024 VEK Season        Member Charts"));
 
     choice.html = true;
     EXPECT_TRUE(run(choice).ok);
     EXPECT_TRUE(temp.read(QStringLiteral("results.txt")).startsWith("<table border=1"));
+    EXPECT_TRUE(temp.read(QStringLiteral("results.txt")).endsWith("</table>\r\n"));
 
     // None: the sections alone, in a file started afresh.
     choice.report = ReportOption::None;
