@@ -37,10 +37,12 @@ TEST_F(ReportDispatch, EveryCopyIsAFullRunOfItsDocuments) {
     choice.profiles = true;
     choice.toFile = false;
     EXPECT_TRUE(run(choice).ok);
-    EXPECT_EQ(printer.documents.size(), 2u);
+    ASSERT_EQ(printer.documents.size(), 4u); // each copy: the report, then the profile summaries
     EXPECT_EQ(progress,
               (std::vector<std::string>{"Now printing copy\n1 of 2", "Now printing copy\n2 of 2", ""}));
-    EXPECT_EQ(printer.documents[0].allText(), printer.documents[1].allText());
+    EXPECT_EQ(printer.documents[0].allText(), printer.documents[2].allText());
+    EXPECT_EQ(printer.documents[3].pageText(0)[0].trimmed(),
+              QStringLiteral("2024 Pool & Event Profile Summaries"));
 
     // Results listed game by game are the prediction and result report.
     choice.report = ReportOption::Results;
@@ -48,14 +50,14 @@ TEST_F(ReportDispatch, EveryCopyIsAFullRunOfItsDocuments) {
     choice.unsorted = true;
     choice.copies = 1;
     EXPECT_TRUE(run(choice).ok);
-    EXPECT_EQ(printer.documents.size(), 3u);
+    EXPECT_EQ(printer.documents.size(), 5u);
     EXPECT_EQ(printer.documents.back().pageText(0)[3].toStdString(),
               "ACES @ BULL  BULL         ACES(w)      BULL    ");
 
     // No report chosen: nothing is printed, nothing said.
     choice.report = ReportOption::NotChosen;
     EXPECT_TRUE(run(choice).ok);
-    EXPECT_EQ(printer.documents.size(), 3u);
+    EXPECT_EQ(printer.documents.size(), 5u);
     EXPECT_TRUE(progress.empty());
 }
 
