@@ -4,7 +4,7 @@
 #include "engine/memberodds.h"
 #include "session/poolsession.h"
 #include "views/viewdata.h"
-#include "views/viewwidgets.h"
+#include "widgets/controls.h"
 #include "widgets/updown.h"
 #include "widgets/waitcursor.h"
 
@@ -20,7 +20,7 @@
 
 namespace vek {
 
-using namespace viewwidgets;
+using namespace controls;
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include "session/poolsession.h"
 #include "views/figuretexts.h"
 #include "views/viewdata.h"
-#include "views/viewwidgets.h"
+#include "widgets/controls.h"
 #include "widgets/updown.h"
 #include "widgets/waitcursor.h"
 
@@ -16,7 +16,7 @@
 
 namespace vek {
 
-using namespace viewwidgets;
+using namespace controls;
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include "session/poolsession.h"
 #include "views/viewdata.h"
-#include "views/viewwidgets.h"
+#include "widgets/controls.h"
 #include "widgets/updown.h"
 #include "widgets/waitcursor.h"
 
@@ -14,7 +14,7 @@
 
 namespace vek {
 
-using namespace viewwidgets;
+using namespace controls;
 
 namespace {
 

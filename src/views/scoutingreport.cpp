@@ -4,7 +4,7 @@
 #include "views/figuretexts.h"
 #include "views/scoutingfigures.h"
 #include "views/viewdata.h"
-#include "views/viewwidgets.h"
+#include "widgets/controls.h"
 #include "widgets/updown.h"
 #include "widgets/waitcursor.h"
 
@@ -18,7 +18,7 @@
 
 namespace vek {
 
-using namespace viewwidgets;
+using namespace controls;
 
 namespace {
 

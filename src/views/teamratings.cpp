@@ -5,7 +5,7 @@
 #include "views/figuretexts.h"
 #include "views/ratingfigures.h"
 #include "views/viewdata.h"
-#include "views/viewwidgets.h"
+#include "widgets/controls.h"
 #include "widgets/waitcursor.h"
 
 #include <QGridLayout>
@@ -17,7 +17,7 @@
 
 namespace vek {
 
-using namespace viewwidgets;
+using namespace controls;
 
 namespace {
 

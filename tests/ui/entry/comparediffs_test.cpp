@@ -3,7 +3,7 @@
 // the hints, and the limits of the tables.
 #include "entry/comparediffs.h"
 
-#include "entry/entrycontrols.h"
+#include "support/controls.h"
 #include "support/poolbuilder.h"
 #include "support/uiharness.h"
 #include "widgets/colours.h"

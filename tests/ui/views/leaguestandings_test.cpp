@@ -3,8 +3,8 @@
 #include "views/leaguestandings.h"
 
 #include "views/bigpool.h"
-#include "views/viewtest.h"
-#include "views/viewwidgets.h"
+#include "support/viewtest.h"
+#include "widgets/controls.h"
 #include "views/workedpool.h"
 
 #include <QGroupBox>
@@ -24,7 +24,7 @@ using test::control;
 using test::Cy;
 using test::labelText;
 using test::shown;
-using viewwidgets::Navy;
+using controls::Navy;
 
 class StandingsWindowTest : public ::testing::Test {
 protected:

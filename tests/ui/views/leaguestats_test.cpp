@@ -3,7 +3,7 @@
 #include "views/leaguestats.h"
 
 #include "views/bigpool.h"
-#include "views/viewtest.h"
+#include "support/viewtest.h"
 #include "views/workedpool.h"
 
 #include <QLabel>

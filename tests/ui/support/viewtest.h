@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/main.h"
-#include "entry/entrycontrols.h"
+#include "support/controls.h"
 #include "support/uiharness.h"
 #include "widgets/colours.h"
 

@@ -16,15 +16,11 @@ struct PoolData;
 class UpDown;
 } // namespace vek
 
-// The looks the standings and analysis windows share: value boxes, headings, up-downs and colours.
-namespace vek::viewwidgets {
+// The controls that the standings, analysis and setup windows build alike: value boxes, headings,
+// frames, buttons and up-downs.
+namespace vek::controls {
 
 using namespace colours;
-
-// The colours only the views use (RGB), beside the shared ones.
-inline constexpr QColor Navy{0x00, 0x00, 0x80};       // a positive balance
-inline constexpr QColor LightGreen{0xC0, 0xFF, 0xC0}; // the title box of what a view shows
-inline constexpr QColor LightCyan{0xC0, 0xFF, 0xFF};  // a team's heading in the statistics
 
 constexpr int BoxHeight = 18;
 
@@ -60,4 +56,4 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& cap
 /// tip then shows it whole.
 void showName(QLabel* box, const QString& name);
 
-} // namespace vek::viewwidgets
+} // namespace vek::controls

@@ -1,4 +1,4 @@
-#include "views/viewwidgets.h"
+#include "widgets/controls.h"
 
 #include "model/pooldata.h"
 #include "widgets/updown.h"
@@ -11,7 +11,7 @@
 
 #include <algorithm>
 
-namespace vek::viewwidgets {
+namespace vek::controls {
 
 UpDown* makeUpDown(QWidget* parent, const QString& name) {
     auto* upDown = new UpDown(parent);
@@ -90,4 +90,4 @@ void showName(QLabel* box, const QString& name) {
     box->setToolTip(shown == name ? QString() : name);
 }
 
-} // namespace vek::viewwidgets
+} // namespace vek::controls
