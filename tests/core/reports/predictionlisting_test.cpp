@@ -36,7 +36,8 @@ protected:
 TEST_F(PredictionListing, PredictionsOfTheSeasonAsText) {
     const QByteArray forms = "________ ________       ________ ________       ________ ________";
     const QList<QByteArray> expected{
-        "                      2024 VEK Season", "", "                          Kestrelmoor - VEK Football Pool", "",
+        "                      2024 VEK Season", "",
+        "                          Kestrelmoor - VEK Football Pool", "",
         "                     Member Predictions", "\f",
         // Only the events the pool uses have tally lines: the season and the wild choices.
         "2024 VEK Season    Week 01", "   Game     Ann  Bob  Tom ", "ACES @ BULL BULL ACES BULL",

@@ -133,11 +133,12 @@ TEST_F(ProfileSummaries, WithConfidenceAndSpreadsOnPaperAndAsHtml) {
     p.goodWeekPoints[8] = 9;
 
     const QStringList text = print().pageText(0);
-    EXPECT_EQ(text.mid(4, 5), (QStringList{"Predict Option       : Week-To-Week",
-                                           "Event Points Scoring : Credit Style-Equal (Each winner recieves full "
-                                           "event points)",
-                                           "Use point spreads?   : Yes", "Use confidence points: Yes",
-                                           "Tie breaker system   : Closest to total of Monday Night score"}));
+    EXPECT_EQ(text.mid(4, 5),
+              (QStringList{"Predict Option       : Week-To-Week",
+                           "Event Points Scoring : Credit Style-Equal (Each winner recieves full "
+                           "event points)",
+                           "Use point spreads?   : Yes", "Use confidence points: Yes",
+                           "Tie breaker system   : Closest to total of Monday Night score"}));
     ASSERT_EQ(text.size(), 48 + 9);
     EXPECT_EQ(text[15], QStringLiteral("        15") + QString(44, QLatin1Char(' ')));
     EXPECT_EQ(text[16].left(27), QStringLiteral("        14                9"));
@@ -152,7 +153,7 @@ TEST_F(ProfileSummaries, WithConfidenceAndSpreadsOnPaperAndAsHtml) {
     const qsizetype row15 = html.indexOf("<td>15</td>");
     ASSERT_GT(row15, 0);
     EXPECT_EQ(html.mid(row15 + 1, 5), QList<QByteArray>({"<td>   </td>", "<td>     </td>", "<td>   </td>",
-                                                          "<td>     </td>", "<td>     </td>"}));
+                                                         "<td>     </td>", "<td>     </td>"}));
     EXPECT_EQ(html.back(), "</table>");
 }
 

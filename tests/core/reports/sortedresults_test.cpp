@@ -86,9 +86,12 @@ TEST_F(SortedResults, TextFileByteForByte) {
         "",
         "2024 VEK Season       Points Ledger",
         "",
-        "|         |      |Seasn|Semi-|Semi|     |Qtr |Good |Bad  |Perf |Wild |>50% |Monda|Post | Big |Point  |",
-        "|  Member |Season| GB  |Seasn| GB |Quart| GB |Week |Week |Week |Choic| Row |Night|Seasn|Game |Balance|",
-        "|---------|------|-----|-----|----|-----|----|-----|-----|-----|-----|-----|-----|-----|-----|-------|",
+        "|         |      |Seasn|Semi-|Semi|     |Qtr |Good |Bad  |Perf |Wild |>50% |Monda|Post | Big |Point "
+        " |",
+        "|  Member |Season| GB  |Seasn| GB |Quart| GB |Week |Week |Week |Choic| Row |Night|Seasn|Game "
+        "|Balance|",
+        "|---------|------|-----|-----|----|-----|----|-----|-----|-----|-----|-----|-----|-----|-----|------"
+        "-|",
         "|Bob      |     0|    0|    0|   0|    0|   0|    8|" + repeated("    0|", 7) + "      8|",
         "|Tom & <Je|     0|    0|    0|   0|    0|   0|   -4|" + repeated("    0|", 7) + "     -4|",
         "|Ann Avery|     0|    0|    0|   0|    0|   0|   -4|" + repeated("    0|", 7) + "     -4|",
@@ -104,14 +107,17 @@ TEST_F(SortedResults, HtmlFileByteForByte) {
     const QByteArray tdr = "<td align=right>";
     const QList<QByteArray> expected{
         "<table border=1 cellspacing=1 cellpadding=1 font=courier><tr><th colspan=2 bgcolor=c0dcc0>Member "
-        "Info</th><th colspan=4 bgcolor=c0dcc0>Season</th><th colspan=2 bgcolor=c0dcc0>Week  1</th><th colspan=2 "
-        "bgcolor=c0dcc0>Wild</th><th colspan=2 bgcolor=c0dcc0>Over 50%</th><th colspan=2 bgcolor=c0dcc0>Monday "
-        "Nignt</th>" + th + "Balance</th></tr>",
+        "Info</th><th colspan=4 bgcolor=c0dcc0>Season</th><th colspan=2 bgcolor=c0dcc0>Week  1</th><th "
+        "colspan=2 "
+        "bgcolor=c0dcc0>Wild</th><th colspan=2 bgcolor=c0dcc0>Over 50%</th><th colspan=2 "
+        "bgcolor=c0dcc0>Monday "
+        "Nignt</th>" +
+            th + "Balance</th></tr>",
         "<tr>" + th + "Odds</th>" + th + "Name</th>" + th + "W</th>" + th + "L</th>" + th + "gb</th>" + th +
             "@</th>" + th + "W</th>" + th + "L</th>" + (th + "W</th>" + th + "@</th>").repeated(3) + "</tr>",
-        "<tr>" + tdr + "1/9</td><td>Bob      </td>" + tdr + "  2</td>" + tdr + "  0</td>" + tdr + "  0</td><td></td>" +
-            tdr + " 2 </td>" + tdr + "    </td>" + tdr + " 1</td><td></td>" + tdr + " 1</td><td></td>" + tdr +
-            " 1</td><td></td>" + tdr + "       8</td>",
+        "<tr>" + tdr + "1/9</td><td>Bob      </td>" + tdr + "  2</td>" + tdr + "  0</td>" + tdr +
+            "  0</td><td></td>" + tdr + " 2 </td>" + tdr + "    </td>" + tdr + " 1</td><td></td>" + tdr +
+            " 1</td><td></td>" + tdr + " 1</td><td></td>" + tdr + "       8</td>",
         "<tr>" + tdr + "1/9</td><td>Tom &amp; &lt;Je</td>" + tdr + "  1</td>" + tdr + "  1</td>" + tdr +
             "  1</td><td></td>" + tdr + " 1 </td>" + tdr + "   1</td>" + tdr + " 0</td><td>T</td>" + tdr +
             " 0</td><td>T</td>" + tdr + " 1</td><td></td>" + tdr + "      -4</td>",
@@ -138,9 +144,11 @@ TEST_F(SortedResults, HtmlFileByteForByte) {
     const qsizetype bob = lines.lastIndexOf("<td>Bob      </td>");
     ASSERT_GT(bob, 0);
     EXPECT_EQ(lines[bob + 1], tdr + "    0</td>");
-    EXPECT_EQ(lines[bob + 4], tdr + "   0</td>" + tdr + "    0</td>" + tdr + "   0</td><td align=right><strong>    "
-                              "8</strong></td>" + (tdr + "    0</td>").repeated(7) +
-                              "<td align=right><strong>    8</strong></td>");
+    EXPECT_EQ(lines[bob + 4], tdr + "   0</td>" + tdr + "    0</td>" + tdr +
+                                  "   0</td><td align=right><strong>    "
+                                  "8</strong></td>" +
+                                  (tdr + "    0</td>").repeated(7) +
+                                  "<td align=right><strong>    8</strong></td>");
     EXPECT_EQ(lines.back(), "</table>");
 }
 
@@ -181,8 +189,10 @@ TEST_F(SortedResults, PrintedWeekPageByPage) {
         "",
         "{10}<b>|         |     |Seas|Semi-|Semi|     |Qtr |Good |Bad  |Perf |Wild |>50% |Monda|Post | Big "
         "|Point|</b>",
-        "<b>|  Member |Seasn| GB |Seasn| GB |Quart| GB |Week |Week |Week |Choic| Row |Night|Seasn|Game |Balan|</b>",
-        "<b>|---------|-----|----|-----|----|-----|----|-----|-----|-----|-----|-----|-----|-----|-----|-----|</b>",
+        "<b>|  Member |Seasn| GB |Seasn| GB |Quart| GB |Week |Week |Week |Choic| Row |Night|Seasn|Game "
+        "|Balan|</b>",
+        "<b>|---------|-----|----|-----|----|-----|----|-----|-----|-----|-----|-----|-----|-----|-----|-----"
+        "|</b>",
         "|Bob      |    0|   0|    0|   0|    0|   0|<b>    8|</b>" + std::string(repeated("    0|", 7)) +
             "<b>    8|</b>",
         "|Tom & <Je|    0|   0|    0|   0|    0|   0|   -4|" + std::string(repeated("    0|", 7)) + "   -4|",
@@ -205,6 +215,7 @@ TEST(SortedResultsPages, FortyMembersToAPageWithTheirRanks) {
     ReportChoice choice;
     choice.kind = KindResultsRange;
     choice.fromWeek = choice.toWeek = 3;
+    choice.ledger = true; // a full page: the week ends with a page break
     RecordingPrinter printer;
     ListSortedResults(session, choice, printer);
     ASSERT_EQ(printer.documents.size(), 1u);
@@ -214,6 +225,7 @@ TEST(SortedResultsPages, FortyMembersToAPageWithTheirRanks) {
     EXPECT_TRUE(document.pageText(1)[0].startsWith(QStringLiteral("| 41|")));
     EXPECT_TRUE(document.pageText(3)[0].startsWith(QStringLiteral("|121|")));
     EXPECT_EQ(document.pageText(3)[2], QStringLiteral("Games Behind Points:"));
+    EXPECT_TRUE(document.pageText(3).back().isEmpty()); // after the ledger, no blank page
 }
 
 } // namespace
