@@ -28,36 +28,20 @@ QString field(int64_t value, int width) {
                       QString(width, QLatin1Char('@')));
 }
 
+/// The words of an option's value; none for a value the pool options never hold.
+QString optionWords(int value, const std::array<const char*, 3>& words) {
+    return value >= 0 && value < 3 ? QString::fromLatin1(words[static_cast<std::size_t>(value)]) : QString();
+}
+
 /// The five pool options as labels and words.
 std::array<std::pair<QString, QString>, 5> poolOptions(const PoolData& p) {
-    QString points;
-    switch (p.pointsSystem) {
-    case 0:
-        points = QStringLiteral("Ledger Style (Sum of positive points = sum of negative points)");
-        break;
-    case 1:
-        points = QStringLiteral("Credit Style-Split (Each winner splits event points)");
-        break;
-    case 2:
-        points = QStringLiteral("Credit Style-Equal (Each winner recieves full event points)");
-        break;
-    default:
-        break;
-    }
-    QString tieBreaker;
-    switch (p.mnTieBreaker) {
-    case 0:
-        tieBreaker = QStringLiteral("None");
-        break;
-    case 1:
-        tieBreaker = QStringLiteral("Closest to total of Monday Night score without going over");
-        break;
-    case 2:
-        tieBreaker = QStringLiteral("Closest to total of Monday Night score");
-        break;
-    default:
-        break;
-    }
+    const QString points =
+        optionWords(p.pointsSystem, {"Ledger Style (Sum of positive points = sum of negative points)",
+                                     "Credit Style-Split (Each winner splits event points)",
+                                     "Credit Style-Equal (Each winner recieves full event points)"});
+    const QString tieBreaker =
+        optionWords(p.mnTieBreaker, {"None", "Closest to total of Monday Night score without going over",
+                                     "Closest to total of Monday Night score"});
     const auto yesNo = [](bool yes) { return yes ? QStringLiteral("Yes") : QStringLiteral("No"); };
     return {{{QStringLiteral("Predict Option       : "),
               p.weeklyPicks == 1 ? QStringLiteral("Week-To-Week") : QStringLiteral("All Season")},
