@@ -10,7 +10,6 @@
 #include "reports/sortedweek.h"
 #include "reports/weektitle.h"
 #include "session/poolsession.h"
-#include "session/teamtallies.h"
 #include "views/viewdata.h"
 
 #include <algorithm>
@@ -23,6 +22,7 @@ constexpr int RowsPerPage = 40;
 constexpr int FullPage = 50;        // printed lines after which a table starts a new page
 constexpr int SideBySideDiffs = 15; // up to this many members both difference tables fit side by side
 constexpr int MaxDiffs = 30;
+constexpr int LastPageRows = 15; // more rows than this on the week's last page: the tables start a page
 
 /// The weeks of the choice's range that lie within the tables, each with the periods it shows (a week
 /// in no period shows the ones of the week before).
@@ -92,7 +92,7 @@ void PrintSortedWeek(PrintedRun& run, const SortedWeek& w) {
     }
     printer.endLine();
     run.printLineCount += 5;
-    if ((members + 1) % RowsPerPage > 15) {
+    if ((members + 1) % RowsPerPage > LastPageRows) {
         printer.newPage();
         run.printLineCount = 0;
     }
