@@ -63,7 +63,7 @@ public:
                     m_file.writeLine(FormFeed);
                 }
             }
-            if (!m_html && w != toWeek) {
+            if (!m_html && w != last) {
                 m_file.writeLine(FormFeed);
             }
         }
