@@ -48,8 +48,7 @@ void DocumentPrinter::endDocument() {
         endLine();
     }
     m_open = false;
-    // A page asked for after the last line holds nothing: no blank sheet at the end. The document itself
-    // goes out whenever it holds a line.
+    // A page break at the very end ejects no blank sheet; the pages before it are the document.
     if (m_document.pages.size() > 1 && m_document.pages.back().lines.empty()) {
         m_document.pages.pop_back();
     }
