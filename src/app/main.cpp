@@ -257,8 +257,12 @@ void Main::runCommand(MainButton which) {
     case MainButton::cmdDifference:
         m_session.entryMode = 0;
         return OpenCompareDiffs(0);
-    case MainButton::cmdPrint:
-        return openModal<PrintWindow>();
+    case MainButton::cmdPrint: {
+        auto& print = m_host.window<PrintWindow>();
+        // The output dialog asks for missing mail settings in the mail settings window.
+        print.setMailSettingsOpener([this] { m_host.showModal(m_host.window<frmSettings>()); });
+        return showWindow(print);
+    }
     }
 }
 

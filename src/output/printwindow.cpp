@@ -2,6 +2,7 @@
 
 #include "model/appinfo.h"
 #include "output/qtprintercatalog.h"
+#include "output/reportmail.h"
 #include "reports/reportdispatch.h"
 #include "reports/reportmask.h"
 #include "reports/reportprinter.h"
@@ -68,13 +69,15 @@ QLabel* makePanel(QWidget* parent, const char* name) {
 
 PrintWindow::PrintWindow(PoolSession& session, WindowHost& host, QWidget* parent)
     : PoolWindow(session, host, parent),
-      m_ownCatalog(std::make_unique<QtPrinterCatalog>(session.folder().path())), m_catalog(*m_ownCatalog) {
+      m_ownCatalog(std::make_unique<QtPrinterCatalog>(session.folder().path())), m_catalog(*m_ownCatalog),
+      m_mail(new SmtpClient(SmtpClient::TickMs, this)) {
     buildControls();
     buildLayout();
 }
 
-PrintWindow::PrintWindow(PoolSession& session, WindowHost& host, PrinterCatalog& catalog, QWidget* parent)
-    : PoolWindow(session, host, parent), m_catalog(catalog) {
+PrintWindow::PrintWindow(PoolSession& session, WindowHost& host, PrinterCatalog& catalog, int mailTickMs,
+                         QWidget* parent)
+    : PoolWindow(session, host, parent), m_catalog(catalog), m_mail(new SmtpClient(mailTickMs, this)) {
     buildControls();
     buildLayout();
 }
@@ -150,7 +153,10 @@ void PrintWindow::buildControls() {
     connect(toSpin, &QScrollBar::valueChanged, this, &PrintWindow::toSpinChanged);
     connect(copiesSpin, &QScrollBar::valueChanged, this, &PrintWindow::copiesSpinChanged);
     connect(lstMember, &QListWidget::itemSelectionChanged, this,
-            [this] { cmdEmail->setEnabled(!lstMember->selectedItems().isEmpty()); });
+            [this] { cmdEmail->setEnabled(!m_mail->isRunning() && !lstMember->selectedItems().isEmpty()); });
+    connect(cmdEmail, &QPushButton::clicked, this, &PrintWindow::cmdEmailClicked);
+    connect(m_mail, &SmtpClient::progress, infoPanel, &QLabel::setText);
+    connect(m_mail, &SmtpClient::finished, this, &PrintWindow::mailFinished);
     connect(chkAll, &QCheckBox::clicked, this, &PrintWindow::chkAllClicked);
     connect(chkHTML, &QCheckBox::clicked, this, &PrintWindow::chkHtmlClicked);
     connect(cmdSelect, &QPushButton::clicked, this, &PrintWindow::cmdSelectClicked);
@@ -264,6 +270,8 @@ void PrintWindow::loadWindow() {
     }
     enableSections(false, false, false, false);
     cmdEmail->setEnabled(false);
+    cmdEmail->setText(QStringLiteral("Send Email"));
+    cmdPrint->setEnabled(true);
     enableSpinners(true);
     setWindowTitle(appinfo::Title + QStringLiteral(" Print Options"));
 
@@ -545,6 +553,81 @@ void PrintWindow::cmdPrintClicked() {
     if (!result.ok) {
         m_host.messages().show(
             {this, appinfo::Title, result.failure, Messages::Icon::Critical, Messages::Buttons::Ok});
+    }
+}
+
+void PrintWindow::done(int result) {
+    if (m_mail->isRunning()) {
+        m_mail->abort();
+        setMailRunning(false);
+    }
+    PoolWindow::done(result);
+}
+
+QString PrintWindow::mailSubject() const {
+    for (const QRadioButton* option : {ssnOption, wkOption, prdOption, rsltOption}) {
+        if (option->isChecked()) {
+            return option->text();
+        }
+    }
+    return {};
+}
+
+void PrintWindow::cmdEmailClicked() {
+    infoPanel->show();
+    if (const QString missing = missingMailSetting(m_session.mail); !missing.isEmpty()) {
+        m_host.messages().plain(this, appinfo::Title, missing);
+        if (m_openMailSettings) {
+            m_openMailSettings();
+        }
+        return;
+    }
+    if (choice().report == ReportOption::NotChosen) {
+        m_host.messages().show(
+            {this, appinfo::Title, ChooseMailReportText, Messages::Icon::Warning, Messages::Buttons::Ok});
+        return;
+    }
+    std::vector<int> members;
+    for (int m = 0; m < lstMember->count(); ++m) {
+        if (lstMember->item(m)->isSelected()) {
+            members.push_back(m);
+        }
+    }
+    if (members.empty()) {
+        m_host.messages().show(
+            {this, appinfo::Title, SelectMemberText, Messages::Icon::Warning, Messages::Buttons::Ok});
+        return;
+    }
+
+    fileOption->setChecked(true);
+    PreparedMail mail;
+    {
+        const WaitCursor wait;
+        mail = prepareReportMail(m_session, choice(), members, mailSubject(), QDateTime::currentDateTime(),
+                                 [this](const QString& text) { infoPanel->setText(text); });
+    }
+    if (!mail.failure.isEmpty()) {
+        m_host.messages().plain(this, appinfo::Title, mail.failure);
+        return;
+    }
+    setMailRunning(true);
+    const MailSettings& settings = m_session.mail;
+    m_mail->start({settings.smtpServer, static_cast<uint16_t>(settings.smtpPort), settings.senderEmail},
+                  std::move(mail.messages));
+}
+
+void PrintWindow::mailFinished(const QString& failure) {
+    setMailRunning(false);
+    if (!failure.isEmpty()) {
+        m_host.messages().plain(this, appinfo::Title, failure);
+    }
+}
+
+void PrintWindow::setMailRunning(bool running) {
+    cmdPrint->setEnabled(!running);
+    cmdEmail->setEnabled(!running && !lstMember->selectedItems().isEmpty());
+    if (!running) {
+        cmdEmail->setText(QStringLiteral("Send"));
     }
 }
 

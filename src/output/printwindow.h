@@ -1,9 +1,11 @@
 #pragma once
 
+#include "output/smtpclient.h"
 #include "reports/reportchoice.h"
 #include "widgets/poolwindow.h"
 
 #include <array>
+#include <functional>
 #include <memory>
 
 class QButtonGroup;
@@ -21,8 +23,10 @@ class PrinterCatalog;
 
 /// The output dialog: the administrator chooses a report, its weeks and sections, the printer, its
 /// orientation and the copies, or a report file (text or HTML), and Print sends the choice to the report
-/// dispatch. Its handlers keep the choice consistent; its load starts afresh each time it opens, while
-/// the current printer lives on with the window's printer catalog. The main window opens it modally.
+/// dispatch. Send Email writes the report file and mails it to each selected member, one message each,
+/// while the window stays responsive (Print and Send Email wait, closing the window ends the session).
+/// Its handlers keep the choice consistent; its load starts afresh each time it opens, while the current
+/// printer lives on with the window's printer catalog. The main window opens it modally.
 class PrintWindow final : public PoolWindow {
     Q_OBJECT
 public:
@@ -32,12 +36,25 @@ public:
     static inline const QString SelectPrinterText =
         QStringLiteral("Select a printer from the list before pressing Select !");
     static inline const QString ChooseReportText = QStringLiteral("Choose a report before pressing Print !");
+    static inline const QString ChooseMailReportText =
+        QStringLiteral("Choose a report before pressing Send Email !");
+    static inline const QString SelectMemberText =
+        QStringLiteral("Select a member from the list before pressing Send Email !");
 
     /// On the platform's printers.
     PrintWindow(PoolSession& session, WindowHost& host, QWidget* parent = nullptr);
-    /// On the printers of `catalog`, which outlives the window.
-    PrintWindow(PoolSession& session, WindowHost& host, PrinterCatalog& catalog, QWidget* parent = nullptr);
+    /// On the printers of `catalog`, which outlives the window; the mail client's timer ticks every
+    /// `mailTickMs`.
+    PrintWindow(PoolSession& session, WindowHost& host, PrinterCatalog& catalog,
+                int mailTickMs = SmtpClient::TickMs, QWidget* parent = nullptr);
     ~PrintWindow() override;
+
+    /// How Send Email shows the mail settings window when a setting is missing (the window lives above
+    /// this one); without an opener it only says what is missing.
+    void setMailSettingsOpener(std::function<void()> opener) { m_openMailSettings = std::move(opener); }
+
+    /// Closing the window ends a mail session that is still running.
+    void done(int result) override;
 
     /// The choice as the controls and form values hold it now.
     [[nodiscard]] ReportChoice choice() const;
@@ -63,6 +80,11 @@ private:
     void cmdSelectClicked();
     void optOrientationClicked(int index);
     void cmdPrintClicked();
+    void cmdEmailClicked();
+    void mailFinished(const QString& failure);
+    /// While a mail session runs, Print and Send Email wait for it.
+    void setMailRunning(bool running);
+    [[nodiscard]] QString mailSubject() const;
 
     /// The last week of the season, never below week 0 (an empty schedule keeps the weeks at 0).
     [[nodiscard]] int16_t lastWeek() const;
@@ -76,6 +98,8 @@ private:
 
     std::unique_ptr<PrinterCatalog> m_ownCatalog;
     PrinterCatalog& m_catalog;
+    SmtpClient* m_mail = nullptr;
+    std::function<void()> m_openMailSettings;
 
     // Form values; the weeks are 0-based.
     int16_t m_reportKind = KindNotChosen;

@@ -7,25 +7,14 @@
 #include "reports/reportchoice.h"
 #include "reports/reportfile.h"
 #include "reports/reportprinter.h"
+#include "reports/seasonform.h"
 #include "reports/sortedresults.h"
+#include "reports/weeklyforms.h"
 #include "session/poolsession.h"
 
 namespace vek {
 namespace {
 
-// The reports below have their own procedures still to come; until then their branches print nothing
-// and a main report file only starts the file anew, so the sections of the same action go out as chosen.
-
-/// The season's schedule and entry form.
-void PrintSeasonForm(PoolSession&, ReportPrinter&) {}
-void WriteSeasonForm(PoolSession&, ReportFile& file, bool /*html*/) {
-    file.create();
-}
-/// The weekly schedules and entry forms of the range.
-void PrintWeeklyForms(PoolSession&, ReportPrinter&, int /*fromWeek*/, int /*toWeek*/) {}
-void WriteWeeklyForms(PoolSession&, ReportFile& file, bool /*html*/, int /*fromWeek*/, int /*toWeek*/) {
-    file.create();
-}
 /// The prediction and result listing as a report file.
 void WritePredictionListing(PoolSession& session, ReportFile& file, const ReportChoice& choice) {
     if (choice.html) {
@@ -60,10 +49,10 @@ void printCopy(PoolSession& session, const ReportChoice& choice, ReportPrinter& 
         // The results listing carries no profile summaries on paper.
         return;
     case ReportOption::SeasonForm:
-        PrintSeasonForm(session, printer);
+        PrintSeasonForm(session.pool(), printer);
         break;
     case ReportOption::WeeklyForms:
-        PrintWeeklyForms(session, printer, choice.fromWeek, choice.toWeek);
+        PrintWeeklyForms(session.pool(), printer, choice.fromWeek, choice.toWeek);
         break;
     case ReportOption::None:
     case ReportOption::NotChosen:
@@ -78,10 +67,18 @@ DispatchResult writeFile(PoolSession& session, const ReportChoice& choice) {
     ReportFile file(session.folder(), choice.fileName);
     switch (choice.report) {
     case ReportOption::SeasonForm:
-        WriteSeasonForm(session, file, choice.html);
+        if (choice.html) {
+            WriteSeasonFormHtml(session.pool(), file);
+        } else {
+            WriteSeasonFormText(session.pool(), file);
+        }
         break;
     case ReportOption::WeeklyForms:
-        WriteWeeklyForms(session, file, choice.html, choice.fromWeek, choice.toWeek);
+        if (choice.html) {
+            WriteWeeklyFormsHtml(session.pool(), file, choice.fromWeek, choice.toWeek);
+        } else {
+            WriteWeeklyFormsText(session.pool(), file, choice.fromWeek, choice.toWeek);
+        }
         break;
     case ReportOption::Predictions:
         WritePredictionListing(session, file, choice);

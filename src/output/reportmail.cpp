@@ -1,0 +1,140 @@
+#include "output/reportmail.h"
+
+#include "model/mailsettingsfile.h"
+#include "model/textcodec.h"
+#include "reports/recordingprinter.h"
+#include "reports/reportchoice.h"
+#include "session/poolsession.h"
+
+#include <QFile>
+#include <QRegularExpression>
+
+#include <algorithm>
+
+namespace vek {
+namespace {
+
+constexpr qsizetype MaxLineBytes = 998;
+const QString NotSet = QStringLiteral("none");
+const QByteArray LineEnd = QByteArrayLiteral("\r\n");
+
+bool isSet(const QString& text) {
+    return !text.isEmpty() && text != NotSet;
+}
+
+/// A header value on one line: every control character becomes a blank.
+QByteArray headerValue(const QString& text) {
+    QString value = text;
+    for (QChar& c : value) {
+        if (c.category() == QChar::Other_Control) {
+            c = QLatin1Char(' ');
+        }
+    }
+    return value.toUtf8();
+}
+
+bool isUtf8Continuation(char byte) {
+    return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
+}
+
+/// The body's lines as sent: each at most 998 bytes with its stuffing dot, broken between characters.
+QByteArray bodyOf(const QStringList& lines) {
+    QByteArray body;
+    for (const QString& line : lines) {
+        QByteArray rest = line.toUtf8();
+        do {
+            const bool stuffed = rest.startsWith('.');
+            qsizetype cut = std::min(rest.size(), MaxLineBytes - (stuffed ? 1 : 0));
+            while (cut < rest.size() && cut > 1 && isUtf8Continuation(rest[cut])) {
+                --cut;
+            }
+            body += (stuffed ? QByteArrayLiteral(".") : QByteArray()) + rest.left(cut) + LineEnd;
+            rest.remove(0, cut);
+        } while (!rest.isEmpty());
+    }
+    return body;
+}
+
+bool isAscii(const QByteArray& bytes) {
+    return std::all_of(bytes.begin(), bytes.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+} // namespace
+
+QString missingMailSetting(const MailSettings& mail) {
+    if (!isSet(mail.smtpServer)) {
+        return QStringLiteral("Please enter your SMTP Server");
+    }
+    if (mail.smtpPort <= 0 || mail.smtpPort > MaxSmtpPort) {
+        return QStringLiteral("Please enter your SMTP Port");
+    }
+    if (!isSet(mail.senderEmail) || !isSendableAddress(mail.senderEmail)) {
+        return QStringLiteral("Please enter your eMail address");
+    }
+    return {};
+}
+
+bool isSendableAddress(const QString& address) {
+    return !address.isEmpty() && std::none_of(address.begin(), address.end(), [](QChar c) {
+        return c.category() == QChar::Other_Control || c == QLatin1Char('<') || c == QLatin1Char('>');
+    });
+}
+
+QByteArray composeMail(const QString& sender, const QString& to, const QString& subject, bool html,
+                       const QStringList& bodyLines, const QDateTime& date) {
+    const QByteArray body = bodyOf(bodyLines);
+    const bool ascii = isAscii(body);
+    QByteArray mail = "From: <" + headerValue(sender) + ">" + LineEnd;
+    mail += "To: " + headerValue(to) + LineEnd;
+    mail += "Subject: " + headerValue(subject) + LineEnd;
+    mail += "Date: " + date.toString(Qt::RFC2822Date).toLatin1() + LineEnd;
+    mail += "X-Mailer: Vornash v1.1" + LineEnd;
+    mail += "Mime-Version: 1.0" + LineEnd;
+    mail += QByteArray("Content-Type: text/") + (html ? "html;" : "plain;") + "\t" +
+            (ascii ? "charset=us-ascii" : "charset=utf-8") + LineEnd;
+    if (!ascii) {
+        mail += "Content-Transfer-Encoding: 8bit" + LineEnd;
+    }
+    return mail + LineEnd + body;
+}
+
+PreparedMail prepareReportMail(PoolSession& session, ReportChoice choice, const std::vector<int>& members,
+                               const QString& subject, const QDateTime& date,
+                               const DispatchProgress& progress) {
+    const PoolData& pool = session.pool();
+    for (const int m : members) {
+        if (!isSendableAddress(pool.memberEmail[m])) {
+            return {{},
+                    QStringLiteral("The e-mail address of %1 is empty or holds a character that mail cannot "
+                                   "carry. Nothing was sent.")
+                        .arg(pool.memberName[m])};
+        }
+    }
+
+    choice.toFile = true;
+    RecordingPrinter unused; // a file run prints nothing
+    const DispatchResult written = RunReportDispatch(session, choice, unused, progress);
+    if (!written.ok) {
+        return {{}, written.failure};
+    }
+    QFile file(session.folder().filePath(choice.fileName));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {{}, QStringLiteral("%1 could not be read: %2").arg(choice.fileName, file.errorString())};
+    }
+    const QString text = decodeFileText(file.readAll());
+    QStringList lines = text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
+    if (lines.back().isEmpty()) {
+        lines.removeLast(); // nothing follows the last line end (or the file is empty)
+    }
+
+    PreparedMail prepared;
+    for (const int m : members) {
+        prepared.messages.push_back(
+            {pool.memberName[m], pool.memberEmail[m],
+             composeMail(session.mail.senderEmail, pool.memberEmail[m], subject, choice.html, lines, date)});
+    }
+    return prepared;
+}
+
+} // namespace vek

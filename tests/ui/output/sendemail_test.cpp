@@ -1,0 +1,205 @@
+// Send Email in the output dialog: a report to two members through a real mail server, what is refused
+// before connecting, and every failed dialogue with a server, each leaving the button ready.
+#include "fakeprintercatalog.h"
+#include "output/printwindow.h"
+#include "smtpsink.h"
+#include "support/poolbuilder.h"
+#include "support/uiharness.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+
+namespace vek {
+namespace {
+
+const QString Admin = QStringLiteral("pool.admin@example.org");
+
+/// A mail server that answers as the test scripts it: the greeting, then one answer per line received,
+/// each answer in pieces sent 50 ms apart. A client that took a piece for a whole reply sends more
+/// lines than the script answers.
+class ScriptedServer : public QObject {
+public:
+    explicit ScriptedServer(std::vector<QByteArrayList> answers) : m_answers(std::move(answers)) {
+        m_server.listen(QHostAddress::LocalHost, 0);
+        connect(&m_server, &QTcpServer::newConnection, this, [this] {
+            m_socket = m_server.nextPendingConnection();
+            connect(m_socket, &QTcpSocket::readyRead, this, &ScriptedServer::readLines);
+            connect(m_socket, &QTcpSocket::disconnected, this, [this] { closed = true; });
+            answer();
+        });
+    }
+    [[nodiscard]] quint16 port() const { return m_server.serverPort(); }
+
+    QByteArrayList received;
+    bool closed = false;
+
+private:
+    void readLines() {
+        m_buffer += m_socket->readAll();
+        for (qsizetype end = m_buffer.indexOf("\r\n"); end >= 0; end = m_buffer.indexOf("\r\n")) {
+            received << m_buffer.left(end);
+            m_buffer.remove(0, end + 2);
+            answer();
+        }
+    }
+    void answer() {
+        const QByteArrayList pieces = m_next < m_answers.size() ? m_answers[m_next++] : QByteArrayList();
+        for (int i = 0; i < pieces.size(); ++i) {
+            QTimer::singleShot(50 * i, m_socket, [this, piece = pieces[i]] { m_socket->write(piece); });
+        }
+    }
+
+    QTcpServer m_server;
+    QTcpSocket* m_socket = nullptr;
+    QByteArray m_buffer;
+    std::vector<QByteArrayList> m_answers;
+    std::size_t m_next = 0;
+};
+
+class SendEmail : public ::testing::Test {
+protected:
+    SendEmail() {
+        test::fillSamplePool(h.pool(), {"Ann Avery", "Bob Burns", "Cy Cole"}, 4); // member<n>@example.org
+        window.ensureLoaded();
+        window.setMailSettingsOpener([this] { ++settingsOpened; });
+    }
+    template <class W> W* child(const char* name) { return window.findChild<W*>(QString::fromLatin1(name)); }
+    QPushButton* sendButton() { return child<QPushButton>("cmdEmail"); }
+    void select(int member) { child<QListWidget>("lstMember")->item(member)->setSelected(true); }
+    void useServer(quint16 port) { h.session.mail = {QStringLiteral("127.0.0.1"), port, Admin}; }
+    /// Clicks Send Email and waits until the button is back.
+    bool send() {
+        sendButton()->click();
+        return QTest::qWaitFor([&] { return sendButton()->isEnabled(); }, 20000);
+    }
+    std::vector<QString> shown() {
+        std::vector<QString> texts;
+        for (const Messages::Request& request : h.messages.requests) {
+            texts.push_back(request.text);
+        }
+        return texts;
+    }
+
+    test::UiHarness h;
+    test::FakePrinterCatalog catalog;
+    PrintWindow window{h.session, h.host, catalog, 10}; // 30 ticks of silence: 0.3 s
+    int settingsOpened = 0;
+};
+
+// The member charts' rows start with the first division's teams: abbreviations starting with "." give
+// the body lines that the transparency dot must carry through.
+TEST_F(SendEmail, AResultsReportReachesTwoMembersThroughARealServer) {
+    test::SmtpSink sink;
+    ASSERT_EQ(sink.start().toStdString(), "");
+    useServer(sink.port());
+    for (int t = 0; t < 4; ++t) {
+        h.pool().teamAbbr[t] = QStringLiteral(".T%1").arg(t + 1);
+    }
+    child<QRadioButton>("prdOption")->click(); // the member charts, ticked where the box is open
+    child<QCheckBox>("standCheck")->click();
+    child<QRadioButton>("rsltOption")->click();
+    select(0);
+    select(2);
+    ASSERT_TRUE(send());
+    EXPECT_EQ(shown(), std::vector<QString>{});
+    EXPECT_EQ(child<QLabel>("infoPanel")->text(), QStringLiteral("Message Sent"));
+
+    const QByteArray report = h.temp.read(QStringLiteral("results.txt"));
+    ASSERT_TRUE(report.contains("\r\n.T"));
+    const std::vector<test::SmtpSink::Message> received = sink.messages(2);
+    ASSERT_EQ(received.size(), 2u);
+    for (int i = 0; i < 2; ++i) {
+        const test::SmtpSink::Message& message = received[static_cast<std::size_t>(i)];
+        const QByteArray to = i == 0 ? "member0@example.org" : "member2@example.org";
+        EXPECT_EQ(message.envelope, Admin.toLatin1() + "\n" + to + "\n");
+        const QByteArray head =
+            "From: <" + Admin.toLatin1() + ">\r\nTo: " + to + "\r\nSubject:  Results Listing\r\n";
+        EXPECT_TRUE(message.data.startsWith(head)) << message.data.left(200).toStdString();
+        EXPECT_TRUE(message.data.endsWith("\r\nContent-Type: text/plain;\tcharset=us-ascii\r\n\r\n" + report +
+                                          "\r\n"));
+        EXPECT_TRUE(
+            QRegularExpression(QStringLiteral(R"(^Date: \d\d [A-Z][a-z]{2} \d{4} [\d:]{8} [+-]\d{4}\r\n)"
+                                              "X-Mailer: Vornash v1.1\r\nMime-Version: 1.0\r\n"))
+                .match(QString::fromLatin1(message.data.mid(head.size())))
+                .hasMatch());
+    }
+}
+
+TEST_F(SendEmail, EveryFailedDialogueIsShownAndLeavesTheButtonReady) {
+    child<QRadioButton>("ssnOption")->click();
+    select(2);
+    // A greeting and a reply of several lines, both arriving in pieces, then the recipient refused.
+    ScriptedServer refusing({{"220-mail.exam", "ple.org welcomes you\r\n22", "0 ready\r\n"},
+                             {"250-mail.example.org\r\n", "250 HELP\r\n"},
+                             {"250 OK\r\n"},
+                             {"550 5.1.1 No such member here\r\n"}});
+    useServer(refusing.port());
+    ASSERT_TRUE(send());
+    EXPECT_TRUE(
+        h.temp.read(QStringLiteral("season.txt")).startsWith("                      2024 VEK Season"));
+    ASSERT_EQ(refusing.received.size(), 3);
+    EXPECT_TRUE(refusing.received[0].startsWith("HELO "));
+    EXPECT_EQ(refusing.received[1] + refusing.received[2],
+              "MAIL FROM:<" + Admin.toLatin1() + ">RCPT TO:<member2@example.org>");
+
+    // A server that says nothing, while Print and Send Email wait.
+    ScriptedServer silent({});
+    useServer(silent.port());
+    sendButton()->click();
+    EXPECT_FALSE(child<QPushButton>("cmdPrint")->isEnabled());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return sendButton()->isEnabled(); }, 20000));
+
+    useServer(test::freePort());
+    ASSERT_TRUE(send());
+
+    const QString notSent = QStringLiteral("\n\nThe message to Cy Cole was not sent.");
+    EXPECT_EQ(shown(), (std::vector<QString>{
+                           "Server returned the following error:\n550 5.1.1 No such member here" + notSent,
+                           "Could not connect to host 127.0.0.1\nOperation timed out" + notSent,
+                           "Connection refused" + notSent}));
+    EXPECT_EQ(h.messages.requests[0].icon, Messages::Icon::None);
+    EXPECT_EQ(sendButton()->text(), QStringLiteral("Send"));
+    EXPECT_TRUE(child<QPushButton>("cmdPrint")->isEnabled());
+
+    // Closing the window ends a session without a word.
+    ScriptedServer closedOn({});
+    useServer(closedOn.port());
+    sendButton()->click();
+    window.done(QDialog::Rejected);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return closedOn.closed; }, 5000));
+    EXPECT_EQ(h.messages.requests.size(), 3u);
+}
+
+TEST_F(SendEmail, WhatIsRefusedBeforeConnecting) {
+    select(1);
+    child<QRadioButton>("ssnOption")->click();
+    h.session.mail = {QString(), 25, Admin}; // no server: named, then the mail settings window
+    sendButton()->click();
+    EXPECT_EQ(settingsOpened, 1);
+    useServer(test::freePort()); // a connection would be refused, with its own message
+    h.pool().memberEmail[1] = QStringLiteral("bob@example.org>\r\nRCPT TO:<other@example.org");
+    sendButton()->click();
+    h.pool().memberEmail[1] = QString();
+    sendButton()->click();
+    window.done(QDialog::Rejected); // no report chosen
+    window.ensureLoaded();
+    select(0);
+    sendButton()->click();
+
+    const QString badAddress =
+        QStringLiteral("The e-mail address of Bob Burns is empty or holds a character that "
+                       "mail cannot carry. Nothing was sent.");
+    EXPECT_EQ(shown(), (std::vector<QString>{"Please enter your SMTP Server", badAddress, badAddress,
+                                             PrintWindow::ChooseMailReportText}));
+    EXPECT_FALSE(h.temp.exists(QStringLiteral("season.txt")));
+    EXPECT_EQ(sendButton()->text(), QStringLiteral("Send Email"));
+}
+
+} // namespace
+} // namespace vek
