@@ -11,33 +11,6 @@ constexpr int MostPoints = 100000;
 constexpr int MostPostSeasonPoints = 100;
 constexpr int MostConfidenceThreshold = 1000;
 
-template <class From, class To> void copyEventValues(const From& from, To& to) {
-    to.seasonPoints = from.seasonPoints;
-    to.seasonGbPoints = from.seasonGbPoints;
-    to.halfPoints = from.halfPoints;
-    to.halfGbPoints = from.halfGbPoints;
-    to.halfWeeks = from.halfWeeks;
-    to.quarterPoints = from.quarterPoints;
-    to.quarterGbPoints = from.quarterGbPoints;
-    to.quarterWeeks = from.quarterWeeks;
-    to.goodWeekMinWins = from.goodWeekMinWins;
-    to.goodWeekPoints = from.goodWeekPoints;
-    to.goodWeekMinCp = from.goodWeekMinCp;
-    to.badWeekMaxWins = from.badWeekMaxWins;
-    to.badWeekPoints = from.badWeekPoints;
-    to.badWeekMaxCp = from.badWeekMaxCp;
-    to.perfectWeekPoints = from.perfectWeekPoints;
-    to.wildChoicePoints = from.wildChoicePoints;
-    to.over50Points = from.over50Points;
-    to.mondayNightPoints = from.mondayNightPoints;
-    to.postSeasonPoints = from.postSeasonPoints;
-    to.divWinnerPoints = from.divWinnerPoints;
-    to.wildCardPoints = from.wildCardPoints;
-    to.divAsWildCardPoints = from.divAsWildCardPoints;
-    to.wildCardAsDivPoints = from.wildCardAsDivPoints;
-    to.bigGamePoints = from.bigGamePoints;
-}
-
 bool isWeekly(EventSetting setting) {
     return setting >= EventSetting::GoodWeekThreshold && setting <= EventSetting::PerfectWeekPoints;
 }
@@ -133,7 +106,7 @@ int SettingRange::clamp(int value) const {
 
 void EventSettingsDraft::load(PoolData& pool) {
     m_pool = &pool;
-    copyEventValues(pool, m_values);
+    m_values = eventValuesOf(pool);
     m_layout = pool.weekLayout();
     m_teams = pool.numTeams;
     m_minWeekGames = pool.minWeekGames;

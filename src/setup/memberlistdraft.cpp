@@ -118,8 +118,8 @@ QStringList MemberListDraft::emails() const {
     return list;
 }
 
-std::vector<MemberListDraft::Rename> MemberListDraft::renames() const {
-    std::vector<Rename> list;
+std::vector<MemberRename> MemberListDraft::renames() const {
+    std::vector<MemberRename> list;
     for (int i = 0; i < count(); ++i) {
         const Entry& entry = m_entries[static_cast<std::size_t>(i)];
         if (entry.loadedAs >= 0 && memberFileStem(entry.loadedName) != memberFileStem(entry.name)) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "session/memberchanges.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -73,14 +75,11 @@ public:
     /// The default member as saved: the chosen position, member 0 when none is chosen.
     [[nodiscard]] int savedDefault() const { return m_defaultIndex < 0 ? 0 : m_defaultIndex; }
 
-    /// A loaded member whose name now starts with other first 8 characters: its files are named by the
-    /// old name.
-    struct Rename {
-        int position = 0; // in the saved list
-        QString oldName;
-        QString newName;
-    };
-    [[nodiscard]] std::vector<Rename> renames() const;
+    /// The list as OK saves it.
+    [[nodiscard]] MemberList list() const { return {names(), emails(), savedDefault()}; }
+    /// The loaded members whose names now start with other first 8 characters: their files are named by
+    /// the old names.
+    [[nodiscard]] std::vector<MemberRename> renames() const;
 
 private:
     /// The entry whose first 8 characters equal the name's, other than `except`; -1 when none.

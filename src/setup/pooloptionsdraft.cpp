@@ -78,8 +78,8 @@ void PoolOptionsDraft::chooseSplit(bool split) {
     }
 }
 
-PoolOptionsDraft::Options PoolOptionsDraft::result() const {
-    Options options;
+PoolOptions PoolOptionsDraft::result() const {
+    PoolOptions options;
     options.weeklyPicks = m_weekToWeek ? 1 : 0;
     options.usePointSpreads = m_pointSpreads ? True16 : int16_t{0};
     options.confidenceMode = !m_confidence ? 0 : m_range == Range::Slots ? 1 : 2;

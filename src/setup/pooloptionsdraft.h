@@ -1,5 +1,7 @@
 #pragma once
 
+#include "session/optionchanges.h"
+
 #include <cstdint>
 #include <optional>
 
@@ -15,14 +17,6 @@ class PoolOptionsDraft {
 public:
     enum class Range { None, Slots, Games };     // "16-n" (mode 1), "Games-1" (mode 2)
     enum class Scoring { None, Ledger, Credit }; // the points system's two options
-
-    struct Options {
-        int16_t weeklyPicks = 0;
-        int16_t usePointSpreads = 0;
-        int16_t confidenceMode = 0;
-        int16_t pointsSystem = 0;
-        int16_t mnTieBreaker = 0;
-    };
 
     /// The choices that show the shared options; remembers the confidence mode in force.
     void load(const PoolData& pool);
@@ -51,7 +45,7 @@ public:
 
     /// The options OK stores. "Yes" without a range chosen is mode 2; a frame with nothing chosen keeps
     /// its stored option.
-    [[nodiscard]] Options result() const;
+    [[nodiscard]] PoolOptions result() const;
 
 private:
     bool m_weekToWeek = false;

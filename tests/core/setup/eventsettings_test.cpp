@@ -169,7 +169,7 @@ TEST(EventSettings, TheLastHalfAndQuarterTakeTheWeeksLeftAndGamesStayInTheSeason
 
 TEST(EventSettings, OpeningFitsTheLastPeriodsToTheSeasonAndRestoringPutsThePeriodsBack) {
     auto pool = league(32, 17, 16, 15); // default lengths 10 + 8 and 4 + 5 + 4 + 5 over 17 weeks
-    const PoolData before = *pool;
+    const auto before = std::make_unique<PoolData>(*pool);
     EventSettingsDraft draft;
     draft.load(*pool);
     EXPECT_EQ(draft.values().halfWeeks[1], 7);
@@ -177,11 +177,11 @@ TEST(EventSettings, OpeningFitsTheLastPeriodsToTheSeasonAndRestoringPutsThePerio
     draft.set(S::Quarter1Weeks, 2);
     EXPECT_EQ(pool->quarterLastWeek[0], 1);
     draft.restorePeriods();
-    EXPECT_EQ(pool->quarterFirstWeek, before.quarterFirstWeek);
-    EXPECT_EQ(pool->quarterLastWeek, before.quarterLastWeek);
-    EXPECT_EQ(pool->halfFirstWeek, before.halfFirstWeek);
-    EXPECT_EQ(pool->halfLastWeek, before.halfLastWeek);
-    EXPECT_EQ(pool->quarterWeeks, before.quarterWeeks);
+    EXPECT_EQ(pool->quarterFirstWeek, before->quarterFirstWeek);
+    EXPECT_EQ(pool->quarterLastWeek, before->quarterLastWeek);
+    EXPECT_EQ(pool->halfFirstWeek, before->halfFirstWeek);
+    EXPECT_EQ(pool->halfLastWeek, before->halfLastWeek);
+    EXPECT_EQ(pool->quarterWeeks, before->quarterWeeks);
 }
 
 TEST(EventSettings, RangesAndSteps) {

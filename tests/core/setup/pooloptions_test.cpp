@@ -27,7 +27,7 @@ PoolOptionsDraft loaded(const Stored& s) {
     return draft;
 }
 
-bool operator==(const PoolOptionsDraft::Options& a, const Stored& b) {
+bool operator==(const PoolOptions& a, const Stored& b) {
     return a.weeklyPicks == b.weeklyPicks && a.usePointSpreads == b.usePointSpreads &&
            a.confidenceMode == b.confidenceMode && a.pointsSystem == b.pointsSystem &&
            a.mnTieBreaker == b.mnTieBreaker;

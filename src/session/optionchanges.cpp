@@ -1,0 +1,84 @@
+#include "session/optionchanges.h"
+
+#include "engine/spreadwinners.h"
+#include "model/poolfile.h"
+#include "model/predictionfiles.h"
+#include "session/poolsession.h"
+
+#include <memory>
+
+namespace vek {
+
+bool convertConfidencePoints(Table3<int16_t, WeekSlots, GameSlots, MemberSlots>& points,
+                             const WeekLayout& layout, int members, int16_t fromMode, int16_t toMode) {
+    const bool converting = (fromMode == 1 && toMode == 2) || (fromMode == 2 && toMode == 1);
+    if (!converting) {
+        return false;
+    }
+    for (int week = 0; week < layout.weeks(); ++week) {
+        const int shift = toMode == 2 ? -layout.openDates[week] : layout.openDates[week];
+        for (int game = 0; game < layout.games(week); ++game) {
+            for (int member = 0; member < members; ++member) {
+                int16_t& value = points[week][game][member];
+                if (value != 0) {
+                    storeInt16(value, value + shift);
+                }
+            }
+        }
+    }
+    return true;
+}
+
+WriteResult changePoolOptions(PoolSession& session, const PoolOptions& options) {
+    PoolData& pool = session.pool();
+    const DataFolder& folder = session.folder();
+    const WeekLayout fileLayout = pool.weekLayout();
+    const int members = pool.memberCount();
+
+    // The renumbered values go to the files while memory keeps the old ones until all is written.
+    auto converted = pool.confidencePoints;
+    const bool converting = convertConfidencePoints(converted, pool.weekLayout(), members,
+                                                    pool.confidenceMode, options.confidenceMode);
+    int written = 0;
+    WriteResult result = WriteResult::success(QString());
+    if (converting) {
+        std::swap(pool.confidencePoints, converted);
+        for (int member = 0; member < members && result; ++member) {
+            result = writeConfidence(folder, pool, member, fileLayout);
+            written += result ? 1 : 0;
+        }
+        std::swap(pool.confidencePoints, converted);
+    }
+    if (result) {
+        auto scratch = std::make_unique<PoolData>();
+        scratch->weeklyPicks = options.weeklyPicks;
+        scratch->usePointSpreads = options.usePointSpreads;
+        scratch->confidenceMode = options.confidenceMode;
+        scratch->pointsSystem = options.pointsSystem;
+        scratch->mnTieBreaker = options.mnTieBreaker;
+        result = writePoolOptions(folder, *scratch);
+    }
+    if (!result) {
+        // Put the members' files back to the numbering that memory and pool.dat still hold.
+        for (int member = 0; member < written; ++member) {
+            (void)writeConfidence(folder, pool, member, fileLayout);
+        }
+        return result;
+    }
+
+    pool.weeklyPicks = options.weeklyPicks;
+    pool.usePointSpreads = options.usePointSpreads;
+    pool.confidenceMode = options.confidenceMode;
+    pool.pointsSystem = options.pointsSystem;
+    pool.mnTieBreaker = options.mnTieBreaker;
+    if (converting) {
+        pool.confidencePoints = converted;
+    }
+    if (isTrue(pool.usePointSpreads)) {
+        CalcSpreadWinners(pool);
+    }
+    session.refreshMainButtons();
+    return result;
+}
+
+} // namespace vek
