@@ -9,10 +9,13 @@
 
 namespace vek {
 
+bool renumbersConfidence(int16_t fromMode, int16_t toMode) {
+    return (fromMode == 1 && toMode == 2) || (fromMode == 2 && toMode == 1);
+}
+
 bool convertConfidencePoints(Table3<int16_t, WeekSlots, GameSlots, MemberSlots>& points,
                              const WeekLayout& layout, int members, int16_t fromMode, int16_t toMode) {
-    const bool converting = (fromMode == 1 && toMode == 2) || (fromMode == 2 && toMode == 1);
-    if (!converting) {
+    if (!renumbersConfidence(fromMode, toMode)) {
         return false;
     }
     for (int week = 0; week < layout.weeks(); ++week) {

@@ -18,6 +18,10 @@ struct PoolOptions {
     int16_t mnTieBreaker = 0;
 };
 
+/// Whether changing the confidence mode renumbers the stored confidence points: only between the two
+/// ranges.
+[[nodiscard]] bool renumbersConfidence(int16_t fromMode, int16_t toMode);
+
 /// Renumbers the confidence points of every member when the confidence numbering changes between its
 /// two ranges: mode 1 numbers a week's picks from the slots per week down, mode 2 from the week's games
 /// down to 1, so every value moves by the week's open dates. A value of 0 is no value and stays 0.
