@@ -136,11 +136,11 @@ void LeagueMembers::loadWindow() {
     const WaitCursor wait;
     m_draft.load(m_session.pool());
     emptyInputs();
-    showList();
+    showList(false);
 }
 
-void LeagueMembers::showList() {
-    const int row = nameList->currentRow();
+void LeagueMembers::showList(bool keepSelection) {
+    const int row = keepSelection ? nameList->currentRow() : -1;
     const QStringList names = m_draft.names();
     nameList->clear();
     nameList->addItems(names);
@@ -199,8 +199,9 @@ void LeagueMembers::cmdEditClicked() {
 }
 
 void LeagueMembers::cmdDeleteClicked() {
+    // The deleted member's row is not selected any more: a second Delete removes nobody.
     if (m_draft.remove(nameList->currentRow())) {
-        showList();
+        showList(false);
         nameInput->clear();
         nameInput->setFocus();
     }
@@ -208,7 +209,7 @@ void LeagueMembers::cmdDeleteClicked() {
 
 void LeagueMembers::cmdClearClicked() {
     m_draft.clear();
-    showList();
+    showList(false);
 }
 
 bool LeagueMembers::SaveMembers() {

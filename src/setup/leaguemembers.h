@@ -39,8 +39,9 @@ private:
     void buildControls();
     void buildLayout();
     void connectControls();
-    /// The three lists, the count and Add's state from the working copy.
-    void showList();
+    /// The three lists, the count and Add's state from the working copy; the selected row stays selected
+    /// when asked to.
+    void showList(bool keepSelection = true);
     void emptyInputs();
 
     void cmdAddClicked();
