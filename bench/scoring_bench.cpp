@@ -4,7 +4,7 @@
 #include "engine/seasonscoring.h"
 #include "engine/weeksort.h"
 
-#include "support/scoringpool.h"
+#include "support/poolbuilder.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,9 +1,9 @@
 #include "app/frmsettings.h"
 
 #include "model/appinfo.h"
-#include "widgets/messages.h"
 #include "model/mailsettingsfile.h"
 #include "session/poolsession.h"
+#include "widgets/messages.h"
 #include "widgets/windowhost.h"
 
 #include <QGridLayout>
@@ -100,9 +100,7 @@ void frmSettings::cmdOkClicked() {
     }
     const WriteResult written = writeMailSettings(m_session.folder(), input.settings);
     if (!written) {
-        m_host.messages().plain(
-            this, appinfo::Title,
-            written.failureText());
+        m_host.messages().plain(this, appinfo::Title, written.failureText());
         return;
     }
     m_session.mail = input.settings;

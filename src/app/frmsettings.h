@@ -17,7 +17,8 @@ public:
     static inline const QString DesignerPort = QStringLiteral("25");
     static inline const QString ErrorOpening = QStringLiteral("Error opening defaultserver.dat");
     static inline const QString InvalidPort =
-        QStringLiteral("Please enter a valid port: a whole number from 1 to 65535, or leave the box empty.");
+        QStringLiteral("Please enter a valid port: a whole number from 0 to 65535. 0 or an empty box leaves "
+                       "the port not set.");
     static inline const QString InvalidText = QStringLiteral(
         "The server name and the e-mail address cannot contain a double quote or a line break.");
 

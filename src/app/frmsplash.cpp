@@ -1,11 +1,12 @@
 #include "app/frmsplash.h"
 
-#include "model/appinfo.h"
 #include "app/logo.h"
+#include "model/appinfo.h"
 
 #include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -95,6 +96,15 @@ bool frmSplash::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     return QDialog::eventFilter(watched, event);
+}
+
+void frmSplash::keyPressEvent(QKeyEvent* event) {
+    // A dialog closes on Esc; the splash closes only on its timer or a click.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void frmSplash::showEvent(QShowEvent* event) {

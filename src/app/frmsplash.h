@@ -10,7 +10,7 @@ namespace vek {
 
 /// The splash window that start-up shows modally, owned by the main window, before anything is read.
 /// Everything it shows comes from the application's values. It closes itself on the first tick of its
-/// timer, or at once when the user clicks its frame, its logo or one of its labels.
+/// timer, or at once when the user clicks its frame, its logo or one of its labels; Esc does not close it.
 class frmSplash final : public QDialog {
     Q_OBJECT
 public:
@@ -20,6 +20,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:

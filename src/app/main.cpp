@@ -1,17 +1,15 @@
 #include "app/main.h"
 
-#include "model/appinfo.h"
 #include "app/frmabout.h"
 #include "app/frmsettings.h"
 #include "app/frmsplash.h"
 #include "app/logo.h"
 #include "app/mainbuttons.h"
-#include "widgets/messages.h"
-#include "session/poolsession.h"
-#include "widgets/windowhost.h"
 #include "entry/comparediffs.h"
 #include "entry/resultspredict.h"
+#include "model/appinfo.h"
 #include "output/printwindow.h"
+#include "session/poolsession.h"
 #include "setup/createschedule.h"
 #include "setup/eventprofiles.h"
 #include "setup/leaguemembers.h"
@@ -23,9 +21,12 @@
 #include "views/predictioncharts.h"
 #include "views/scoutingreport.h"
 #include "views/teamratings.h"
+#include "widgets/messages.h"
+#include "widgets/windowhost.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -56,6 +57,11 @@ const QString AlignmentStep = QStringLiteral("View the current VEK alignment and
 const QString ScheduleStep = QStringLiteral("View the current VEK schedule.") + CautionStart +
                              QStringLiteral(" have been already entered, changing the schedule will "
                                             "change the predictions.");
+
+// The Exit button's hint and tool tip.
+QString exitText() {
+    return QStringLiteral("Exit ") + appinfo::titleAndDescription();
+}
 } // namespace
 
 Main::Main(PoolSession& session, WindowHost& host, QWidget* parent)
@@ -66,23 +72,23 @@ Main::Main(PoolSession& session, WindowHost& host, QWidget* parent)
     buildMenus();
     buildStatusBar();
     connectButtons();
-    connect(&m_session, &PoolSession::mainButtonsRefreshRequested, this, &Main::RefreshMainButtons);
+    connect(&m_session, &PoolSession::mainButtonsRefreshRequested, this, &Main::refreshAfterChange);
 }
 
 Main::~Main() = default;
 
 // ---- Layout ------------------------------------------------------------------------------------------
 
-QGroupBox* Main::addFrame(const char* name, const QString& caption) {
-    auto* frame = new QGroupBox(caption);
-    frame->setObjectName(QString::fromLatin1(name));
-    auto* layout = new QVBoxLayout(frame);
+QGroupBox* Main::addFrame(int frame, const QString& caption) {
+    auto* box = new QGroupBox(caption);
+    box->setObjectName(QStringLiteral("Frame%1").arg(frame));
+    auto* layout = new QVBoxLayout(box);
     layout->setSpacing(6);
     layout->addStretch(); // buttons go above it, top to bottom
-    frame->setMouseTracking(true);
-    frame->installEventFilter(this);
-    m_frames.push_back(frame);
-    return frame;
+    box->setMouseTracking(true);
+    box->installEventFilter(this);
+    m_frames[static_cast<std::size_t>(frame - 1)] = box;
+    return box;
 }
 
 QPushButton* Main::addButton(QGroupBox* frame, const char* name, const QString& caption,
@@ -116,66 +122,32 @@ void Main::buildFrames() {
     logos->addWidget(Image1, 0, Qt::AlignHCenter);
     logos->addStretch();
 
-    Frame1 = addFrame("Frame1", QStringLiteral("Administration"));
-    cmdMembers = addButton(Frame1, "cmdMembers", QStringLiteral("Members"),
-                           QStringLiteral("Add/Edit/Delete pool member information."));
-    cmdPoolProfile = addButton(Frame1, "cmdPoolProfile", QStringLiteral("Pool Profile"),
-                               QStringLiteral("Pool options profile."));
-    cmdEventProfiles = addButton(Frame1, "cmdEventProfiles", QStringLiteral("Events"),
-                                 QStringLiteral("Pool event values and options profile."));
-
-    Frame2 = addFrame("Frame2", QStringLiteral("Member Input"));
-    cmdPredict = addButton(Frame2, "cmdPredict", QStringLiteral("Picks"),
-                           QStringLiteral("Add/Edit/Delete game predictions."));
-    cmdResults = addButton(Frame2, "cmdResults", QStringLiteral("Results"),
-                           QStringLiteral("Add/Edit/Delete game results."));
-    cmdSpread = addButton(Frame2, "cmdSpread", QStringLiteral("Spread"),
-                          QStringLiteral("Add/Edit/Delete game spread points."));
-
-    Frame3 = addFrame("Frame3", QStringLiteral("Vekaran League"));
-    cmdSchedule = addButton(Frame3, "cmdSchedule", QStringLiteral("Schedule"),
-                            QStringLiteral("Add/Edit/Delete vekaran season schedule."));
-    cmdAlignment = addButton(Frame3, "cmdAlignment", QStringLiteral("Teams"),
-                             QStringLiteral("View/Modify vekaran team alignment."));
-
-    Frame4 = addFrame("Frame4", QStringLiteral("Charts"));
-    cmdStats = addButton(Frame4, "cmdStats", QStringLiteral("Pool Statistics"),
-                         QStringLiteral("View pool statistics."));
-    cmdRatings =
-        addButton(Frame4, "cmdRatings", QStringLiteral("Team Ratings"), QStringLiteral("View team ratings."));
-    cmdCharts = addButton(Frame4, "cmdCharts", QStringLiteral("Pool Charts"),
-                          QStringLiteral("View team and pool win/loss charts."));
-    cmdScout = addButton(
-        Frame4, "cmdScout", QStringLiteral("Scouting Report"),
-        QStringLiteral("View a report on how successfull pool members have predicted the winners."));
-    cmdLedger = addButton(Frame4, "cmdLedger", QStringLiteral("Points Ledger"),
-                          QStringLiteral("View pool member's event points ledger."));
-    cmdCompRslt = addButton(Frame4, "cmdCompRslt", QStringLiteral("Compare Results"),
-                            QStringLiteral("View prediction results comparison."));
-
-    Frame5 = addFrame("Frame5", QStringLiteral("Functions"));
-    cmdStandings = addButton(Frame5, "cmdStandings", QStringLiteral("View Standings"),
-                             QStringLiteral("View pool standings and information."));
-    cmdStandings->setMinimumHeight(2 * ButtonHeight + 6);
-    cmdDifference = addButton(Frame5, "cmdDifference", QStringLiteral("View Differences"),
-                              QStringLiteral("View differences between pool member predictions."));
-    cmdPrint = addButton(Frame5, "cmdPrint", QStringLiteral("Print"),
-                         QStringLiteral("View printout options and settings."));
-    cmdExit = addButton(Frame5, "cmdExit", QStringLiteral("Exit"),
-                        QStringLiteral("Exit ") + appinfo::titleAndDescription());
+    const QString frameCaptions[] = {QStringLiteral("Administration"), QStringLiteral("Member Input"),
+                                     QStringLiteral("Vekaran League"), QStringLiteral("Charts"),
+                                     QStringLiteral("Functions")};
+    for (int frame = 1; frame <= 5; ++frame) {
+        addFrame(frame, frameCaptions[frame - 1]);
+    }
+    for (const MainButtonFace& face : MainButtonFaces) {
+        m_buttons[static_cast<std::size_t>(face.button)] =
+            addButton(m_frames[static_cast<std::size_t>(face.frame - 1)], face.name,
+                      QString::fromLatin1(face.caption), QString::fromLatin1(face.hint));
+    }
+    button(MainButton::cmdStandings)->setMinimumHeight(2 * ButtonHeight + 6);
+    cmdExit = addButton(m_frames[4], "cmdExit", QStringLiteral("Exit"), exitText());
 
     auto* input = new QVBoxLayout; // the league frame sits below the member input frame
-    input->addWidget(Frame2);
-    input->addWidget(Frame3);
+    input->addWidget(m_frames[1]);
+    input->addWidget(m_frames[2]);
 
     auto* layout = new QHBoxLayout(central);
     layout->setContentsMargins(10, 10, 10, 10);
     layout->setSpacing(10);
     layout->addLayout(logos);
-    layout->addWidget(Frame1);
+    layout->addWidget(m_frames[0]);
     layout->addLayout(input);
-    layout->addWidget(Frame4);
-    layout->addWidget(Frame5);
+    layout->addWidget(m_frames[3]);
+    layout->addWidget(m_frames[4]);
 }
 
 void Main::buildMenus() {
@@ -234,44 +206,60 @@ void Main::openSchedule() {
 }
 
 void Main::connectButtons() {
-    connect(cmdMembers, &QPushButton::clicked, this, [this] { openModal<LeagueMembers>(); });
-    connect(cmdPoolProfile, &QPushButton::clicked, this, [this] { openModal<PoolProfile>(); });
-    connect(cmdEventProfiles, &QPushButton::clicked, this, [this] { openModal<EventProfiles>(); });
-    connect(cmdPredict, &QPushButton::clicked, this, [this] {
-        m_session.entryMode = 0;
-        OpenResultsPredict(0);
-    });
-    connect(cmdResults, &QPushButton::clicked, this, [this] {
-        m_session.entryMode = 1;
-        OpenResultsPredict(1);
-    });
-    connect(cmdSpread, &QPushButton::clicked, this, [this] {
-        m_session.entryMode = 2;
-        OpenResultsPredict(2);
-    });
-    connect(cmdSchedule, &QPushButton::clicked, this, &Main::openSchedule);
-    connect(cmdAlignment, &QPushButton::clicked, this, [this] { openModal<vekalign>(); });
-    connect(cmdStats, &QPushButton::clicked, this, [this] { openModal<LeagueStats>(); });
-    connect(cmdRatings, &QPushButton::clicked, this, [this] { openModal<TeamRatings>(); });
-    connect(cmdCharts, &QPushButton::clicked, this, [this] { openModal<PredictionCharts>(); });
-    connect(cmdScout, &QPushButton::clicked, this, [this] { openModal<ScoutingReport>(); });
-    connect(cmdLedger, &QPushButton::clicked, this, [this] { openModal<Ledger>(); });
-    connect(cmdCompRslt, &QPushButton::clicked, this, [this] {
-        m_session.entryMode = 1;
-        OpenCompareDiffs(1);
-    });
-    connect(cmdStandings, &QPushButton::clicked, this, [this] { openModal<LeagueStandings>(); });
-    connect(cmdDifference, &QPushButton::clicked, this, [this] {
-        m_session.entryMode = 0;
-        OpenCompareDiffs(0);
-    });
-    connect(cmdPrint, &QPushButton::clicked, this, [this] { openModal<PrintWindow>(); });
+    for (const MainButtonFace& face : MainButtonFaces) {
+        connect(button(face.button), &QPushButton::clicked, this,
+                [this, which = face.button] { runCommand(which); });
+    }
     connect(cmdExit, &QPushButton::clicked, this, &Main::exitRequested);
 
     connect(menuEasy, &QAction::triggered, this, &Main::runGuidedSetup);
     connect(menuSettings, &QAction::triggered, this, [this] { openModal<frmSettings>(); });
     connect(helpView, &QAction::triggered, this, &Main::openUserGuide);
     connect(helpAbout, &QAction::triggered, this, [this] { openModal<frmAbout>(); });
+}
+
+void Main::runCommand(MainButton which) {
+    switch (which) {
+    case MainButton::cmdMembers:
+        return openModal<LeagueMembers>();
+    case MainButton::cmdPoolProfile:
+        return openModal<PoolProfile>();
+    case MainButton::cmdEventProfiles:
+        return openModal<EventProfiles>();
+    case MainButton::cmdPredict:
+        m_session.entryMode = 0;
+        return OpenResultsPredict(0);
+    case MainButton::cmdResults:
+        m_session.entryMode = 1;
+        return OpenResultsPredict(1);
+    case MainButton::cmdSpread:
+        m_session.entryMode = 2;
+        return OpenResultsPredict(2);
+    case MainButton::cmdSchedule:
+        return openSchedule();
+    case MainButton::cmdAlignment:
+        return openModal<vekalign>();
+    case MainButton::cmdStats:
+        return openModal<LeagueStats>();
+    case MainButton::cmdRatings:
+        return openModal<TeamRatings>();
+    case MainButton::cmdCharts:
+        return openModal<PredictionCharts>();
+    case MainButton::cmdScout:
+        return openModal<ScoutingReport>();
+    case MainButton::cmdLedger:
+        return openModal<Ledger>();
+    case MainButton::cmdCompRslt:
+        m_session.entryMode = 1;
+        return OpenCompareDiffs(1);
+    case MainButton::cmdStandings:
+        return openModal<LeagueStandings>();
+    case MainButton::cmdDifference:
+        m_session.entryMode = 0;
+        return OpenCompareDiffs(0);
+    case MainButton::cmdPrint:
+        return openModal<PrintWindow>();
+    }
 }
 
 void Main::OpenResultsPredict(int16_t mode) {
@@ -329,26 +317,32 @@ void Main::runGuidedSetup() {
 }
 
 void Main::openUserGuide() {
-    // Nothing is reported when the page or a program to show it is missing.
-    m_urlOpener->open(QUrl::fromLocalFile(m_session.folder().filePath(GuideFileName)));
+    // A missing page is the browser's to report; a browser that cannot be started is ours.
+    const QString page = m_session.folder().filePath(GuideFileName);
+    if (!m_urlOpener->open(QUrl::fromLocalFile(page))) {
+        m_host.messages().show({this, appinfo::messageTitle(),
+                                GuideNotShown.arg(QDir::toNativeSeparators(page)), Messages::Icon::Warning,
+                                Messages::Buttons::Ok});
+    }
 }
 
 void Main::RefreshMainButtons() {
     const MainButtonStates states = mainButtonStates(m_session.pool());
-    const std::pair<QPushButton*, bool> buttons[] = {
-        {cmdMembers, states.cmdMembers},   {cmdPoolProfile, states.cmdPoolProfile},
-        {cmdSchedule, states.cmdSchedule}, {cmdAlignment, states.cmdAlignment},
-        {cmdPrint, states.cmdPrint},       {cmdEventProfiles, states.cmdEventProfiles},
-        {cmdResults, states.cmdResults},   {cmdPredict, states.cmdPredict},
-        {cmdCharts, states.cmdCharts},     {cmdDifference, states.cmdDifference},
-        {cmdSpread, states.cmdSpread},     {cmdStandings, states.cmdStandings},
-        {cmdCompRslt, states.cmdCompRslt}, {cmdStats, states.cmdStats},
-        {cmdLedger, states.cmdLedger},     {cmdScout, states.cmdScout},
-        {cmdRatings, states.cmdRatings},
-    };
-    for (const auto& [button, enabled] : buttons) {
-        button->setEnabled(enabled);
+    for (const MainButtonFace& face : MainButtonFaces) {
+        button(face.button)->setEnabled(states.enabled(face.button));
     }
+}
+
+void Main::showCurrentWeek() {
+    const PoolData& pool = m_session.pool();
+    setStatusPanel(WeekPanel, weekPanelText(pool));
+    button(MainButton::cmdStandings)->setToolTip(standingsToolTip(pool));
+}
+
+void Main::refreshAfterChange() {
+    RefreshMainButtons();
+    // A save or a clear of results moves currentWeek; the week panel and the standings tip follow it.
+    showCurrentWeek();
 }
 
 void Main::closeEvent(QCloseEvent* event) {
@@ -380,41 +374,24 @@ bool Main::eventFilter(QObject* watched, QEvent* event) {
 // ---- Start-up ----------------------------------------------------------------------------------------
 
 void Main::setButtonToolTips() {
-    const QString titleAndDescription = appinfo::titleAndDescription();
-    const std::pair<QPushButton*, QString> tips[] = {
-        {cmdAlignment, QStringLiteral("Add/Edit/Change VEK team names and alignment.")},
-        {cmdCharts, QStringLiteral("View member predictions and VEK results in standings format.")},
-        {cmdCompRslt, QStringLiteral("Compare the results of each member's predictions.")},
-        {cmdDifference, QStringLiteral("Compare the differences between each member's predictions.")},
-        {cmdEventProfiles, QStringLiteral("Event profiles")},
-        {cmdExit, QStringLiteral("Exit ") + titleAndDescription},
-        {cmdLedger, QStringLiteral("View an event-by-event breakdown on your pool's point distribution.")},
-        {cmdMembers, QStringLiteral("Pool members")},
-        {cmdPoolProfile, QStringLiteral("Pool profile")},
-        {cmdPredict, QStringLiteral("Enter predictions")},
-        {cmdPrint, QStringLiteral("Print options")},
-        {cmdRatings, QStringLiteral("View a ratings chart on VEK team performance.")},
-        {cmdResults, QStringLiteral("Enter results")},
-        {cmdSchedule, QStringLiteral("View and/or enter new VEK schedule.")},
-        {cmdScout, QStringLiteral("Compare how successfull each member's team predictions have been.")},
-        {cmdSpread, QStringLiteral("Enter week's point spreads")},
-        {cmdStats, QStringLiteral("View detailed information on member predictions and VEK results.")},
-    };
-    for (const auto& [button, tip] : tips) {
-        button->setToolTip(tip);
+    // The standings tip names the loaded week: it is set after the loading stages.
+    for (const MainButtonFace& face : MainButtonFaces) {
+        if (face.toolTip != nullptr) {
+            button(face.button)->setToolTip(QString::fromLatin1(face.toolTip));
+        }
     }
+    cmdExit->setToolTip(exitText());
 }
 
 void Main::startUp() {
-    PoolData& pool = m_session.pool();
-    pool.maxMembers = MaxMembersLimit;
-
     {
         frmSplash splash(this);
         splash.setCursor(Qt::ArrowCursor);
         m_host.showModal(splash); // closes itself after its timer or on a click
     }
     QCoreApplication::processEvents();
+    // The window takes no input until the files are read: the hourglass says so.
+    setCursor(Qt::WaitCursor);
     show();
     repaint();
 
@@ -423,11 +400,10 @@ void Main::startUp() {
 
     // Neither stage stops start-up: a missing or damaged file gives that stage's defaults.
     runLoadingStages(m_session, *this);
+    button(MainButton::cmdStandings)->setToolTip(standingsToolTip(m_session.pool()));
     runStartupComputations(m_session);
 
     // ---- Final steps ----
-    cmdStandings->setToolTip(
-        QStringLiteral("View your pool's standings as of week %1.").arg(pool.currentWeek + 1));
     RefreshMainButtons();
     setPrinterFont();
     setCursor(Qt::ArrowCursor);

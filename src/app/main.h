@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/mainbuttons.h"
 #include "app/startup.h"
 #include "app/urlopener.h"
 
@@ -9,7 +10,6 @@
 #include <array>
 #include <cstdint>
 #include <map>
-#include <vector>
 
 class QAction;
 class QDialog;
@@ -32,8 +32,12 @@ class Main final : public QMainWindow, public StartupHost {
     Q_OBJECT
 public:
     static inline const QString DesignerCaption = QStringLiteral("Kestrelmoor");
+    static constexpr int WeekPanel = 3;
     static constexpr int HintPanel = 4;
     static inline const QString GuideFileName = QStringLiteral("qhvnab.htm");
+    /// %1: the page's full path.
+    static inline const QString GuideNotShown =
+        QStringLiteral("The user guide %1 could not be shown: no program to show it could be started.");
     static inline const QString PrinterFontName = QStringLiteral("Courier New");
 
     Main(PoolSession& session, WindowHost& host, QWidget* parent = nullptr);
@@ -76,10 +80,16 @@ private:
     void buildFrames();
     void buildMenus();
     void buildStatusBar();
-    QGroupBox* addFrame(const char* name, const QString& caption);
+    QGroupBox* addFrame(int frame, const QString& caption);
     QPushButton* addButton(QGroupBox* frame, const char* name, const QString& caption, const QString& hint);
     void connectButtons();
+    void runCommand(MainButton which);
+    [[nodiscard]] QPushButton* button(MainButton which) const {
+        return m_buttons[static_cast<std::size_t>(which)];
+    }
     void setButtonToolTips();
+    void showCurrentWeek();
+    void refreshAfterChange();
     template <class W> void openModal();
     void showWindow(QDialog& window);
     void openSchedule();
@@ -91,35 +101,14 @@ private:
     WindowHost& m_host;
 
     std::map<const QObject*, QString> m_hints; // each button's hint for panel 4
-    std::vector<const QObject*> m_frames;
     std::array<QLabel*, 4> m_panels{};
     DesktopUrlOpener m_desktopOpener;
     UrlOpener* m_urlOpener = &m_desktopOpener;
 
     QLabel* imgLogo = nullptr;
     QLabel* Image1 = nullptr;
-    QGroupBox* Frame1 = nullptr;
-    QGroupBox* Frame2 = nullptr;
-    QGroupBox* Frame3 = nullptr;
-    QGroupBox* Frame4 = nullptr;
-    QGroupBox* Frame5 = nullptr;
-    QPushButton* cmdMembers = nullptr;
-    QPushButton* cmdPoolProfile = nullptr;
-    QPushButton* cmdEventProfiles = nullptr;
-    QPushButton* cmdPredict = nullptr;
-    QPushButton* cmdResults = nullptr;
-    QPushButton* cmdSpread = nullptr;
-    QPushButton* cmdSchedule = nullptr;
-    QPushButton* cmdAlignment = nullptr;
-    QPushButton* cmdStats = nullptr;
-    QPushButton* cmdRatings = nullptr;
-    QPushButton* cmdCharts = nullptr;
-    QPushButton* cmdScout = nullptr;
-    QPushButton* cmdLedger = nullptr;
-    QPushButton* cmdCompRslt = nullptr;
-    QPushButton* cmdStandings = nullptr;
-    QPushButton* cmdDifference = nullptr;
-    QPushButton* cmdPrint = nullptr;
+    std::array<QGroupBox*, 5> m_frames{}; // Frame1 to Frame5
+    std::array<QPushButton*, MainButtonCount> m_buttons{};
     QPushButton* cmdExit = nullptr;
     QAction* menuEasy = nullptr;
     QAction* menuSettings = nullptr;

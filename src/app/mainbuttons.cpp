@@ -4,6 +4,21 @@
 
 namespace vek {
 
+namespace {
+
+// The list above is in the enum's order, so faceOf can index it.
+constexpr bool facesFollowTheList() {
+    for (int i = 0; i < MainButtonCount; ++i) {
+        if (static_cast<int>(MainButtonFaces[static_cast<std::size_t>(i)].button) != i) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(facesFollowTheList());
+
+} // namespace
+
 MainButtonStates mainButtonStates(const PoolData& pool) {
     const bool verified = isTrue(pool.scheduleVerified);
     const bool spreads = isTrue(pool.usePointSpreads);
@@ -11,19 +26,27 @@ MainButtonStates mainButtonStates(const PoolData& pool) {
     const bool results = pool.currentWeek > -1;
 
     MainButtonStates states; // the setup commands and Print are always offered
-    states.cmdEventProfiles = verified;
-    states.cmdResults = verified;
-    states.cmdPredict = anyMember && verified;
-    states.cmdCharts = anyMember && verified;
-    states.cmdDifference = pool.numMembers > 1 && verified;
-    states.cmdSpread = verified && spreads;
-    states.cmdStandings = results && anyMember;
-    states.cmdCompRslt = anyMember && results;
-    states.cmdStats = anyMember && results;
-    states.cmdLedger = results;
-    states.cmdScout = results;
-    states.cmdRatings = results;
+    states.set(MainButton::cmdEventProfiles, verified);
+    states.set(MainButton::cmdResults, verified);
+    states.set(MainButton::cmdPredict, anyMember && verified);
+    states.set(MainButton::cmdCharts, anyMember && verified);
+    states.set(MainButton::cmdDifference, pool.numMembers > 1 && verified);
+    states.set(MainButton::cmdSpread, verified && spreads);
+    states.set(MainButton::cmdStandings, results && anyMember);
+    states.set(MainButton::cmdCompRslt, anyMember && results);
+    states.set(MainButton::cmdStats, anyMember && results);
+    states.set(MainButton::cmdLedger, results);
+    states.set(MainButton::cmdScout, results);
+    states.set(MainButton::cmdRatings, results);
     return states;
+}
+
+QString weekPanelText(const PoolData& pool) {
+    return QStringLiteral("Week: %1").arg(pool.currentWeek + 1);
+}
+
+QString standingsToolTip(const PoolData& pool) {
+    return QStringLiteral("View your pool's standings as of week %1.").arg(pool.currentWeek + 1);
 }
 
 } // namespace vek

@@ -9,7 +9,7 @@ namespace vek {
 class UrlOpener {
 public:
     virtual ~UrlOpener() = default;
-    /// False when the desktop could not show it; the callers report nothing either way.
+    /// False when no program to show it could be started.
     virtual bool open(const QUrl& url) = 0;
 };
 

@@ -1,5 +1,8 @@
 #pragma once
 
+// VersionMajor, VersionMinor and VersionRevision, generated from the build's version.
+#include "model/appversion.h"
+
 #include <QString>
 
 namespace vek::appinfo {
@@ -7,9 +10,6 @@ namespace vek::appinfo {
 // The application object's values: title, description, version and the legal texts.
 inline const QString Title = QStringLiteral("Kestrelmoor");
 inline const QString Description = QStringLiteral("VEK Football Pool");
-constexpr int VersionMajor = 6;
-constexpr int VersionMinor = 0;
-constexpr int VersionRevision = 0;
 inline const QString Copyright = QStringLiteral("Copyright (C) Kestrelmoor Software. All rights reserved.");
 inline const QString CompanyProduct = QStringLiteral("Kestrelmoor Software");
 /// Where the latest schedules are published.

@@ -13,33 +13,84 @@ const QString NotSet = QStringLiteral("none");
 // A port left empty has always been written as a number: a blank, the digit and a blank.
 const QString PortNotSet = QStringLiteral(" 0 ");
 
-// The file's bytes without the line ends and blanks after its last value, so that a final line end
-// (or a stray empty line) does not count as the start of another group.
-std::optional<QByteArray> fileBytes(const DataFolder& folder) {
+// Where the file's last value ends: the line ends and blanks after it belong to no value.
+qsizetype lastValueEnd(const QByteArray& bytes) {
+    qsizetype end = bytes.size();
+    while (end > 0 && QByteArrayView(" \t\r\n").contains(bytes[end - 1])) {
+        --end;
+    }
+    return end;
+}
+
+// The lines after the last value's line, each holding blanks or nothing. A file of nothing but
+// whitespace holds no values, so no lines either.
+int emptyLinesAfter(const QByteArray& bytes, qsizetype end) {
+    if (end == 0) {
+        return 0;
+    }
+    QByteArray tail = bytes.sliced(end);
+    tail.replace("\r\n", "\n").replace('\r', '\n');
+    // The first line end closes the last value's line.
+    return static_cast<int>(tail.count('\n')) - (tail.endsWith('\n') ? 1 : 0);
+}
+
+// The file's values. The whitespace after the last value starts no group of its own, so a final line
+// end or a stray empty line is not damage; but the lines it holds still give a group in progress its
+// empty texts: an address saved as blanks on the last line reads back as empty text.
+class MailValues {
+public:
+    explicit MailValues(const QByteArray& bytes) : MailValues(bytes, lastValueEnd(bytes)) {}
+
+    [[nodiscard]] bool atEnd() const { return m_reader.atEnd(); }
+
+    ReadStatus readText(QString& text) {
+        const ReadStatus status = m_reader.read(text);
+        if (status == ReadStatus::End && takeEmptyLine()) {
+            text.clear();
+            return ReadStatus::Stored;
+        }
+        return status;
+    }
+
+    // A port as the file holds it: a whole number within 0..65535, blanks around it ignored.
+    ReadStatus readPort(int32_t& port) {
+        int64_t value = 0;
+        const ReadStatus status = m_reader.read(value);
+        if (status == ReadStatus::End && takeEmptyLine()) {
+            return ReadStatus::Skipped; // an empty line is no number
+        }
+        if (status != ReadStatus::Stored) {
+            return status;
+        }
+        if (value < 0 || value > MaxSmtpPort) {
+            return ReadStatus::Skipped;
+        }
+        port = static_cast<int32_t>(value);
+        return ReadStatus::Stored;
+    }
+
+private:
+    MailValues(const QByteArray& bytes, qsizetype end)
+        : m_reader(bytes.first(end)), m_emptyLines(emptyLinesAfter(bytes, end)) {}
+
+    bool takeEmptyLine() {
+        if (m_emptyLines == 0) {
+            return false;
+        }
+        --m_emptyLines;
+        return true;
+    }
+
+    DataReader m_reader;
+    int m_emptyLines = 0;
+};
+
+std::optional<MailValues> openMailFile(const DataFolder& folder) {
     QFile file(folder.filePath(FileName));
     if (!file.open(QIODevice::ReadOnly)) {
         return std::nullopt;
     }
-    QByteArray bytes = file.readAll();
-    while (!bytes.isEmpty() &&
-           (bytes.back() == '\r' || bytes.back() == '\n' || bytes.back() == ' ' || bytes.back() == '\t')) {
-        bytes.chop(1);
-    }
-    return bytes;
-}
-
-// A port as the file holds it: a whole number within 0..65535, blanks around it ignored.
-ReadStatus readPort(DataReader& reader, int32_t& port) {
-    int64_t value = 0;
-    const ReadStatus status = reader.read(value);
-    if (status != ReadStatus::Stored) {
-        return status;
-    }
-    if (value < 0 || value > MaxSmtpPort) {
-        return ReadStatus::Skipped;
-    }
-    port = static_cast<int32_t>(value);
-    return ReadStatus::Stored;
+    return MailValues(file.readAll());
 }
 
 bool isAsciiDigits(const QString& text) {
@@ -67,14 +118,13 @@ QString textLine(const QString& text) {
 } // namespace
 
 void readMailSettings(const DataFolder& folder, MailSettings& mail) {
-    const std::optional<QByteArray> bytes = fileBytes(folder);
-    if (!bytes) {
+    std::optional<MailValues> values = openMailFile(folder);
+    if (!values) {
         return; // nothing read: the settings stay as they were
     }
-    DataReader reader(*bytes);
-    reader.read(mail.smtpServer);
-    readPort(reader, mail.smtpPort);
-    reader.read(mail.senderEmail);
+    values->readText(mail.smtpServer);
+    values->readPort(mail.smtpPort);
+    values->readText(mail.senderEmail);
 }
 
 MailFileContent readMailSettingsGroups(const DataFolder& folder) {
@@ -82,25 +132,24 @@ MailFileContent readMailSettingsGroups(const DataFolder& folder) {
     if (!folder.exists(FileName)) {
         return content;
     }
-    const std::optional<QByteArray> bytes = fileBytes(folder);
-    if (!bytes) {
+    std::optional<MailValues> values = openMailFile(folder);
+    if (!values) {
         content.status = MailFileStatus::Damaged;
         return content;
     }
     content.status = MailFileStatus::Read;
-    DataReader reader(*bytes);
-    while (!reader.atEnd()) {
+    while (!values->atEnd()) {
         QString server;
-        reader.read(server);
+        values->readText(server);
         content.server = server;
         int32_t port = 0;
-        if (readPort(reader, port) != ReadStatus::Stored) {
+        if (values->readPort(port) != ReadStatus::Stored) {
             content.status = MailFileStatus::Damaged;
             return content;
         }
         content.port = port;
         QString address;
-        if (reader.read(address) != ReadStatus::Stored) {
+        if (values->readText(address) != ReadStatus::Stored) {
             content.status = MailFileStatus::Damaged;
             return content;
         }

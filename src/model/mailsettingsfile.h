@@ -27,7 +27,7 @@ constexpr int32_t MaxSmtpPort = 65535;
 
 /// Start-up: the first three values of the file into the settings. A missing file, or one that ends
 /// early, leaves the values it lacks as they were; so does a port that is no whole number within
-/// 0..65535 (the values after it are still read).
+/// 0..65535 (the values after it are still read). A last line holding only blanks is an empty text.
 void readMailSettings(const DataFolder& folder, MailSettings& mail);
 
 /// How the mail settings window's reading of the file went.
@@ -38,8 +38,9 @@ enum class MailFileStatus {
 };
 
 /// What the mail settings window reads: the file's groups of three values in turn, so that the last
-/// complete group wins. Reading stops at the first failure; each field holds the last value read for
-/// it, or nothing when no value was read for it.
+/// complete group wins. Line ends and blanks after the last value start no group, but a last line holding
+/// only blanks completes a group as an empty text. Reading stops at the first failure; each field holds
+/// the last value read for it, or nothing when no value was read for it.
 struct MailFileContent {
     MailFileStatus status = MailFileStatus::Missing;
     std::optional<QString> server;
@@ -51,7 +52,7 @@ struct MailFileContent {
 /// Why the mail settings window refuses what its boxes hold.
 enum class MailInputProblem {
     None,
-    Port, // neither empty nor a whole number 1..65535
+    Port, // neither empty nor a whole number 0..65535
     Text, // the server or the address holds a double quote or a line break
 };
 

@@ -36,7 +36,7 @@ public:
     [[nodiscard]] bool askYesNo(QWidget* parent, const QString& title, const QString& text);
 };
 
-/// Message boxes on screen.
+/// Message boxes on screen. A text taller than the screen allows scrolls within its box.
 class QtMessages final : public Messages {
 public:
     Answer show(const Request& request) override;

@@ -12,7 +12,7 @@ using Fills = std::array<int16_t, ChartDivisions>;
 
 class DivisionChart : public ::testing::Test {
 protected:
-    std::unique_ptr<PoolData> data = test::makePool();
+    std::unique_ptr<PoolData> data = test::newPool();
     PoolData& pool = *data;
     test::PoolBuilder build{pool};
 

@@ -14,7 +14,7 @@ using test::Tie;
 
 class LeagueTally : public ::testing::Test {
 protected:
-    std::unique_ptr<PoolData> data = test::makePool();
+    std::unique_ptr<PoolData> data = test::newPool();
     PoolData& pool = *data;
     PoolBuilder build{pool};
 

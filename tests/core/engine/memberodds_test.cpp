@@ -9,7 +9,7 @@ namespace {
 
 class MemberOdds : public ::testing::Test {
 protected:
-    std::unique_ptr<PoolData> data = test::makePool();
+    std::unique_ptr<PoolData> data = test::newPool();
     PoolData& pool = *data;
 
     // Gives each member its difference total D; the odds read only the row sums of pickDiffTotal.

@@ -13,7 +13,7 @@ using test::NoPick;
 
 class PickDifferences : public ::testing::Test {
 protected:
-    std::unique_ptr<PoolData> data = test::makePool();
+    std::unique_ptr<PoolData> data = test::newPool();
     PoolData& pool = *data;
     test::PoolBuilder build{pool};
 

@@ -1,6 +1,6 @@
 // The season scoring driver, and the invariants of a whole scored season.
 #include "engine/seasonscoring.h"
-#include "support/scoringpool.h"
+#include "support/poolbuilder.h"
 
 #include <gtest/gtest.h>
 
@@ -60,8 +60,7 @@ TEST(ScoreSeason, WeekZeroIsScoredAndWeekOneCleared) {
     PoolData& p = *pool;
     scribble(p);
     for (int g = 0; g < 2; ++g) {
-        test::setResult(p, 0, g, 4);
-        test::setPick(p, 0, g, 0, 4);
+        test::PoolBuilder(p).result(0, g, 4).pick(0, g, 0, 4);
     }
     p.currentWeek = 0;
     ScoreSeason(p);
@@ -80,16 +79,14 @@ TEST(ScoreSeason, WeekZeroIsScoredAndWeekOneCleared) {
 TEST(ScoreSeason, PeriodsStartAfreshAndKeepTheirFinalValues) {
     auto pool = makeScoringPool(2, 4, 2);
     PoolData& p = *pool;
-    test::setPeriods(p, {2, 2}, {1, 1, 1, 1});
+    test::PoolBuilder(p).periods({2, 2}, {1, 1, 1, 1});
     // Member 1 misses both games of week 0 and then picks as member 0 does.
     for (int w = 0; w < 4; ++w) {
         for (int g = 0; g < 2; ++g) {
-            test::setResult(p, w, g, 3);
-            test::setPick(p, w, g, 0, 3);
-            test::setPick(p, w, g, 1, w == 0 ? 5 : 3);
+            test::PoolBuilder(p).result(w, g, 3).pick(w, g, 0, 3).pick(w, g, 1, w == 0 ? 5 : 3);
         }
     }
-    test::fillPickDifferences(p);
+    test::PoolBuilder(p).pickDifferences();
     p.currentWeek = 3;
     ScoreSeason(p);
 

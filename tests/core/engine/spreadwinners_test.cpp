@@ -12,7 +12,7 @@ using test::Tie;
 
 class SpreadWinners : public ::testing::Test {
 protected:
-    std::unique_ptr<PoolData> data = test::makePool();
+    std::unique_ptr<PoolData> data = test::newPool();
     PoolData& pool = *data;
     test::PoolBuilder build{pool};
 

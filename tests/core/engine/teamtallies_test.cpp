@@ -26,7 +26,7 @@ TeamStanding record(int team, int wins, int losses) {
 
 class MemberTally : public ::testing::Test {
 protected:
-    std::unique_ptr<PoolData> data = test::makePool();
+    std::unique_ptr<PoolData> data = test::newPool();
     PoolData& pool = *data;
     PoolBuilder build{pool};
 
@@ -228,7 +228,7 @@ TEST_F(MemberTally, IsRepeatableAndRestoresTeamOrderAfterASort) {
 
 class StandingsSort : public ::testing::Test {
 protected:
-    std::unique_ptr<PoolData> data = test::makePool();
+    std::unique_ptr<PoolData> data = test::newPool();
     PoolData& pool = *data;
 
     void setLeague(std::initializer_list<std::array<int, 3>> rows) {

@@ -1,6 +1,6 @@
 // Which half, quarter and week-size entry a week belongs to.
 #include "engine/weekperiods.h"
-#include "support/scoringpool.h"
+#include "support/poolbuilder.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@ namespace {
 
 TEST(WeekPeriods, QuarterOfWeekTakesTheFirstRangeThatHoldsTheWeek) {
     auto pool = test::makeScoringPool(2, 18, 16);
-    test::setPeriods(*pool, {10, 8}, {4, 5, 4, 5}); // quarters 0-3, 4-8, 9-12, 13-17
+    test::PoolBuilder(*pool).periods({10, 8}, {4, 5, 4, 5}); // quarters 0-3, 4-8, 9-12, 13-17
     const int16_t expected[] = {0, 0, 0, 0, 1, 1, 1, 1, 1, 2, 2, 2, 2, 3, 3, 3, 3, 3};
     for (int16_t w = 0; w < 18; ++w) {
         EXPECT_EQ(QuarterOfWeek(*pool, w), expected[w]) << "week " << w;
@@ -25,13 +25,13 @@ TEST(WeekPeriods, QuarterOfWeekTakesTheFirstRangeThatHoldsTheWeek) {
 
 TEST(WeekPeriods, EveryWeekOutsideHalfZeroIsInHalfOne) {
     auto pool = test::makeScoringPool(2, 18, 16);
-    test::setPeriods(*pool, {10, 8}, {4, 5, 4, 5});
+    test::PoolBuilder(*pool).periods({10, 8}, {4, 5, 4, 5});
     EXPECT_EQ(HalfOfWeek(*pool, 0), 0);
     EXPECT_EQ(HalfOfWeek(*pool, 9), 0);
     EXPECT_EQ(HalfOfWeek(*pool, 10), 1);
     EXPECT_EQ(HalfOfWeek(*pool, 18), 1); // after half 1's own range
 
-    test::setPeriods(*pool, {0, 18}, {4, 5, 4, 5}); // an empty half 0 ends at week -1
+    test::PoolBuilder(*pool).periods({0, 18}, {4, 5, 4, 5}); // an empty half 0 ends at week -1
     EXPECT_EQ(pool->halfLastWeek[0], -1);
     EXPECT_EQ(HalfOfWeek(*pool, 0), 1);
 }

@@ -1,6 +1,6 @@
 // Event points under the three points systems, games-behind points and the ledger.
 #include "engine/weekpoints.h"
-#include "support/scoringpool.h"
+#include "support/poolbuilder.h"
 
 #include <gtest/gtest.h>
 
@@ -139,7 +139,8 @@ TEST_F(AwardPoints, ConfidencePoolsMoveNoGamesBehindPoints) {
 
 TEST_F(AwardPoints, AWeekEndingEveryPeriodAwardsEachEventWithItsOwnWinners) {
     makePool(4);
-    test::setPeriods(p(), {1, 2}, {0, 0, 0, Week + 1}); // week 2 ends quarter 3, half 1 and the season
+    // Week 2 ends quarter 3, half 1 and the season.
+    test::PoolBuilder(p()).periods({1, 2}, {0, 0, 0, Week + 1});
     p().quarterPoints = p().halfPoints = p().seasonPoints = 1200;
     win({0}, eventbit::Quarter3, EvQuarter);
     win({0, 1}, eventbit::Half1, EvSemiSeason);
@@ -157,7 +158,7 @@ TEST_F(AwardPoints, AWeekEndingEveryPeriodAwardsEachEventWithItsOwnWinners) {
 
 TEST_F(AwardPoints, AnEmptyQuarterEndingWithAnotherChargesNobody) {
     makePool(3);
-    test::setPeriods(p(), {Week + 1, 0}, {2, 0, 1, 0}); // quarters 0 and 1 both end in week 1
+    test::PoolBuilder(p()).periods({Week + 1, 0}, {2, 0, 1, 0}); // quarters 0 and 1 both end in week 1
     p().quarterPoints = 1000;
     p().quarterGbPoints = 10;
     p().maxQuarterWins[0] = 4;

@@ -1,7 +1,7 @@
 // Week scoring: pick tallies, streaks, elimination flags, event winners and the post season.
 #include "engine/seasonscoring.h"
 #include "engine/weekscoring.h"
-#include "support/scoringpool.h"
+#include "support/poolbuilder.h"
 
 #include <gtest/gtest.h>
 
@@ -12,8 +12,7 @@ namespace vek {
 namespace {
 
 using test::makeScoringPool;
-using test::setPick;
-using test::setResult;
+using test::PoolBuilder;
 
 WeekStanding& rec(PoolData& p, int week, int member) {
     return p.weekStandings[static_cast<std::size_t>(week)][static_cast<std::size_t>(member)];
@@ -28,8 +27,7 @@ void scoreThrough(PoolData& p, int week) {
 /// team 1 in the others.
 void pickRight(PoolData& p, int week, int member, int right) {
     for (int g = 0; g < p.games(week); ++g) {
-        setResult(p, week, g, 0);
-        setPick(p, week, g, member, g < right ? 0 : 1);
+        PoolBuilder(p).result(week, g, 0).pick(week, g, member, g < right ? 0 : 1);
     }
 }
 
@@ -39,18 +37,18 @@ TEST(ScoreWeek, TalliesCorrectWrongUniqueMondayAndConfidencePicks) {
     p.confidenceMode = 2;
     const int none = p.noneCode();
     const int tie = p.tieCode();
-    setResult(p, 0, 0, 1);
-    setResult(p, 0, 2, tie); // a tie is a wrong pick for everybody
-    setResult(p, 0, 3, 7);   // the Monday-night game; game 1 has no result
+    PoolBuilder(p).result(0, 0, 1);
+    PoolBuilder(p).result(0, 2, tie); // a tie is a wrong pick for everybody
+    PoolBuilder(p).result(0, 3, 7);   // the Monday-night game; game 1 has no result
     const int picks[4][3] = {{1, 2, 2}, {3, none, 3}, {4, none, 4}, {7, 7, 8}};
     for (int g = 0; g < 4; ++g) {
         for (int m = 0; m < 3; ++m) {
-            setPick(p, 0, g, m, picks[g][m]);
+            PoolBuilder(p).pick(0, g, m, picks[g][m]);
             p.confidencePoints[0][static_cast<std::size_t>(g)][static_cast<std::size_t>(m)] =
                 static_cast<int16_t>(g + 1);
         }
     }
-    test::fillPickDifferences(p);
+    PoolBuilder(p).pickDifferences();
     scoreThrough(p, 0);
 
     struct Expect {
@@ -83,15 +81,13 @@ TEST(ScoreWeek, TalliesCorrectWrongUniqueMondayAndConfidencePicks) {
 TEST(ScoreWeek, PointSpreadsDecideOnlyWhenTheOptionIsTrue) {
     auto pool = makeScoringPool(2, 2, 3);
     PoolData& p = *pool;
-    setResult(p, 0, 0, 1); // team 1 won outright but team 2 covered
+    PoolBuilder(p).result(0, 0, 1); // team 1 won outright but team 2 covered
     p.spreadWinner[0][0] = 2;
-    setResult(p, 0, 1, 3); // a push against the spread
+    PoolBuilder(p).result(0, 1, 3); // a push against the spread
     p.spreadWinner[0][1] = p.tieCode();
     p.spreadWinner[0][2] = 5; // no result entered: the spread winner is not looked at
     for (int m = 0; m < 2; ++m) {
-        setPick(p, 0, 0, m, m == 0 ? 1 : 2);
-        setPick(p, 0, 1, m, 3);
-        setPick(p, 0, 2, m, 5);
+        PoolBuilder(p).pick(0, 0, m, m == 0 ? 1 : 2).pick(0, 1, m, 3).pick(0, 2, m, 5);
     }
     p.usePointSpreads = True16;
     scoreThrough(p, 0);
@@ -135,10 +131,10 @@ TEST(ScoreWeek, ContestFlagsComeFromTheDifferencesLeftInThePeriod) {
     auto pool = makeScoringPool(3, 3, 4);
     PoolData& p = *pool;
     // Half 0 reaches past the season's end; quarter 0 ends after week 1.
-    test::setPeriods(p, {12, 0}, {2, 1, 0, 0});
+    PoolBuilder(p).periods({12, 0}, {2, 1, 0, 0});
     pickRight(p, 0, 0, 4);
     pickRight(p, 0, 1, 1);
-    setPick(p, 0, 3, 1, 0); // member 1 also has the Monday game right: 2 correct
+    PoolBuilder(p).pick(0, 3, 1, 0); // member 1 also has the Monday game right: 2 correct
     pickRight(p, 0, 2, 1);
     auto diff = [&p](int a, int b, int week, int16_t games, int16_t monday) {
         p.pickDiffWeek[static_cast<std::size_t>(a)][static_cast<std::size_t>(b)]
@@ -167,10 +163,7 @@ TEST(ScoreWeek, IdenticalPicksGiveTheHigherNumberedMemberTheTieBit) {
     pickRight(p, 0, 0, 4);
     pickRight(p, 0, 1, 3);
     pickRight(p, 0, 2, 3);
-    test::pickWholeWeek(p, 1, 0, 5);
-    test::pickWholeWeek(p, 1, 1, 6);
-    test::pickWholeWeek(p, 1, 2, 6);
-    test::fillPickDifferences(p);
+    PoolBuilder(p).pickWholeWeek(1, 0, 5).pickWholeWeek(1, 1, 6).pickWholeWeek(1, 2, 6).pickDifferences();
     scoreThrough(p, 0);
     EXPECT_EQ(rec(p, 0, 1).elimFlags & (elim::SeasonTie | elim::SeasonOut), 0);
     EXPECT_EQ(rec(p, 0, 2).elimFlags & (elim::SeasonTie | elim::SeasonOut), elim::SeasonTie);
@@ -179,7 +172,7 @@ TEST(ScoreWeek, IdenticalPicksGiveTheHigherNumberedMemberTheTieBit) {
     auto pair = makeScoringPool(2, 2, 4);
     pickRight(*pair, 0, 0, 3);
     pickRight(*pair, 0, 1, 3);
-    test::fillPickDifferences(*pair);
+    PoolBuilder(*pair).pickDifferences();
     scoreThrough(*pair, 0);
     EXPECT_EQ(rec(*pair, 0, 0).elimFlags, 0);
     EXPECT_EQ(rec(*pair, 0, 1).elimFlags & ~(elim::Over50Tie | elim::Over50Out), 0);
@@ -302,16 +295,16 @@ TEST_F(WeekEvents, ConfidencePoolsDecideGoodAndBadWeekByConfidencePoints) {
     p().badWeekMaxCp[1] = 10;
     p().badWeekMaxWins[1] = 5;
     for (int g = 0; g < 14; ++g) {
-        setResult(p(), 0, g, 0);
+        PoolBuilder(p()).result(0, g, 0);
         for (int m = 0; m < 4; ++m) {
             p().confidencePoints[0][static_cast<std::size_t>(g)][static_cast<std::size_t>(m)] =
                 static_cast<int16_t>(14 - g);
-            setPick(p(), 0, g, m, 1);
+            PoolBuilder(p()).pick(0, g, m, 1);
         }
     }
     auto pickRightOn = [this](int member, int first, int last) {
         for (int g = first; g <= last; ++g) {
-            setPick(p(), 0, g, member, 0);
+            PoolBuilder(p()).pick(0, g, member, 0);
         }
     };
     pickRightOn(0, 0, 8);   // 9 right, 90 points
@@ -403,7 +396,7 @@ protected:
     // A one-week season with no game results: only the post season is scored.
     void SetUp() override {
         pool = makeScoringPool(3, 1, 1);
-        test::useDefaultEvents(p());
+        PoolBuilder(p()).defaultEvents();
         const int16_t results[13] = {1, 5, 9, 13, 17, 21, 25, 29, 2, 6, 18, 22, 1};
         std::copy(std::begin(results), std::end(results), p().postSeasonResults.begin());
     }
@@ -464,8 +457,7 @@ TEST_F(PostSeasonScoring, AnEmptyResultIsNobodysHit) {
 TEST(ScoreWeek, SeasonEndEventsOnlyInTheSeasonsLastWeek) {
     auto pool = makeScoringPool(2, 4, 2);
     PoolData& p = *pool;
-    test::useDefaultEvents(p);
-    test::setPeriods(p, {2, 2}, {1, 1, 1, 1});
+    PoolBuilder(p).defaultEvents().periods({2, 2}, {1, 1, 1, 1});
     for (int w = 0; w < 4; ++w) {
         pickRight(p, w, 0, 2);
         pickRight(p, w, 1, 1);
@@ -475,7 +467,7 @@ TEST(ScoreWeek, SeasonEndEventsOnlyInTheSeasonsLastWeek) {
     p.perfectWeekPoints.fill(0);
     p.postSeasonResults[12] = 3;
     p.postSeasonPicks[12][0] = 3;
-    test::fillPickDifferences(p); // member 0's pick of each Monday game is unique and right
+    PoolBuilder(p).pickDifferences(); // member 0's pick of each Monday game is unique and right
 
     scoreThrough(p, 2);
     for (int m = 0; m < 2; ++m) {
@@ -570,7 +562,7 @@ TEST(ScoreWeek, ContestFlagsFollowThePairByPairRulesFromAnyStartingBits) {
         const int week = roll(0, weeks - 1);
         auto pool = makeScoringPool(members, weeks, 1); // the week's one game has no result
         PoolData& p = *pool;
-        test::setPeriods(p, {roll(0, 12), roll(0, 12)}, {roll(0, 6), roll(0, 6), roll(0, 6), roll(0, 6)});
+        PoolBuilder(p).periods({roll(0, 12), roll(0, 12)}, {roll(0, 6), roll(0, 6), roll(0, 6), roll(0, 6)});
         const int half = roll(0, 1);
         const int quarter = roll(0, 3);
         for (int m = 0; m < members; ++m) {

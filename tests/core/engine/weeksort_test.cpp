@@ -1,7 +1,7 @@
 // The week standings order.
 #include "engine/seasonscoring.h"
 #include "engine/weeksort.h"
-#include "support/scoringpool.h"
+#include "support/poolbuilder.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 #include "model/eventsfile.h"
 #include "model/pooldata.h"
 #include "support/filetext.h"
-#include "support/samplepool.h"
+#include "support/poolbuilder.h"
 #include "support/tempfolder.h"
 
 #include <gtest/gtest.h>

@@ -112,6 +112,34 @@ TEST(MailSettingsFile, WindowStopsAtTheFirstDamage) {
     EXPECT_FALSE(content.server);
 }
 
+TEST(MailSettingsFile, WhitespaceAtTheEndCompletesAGroupButStartsNone) {
+    struct Case {
+        const char* name;
+        QByteArray bytes;
+        MailFileStatus status;
+        std::optional<QString> address; // as the window reads it
+        QString startupAddress;         // as start-up reads it over "kept"
+    };
+    const QString kept = QStringLiteral("kept");
+    const Case cases[] = {
+        {"address of blanks", "a\r\n25\r\n   \r\n", MailFileStatus::Read, QString(), QString()},
+        {"address of blanks, no line end", "a\r\n25\r\n \t ", MailFileStatus::Read, QString(), QString()},
+        {"empty address line", "a\n25\n\n", MailFileStatus::Read, QString(), QString()},
+        {"stray lines after a whole group", "a\r\n25\r\nb\r\n  \r\n\r\n", MailFileStatus::Read,
+         QStringLiteral("b"), QStringLiteral("b")},
+        {"port of blanks", "a\r\n  \r\n  \r\n", MailFileStatus::Damaged, std::nullopt, QString()},
+        {"nothing but whitespace", " \r\n \r\n", MailFileStatus::Read, std::nullopt, kept},
+    };
+    for (const Case& c : cases) {
+        test::TempFolder dir;
+        dir.write(FileName, c.bytes);
+        const MailFileContent content = readMailSettingsGroups(dir.folder());
+        EXPECT_EQ(content.status, c.status) << c.name;
+        EXPECT_EQ(content.address, c.address) << c.name;
+        EXPECT_EQ(startupRead(dir, {kept, 99, kept}).senderEmail, c.startupAddress) << c.name;
+    }
+}
+
 TEST(MailSettingsFile, BoxesAreTrimmedAndChecked) {
     struct Case {
         const char* server;

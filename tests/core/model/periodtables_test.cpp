@@ -1,7 +1,7 @@
 // The period tables and the week sizes that key the weekly events.
 #include "model/periodtables.h"
 #include "model/pooldata.h"
-#include "support/samplepool.h"
+#include "support/poolbuilder.h"
 
 #include <gtest/gtest.h>
 

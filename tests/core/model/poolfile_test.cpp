@@ -2,7 +2,7 @@
 #include "model/pooldata.h"
 #include "model/poolfile.h"
 #include "support/filetext.h"
-#include "support/samplepool.h"
+#include "support/poolbuilder.h"
 #include "support/tempfolder.h"
 
 #include <gtest/gtest.h>

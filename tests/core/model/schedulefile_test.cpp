@@ -3,7 +3,7 @@
 #include "model/pooldata.h"
 #include "model/schedulefile.h"
 #include "support/filetext.h"
-#include "support/samplepool.h"
+#include "support/poolbuilder.h"
 #include "support/tempfolder.h"
 
 #include <gtest/gtest.h>

@@ -7,7 +7,7 @@
 #include "model/predictionfiles.h"
 #include "model/resultfiles.h"
 #include "model/schedulefile.h"
-#include "support/samplepool.h"
+#include "support/poolbuilder.h"
 
 #include <gtest/gtest.h>
 

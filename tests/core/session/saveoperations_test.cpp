@@ -6,8 +6,8 @@
 #include "model/predictionfiles.h"
 #include "model/resultfiles.h"
 #include "app/startup.h"
+#include "support/poolbuilder.h"
 #include "support/recordingstartuphost.h"
-#include "support/samplepool.h"
 #include "support/tempfolder.h"
 
 #include <QDir>

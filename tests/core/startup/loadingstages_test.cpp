@@ -6,8 +6,8 @@
 #include "model/schedulefile.h"
 #include "app/startup.h"
 #include "support/filetext.h"
+#include "support/poolbuilder.h"
 #include "support/recordingstartuphost.h"
-#include "support/samplepool.h"
 #include "support/tempfolder.h"
 
 #include <QDate>

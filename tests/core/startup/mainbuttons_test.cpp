@@ -1,6 +1,6 @@
 // The enabled state of the main window's command buttons, worked out from the data.
 #include "app/mainbuttons.h"
-#include "support/samplepool.h"
+#include "support/poolbuilder.h"
 
 #include <QString>
 #include <QStringList>
@@ -10,23 +10,12 @@
 namespace vek {
 namespace {
 
-// The buttons a state enables, by name, in a fixed order.
-QStringList enabledButtons(const MainButtonStates& s) {
-    const std::pair<const char*, bool> buttons[] = {
-        {"cmdMembers", s.cmdMembers},   {"cmdPoolProfile", s.cmdPoolProfile},
-        {"cmdSchedule", s.cmdSchedule}, {"cmdAlignment", s.cmdAlignment},
-        {"cmdPrint", s.cmdPrint},       {"cmdEventProfiles", s.cmdEventProfiles},
-        {"cmdResults", s.cmdResults},   {"cmdPredict", s.cmdPredict},
-        {"cmdCharts", s.cmdCharts},     {"cmdDifference", s.cmdDifference},
-        {"cmdSpread", s.cmdSpread},     {"cmdStandings", s.cmdStandings},
-        {"cmdCompRslt", s.cmdCompRslt}, {"cmdStats", s.cmdStats},
-        {"cmdLedger", s.cmdLedger},     {"cmdScout", s.cmdScout},
-        {"cmdRatings", s.cmdRatings},
-    };
+// The buttons a state enables, by name, in the list's order.
+QStringList enabledButtons(const MainButtonStates& states) {
     QStringList names;
-    for (const auto& [name, enabled] : buttons) {
-        if (enabled) {
-            names << QString::fromLatin1(name);
+    for (const MainButtonFace& face : MainButtonFaces) {
+        if (states.enabled(face.button)) {
+            names << QString::fromLatin1(face.name);
         }
     }
     return names;
@@ -108,9 +97,9 @@ TEST(MainButtons, EachCallStartsFromTheDataAlone) {
     pool->usePointSpreads = 0; // point spreads switched off and saved
     pool->numMembers = 1;
     const MainButtonStates fewer = mainButtonStates(*pool);
-    EXPECT_FALSE(fewer.cmdSpread);
-    EXPECT_FALSE(fewer.cmdDifference);
-    EXPECT_TRUE(fewer.cmdPredict);
+    EXPECT_FALSE(fewer.enabled(MainButton::cmdSpread));
+    EXPECT_FALSE(fewer.enabled(MainButton::cmdDifference));
+    EXPECT_TRUE(fewer.enabled(MainButton::cmdPredict));
 }
 
 } // namespace

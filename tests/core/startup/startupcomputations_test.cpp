@@ -3,9 +3,8 @@
 #include "app/startup.h"
 #include "engine/teamtallies.h"
 #include "session/poolsession.h"
-#include "startup/smallpool.h"
+#include "support/poolbuilder.h"
 #include "support/recordingstartuphost.h"
-#include "support/samplepool.h"
 #include "support/tempfolder.h"
 
 #include <gtest/gtest.h>
@@ -18,7 +17,7 @@ constexpr int Anna = 0, Bert = 1, Cleo = 2;
 // Writes the small pool with the options into a fresh folder and starts up on it, without windows.
 struct StartedPool {
     explicit StartedPool(const test::SmallPoolOptions& options) : session(dir.folder()) {
-        test::writeSmallPool(dir.folder(), options);
+        test::writeAllFiles(dir.folder(), *test::smallPool(options));
         runLoadingStages(session, host, 2030);
         runStartupComputations(session);
     }

@@ -176,7 +176,12 @@ TEST_F(SettingsWindow, RefusedBoxesWriteNothingAndKeepTheWindowOpen) {
         pressOk(QStringLiteral("smtp.example.org"), QStringLiteral("25"), QStringLiteral("me\nBcc: x")));
     EXPECT_EQ(messageTexts(),
               (QStringList{frmSettings::InvalidPort, frmSettings::InvalidPort, frmSettings::InvalidPort,
-                           frmSettings::InvalidPort, frmSettings::InvalidPort, frmSettings::InvalidText, frmSettings::InvalidText}));
+                           frmSettings::InvalidPort, frmSettings::InvalidPort, frmSettings::InvalidText,
+                           frmSettings::InvalidText}));
+    // The message says what OK takes.
+    EXPECT_EQ(messageTexts().front(),
+              QStringLiteral("Please enter a valid port: a whole number from 0 to 65535. 0 "
+                             "or an empty box leaves the port not set."));
     for (const auto& request : h.messages.requests) {
         EXPECT_EQ(request.title, QStringLiteral("Kestrelmoor"));
     }

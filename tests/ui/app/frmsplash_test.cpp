@@ -57,12 +57,14 @@ TEST(Splash, ClickOnFrameLogoOrLabelClosesAtOnce) {
     }
 }
 
-TEST(Splash, ClickOnTheBackgroundKeepsItOpen) {
+TEST(Splash, ClickOnTheBackgroundOrEscKeepsItOpen) {
     frmSplash splash(nullptr, 60 * 60 * 1000);
     QSignalSpy finished(&splash, &QDialog::finished);
     splash.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&splash));
     ASSERT_EQ(splash.childAt(QPoint(2, 2)), nullptr); // outside the frame
     QTest::mouseClick(&splash, Qt::LeftButton, {}, QPoint(2, 2));
+    QTest::keyClick(&splash, Qt::Key_Escape);
     EXPECT_EQ(finished.count(), 0);
     EXPECT_TRUE(splash.isVisible());
 }

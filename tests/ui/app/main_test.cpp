@@ -1,9 +1,9 @@
 // The main window's commands: which window each button opens and what it sets first, the openers of
 // the weekly entry and comparison windows, the hint panel, and Exit.
-#include "model/appinfo.h"
 #include "app/main.h"
 #include "entry/comparediffs.h"
 #include "entry/resultspredict.h"
+#include "model/appinfo.h"
 #include "support/uiharness.h"
 
 #include <QCursor>

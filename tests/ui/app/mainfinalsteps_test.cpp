@@ -1,11 +1,13 @@
-// The end of start-up in the main window: the standings tool tip, the button states from the loaded
-// data, the printer font and the pointer; and the button states kept current afterwards.
+// The end of start-up in the main window: the caption and panels from the loaded data, the standings
+// tool tip, the button states, the printer font and the pointer; and the buttons, the week panel and the
+// standings tip kept current afterwards.
 #include "app/main.h"
 #include "setup/leaguemembers.h"
 #include "setup/poolprofile.h"
-#include "startup/smallpool.h"
+#include "support/poolbuilder.h"
 #include "support/uiharness.h"
 
+#include <QLabel>
 #include <QPrinterInfo>
 #include <QPushButton>
 
@@ -27,6 +29,9 @@ protected:
         EXPECT_NE(found, nullptr) << name;
         return found;
     }
+    QString panel(int number) {
+        return window.findChild<QLabel*>(QStringLiteral("panel%1").arg(number))->text();
+    }
     QStringList disabledButtons() {
         QStringList names;
         for (const char* name : AllButtons) {
@@ -42,11 +47,15 @@ protected:
 };
 
 TEST_F(MainFinalSteps, AWrittenPoolStartsWithItsCommandsOffered) {
-    test::writeSmallPool(h.temp.folder(), {.usePointSpreads = 0, .weeklyPicks = 0, .currentWeek = 1});
+    test::writeAllFiles(h.temp.folder(),
+                        *test::smallPool({.usePointSpreads = 0, .weeklyPicks = 0, .currentWeek = 1}));
     h.temp.write(QStringLiteral("defaultserver.dat"), "smtp.example.org\r\n587\r\nme@example.org\r\n");
     window.startUp();
 
     EXPECT_TRUE(h.messages.requests.empty());
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Kestrelmoor - VEK Football Pool   (2030 Season)"));
+    EXPECT_EQ(panel(2), QStringLiteral("2030 Season"));
+    EXPECT_EQ(panel(3), QStringLiteral("Week: 2"));
     EXPECT_EQ(button("cmdStandings")->toolTip(), QStringLiteral("View your pool's standings as of week 2."));
     // Three members, a verified schedule, two weeks of results, no point spreads.
     EXPECT_EQ(disabledButtons(), QStringList{QStringLiteral("cmdSpread")});
@@ -66,8 +75,15 @@ TEST_F(MainFinalSteps, AWrittenPoolStartsWithItsCommandsOffered) {
 }
 
 TEST_F(MainFinalSteps, AnEmptyFolderOffersOnlyTheSetupCommands) {
+    // The hourglass stays over the main window while the files load, up to the last step.
+    Qt::CursorShape whileLoading = Qt::ArrowCursor;
+    h.messages.onShow = [&](const Messages::Request&) { whileLoading = window.cursor().shape(); };
     window.startUp();
     ASSERT_EQ(h.messages.requests.size(), 1U); // the missing schedule
+    EXPECT_EQ(whileLoading, Qt::WaitCursor);
+    EXPECT_EQ(window.cursor().shape(), Qt::ArrowCursor);
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Kestrelmoor")); // no schedule: the designer caption
+    EXPECT_EQ(panel(3), QStringLiteral("Week: 0"));
     EXPECT_EQ(button("cmdStandings")->toolTip(), QStringLiteral("View your pool's standings as of week 0."));
     EXPECT_EQ(disabledButtons(), (QStringList{"cmdEventProfiles", "cmdPredict", "cmdResults", "cmdSpread",
                                               "cmdStats", "cmdRatings", "cmdCharts", "cmdScout", "cmdLedger",
@@ -76,7 +92,7 @@ TEST_F(MainFinalSteps, AnEmptyFolderOffersOnlyTheSetupCommands) {
 }
 
 TEST_F(MainFinalSteps, ButtonsFollowEveryConfirmedChange) {
-    test::writeSmallPool(h.temp.folder(), {.usePointSpreads = True16});
+    test::writeAllFiles(h.temp.folder(), *test::smallPool({.usePointSpreads = True16}));
     window.startUp();
     EXPECT_TRUE(disabledButtons().isEmpty());
 
@@ -93,8 +109,29 @@ TEST_F(MainFinalSteps, ButtonsFollowEveryConfirmedChange) {
                                               "cmdLedger", "cmdCompRslt", "cmdStandings", "cmdDifference"}));
 }
 
+TEST_F(MainFinalSteps, TheWeekPanelAndStandingsTipFollowSavedAndClearedResults) {
+    test::writeAllFiles(h.temp.folder(), *test::smallPool({}));
+    window.startUp();
+    ASSERT_EQ(panel(3), QStringLiteral("Week: 2"));
+
+    // The results window completes the third week and saves.
+    PoolData& pool = h.pool();
+    for (int game = 0; game < pool.games(2); ++game) {
+        pool.gameWinner[2][game] = pool.scheduleGrid[2][game][1];
+    }
+    ASSERT_EQ(h.session.advanceCurrentWeek(), 2);
+    ASSERT_TRUE(h.session.saveResults().ok);
+    EXPECT_EQ(panel(3), QStringLiteral("Week: 3"));
+    EXPECT_EQ(button("cmdStandings")->toolTip(), QStringLiteral("View your pool's standings as of week 3."));
+
+    h.session.clearWeekResults(0);
+    EXPECT_EQ(panel(3), QStringLiteral("Week: 0"));
+    EXPECT_EQ(button("cmdStandings")->toolTip(), QStringLiteral("View your pool's standings as of week 0."));
+    EXPECT_FALSE(button("cmdStandings")->isEnabled());
+}
+
 TEST_F(MainFinalSteps, ButtonsAreRecomputedWhenAnOpenedWindowReturns) {
-    test::writeSmallPool(h.temp.folder(), {.usePointSpreads = True16});
+    test::writeAllFiles(h.temp.folder(), *test::smallPool({.usePointSpreads = True16}));
     window.startUp();
     ASSERT_TRUE(button("cmdSpread")->isEnabled());
 

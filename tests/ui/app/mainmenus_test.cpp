@@ -4,6 +4,7 @@
 #include "support/uiharness.h"
 
 #include <QAction>
+#include <QDir>
 #include <QPushButton>
 #include <QUrl>
 
@@ -27,14 +28,15 @@ const QString MembersText = QStringLiteral("Enter the pool member's names.");
 const QString SpreadsText = QStringLiteral("Enter 1st week's point spreads.");
 const QString PicksText = QStringLiteral("Enter member's predictions.");
 
-/// Records the documents handed to the desktop.
+/// Records the documents handed to the desktop; answers as a desktop with or without a browser.
 class RecordingUrlOpener final : public UrlOpener {
 public:
     bool open(const QUrl& url) override {
         urls.push_back(url);
-        return false; // as when no browser is there: nothing may be reported
+        return browserStarts;
     }
     std::vector<QUrl> urls;
+    bool browserStarts = true;
 };
 
 class MainMenus : public ::testing::Test {
@@ -154,19 +156,31 @@ TEST_F(MainMenus, SettingsAndAboutOpenModallyWithoutOwner) {
     EXPECT_TRUE(h.messages.requests.empty()); // no settings file: the window opens without a message
 }
 
-TEST_F(MainMenus, UserGuideIsHandedToTheDesktopAndFailureIsNotReported) {
+TEST_F(MainMenus, UserGuideIsHandedToTheDesktopAndABrowserThatCannotStartIsReported) {
     RecordingUrlOpener opener;
     window.setUrlOpener(opener);
     action("helpView")->trigger();
     ASSERT_EQ(opener.urls.size(), 1U);
     EXPECT_EQ(opener.urls[0], QUrl::fromLocalFile(h.temp.filePath(QStringLiteral("qhvnab.htm"))));
+    EXPECT_TRUE(h.messages.requests.empty());
 
     // A page copied from a system that wrote its name in capitals is found all the same.
     h.temp.write(QStringLiteral("QHVNAB.HTM"), "<html></html>");
+    opener.browserStarts = false;
     action("helpView")->trigger();
     ASSERT_EQ(opener.urls.size(), 2U);
-    EXPECT_EQ(opener.urls[1], QUrl::fromLocalFile(h.temp.filePath(QStringLiteral("QHVNAB.HTM"))));
-    EXPECT_TRUE(h.messages.requests.empty());
+    const QString page = h.temp.filePath(QStringLiteral("QHVNAB.HTM"));
+    EXPECT_EQ(opener.urls[1], QUrl::fromLocalFile(page));
+    ASSERT_EQ(h.messages.requests.size(), 1U);
+    const auto& request = h.messages.requests[0];
+    EXPECT_EQ(request.text,
+              QStringLiteral("The user guide %1 could not be shown: no program to show it could "
+                             "be started.")
+                  .arg(QDir::toNativeSeparators(page)));
+    EXPECT_EQ(request.title, Title);
+    EXPECT_EQ(request.icon, Messages::Icon::Warning);
+    EXPECT_EQ(request.buttons, Messages::Buttons::Ok);
+    EXPECT_EQ(request.parent, &window);
     EXPECT_TRUE(h.modal.shown.empty());
 }
 

@@ -3,7 +3,7 @@
 #include "session/poolsession.h"
 #include "app/startup.h"
 #include "entry/resultspredict.h"
-#include "support/samplepool.h"
+#include "support/poolbuilder.h"
 #include "support/recordingstartuphost.h"
 #include "support/uiharness.h"
 

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "session/poolsession.h"
-#include "widgets/windowhost.h"
 #include "support/recordingmessages.h"
 #include "support/recordingmodalrunner.h"
 #include "support/tempfolder.h"
+#include "widgets/windowhost.h"
 
 namespace vek::test {
 
