@@ -6,7 +6,7 @@
 #include "session/poolsession.h"
 #include "setup/eventsettingsdraft.h"
 #include "support/filetext.h"
-#include "support/samplepool.h"
+#include "support/poolbuilder.h"
 #include "support/tempfolder.h"
 
 #include <QDir>

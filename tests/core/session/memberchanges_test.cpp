@@ -5,7 +5,7 @@
 #include "session/poolsession.h"
 #include "setup/memberlistdraft.h"
 #include "support/filetext.h"
-#include "support/samplepool.h"
+#include "support/poolbuilder.h"
 #include "support/tempfolder.h"
 
 #include <QDir>

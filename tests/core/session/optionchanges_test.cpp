@@ -4,8 +4,8 @@
 #include "session/optionchanges.h"
 #include "session/poolsession.h"
 #include "support/filetext.h"
+#include "support/poolbuilder.h"
 #include "support/recordingstartuphost.h"
-#include "support/samplepool.h"
 #include "support/tempfolder.h"
 
 #include <QDir>

@@ -3,7 +3,7 @@
 // controls' ranges and steps, and values stored outside a range.
 #include "model/eventsfile.h"
 #include "setup/eventsettingsdraft.h"
-#include "support/samplepool.h"
+#include "support/poolbuilder.h"
 
 #include <gtest/gtest.h>
 

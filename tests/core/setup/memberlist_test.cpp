@@ -2,7 +2,7 @@
 // the duplicate rule on the first 8 characters, the name filter and which members change their files'
 // names.
 #include "setup/memberlistdraft.h"
-#include "support/samplepool.h"
+#include "support/poolbuilder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The pool options window's rules without its window: what the stored options show, how the choices
 // keep one another consistent and which options OK stores.
 #include "setup/pooloptionsdraft.h"
-#include "support/samplepool.h"
+#include "support/poolbuilder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "support/samplepool.h"
+#include "support/poolbuilder.h"
 #include "support/uiharness.h"
 #include "widgets/poolwindow.h"
 
