@@ -22,6 +22,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace vek {
 namespace {
@@ -190,8 +191,14 @@ void EventProfiles::buildControls() {
     tabProfile = new QTabWidget(this);
     tabProfile->setObjectName(QStringLiteral("tabProfile"));
     tabProfile->addTab(buildWeekTab(), QStringLiteral("Week"));
-    tabProfile->addTab(buildQuarterTab(), QStringLiteral("Quarter"));
-    tabProfile->addTab(buildSemiSeasonTab(), QStringLiteral("Semi-Season"));
+    quarterFrame =
+        buildPeriodFrame("quarterFrame", QStringLiteral("Quarter Event"), QStringLiteral("Games in Qtr"),
+                         S::Quarter1Weeks, m_quarters, QStringLiteral("Q"));
+    semiFrame =
+        buildPeriodFrame("semiFrame", QStringLiteral("Semi-Season Event"), QStringLiteral("Games in Half"),
+                         S::Half1Weeks, m_halves, QStringLiteral("H"));
+    tabProfile->addTab(makePage({quarterFrame}), QStringLiteral("Quarter"));
+    tabProfile->addTab(makePage({semiFrame}), QStringLiteral("Semi-Season"));
     tabProfile->addTab(buildSeasonTab(), QStringLiteral("Season"));
     tabProfile->addTab(buildPostSeasonTab(), QStringLiteral("Post-Season"));
     tabProfile->addTab(buildSpecialsTab(), QStringLiteral("Specials"));
@@ -293,52 +300,32 @@ QWidget* EventProfiles::buildWeekTab() {
     return makePage({size, goodwkFrame, badweekFrame, perfectweekFrame});
 }
 
-QWidget* EventProfiles::buildQuarterTab() {
-    quarterFrame = makeFrame(this, "quarterFrame", QStringLiteral("Quarter Event"));
-    auto* grid = new QGridLayout(quarterFrame);
-    const QString headers[] = {QStringLiteral("Start Week"), QStringLiteral("End Week"),
-                               QStringLiteral("Games in Qtr")};
+QGroupBox* EventProfiles::buildPeriodFrame(const char* name, const QString& caption,
+                                           const QString& gamesHeader, EventSetting firstLength,
+                                           std::span<PeriodColumns> columns, const QString& suffix) {
+    QGroupBox* frame = makeFrame(this, name, caption);
+    auto* grid = new QGridLayout(frame);
+    const QString headers[] = {QStringLiteral("Start Week"), QStringLiteral("End Week"), gamesHeader};
     for (int c = 0; c < 3; ++c) {
-        grid->addWidget(makeCaption(quarterFrame, headers[c]), 0, ClearColumn + c, Qt::AlignCenter);
+        grid->addWidget(makeCaption(frame, headers[c]), 0, ClearColumn + c, Qt::AlignCenter);
     }
-    for (int q = 0; q < 4; ++q) {
-        addSettingRow(grid, q + 1, static_cast<S>(static_cast<int>(S::Quarter1Weeks) + q));
-        PeriodColumns& columns = m_quarters[static_cast<std::size_t>(q)];
-        columns.startWeek = makeValueLabel(quarterFrame, QStringLiteral("stWeekQ%1").arg(q));
-        columns.endWeek = makeValueLabel(quarterFrame, QStringLiteral("endWeekQ%1").arg(q));
-        columns.games = makeValueLabel(quarterFrame, QStringLiteral("gamesQ%1").arg(q));
-        grid->addWidget(columns.startWeek, q + 1, ClearColumn);
-        grid->addWidget(columns.endWeek, q + 1, ClearColumn + 1);
-        grid->addWidget(columns.games, q + 1, ClearColumn + 2);
+    const int periods = static_cast<int>(columns.size());
+    for (int i = 0; i < periods; ++i) {
+        addSettingRow(grid, i + 1, static_cast<S>(static_cast<int>(firstLength) + i));
+        PeriodColumns& row = columns[static_cast<std::size_t>(i)];
+        row.startWeek = makeValueLabel(frame, QStringLiteral("stWeek%1%2").arg(suffix).arg(i));
+        row.endWeek = makeValueLabel(frame, QStringLiteral("endWeek%1%2").arg(suffix).arg(i));
+        row.games = makeValueLabel(frame, QStringLiteral("games%1%2").arg(suffix).arg(i));
+        grid->addWidget(row.startWeek, i + 1, ClearColumn);
+        grid->addWidget(row.endWeek, i + 1, ClearColumn + 1);
+        grid->addWidget(row.games, i + 1, ClearColumn + 2);
     }
-    addSettingRow(grid, 5, S::QuarterPoints);
-    addSettingRow(grid, 6, S::QuarterGbPoints);
+    // The points and points per game behind follow the lengths in the settings' order.
+    const int points = static_cast<int>(firstLength) + periods;
+    addSettingRow(grid, periods + 1, static_cast<S>(points));
+    addSettingRow(grid, periods + 2, static_cast<S>(points + 1));
     grid->setColumnStretch(6, 1);
-    return makePage({quarterFrame});
-}
-
-QWidget* EventProfiles::buildSemiSeasonTab() {
-    semiFrame = makeFrame(this, "semiFrame", QStringLiteral("Semi-Season Event"));
-    auto* grid = new QGridLayout(semiFrame);
-    const QString headers[] = {QStringLiteral("Start Week"), QStringLiteral("End Week"),
-                               QStringLiteral("Games in Half")};
-    for (int c = 0; c < 3; ++c) {
-        grid->addWidget(makeCaption(semiFrame, headers[c]), 0, ClearColumn + c, Qt::AlignCenter);
-    }
-    for (int h = 0; h < 2; ++h) {
-        addSettingRow(grid, h + 1, static_cast<S>(static_cast<int>(S::Half1Weeks) + h));
-        PeriodColumns& columns = m_halves[static_cast<std::size_t>(h)];
-        columns.startWeek = makeValueLabel(semiFrame, QStringLiteral("stWeekH%1").arg(h));
-        columns.endWeek = makeValueLabel(semiFrame, QStringLiteral("endWeekH%1").arg(h));
-        columns.games = makeValueLabel(semiFrame, QStringLiteral("gamesH%1").arg(h));
-        grid->addWidget(columns.startWeek, h + 1, ClearColumn);
-        grid->addWidget(columns.endWeek, h + 1, ClearColumn + 1);
-        grid->addWidget(columns.games, h + 1, ClearColumn + 2);
-    }
-    addSettingRow(grid, 3, S::HalfPoints);
-    addSettingRow(grid, 4, S::HalfGbPoints);
-    grid->setColumnStretch(6, 1);
-    return makePage({semiFrame});
+    return frame;
 }
 
 QWidget* EventProfiles::buildSeasonTab() {
@@ -551,30 +538,28 @@ void EventProfiles::RefreshWeekSizeLabels() {
     }
 }
 
-void EventProfiles::DeriveHalfWeeks() {
-    // The working copy derived the halves when a length moved; the second half's control shows the
+void EventProfiles::showPeriods(EventSetting firstLength, std::span<const PeriodColumns> columns,
+                                const std::function<EventSettingsDraft::PeriodRow(int)>& period) {
+    // The working copy derived the periods when a length moved; the last period's control shows the
     // weeks it was left with.
-    showSpin(spinOf(S::Half2Weeks));
-    for (int h = 0; h < 2; ++h) {
-        const auto row = m_draft.half(h);
-        const PeriodColumns& columns = m_halves[static_cast<std::size_t>(h)];
-        showValue(spinOf(static_cast<S>(static_cast<int>(S::Half1Weeks) + h)));
-        columns.startWeek->setText(QString::number(row.startWeek));
-        columns.endWeek->setText(QString::number(row.endWeek));
-        columns.games->setText(QString::number(row.games));
+    const int periods = static_cast<int>(columns.size());
+    showSpin(spinOf(static_cast<S>(static_cast<int>(firstLength) + periods - 1)));
+    for (int i = 0; i < periods; ++i) {
+        const auto row = period(i);
+        const PeriodColumns& shown = columns[static_cast<std::size_t>(i)];
+        showValue(spinOf(static_cast<S>(static_cast<int>(firstLength) + i)));
+        shown.startWeek->setText(QString::number(row.startWeek));
+        shown.endWeek->setText(QString::number(row.endWeek));
+        shown.games->setText(QString::number(row.games));
     }
 }
 
+void EventProfiles::DeriveHalfWeeks() {
+    showPeriods(S::Half1Weeks, m_halves, [this](int h) { return m_draft.half(h); });
+}
+
 void EventProfiles::DeriveQuarterWeeks() {
-    showSpin(spinOf(S::Quarter4Weeks));
-    for (int q = 0; q < 4; ++q) {
-        const auto row = m_draft.quarter(q);
-        const PeriodColumns& columns = m_quarters[static_cast<std::size_t>(q)];
-        showValue(spinOf(static_cast<S>(static_cast<int>(S::Quarter1Weeks) + q)));
-        columns.startWeek->setText(QString::number(row.startWeek));
-        columns.endWeek->setText(QString::number(row.endWeek));
-        columns.games->setText(QString::number(row.games));
-    }
+    showPeriods(S::Quarter1Weeks, m_quarters, [this](int q) { return m_draft.quarter(q); });
 }
 
 bool EventProfiles::SaveEventProfiles() {

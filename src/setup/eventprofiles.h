@@ -4,6 +4,8 @@
 #include "widgets/poolwindow.h"
 
 #include <array>
+#include <functional>
+#include <span>
 #include <vector>
 
 class QGroupBox;
@@ -52,8 +54,11 @@ private:
 
     void buildControls();
     QWidget* buildWeekTab();
-    QWidget* buildQuarterTab();
-    QWidget* buildSemiSeasonTab();
+    /// A quarter or half frame: a row per period with its length, first and last week and games, then
+    /// the points and points per game behind.
+    QGroupBox* buildPeriodFrame(const char* name, const QString& caption, const QString& gamesHeader,
+                                EventSetting firstLength, std::span<PeriodColumns> columns,
+                                const QString& suffix);
     QWidget* buildSeasonTab();
     QWidget* buildPostSeasonTab();
     QWidget* buildSpecialsTab();
@@ -71,6 +76,9 @@ private:
     void showAll();
     void showSpin(const Spin& spin);
     void showValue(const Spin& spin);
+
+    void showPeriods(EventSetting firstLength, std::span<const PeriodColumns> columns,
+                     const std::function<EventSettingsDraft::PeriodRow(int)>& period);
 
     void RefreshWeekSizeLabels();
     void DeriveHalfWeeks();
