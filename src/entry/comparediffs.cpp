@@ -1,15 +1,15 @@
 #include "entry/comparediffs.h"
 
 #include "session/poolsession.h"
+#include "widgets/colours.h"
+#include "widgets/updown.h"
 #include "widgets/waitcursor.h"
 
 #include <QCheckBox>
 #include <QEvent>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSpinBox>
@@ -33,16 +33,6 @@ constexpr int HeaderRow = 1;
 constexpr int FirstGameRow = 2;
 constexpr int TotalsRow = FirstGameRow + CompareDiffs::GridRows;
 constexpr int ScrollRow = TotalsRow + 1;
-
-const QColor ReferenceColour{0xFF, 0xC0, 0x80};
-const QColor TotalsColour{0xC0, 0xFF, 0xFF};
-const QColor WeekColour{0xC0, 0xFF, 0xC0};
-const QColor CellColour{0xE0, 0xE0, 0xE0};
-const QColor Red{0xFF, 0x00, 0x00};
-const QColor Blue{0x00, 0x00, 0xFF};
-const QColor Green{0x00, 0xFF, 0x00};
-const QColor White{0xFF, 0xFF, 0xFF};
-const QColor Black{0x00, 0x00, 0x00};
 
 const QString PostSeasonCaption = QStringLiteral("Post Season");
 const QString RegularSeasonCaption = QStringLiteral("Regular Season");
@@ -70,36 +60,6 @@ constexpr std::array<PostSeasonRowLabel, PostSeasonSlots> PostSeasonRowLabels{{
 }};
 
 constexpr int BigGameSlot = 12;
-
-/// An up-down control: only the two arrows; the week it chooses is shown beside it.
-class UpDown final : public QSpinBox {
-public:
-    explicit UpDown(QWidget* parent) : QSpinBox(parent) {
-        lineEdit()->setVisible(false);
-        setFixedSize(22, HeaderHeight);
-    }
-};
-
-QColor buttonFace() {
-    return QGuiApplication::palette().color(QPalette::Button);
-}
-
-void setColours(QWidget* widget, const QColor& back, const QColor& text) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, back);
-    palette.setColor(QPalette::Button, back);
-    palette.setColor(QPalette::WindowText, text);
-    palette.setColor(QPalette::ButtonText, text);
-    widget->setPalette(palette);
-}
-
-void setEmphasis(QWidget* widget, bool on) {
-    QFont font = widget->font();
-    if (font.bold() != on) {
-        font.setBold(on);
-        widget->setFont(font);
-    }
-}
 
 /// Keeps a widget's place in the grid while it is hidden, or lets its row or column close up.
 void keepPlace(QWidget* widget, bool keep) {
@@ -157,7 +117,7 @@ void CompareDiffs::buildControls() {
 
         column.totalsBox = makeBoxLabel(this, QStringLiteral("totalsBox%1").arg(c));
         column.totalsBox->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        setColours(column.totalsBox, TotalsColour, Black);
+        setColours(column.totalsBox, colours::Totals, colours::Black);
         grid->addWidget(column.totalsBox, TotalsRow, FirstMemberColumn + c);
     }
 
@@ -171,7 +131,7 @@ void CompareDiffs::buildControls() {
         grid->addWidget(row.homeBox, FirstGameRow + g, 1);
         for (int c = 0; c < Columns; ++c) {
             QLabel* cell = makeBoxLabel(this, QStringLiteral("pickBox%1_%2").arg(g).arg(c));
-            setColours(cell, CellColour, Black);
+            setColours(cell, colours::Cell, colours::Black);
             cell->setMouseTracking(true);
             cell->installEventFilter(this);
             cell->hide();
@@ -198,7 +158,7 @@ void CompareDiffs::buildControls() {
     weekBox->setAutoFillBackground(true);
     weekBox->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     weekBox->setFixedSize(36, HeaderHeight);
-    setColours(weekBox, WeekColour, Black);
+    setColours(weekBox, colours::Week, colours::Black);
     scrWeek = new UpDown(this);
     scrWeek->setObjectName(QStringLiteral("scrWeek"));
     connect(scrWeek, &QSpinBox::valueChanged, this, &CompareDiffs::scrWeekChanged);
@@ -357,7 +317,7 @@ void CompareDiffs::paintHeaders() {
         header->setText(pool.memberName[m].left(4));
         // The mark follows the reference member, wherever the columns are scrolled.
         const bool reference = m_session.entryMode == 0 && m == m_refMember;
-        setColours(header, reference ? ReferenceColour : buttonFace(), Black);
+        setColours(header, reference ? colours::Reference : buttonFace(), colours::Black);
         setEmphasis(header, reference);
     }
 }
@@ -386,8 +346,8 @@ void CompareDiffs::paintWeekRows(int mode, int games) {
         row.awayBox->setText(abbr(away));
         row.homeBox->setText(abbr(home));
         if (mode == 0) {
-            setColours(row.awayBox, away <= lastNfcTeam ? Blue : Red, White);
-            setColours(row.homeBox, home <= lastNfcTeam ? Blue : Red, White);
+            setColours(row.awayBox, away <= lastNfcTeam ? colours::Blue : colours::Red, colours::White);
+            setColours(row.homeBox, home <= lastNfcTeam ? colours::Blue : colours::Red, colours::White);
             setEmphasis(row.awayBox, false);
             setEmphasis(row.homeBox, false);
             continue;
@@ -396,7 +356,7 @@ void CompareDiffs::paintWeekRows(int mode, int games) {
         const bool tie = winner == pool.tieCode();
         for (const auto& [label, team] : {std::pair{row.awayBox, away}, std::pair{row.homeBox, home}}) {
             const bool won = !tie && team == winner;
-            setColours(label, buttonFace(), tie ? Blue : won ? Red : Black);
+            setColours(label, buttonFace(), tie ? colours::Blue : won ? colours::Red : colours::Black);
             setEmphasis(label, won);
         }
     }
@@ -465,13 +425,13 @@ void CompareDiffs::ShowPostSeasonDiffs(int mode) {
         for (QLabel* label : {row.awayBox, row.homeBox}) {
             switch (text.colours) {
             case PostSeasonRowLabel::Nfc:
-                setColours(label, Blue, White);
+                setColours(label, colours::Blue, colours::White);
                 break;
             case PostSeasonRowLabel::Afc:
-                setColours(label, Red, White);
+                setColours(label, colours::Red, colours::White);
                 break;
             case PostSeasonRowLabel::BigGame:
-                setColours(label, Green, Black);
+                setColours(label, colours::Green, colours::Black);
                 break;
             }
             setEmphasis(label, false);

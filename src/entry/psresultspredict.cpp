@@ -1,6 +1,7 @@
 #include "entry/psresultspredict.h"
 
 #include "session/poolsession.h"
+#include "widgets/colours.h"
 #include "widgets/waitcursor.h"
 
 #include <QComboBox>
@@ -53,7 +54,6 @@ constexpr std::array<SlotSpec, PostSeasonSlots> SlotSpecs{{
 
 constexpr int BigGameSlot = 12;
 constexpr std::array<int16_t, SeedSlots> DefaultSeeds{1, 2, 3, 4, 1, 2, 3, 4, 5, 6, 5, 6};
-const QColor FrameCaptionColour{0x00, 0x00, 0xFF};
 
 } // namespace
 
@@ -70,7 +70,7 @@ void PSResultsPredict::buildControls() {
         frame->setObjectName(QString::fromLatin1(name));
         // The caption is blue; the labels inside keep the window's text colour.
         QPalette palette = frame->palette();
-        palette.setColor(QPalette::WindowText, FrameCaptionColour);
+        palette.setColor(QPalette::WindowText, colours::Blue);
         frame->setPalette(palette);
         auto* grid = new QGridLayout(frame);
         grid->setColumnStretch(1, 1);

@@ -3,14 +3,18 @@
 #include "entry/psresultspredict.h"
 #include "model/appinfo.h"
 #include "session/poolsession.h"
+#include "widgets/colours.h"
+#include "widgets/digitkeyfilter.h"
 #include "widgets/messages.h"
+#include "widgets/scorevalidator.h"
 #include "widgets/teampictures.h"
+#include "widgets/updown.h"
 #include "widgets/waitcursor.h"
 #include "widgets/windowhost.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -20,10 +24,8 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QVBoxLayout>
-#include <QValidator>
 
 #include <algorithm>
-#include <cmath>
 
 namespace vek {
 namespace {
@@ -38,45 +40,42 @@ constexpr int CpColumn = 5;
 constexpr int SpinColumn = 6;
 constexpr int TieColumn = 7;
 constexpr int RowHeight = 22;
-constexpr int MaxScore = 32767; // scores and totals are 16-bit integers
-constexpr int MaxSpreadSteps = 200;
 
-const QString BlackOnWhite = QStringLiteral("QLabel { border: 1px solid #000000; color: #000000; "
-                                            "background-color: #ffffff; }");
-const QString TieColour = QStringLiteral("#0000ff");
-
-QString spreadText(float spread) {
-    return spread == 0.0F ? QStringLiteral("0") : QString::number(static_cast<double>(spread));
+/// The legend's looks: the chosen team raised in red, the other flat without border, a tie or an even
+/// game boxed in the tie colour, an open game boxed in black on white.
+void paintLook(QLabel* label, WeekEntry::Look look) {
+    using Look = WeekEntry::Look;
+    label->setAutoFillBackground(true);
+    label->setFrameStyle(look == Look::Chosen  ? QFrame::Panel | QFrame::Raised
+                         : look == Look::Other ? QFrame::NoFrame
+                                               : QFrame::Box | QFrame::Plain);
+    label->setLineWidth(look == Look::Chosen ? 2 : 1);
+    switch (look) {
+    case Look::None:
+        setColours(label, colours::White, colours::Black);
+        break;
+    case Look::Tie:
+        setColours(label, colours::White, colours::Blue);
+        break;
+    case Look::Chosen:
+        setColours(label, buttonFace(), colours::Red);
+        break;
+    case Look::Other:
+        setColours(label, buttonFace(), colours::Black);
+        break;
+    }
+    setEmphasis(label, look == Look::Chosen);
 }
 
-/// An up-down control: a spin box that shows only its arrows; a label beside it shows the value.
-class UpDown final : public QSpinBox {
-public:
-    explicit UpDown(QWidget* parent) : QSpinBox(parent) {
-        lineEdit()->hide();
-        setFixedSize(20, RowHeight + 2);
-        setWrapping(false);
-    }
-};
-
-/// Digits only, up to the largest 16-bit value: keeps pasted text out that typing could not enter.
-class ScoreValidator final : public QValidator {
-public:
-    using QValidator::QValidator;
-    State validate(QString& input, int& /*pos*/) const override {
-        if (input.isEmpty()) {
-            return Acceptable;
-        }
-        for (const QChar c : input) {
-            if (c < QLatin1Char('0') || c > QLatin1Char('9')) {
-                return Invalid;
-            }
-        }
-        bool ok = false;
-        const int value = input.toInt(&ok);
-        return ok && value <= MaxScore ? Acceptable : Invalid;
-    }
-};
+/// A label that acts as a button: raised, on the button face, in bold.
+void paintButtonLabel(QLabel* label) {
+    label->setAutoFillBackground(true);
+    label->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    label->setLineWidth(2);
+    setColours(label, buttonFace(), colours::Black);
+    setEmphasis(label, true);
+    label->setCursor(Qt::PointingHandCursor);
+}
 
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text = QString()) {
     auto* label = new QLabel(text, parent);
@@ -94,7 +93,8 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& tex
 QLineEdit* makeNumberBox(QWidget* parent, const QString& name) {
     auto* box = new QLineEdit(parent);
     box->setObjectName(name);
-    box->setValidator(new ScoreValidator(box));
+    box->setValidator(new ScoreValidator(WeekEntry::MaxScore, box));
+    new DigitKeyFilter(box, WeekEntry::MaxScore);
     box->setMaxLength(5);
     box->setFixedWidth(56);
     return box;
@@ -103,13 +103,14 @@ QLineEdit* makeNumberBox(QWidget* parent, const QString& name) {
 } // namespace
 
 ResultsPredict::ResultsPredict(PoolSession& session, WindowHost& host, QWidget* parent)
-    : PoolWindow(session, host, parent) {
+    : PoolWindow(session, host, parent), m_entry(session) {
     setObjectName(QStringLiteral("ResultsPredict"));
     setWindowTitle(DesignerCaption);
     buildControls();
     buildLayout();
     connectControls();
-    // The window sees every key first, whichever control has the focus.
+    // The window sees every key first, whichever control has the focus (and before a number box's own
+    // key filter, so F1 to F3 and Enter act there too).
     installEventFilter(this);
     for (QWidget* child : findChildren<QWidget*>()) {
         child->installEventFilter(this);
@@ -124,6 +125,7 @@ void ResultsPredict::buildControls() {
         row.rowMark = makeLabel(this, QStringLiteral("rowMark%1").arg(i), QString::number(i + 1));
         row.rowMark->setAlignment(Qt::AlignCenter);
         row.rowMark->setFixedSize(24, RowHeight);
+        row.rowMark->setAutoFillBackground(true);
         row.agameBox = makeLabel(this, QStringLiteral("agameBox%1").arg(i));
         row.hgameBox = makeLabel(this, QStringLiteral("hgameBox%1").arg(i));
         row.ascoreBox = makeLabel(this, QStringLiteral("ascoreBox%1").arg(i));
@@ -146,7 +148,7 @@ void ResultsPredict::buildControls() {
         m_clickActions[row.agameBox] = [this, i] { rowTeamClicked(i, 0); };
         m_clickActions[row.hgameBox] = [this, i] { rowTeamClicked(i, 1); };
         m_clickActions[row.ascoreBox] = [this, i] {
-            m_selectedRow = static_cast<int16_t>(i);
+            m_entry.selectRow(i);
             showSelection(true);
         };
         m_clickActions[row.hscoreBox] = m_clickActions[row.ascoreBox];
@@ -160,7 +162,7 @@ void ResultsPredict::buildControls() {
     for (QLabel* box : {gamenumBox, weekBox}) {
         box->setFixedSize(36, RowHeight);
         box->setAlignment(Qt::AlignCenter);
-        box->setStyleSheet(BlackOnWhite);
+        paintLook(box, Look::None);
     }
     MemberBox = new QComboBox(this);
     MemberBox->setObjectName(QStringLiteral("MemberBox"));
@@ -170,11 +172,10 @@ void ResultsPredict::buildControls() {
     awayBox = makeLabel(this, QStringLiteral("awayBox"));
     homeBox = makeLabel(this, QStringLiteral("homeBox"));
     for (QLabel* name : {awayBox, homeBox}) {
-        name->setFixedSize(170, 28);
+        paintButtonLabel(name);
+        // Room for a name of two dozen characters in bold, a little more than the league's default names.
+        name->setFixedSize(name->fontMetrics().horizontalAdvance(QString(24, QLatin1Char('n'))) + 8, 28);
         name->setAlignment(Qt::AlignCenter);
-        name->setStyleSheet(QStringLiteral("QLabel { border: 2px outset #b8b4ac; "
-                                           "background-color: palette(button); font-weight: bold; }"));
-        name->setCursor(Qt::PointingHandCursor);
     }
     picAway = makeLabel(this, QStringLiteral("picAway"));
     picHome = makeLabel(this, QStringLiteral("picHome"));
@@ -188,8 +189,7 @@ void ResultsPredict::buildControls() {
     m_tieBox = makeLabel(this, QStringLiteral("tieBox"), QStringLiteral("Tie"));
     m_tieBox->setFixedSize(56, 28);
     m_tieBox->setAlignment(Qt::AlignCenter);
-    m_tieBox->setStyleSheet(awayBox->styleSheet());
-    m_tieBox->setCursor(Qt::PointingHandCursor);
+    paintButtonLabel(m_tieBox);
     for (QLabel* key : {f1Box, f2Box, m_f3Box}) {
         key->setAlignment(Qt::AlignCenter);
     }
@@ -208,7 +208,7 @@ void ResultsPredict::buildControls() {
     cptsBox = makeLabel(this, QStringLiteral("cptsBox"));
     cptsBox->setFixedSize(36, RowHeight);
     cptsBox->setAlignment(Qt::AlignCenter);
-    cptsBox->setStyleSheet(BlackOnWhite);
+    paintLook(cptsBox, Look::None);
     cmdClearCPts =
         makeButton(this, QStringLiteral("cmdClearCPts"), QStringLiteral("Clear Confidence Points"));
     lblTotScore = makeLabel(this, QStringLiteral("lblTotScore"),
@@ -217,7 +217,7 @@ void ResultsPredict::buildControls() {
 
     spreadSpin = new UpDown(this);
     spreadSpin->setObjectName(QStringLiteral("spreadSpin"));
-    spreadSpin->setRange(0, MaxSpreadSteps);
+    spreadSpin->setRange(0, WeekEntry::MaxSpreadSteps);
     spreadSpin->setSingleStep(1);
     cmdClearSPts = makeButton(this, QStringLiteral("cmdClearSPts"), QStringLiteral("Clear Spread Points"));
 
@@ -231,10 +231,10 @@ void ResultsPredict::buildControls() {
     Label7 = makeLabel(this, QStringLiteral("Label7"), QStringLiteral("Loser"));
     Label8 = makeLabel(this, QStringLiteral("Label8"), QStringLiteral("Tie"));
     Label4 = makeLabel(this, QStringLiteral("Label4"), QStringLiteral("TBD"));
-    setLook(Label5, Look::Chosen);
-    setLook(Label7, Look::Other);
-    setLook(Label8, Look::Tie);
-    setLook(Label4, Look::None);
+    paintLook(Label5, Look::Chosen);
+    paintLook(Label7, Look::Other);
+    paintLook(Label8, Look::Tie);
+    paintLook(Label4, Look::None);
     for (QLabel* legend : {Label5, Label7, Label8, Label4}) {
         legend->setAlignment(Qt::AlignCenter);
         legend->setFixedSize(56, RowHeight);
@@ -362,14 +362,9 @@ void ResultsPredict::connectControls() {
     connect(awayScoreBox, &QLineEdit::textChanged, this, &ResultsPredict::showLogButton);
     connect(homeScoreBox, &QLineEdit::textChanged, this, &ResultsPredict::showLogButton);
     connect(cmdLog, &QPushButton::clicked, this, &ResultsPredict::cmdLogClicked);
-    connect(txtTotScore, &QLineEdit::textEdited, this, [this](const QString& text) {
-        const int week = m_shownWeek;
-        if (isWeek(week)) {
-            // Digits only, at most 32767: the box lets nothing else in.
-            m_session.pool().mondayNightTotal[week][member()] = static_cast<int16_t>(text.toInt());
-        }
-        m_entriesChanged = true;
-    });
+    // The box lets only digits up to 32767 in; an empty box is a total of 0.
+    connect(txtTotScore, &QLineEdit::textEdited, this,
+            [this](const QString& text) { m_entry.setMondayNightTotal(text.toInt()); });
     connect(cmdClear, &QPushButton::clicked, this, &ResultsPredict::cmdClearClicked);
     connect(cmdClearCPts, &QPushButton::clicked, this, &ResultsPredict::cmdClearCPtsClicked);
     connect(cmdClearSPts, &QPushButton::clicked, this, &ResultsPredict::cmdClearSPtsClicked);
@@ -379,69 +374,11 @@ void ResultsPredict::connectControls() {
     connect(cmdCancel, &QPushButton::clicked, this, &ResultsPredict::reject);
 }
 
-// ---- The shown week ----------------------------------------------------------------------------------
-
-int ResultsPredict::games() const {
-    return m_session.pool().games(m_shownWeek);
-}
-
-bool ResultsPredict::isGameRow(int row) const {
-    return row >= 0 && row < games();
-}
-
-int16_t ResultsPredict::team(int row, int side) const {
-    if (!isWeek(m_shownWeek) || row < 0 || row >= GameSlots) {
-        return -1;
-    }
-    return m_session.pool().scheduleGrid[m_shownWeek][row][side];
-}
-
-int ResultsPredict::member() const {
-    const int current = m_session.currentMember;
-    return isMember(current) ? current : 0;
-}
-
-bool ResultsPredict::spreadsUsed() const {
-    return isTrue(m_session.pool().usePointSpreads);
-}
-
-int16_t ResultsPredict::rowEntry(int row) const {
-    const PoolData& pool = m_session.pool();
-    if (!isWeek(m_shownWeek) || row < 0 || row >= GameSlots) {
-        return pool.noneCode();
-    }
-    switch (m_mode) {
-    case 0:
-        return pickCode(pool.memberPicks[m_shownWeek][row][member()]);
-    case 1:
-        return pool.gameWinner[m_shownWeek][row];
-    default:
-        return pool.favoriteTeam[m_shownWeek][row];
-    }
-}
-
-bool ResultsPredict::rowHasEntry(int row) const {
-    const PoolData& pool = m_session.pool();
-    const int16_t entry = rowEntry(row);
-    if (entry == pool.tieCode()) {
-        return true;
-    }
-    return entry != pool.noneCode() && (entry == team(row, 0) || entry == team(row, 1));
-}
-
-int ResultsPredict::countEntries() const {
-    int count = 0;
-    for (int row = 0; row < games(); ++row) {
-        count += rowHasEntry(row) ? 1 : 0;
-    }
-    return count;
-}
-
 // ---- Loading -----------------------------------------------------------------------------------------
 
 void ResultsPredict::loadWindow() {
-    PoolData& pool = m_session.pool();
-    m_mode = m_session.entryMode;
+    const PoolData& pool = m_session.pool();
+    const EntryMode mode = entryModeOf(m_session.entryMode);
     const int weeks = pool.weekLayout().weeks();
 
     // The designer state that openers and earlier openings change.
@@ -460,8 +397,9 @@ void ResultsPredict::loadWindow() {
         homeScoreBox->clear();
     }
 
-    m_selectedRow = 0;
-    if (m_mode == 0) {
+    m_entry.load(mode);
+    switch (mode) {
+    case EntryMode::Predictions: {
         memlabelBox->show();
         MemberBox->show();
         awayScoreBox->hide();
@@ -470,7 +408,7 @@ void ResultsPredict::loadWindow() {
         spreadSpin->hide();
         cmdPostSeason->show();
         cmdClear->setText(QStringLiteral("Clear Picks"));
-        const bool confidence = pool.confidenceMode != 0;
+        const bool confidence = m_entry.confidenceUsed();
         for (QWidget* w : std::initializer_list<QWidget*>{cp2Label, cptsBox, cpLabel, cmdClearCPts}) {
             w->setVisible(confidence);
         }
@@ -485,13 +423,11 @@ void ResultsPredict::loadWindow() {
         for (int m = 0; m < pool.memberCount(); ++m) {
             MemberBox->addItem(pool.memberName[m]);
         }
-        const int defaultMember =
-            pool.defaultMemberIndex();
-        MemberBox->setCurrentIndex(pool.memberCount() > 0 ? defaultMember : -1);
-        m_session.currentMember = static_cast<int16_t>(defaultMember);
-        m_shownWeek = 0;
+        MemberBox->setCurrentIndex(pool.memberCount() > 0 ? m_entry.member() : -1);
         cmdClear->show();
-    } else if (m_mode == 1) {
+        break;
+    }
+    case EntryMode::Results:
         memlabelBox->hide();
         MemberBox->hide();
         awayScoreBox->show();
@@ -503,26 +439,20 @@ void ResultsPredict::loadWindow() {
         for (QWidget* w : std::initializer_list<QWidget*>{cp2Label, cptsBox, cpLabel, spreadSpin}) {
             w->hide();
         }
-        const int current = pool.currentWeek;
-        if (current >= 0) {
-            const bool moveOn = m_session.weekResultsComplete(current) && current < weeks - 1;
-            m_shownWeek = static_cast<int16_t>(moveOn ? current + 1 : current);
-        }
-        m_shownWeek = static_cast<int16_t>(std::clamp<int>(m_shownWeek, 0, std::max(0, weeks - 1)));
         for (int i = 0; i < GridRows; ++i) {
             GameRow& row = m_rows[i];
             row.cpBox->hide();
-            const bool game = isGameRow(i);
+            const bool game = m_entry.isGameRow(i);
             row.cmdTie->setVisible(game);
-            row.ascoreBox->setVisible(game && spreadsUsed());
-            row.hscoreBox->setVisible(game && spreadsUsed());
+            row.ascoreBox->setVisible(game && m_entry.spreadsUsed());
+            row.hscoreBox->setVisible(game && m_entry.spreadsUsed());
         }
-        m_lastResultWeek = pool.currentWeek;
         m_f3Box->show();
-        cmdClear->setVisible(m_shownWeek == pool.currentWeek);
+        cmdClear->setVisible(m_entry.clearOffered());
         txtTotScore->hide();
         lblTotScore->hide();
-    } else {
+        break;
+    case EntryMode::Spreads:
         for (QWidget* w :
              std::initializer_list<QWidget*>{memlabelBox, MemberBox, awayScoreBox, homeScoreBox, cmdClearCPts,
                                              cmdPostSeason, cmdClear, cp2Label, cptsBox}) {
@@ -531,142 +461,96 @@ void ResultsPredict::loadWindow() {
         cmdClearSPts->show();
         cpLabel->show();
         cpLabel->setText(QStringLiteral("Spread"));
-        m_shownWeek = 0;
         for (int i = 0; i < GridRows; ++i) {
             GameRow& row = m_rows[i];
             row.cmdTie->setText(QStringLiteral("Even"));
-            row.cmdTie->setVisible(isGameRow(i));
+            row.cmdTie->setVisible(m_entry.isGameRow(i));
             row.ascoreBox->hide();
             row.hscoreBox->hide();
         }
         spreadSpin->show();
-        setSpreadRow(0);
+        placeSpinner();
         txtTotScore->hide();
         lblTotScore->hide();
+        break;
     }
 
     {
         const QSignalBlocker block(weekSpin);
         weekSpin->setRange(0, std::max(0, weeks - 1));
-        weekSpin->setValue(m_shownWeek);
+        weekSpin->setValue(m_entry.shownWeek());
     }
-    weekBox->setText(QString::number(m_shownWeek + 1));
+    weekBox->setText(QString::number(m_entry.shownWeek() + 1));
     f1Box->show();
     f2Box->show();
-    setLook(Label4, Look::None);
-    setLook(Label8, Look::Tie);
-    m_entriesChanged = false;
-    cmdPostSeason->setEnabled(pool.postSeasonPoints > 0 || pool.bigGamePoints > 0);
+    paintLook(Label4, Look::None);
+    paintLook(Label8, Look::Tie);
+    cmdPostSeason->setEnabled(m_entry.postSeasonOffered());
     PaintWeekGrid();
     showSelection(false);
 }
 
 // ---- Painting ----------------------------------------------------------------------------------------
 
-void ResultsPredict::setLook(QLabel* label, Look look) {
-    // The legend's looks: the chosen team raised in red, the other flat without border, a tie or an even
-    // game boxed in the tie colour, an open game boxed in black.
-    switch (look) {
-    case Look::None:
-        label->setStyleSheet(BlackOnWhite);
-        label->setProperty("look", QStringLiteral("none"));
-        break;
-    case Look::Tie:
-        label->setStyleSheet(QStringLiteral("QLabel { border: 1px solid #000000; color: %1; "
-                                            "background-color: #ffffff; }")
-                                 .arg(TieColour));
-        label->setProperty("look", QStringLiteral("tie"));
-        break;
-    case Look::Chosen:
-        label->setStyleSheet(QStringLiteral("QLabel { border: 2px outset #b8b4ac; color: #ff0000; "
-                                            "background-color: palette(button); font-weight: bold; }"));
-        label->setProperty("look", QStringLiteral("chosen"));
-        break;
-    case Look::Other:
-        label->setStyleSheet(QStringLiteral("QLabel { border: 1px solid transparent; color: #000000; "
-                                            "background-color: palette(button); }"));
-        label->setProperty("look", QStringLiteral("other"));
-        break;
-    }
-}
-
-void ResultsPredict::paintRowLook(int row) {
+void ResultsPredict::paintRowLook(int row, std::optional<WeekEntry::RowLook> look) {
     const PoolData& pool = m_session.pool();
     GameRow& r = m_rows[row];
-    const int16_t away = team(row, 0);
-    const int16_t home = team(row, 1);
-    r.agameBox->setText(pool.teamAbbrOf(away));
-    r.hgameBox->setText(pool.teamAbbrOf(home));
-
-    const int16_t entry = rowEntry(row);
-    if (entry == pool.tieCode()) {
-        setLook(r.agameBox, Look::Tie);
-        setLook(r.hgameBox, Look::Tie);
-    } else if (entry != pool.noneCode() && entry == away) {
-        setLook(r.agameBox, Look::Chosen);
-        setLook(r.hgameBox, Look::Other);
-    } else if (entry != pool.noneCode() && entry == home) {
-        setLook(r.agameBox, Look::Other);
-        setLook(r.hgameBox, Look::Chosen);
-    } else {
-        setLook(r.agameBox, Look::None);
-        setLook(r.hgameBox, Look::None);
-    }
+    r.agameBox->setText(pool.teamAbbrOf(m_entry.team(row, 0)));
+    r.hgameBox->setText(pool.teamAbbrOf(m_entry.team(row, 1)));
+    const WeekEntry::RowLook shown = look.value_or(m_entry.rowLook(row));
+    paintLook(r.agameBox, shown.away);
+    paintLook(r.hgameBox, shown.home);
 }
 
 void ResultsPredict::PaintWeekGrid() {
-    PoolData& pool = m_session.pool();
-    m_enteredCount = 0;
-    if (m_mode == 0) {
-        const int index = MemberBox->currentIndex();
-        m_session.currentMember = static_cast<int16_t>(index >= 0 && isMember(index) ? index : 0);
-    }
-    const int weekGames = games();
-    const bool confidence = pool.confidenceMode != 0;
+    const PoolData& pool = m_session.pool();
+    const EntryMode mode = m_entry.mode();
+    const int weekGames = m_entry.games();
     for (int i = 0; i < weekGames; ++i) {
         GameRow& row = m_rows[i];
         row.rowMark->show();
         row.agameBox->show();
         row.hgameBox->show();
-        if (m_mode == 0) {
+        switch (mode) {
+        case EntryMode::Predictions:
             row.cmdTie->hide();
-            row.cpBox->setVisible(confidence);
-            row.ascoreBox->setVisible(spreadsUsed());
-            row.hscoreBox->setVisible(spreadsUsed());
-        } else if (m_mode == 1) {
-            const bool scoresShown = spreadsUsed() || (i == weekGames - 1 && pool.mnTieBreaker != 0);
-            row.ascoreBox->setVisible(scoresShown);
-            row.hscoreBox->setVisible(scoresShown);
+            row.cpBox->setVisible(m_entry.confidenceUsed());
+            row.ascoreBox->setVisible(m_entry.spreadsUsed());
+            row.hscoreBox->setVisible(m_entry.spreadsUsed());
+            break;
+        case EntryMode::Results:
+            row.ascoreBox->setVisible(m_entry.rowScoresShown(i));
+            row.hscoreBox->setVisible(m_entry.rowScoresShown(i));
             row.cmdTie->show();
             row.cpBox->hide();
-        } else {
+            break;
+        case EntryMode::Spreads:
             row.ascoreBox->hide();
             row.hscoreBox->hide();
             row.cmdTie->show();
             row.cpBox->show();
-            row.cpBox->setText(spreadText(pool.pointSpread[m_shownWeek][i]));
-            row.cpBox->setStyleSheet(BlackOnWhite);
+            row.cpBox->setText(m_entry.spreadText(i));
+            paintLook(row.cpBox, Look::None);
+            break;
         }
         paintRowLook(i);
-        m_enteredCount = static_cast<int16_t>(m_enteredCount + (rowHasEntry(i) ? 1 : 0));
     }
     gamenumBox->setText(QString::number(weekGames));
-    if (isWeek(m_shownWeek)) {
+    {
         const QSignalBlocker block(txtTotScore);
-        txtTotScore->setText(QString::number(pool.mondayNightTotal[m_shownWeek][member()]));
+        txtTotScore->setText(QString::number(m_entry.mondayNightTotal()));
     }
-    if (m_mode == 0 && confidence) {
+    if (mode == EntryMode::Predictions && m_entry.confidenceUsed()) {
         NextConfidenceValue();
     }
-    if (m_mode == 0 && spreadsUsed()) {
+    if (mode == EntryMode::Predictions && m_entry.spreadsUsed()) {
         ShowSpreadLines();
     }
-    if (m_mode == 1 && (spreadsUsed() || pool.mnTieBreaker != 0)) {
+    if (mode == EntryMode::Results && (m_entry.spreadsUsed() || pool.mnTieBreaker != 0)) {
         ShowResultScores();
     }
-    if (m_mode == 2) {
-        // The spinner stays on its row; the row of another week holds another spread.
-        setSpreadRow(m_spreadRow < weekGames ? m_spreadRow : 0);
+    if (mode == EntryMode::Spreads) {
+        placeSpinner();
     }
     for (int i = weekGames; i < GridRows; ++i) {
         GameRow& row = m_rows[i];
@@ -676,96 +560,71 @@ void ResultsPredict::PaintWeekGrid() {
         }
     }
     showMondayNightFields();
+    showOkAllowed();
 }
 
 void ResultsPredict::NextConfidenceValue() {
-    const PoolData& pool = m_session.pool();
-    const int week = m_shownWeek;
-    const int weekGames = games();
-    m_confidenceOffset =
-        static_cast<int16_t>(pool.confidenceMode == 2 || !isWeek(week) ? 0 : pool.openDates[week]);
-    for (int g = 0; g < weekGames; ++g) {
-        m_rows[g].cpBox->setText(QString::number(pool.confidencePoints[week][g][member()]));
+    for (int g = 0; g < m_entry.games(); ++g) {
+        m_rows[g].cpBox->setText(QString::number(m_entry.confidence(g)));
     }
-    m_nextConfidence = m_confidenceOffset; // every value placed
-    for (int k = weekGames; k >= 0; --k) {
-        const int value = m_confidenceOffset + k;
-        bool inUse = false;
-        for (int g = 0; g < weekGames && !inUse; ++g) {
-            inUse = pool.confidencePoints[week][g][member()] == value;
-        }
-        if (!inUse) {
-            m_nextConfidence = static_cast<int16_t>(value);
-            break;
-        }
-    }
-    cptsBox->setText(QString::number(m_nextConfidence));
+    cptsBox->setText(QString::number(m_entry.nextConfidence()));
     ShowConfidenceState();
 }
 
 void ResultsPredict::ShowConfidenceState() {
-    const PoolData& pool = m_session.pool();
-    for (int g = 0; g < games(); ++g) {
-        const bool placed = pool.confidencePoints[m_shownWeek][g][member()] > m_confidenceOffset;
+    for (int g = 0; g < m_entry.games(); ++g) {
         QLabel* box = m_rows[g].cpBox;
-        box->setStyleSheet(QStringLiteral("QLabel { border: 1px solid #000000; color: #ffffff; "
-                                          "background-color: %1; font-weight: bold; }")
-                               .arg(placed ? QStringLiteral("#0000ff") : QStringLiteral("#ff0000")));
-        box->setProperty("placed", placed);
+        box->setAutoFillBackground(true);
+        box->setFrameStyle(QFrame::NoFrame);
+        setColours(box, m_entry.confidencePlaced(g) ? colours::Blue : colours::Red, colours::White);
+        setEmphasis(box, true);
     }
-    const bool allPlaced = m_nextConfidence == m_confidenceOffset;
-    cmdOk->setEnabled(allPlaced);
+    const bool allPlaced = m_entry.allConfidencePlaced();
     cp2Label->setVisible(!allPlaced);
     cptsBox->setVisible(!allPlaced);
+    showOkAllowed();
 }
 
 void ResultsPredict::ShowSpreadLines() {
-    const PoolData& pool = m_session.pool();
-    for (int g = 0; g < games(); ++g) {
-        GameRow& row = m_rows[g];
-        const QString line = spreadText(-pool.pointSpread[m_shownWeek][g]);
-        const bool awayFavourite = pool.favoriteTeam[m_shownWeek][g] == team(g, 0);
-        row.ascoreBox->setText(awayFavourite ? line : QString());
-        row.hscoreBox->setText(awayFavourite ? QString() : line);
+    for (int g = 0; g < m_entry.games(); ++g) {
+        m_rows[g].ascoreBox->setText(m_entry.spreadLine(g, 0));
+        m_rows[g].hscoreBox->setText(m_entry.spreadLine(g, 1));
     }
 }
 
 void ResultsPredict::ShowResultScores() {
-    const PoolData& pool = m_session.pool();
-    const int weekGames = games();
-    for (int g = 0; g < weekGames; ++g) {
-        if (spreadsUsed() || g == weekGames - 1) {
-            GameRow& row = m_rows[g];
-            row.ascoreBox->setText(QString::number(pool.gameScore[m_shownWeek][g][0]));
-            row.hscoreBox->setText(QString::number(pool.gameScore[m_shownWeek][g][1]));
+    for (int g = 0; g < m_entry.games(); ++g) {
+        if (m_entry.rowScoresShown(g)) {
+            m_rows[g].ascoreBox->setText(QString::number(m_entry.score(g, 0)));
+            m_rows[g].hscoreBox->setText(QString::number(m_entry.score(g, 1)));
         }
     }
 }
 
 void ResultsPredict::showSelection(bool loadScores) {
     const PoolData& pool = m_session.pool();
+    const QPalette& standard = QGuiApplication::palette();
+    const int selected = m_entry.selectedRow();
     for (int i = 0; i < GridRows; ++i) {
         QLabel* mark = m_rows[i].rowMark;
-        const bool selected = i == m_selectedRow;
-        mark->setStyleSheet(selected
-                                ? QStringLiteral("QLabel { background-color: palette(highlight); "
-                                                 "color: palette(highlighted-text); font-weight: bold; }")
-                                : QString());
-        mark->setProperty("selected", selected);
+        const bool on = i == selected;
+        setColours(mark, standard.color(on ? QPalette::Highlight : QPalette::Window),
+                   standard.color(on ? QPalette::HighlightedText : QPalette::WindowText));
+        setEmphasis(mark, on);
     }
-    const int16_t away = isGameRow(m_selectedRow) ? team(m_selectedRow, 0) : int16_t{-1};
-    const int16_t home = isGameRow(m_selectedRow) ? team(m_selectedRow, 1) : int16_t{-1};
-    awayBox->setText(isTeamSlot(away) ? pool.teamName[away] : QString());
-    homeBox->setText(isTeamSlot(home) ? pool.teamName[home] : QString());
+    const int away = m_entry.isGameRow(selected) ? m_entry.team(selected, 0) : -1;
+    const int home = m_entry.isGameRow(selected) ? m_entry.team(selected, 1) : -1;
+    awayBox->setText(pool.teamNameOf(away));
+    homeBox->setText(pool.teamNameOf(home));
     picAway->setPixmap(TeamPictures::ofTeam(pool, away));
     picHome->setPixmap(TeamPictures::ofTeam(pool, home));
     showMondayNightFields();
-    if (loadScores && m_mode == 1 && !awayScoreBox->isHidden()) {
+    if (loadScores && m_entry.mode() == EntryMode::Results && !awayScoreBox->isHidden()) {
         const QSignalBlocker blockAway(awayScoreBox);
         const QSignalBlocker blockHome(homeScoreBox);
-        if (rowHasEntry(m_selectedRow)) {
-            awayScoreBox->setText(QString::number(pool.gameScore[m_shownWeek][m_selectedRow][0]));
-            homeScoreBox->setText(QString::number(pool.gameScore[m_shownWeek][m_selectedRow][1]));
+        if (m_entry.rowHasEntry(selected)) {
+            awayScoreBox->setText(QString::number(m_entry.score(selected, 0)));
+            homeScoreBox->setText(QString::number(m_entry.score(selected, 1)));
         } else {
             awayScoreBox->clear();
             homeScoreBox->clear();
@@ -775,171 +634,105 @@ void ResultsPredict::showSelection(bool loadScores) {
 }
 
 void ResultsPredict::showMondayNightFields() {
-    const PoolData& pool = m_session.pool();
-    const bool mondayNight = games() > 0 && m_selectedRow == games() - 1 && pool.mnTieBreaker != 0;
-    if (m_mode == 0) {
-        lblTotScore->setVisible(mondayNight);
-        txtTotScore->setVisible(mondayNight);
-    } else if (m_mode == 1) {
-        const bool scores = spreadsUsed() || mondayNight;
-        awayScoreBox->setVisible(scores);
-        homeScoreBox->setVisible(scores);
+    if (m_entry.mode() == EntryMode::Predictions) {
+        lblTotScore->setVisible(m_entry.mondayNightSelected());
+        txtTotScore->setVisible(m_entry.mondayNightSelected());
+    } else if (m_entry.mode() == EntryMode::Results) {
+        awayScoreBox->setVisible(m_entry.scoreBoxesShown());
+        homeScoreBox->setVisible(m_entry.scoreBoxesShown());
     }
     showLogButton();
 }
 
 void ResultsPredict::showLogButton() {
-    cmdLog->setVisible(m_mode == 1 && !awayScoreBox->isHidden() && !awayScoreBox->text().isEmpty() &&
-                       !homeScoreBox->text().isEmpty());
+    cmdLog->setVisible(m_entry.mode() == EntryMode::Results && !awayScoreBox->isHidden() &&
+                       !awayScoreBox->text().isEmpty() && !homeScoreBox->text().isEmpty());
+}
+
+void ResultsPredict::placeSpinner() {
+    m_grid->removeWidget(spreadSpin);
+    m_grid->addWidget(spreadSpin, HeaderRows + m_entry.spreadRow(), SpinColumn);
+    m_grid->activate();
+    // The spinner shows its row's spread, so the next step starts from there.
+    const QSignalBlocker block(spreadSpin);
+    spreadSpin->setValue(m_entry.spreadSteps());
+}
+
+void ResultsPredict::showOkAllowed() {
+    cmdOk->setEnabled(m_entry.okAllowed());
 }
 
 // ---- Entries -----------------------------------------------------------------------------------------
 
 void ResultsPredict::sideChoice(int side) {
-    PoolData& pool = m_session.pool();
-    const int row = m_selectedRow;
-    const int16_t chosen = team(row, side);
-    if (!isGameRow(row) || !isTeamSlot(chosen)) {
-        return;
-    }
-    if (m_mode == 0) {
-        pool.memberPicks[m_shownWeek][row][member()] = chosen;
-    } else if (m_mode == 1) {
-        pool.gameWinner[m_shownWeek][row] = chosen;
-    } else {
-        pool.favoriteTeam[m_shownWeek][row] = chosen;
-        setSpreadRow(row);
-    }
-    paintRowLook(row);
-    afterEntry();
+    const int row = m_entry.selectedRow();
+    afterEntry(row, m_entry.chooseSide(side));
 }
 
 void ResultsPredict::tieChoice() {
-    PoolData& pool = m_session.pool();
-    const int row = m_selectedRow;
-    if (!isGameRow(row)) {
-        return;
-    }
-    if (m_mode == 1) {
-        pool.gameWinner[m_shownWeek][row] = pool.tieCode();
-        paintRowLook(row);
-        afterEntry();
-    } else if (m_mode == 2) {
-        // "Even" acts on its own row only: the spinner moves there before it is set to 0.
-        setSpreadRow(row);
-        pool.pointSpread[m_shownWeek][row] = 0.0F;
-        {
-            const QSignalBlocker block(spreadSpin);
-            spreadSpin->setValue(0);
-        }
-        pool.favoriteTeam[m_shownWeek][row] = pool.tieCode();
-        GameRow& r = m_rows[row];
-        r.cpBox->setText(QStringLiteral("0"));
-        setLook(r.agameBox, Look::Tie);
-        setLook(r.hgameBox, Look::Tie);
-        m_enteredCount = static_cast<int16_t>(countEntries());
-        m_entriesChanged = true;
-    }
+    const int row = m_entry.selectedRow();
+    afterEntry(row, m_entry.chooseTie());
 }
 
-void ResultsPredict::afterEntry() {
-    const int entered = m_selectedRow;
-    const int weekGames = games();
-    m_enteredCount = static_cast<int16_t>(countEntries());
-    for (int row = 0; row < weekGames; ++row) {
-        if (!rowHasEntry(row)) {
-            m_selectedRow = static_cast<int16_t>(row);
-            break;
-        }
+void ResultsPredict::afterEntry(int row, bool entered) {
+    if (!entered) {
+        return;
+    }
+    paintRowLook(row);
+    if (m_entry.mode() == EntryMode::Spreads) {
+        m_rows[row].cpBox->setText(m_entry.spreadText(row));
+        placeSpinner();
     }
     showSelection(true);
-    if (m_mode == 1 && entered == weekGames - 1 && m_selectedRow == entered && m_enteredCount == weekGames) {
-        // Only a run of complete weeks moves the current week; completing a week after a gap does not.
-        m_session.advanceCurrentWeek();
-        m_lastResultWeek = std::max(m_lastResultWeek, m_session.pool().currentWeek);
-    }
-    m_entriesChanged = true;
 }
 
 void ResultsPredict::rowTeamClicked(int row, int side) {
-    m_selectedRow = static_cast<int16_t>(row);
-    if (m_mode == 1 && spreadsUsed()) {
-        // The result comes from the scores: the click only picks the game.
-        showSelection(true);
-        return;
+    if (m_entry.clickTeam(row, side)) {
+        afterEntry(row, true);
+    } else {
+        showSelection(true); // with point spreads the result comes from the scores: the click picks the game
     }
-    sideChoice(side);
 }
 
 void ResultsPredict::cmdTieClicked(int row) {
-    m_selectedRow = static_cast<int16_t>(row);
-    showSelection(true);
-    tieChoice();
+    if (m_entry.clickTie(row)) {
+        afterEntry(row, true);
+    } else {
+        showSelection(true);
+    }
 }
 
 void ResultsPredict::cpBoxClicked(int row) {
-    PoolData& pool = m_session.pool();
-    if (!isGameRow(row)) {
+    if (!m_entry.isGameRow(row)) {
         return;
     }
-    if (m_mode == 2) {
-        setSpreadRow(row);
-        return;
+    if (m_entry.mode() == EntryMode::Spreads) {
+        m_entry.setSpreadRow(row);
+        placeSpinner();
+    } else if (m_entry.toggleConfidence(row)) {
+        NextConfidenceValue();
     }
-    if (m_mode != 0 || pool.confidenceMode == 0) {
-        return;
-    }
-    int16_t& points = pool.confidencePoints[m_shownWeek][row][member()];
-    if (points == 0) {
-        if (m_nextConfidence <= m_confidenceOffset) {
-            return; // every value of the week is placed already
-        }
-        points = m_nextConfidence;
-    } else {
-        points = 0;
-    }
-    NextConfidenceValue();
-    m_entriesChanged = true;
-}
-
-void ResultsPredict::setSpreadRow(int row) {
-    m_spreadRow = static_cast<int16_t>(std::clamp(row, 0, GridRows - 1));
-    m_grid->removeWidget(spreadSpin);
-    m_grid->addWidget(spreadSpin, HeaderRows + m_spreadRow, SpinColumn);
-    m_grid->activate();
-    // The spinner shows its row's spread, so the next step starts from there.
-    const float spread = isWeek(m_shownWeek) ? m_session.pool().pointSpread[m_shownWeek][m_spreadRow] : 0.0F;
-    const QSignalBlocker block(spreadSpin);
-    spreadSpin->setValue(std::clamp(static_cast<int>(std::lround(spread * 2.0F)), 0, MaxSpreadSteps));
 }
 
 void ResultsPredict::spreadSpinChanged(int value) {
-    PoolData& pool = m_session.pool();
-    const int row = m_spreadRow;
-    if (m_mode != 2 || !isGameRow(row)) {
+    const int row = m_entry.spreadRow();
+    if (m_entry.mode() != EntryMode::Spreads || !m_entry.isGameRow(row)) {
         return;
     }
-    const float spread = static_cast<float>(value) / 2.0F;
-    pool.pointSpread[m_shownWeek][row] = spread;
-    GameRow& r = m_rows[row];
-    r.cpBox->setText(spreadText(spread));
-    if (spread != 0.0F && pool.favoriteTeam[m_shownWeek][row] == pool.tieCode()) {
-        setLook(r.agameBox, Look::None);
-        setLook(r.hgameBox, Look::None);
+    const std::optional<WeekEntry::RowLook> look = m_entry.setSpreadSteps(value);
+    m_rows[row].cpBox->setText(m_entry.spreadText(row));
+    if (look) {
+        paintRowLook(row, look);
     }
-    if (spread == 0.0F) {
-        setLook(r.agameBox, Look::Tie);
-        setLook(r.hgameBox, Look::Tie);
-    }
-    m_entriesChanged = true;
 }
 
 void ResultsPredict::scoreEdited(int side) {
-    if (!isGameRow(m_selectedRow)) {
+    const int row = m_entry.selectedRow();
+    if (!m_entry.isGameRow(row)) {
         return;
     }
-    GameRow& row = m_rows[m_selectedRow];
-    (side == 0 ? row.ascoreBox : row.hscoreBox)->setText((side == 0 ? awayScoreBox : homeScoreBox)->text());
+    QLabel* label = side == 0 ? m_rows[row].ascoreBox : m_rows[row].hscoreBox;
+    label->setText((side == 0 ? awayScoreBox : homeScoreBox)->text());
 }
 
 void ResultsPredict::scoreEnter(int side) {
@@ -964,30 +757,19 @@ void ResultsPredict::cmdLogClicked() {
 }
 
 void ResultsPredict::logScores() {
-    PoolData& pool = m_session.pool();
-    if (!isGameRow(m_selectedRow)) {
-        return;
-    }
-    const int away = awayScoreBox->text().toInt();
-    const int home = homeScoreBox->text().toInt();
-    pool.gameScore[m_shownWeek][m_selectedRow] = {static_cast<int16_t>(away), static_cast<int16_t>(home)};
-    if (away == home) {
-        tieChoice();
-    } else {
-        sideChoice(away > home ? 0 : 1);
-    }
+    const int row = m_entry.selectedRow();
+    afterEntry(row, m_entry.logScores(awayScoreBox->text().toInt(), homeScoreBox->text().toInt()));
     awayScoreBox->setFocus();
 }
 
 // ---- Commands and navigation -------------------------------------------------------------------------
 
 void ResultsPredict::weekSpinChanged(int value) {
-    m_shownWeek = static_cast<int16_t>(value);
-    if (m_mode == 1) {
-        cmdClear->setVisible(m_shownWeek == m_session.pool().currentWeek);
+    m_entry.showWeek(value);
+    if (m_entry.mode() == EntryMode::Results) {
+        cmdClear->setVisible(m_entry.clearOffered());
     }
-    m_selectedRow = 0;
-    weekBox->setText(QString::number(m_shownWeek + 1));
+    weekBox->setText(QString::number(m_entry.shownWeek() + 1));
     {
         const QSignalBlocker blockAway(awayScoreBox);
         const QSignalBlocker blockHome(homeScoreBox);
@@ -999,111 +781,71 @@ void ResultsPredict::weekSpinChanged(int value) {
 }
 
 void ResultsPredict::memberBoxChanged(int index) {
-    if (m_mode != 0) {
+    if (m_entry.mode() != EntryMode::Predictions) {
         return;
     }
-    if (m_entriesChanged && !SaveWeekEntries()) {
+    if (m_entry.entriesChanged() && !SaveWeekEntries()) {
         // The member being left keeps the window until its entries are written.
         const QSignalBlocker block(MemberBox);
-        MemberBox->setCurrentIndex(member());
+        MemberBox->setCurrentIndex(m_entry.member());
         return;
     }
-    m_session.currentMember = static_cast<int16_t>(index >= 0 && isMember(index) ? index : 0);
-    m_selectedRow = 0;
+    m_entry.changeMember(index);
     PaintWeekGrid();
     showSelection(false);
 }
 
 void ResultsPredict::cmdClearClicked() {
-    PoolData& pool = m_session.pool();
-    for (int i = 0; i < games(); ++i) {
+    m_entry.clearWeek();
+    for (int i = 0; i < m_entry.games(); ++i) {
         GameRow& row = m_rows[i];
-        setLook(row.agameBox, Look::None);
-        setLook(row.hgameBox, Look::None);
-        if (m_mode == 1 && spreadsUsed()) {
+        paintRowLook(i, WeekEntry::RowLook{Look::None, Look::None});
+        if (m_entry.mode() == EntryMode::Results && m_entry.spreadsUsed()) {
             row.ascoreBox->clear();
             row.hscoreBox->clear();
         }
     }
-    if (m_mode == 0) {
-        m_session.clearWeekPicks(member(), m_shownWeek);
-    } else if (m_mode == 1) {
-        m_session.clearWeekResults(m_shownWeek);
-        m_lastResultWeek = std::min(m_lastResultWeek, pool.currentWeek);
-    }
-    m_enteredCount = static_cast<int16_t>(countEntries());
-    m_selectedRow = 0;
     showSelection(true);
-    m_entriesChanged = true;
 }
 
 void ResultsPredict::cmdClearCPtsClicked() {
-    PoolData& pool = m_session.pool();
-    for (int g = 0; g < games(); ++g) {
-        pool.confidencePoints[m_shownWeek][g][member()] = 0;
-        m_rows[g].cpBox->setText(QStringLiteral("0"));
-    }
-    m_nextConfidence = static_cast<int16_t>(m_confidenceOffset + games());
-    ShowConfidenceState();
-    cmdOk->setEnabled(false);
-    cp2Label->show();
-    cptsBox->show();
-    cptsBox->setText(QString::number(m_nextConfidence));
-    m_entriesChanged = true;
+    m_entry.clearConfidence();
+    NextConfidenceValue();
 }
 
 void ResultsPredict::cmdClearSPtsClicked() {
-    PoolData& pool = m_session.pool();
-    for (int g = 0; g < games(); ++g) {
-        pool.favoriteTeam[m_shownWeek][g] = pool.tieCode();
-        pool.pointSpread[m_shownWeek][g] = 0.0F;
-        GameRow& row = m_rows[g];
-        row.cpBox->setText(QStringLiteral("0"));
-        const int16_t away = team(g, 0);
-        const int16_t home = team(g, 1);
-        row.agameBox->setText(pool.teamAbbrOf(away));
-        row.hgameBox->setText(pool.teamAbbrOf(home));
-        setLook(row.agameBox, Look::None);
-        setLook(row.hgameBox, Look::None);
+    m_entry.clearSpreads();
+    for (int g = 0; g < m_entry.games(); ++g) {
+        m_rows[g].cpBox->setText(m_entry.spreadText(g));
+        // Shown undecided, though every game is even now.
+        paintRowLook(g, WeekEntry::RowLook{Look::None, Look::None});
     }
-    setSpreadRow(m_spreadRow); // its spread is 0 now
-    m_enteredCount = static_cast<int16_t>(countEntries());
-    cmdOk->setEnabled(false);
-    m_entriesChanged = true;
+    placeSpinner();
+    showOkAllowed();
 }
 
 void ResultsPredict::cmdPostSeasonClicked() {
     auto& postSeason = m_host.window<PSResultsPredict>();
-    postSeason.setWindowTitle(m_mode == 0 ? QStringLiteral("Post Season Predictions")
-                                          : QStringLiteral("Post Season Results"));
+    postSeason.setWindowTitle(m_entry.mode() == EntryMode::Predictions
+                                  ? QStringLiteral("Post Season Predictions")
+                                  : QStringLiteral("Post Season Results"));
     // The post-season picks are the member's too: a member change must save them.
     if (m_host.showModal(postSeason) == QDialog::Accepted) {
-        m_entriesChanged = true;
+        m_entry.postSeasonChanged();
     }
 }
 
 bool ResultsPredict::SaveWeekEntries() {
-    WriteResult result = WriteResult::success(QString());
+    WriteResult result;
     {
         const WaitCursor hourglass;
-        if (m_mode == 0) {
-            if (m_session.pool().memberCount() > 0) {
-                result = m_session.savePredictions(member());
-            }
-        } else if (m_mode == 1) {
-            result = m_session.saveResults();
-        } else {
-            result = m_session.saveSpreads();
-        }
+        result = m_entry.save();
     }
     if (!result.ok) {
-        m_host.messages().show(
-            {this, appinfo::messageTitle(),
-             result.failureText(),
-             Messages::Icon::Warning, Messages::Buttons::Ok});
+        m_host.messages().show({this, appinfo::messageTitle(), result.failureText(), Messages::Icon::Warning,
+                                Messages::Buttons::Ok});
         return false;
     }
-    m_entriesChanged = false;
     return true;
 }
 
@@ -1113,10 +855,12 @@ void ResultsPredict::cmdOkClicked() {
     }
 }
 
-void ResultsPredict::reject() {
-    // Entries stay in memory, but nothing is left to be saved behind the user's back.
-    m_entriesChanged = false;
-    PoolWindow::reject();
+void ResultsPredict::done(int result) {
+    // Only OK keeps what was entered, and OK has saved it; a second close has nothing left to undo.
+    if (result != QDialog::Accepted && isLoaded()) {
+        m_entry.cancel();
+    }
+    PoolWindow::done(result);
 }
 
 // ---- Mouse and keys ----------------------------------------------------------------------------------
@@ -1137,7 +881,7 @@ bool ResultsPredict::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool ResultsPredict::keyPressed(QObject* watched, QKeyEvent* event) {
-    m_entriesChanged = true;
+    m_entry.markChanged();
     switch (event->key()) {
     case Qt::Key_F1:
         sideChoice(0);
@@ -1146,64 +890,21 @@ bool ResultsPredict::keyPressed(QObject* watched, QKeyEvent* event) {
         sideChoice(1);
         return true;
     case Qt::Key_F3:
-        if (m_mode == 1) {
+        if (m_entry.mode() == EntryMode::Results) {
             tieChoice();
         }
         return true;
-    default:
-        break;
-    }
-    if (watched == awayScoreBox || watched == homeScoreBox || watched == txtTotScore) {
-        auto* box = static_cast<QLineEdit*>(watched);
-        if (box != txtTotScore && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
-            scoreEnter(box == awayScoreBox ? 0 : 1);
-            return true;
-        }
-        return numberBoxKey(box, event);
-    }
-    return false;
-}
-
-bool ResultsPredict::numberBoxKey(QLineEdit* box, QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_Home:
-    case Qt::Key_End:
-    case Qt::Key_Delete:
-    case Qt::Key_Backspace:
     case Qt::Key_Return:
     case Qt::Key_Enter:
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-    case Qt::Key_Shift:
-    case Qt::Key_Control:
-    case Qt::Key_Alt:
-    case Qt::Key_Meta:
-        return false;
+        if (watched == awayScoreBox || watched == homeScoreBox) {
+            scoreEnter(watched == awayScoreBox ? 0 : 1);
+            return true;
+        }
+        break;
     default:
         break;
     }
-    if ((event->modifiers() & Qt::ControlModifier) != 0) {
-        return false; // copy, cut, paste, undo: the box's validator keeps out what does not fit
-    }
-    const QString text = event->text();
-    if (text.size() == 1 && text[0] >= QLatin1Char('0') && text[0] <= QLatin1Char('9')) {
-        // The main keyboard's digits and the keypad's alike; a value that would not fit is refused.
-        QString after = box->text();
-        if (box->hasSelectedText()) {
-            after.replace(box->selectionStart(), box->selectedText().size(), text);
-        } else {
-            after.insert(box->cursorPosition(), text);
-        }
-        bool ok = false;
-        const int value = after.toInt(&ok);
-        if (ok && value <= MaxScore) {
-            return false;
-        }
-    }
-    QApplication::beep();
-    return true;
+    return false; // the number boxes' own key filter takes the rest
 }
 
 } // namespace vek

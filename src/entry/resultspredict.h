@@ -1,12 +1,13 @@
 #pragma once
 
+#include "entry/weekentry.h"
 #include "model/pooldata.h"
 #include "widgets/poolwindow.h"
 
 #include <array>
-#include <cstdint>
 #include <functional>
 #include <map>
+#include <optional>
 
 class QComboBox;
 class QGridLayout;
@@ -19,11 +20,12 @@ class QSpinBox;
 namespace vek {
 
 /// The weekly entry window: one week of games on a grid, for a member's picks with confidence points
-/// and Monday-night total (entryMode 0), the results and scores (1) or the point spreads (2). Entries
-/// change the shared data model at once; Save and OK write the files through one session operation,
-/// Cancel writes nothing and undoes nothing. The main window owns the single instance through the
-/// window host; the window unloads when it closes, while its state (shown week, selected row, ...) lives
-/// on with the instance and each opening renews only what its load sets.
+/// and Monday-night total (entryMode 0), the results and scores (1) or the point spreads (2). It builds
+/// and paints the grid and wires the controls to the entry rules (`WeekEntry`), which change the shared
+/// data model at once; Save and OK write the files through one session operation, Cancel and closing
+/// the window put back what was not saved. The main window owns the single instance through the window
+/// host; the window unloads when it closes, while its state (shown week, selected row, ...) lives on
+/// with the instance and each opening renews only what its load sets.
 class ResultsPredict final : public PoolWindow {
     Q_OBJECT
 public:
@@ -35,21 +37,15 @@ public:
     [[nodiscard]] QLabel* tieBox() const { return m_tieBox; }
     [[nodiscard]] QLabel* f3Box() const { return m_f3Box; }
 
-    // The window state, for whoever needs to look at it.
-    [[nodiscard]] int16_t shownWeek() const { return m_shownWeek; }
-    [[nodiscard]] int16_t selectedRow() const { return m_selectedRow; }
-    [[nodiscard]] int16_t enteredCount() const { return m_enteredCount; }
-    [[nodiscard]] int16_t lastResultWeek() const { return m_lastResultWeek; }
-    [[nodiscard]] int16_t nextConfidence() const { return m_nextConfidence; }
-    [[nodiscard]] int16_t confidenceOffset() const { return m_confidenceOffset; }
-    [[nodiscard]] int16_t spreadRow() const { return m_spreadRow; }
-    [[nodiscard]] bool entriesChanged() const { return m_entriesChanged; }
+    /// The window state, for whoever needs to look at it.
+    [[nodiscard]] const WeekEntry& weekEntry() const { return m_entry; }
 
     /// Save: writes the files of the mode through the session and reruns what depends on them. A failed
     /// write is reported to the user; the entries then count as unsaved. Returns whether all was written.
     bool SaveWeekEntries();
 
-    void reject() override;
+    /// Closing other than by OK (Cancel, Esc, the window's close button) puts back what was not saved.
+    void done(int result) override;
 
 protected:
     void loadWindow() override;
@@ -67,7 +63,7 @@ private:
         QPushButton* cmdTie = nullptr;
     };
 
-    enum class Look { None, Tie, Chosen, Other };
+    using Look = WeekEntry::Look;
 
     void buildControls();
     void buildLayout();
@@ -79,20 +75,21 @@ private:
     void ShowConfidenceState();
     void ShowSpreadLines();
     void ShowResultScores();
-    void paintRowLook(int row);
-    void setLook(QLabel* label, Look look);
+    /// Rewrites the row's abbreviations and gives its labels the look of its entry, or the look given.
+    void paintRowLook(int row, std::optional<WeekEntry::RowLook> look = std::nullopt);
     void showSelection(bool loadScores);
     void showMondayNightFields();
     void showLogButton();
+    void placeSpinner();
+    void showOkAllowed();
 
     // Entries.
     void sideChoice(int side); // the click handlers of awayBox (0) and homeBox (1)
     void tieChoice();          // the click handler of tieBox
-    void afterEntry();
+    void afterEntry(int row, bool entered);
     void rowTeamClicked(int row, int side);
     void cmdTieClicked(int row);
     void cpBoxClicked(int row);
-    void setSpreadRow(int row);
     void spreadSpinChanged(int value);
     void scoreEdited(int side);
     void scoreEnter(int side);
@@ -108,29 +105,8 @@ private:
     void cmdPostSeasonClicked();
     void cmdOkClicked();
     bool keyPressed(QObject* watched, QKeyEvent* event);
-    bool numberBoxKey(QLineEdit* box, QKeyEvent* event);
 
-    // The shown week in the model.
-    [[nodiscard]] int games() const;
-    [[nodiscard]] bool isGameRow(int row) const;
-    [[nodiscard]] int16_t team(int row, int side) const;
-    [[nodiscard]] int16_t rowEntry(int row) const;
-    [[nodiscard]] bool rowHasEntry(int row) const;
-    [[nodiscard]] int countEntries() const;
-    [[nodiscard]] int member() const;
-    [[nodiscard]] bool spreadsUsed() const;
-
-    int16_t m_mode = 0; // entryMode as the window was loaded
-
-    // Window state, kept for the life of the instance.
-    int16_t m_shownWeek = 0;
-    int16_t m_selectedRow = 0;
-    int16_t m_enteredCount = 0;
-    int16_t m_lastResultWeek = 0;
-    int16_t m_nextConfidence = 0;
-    int16_t m_confidenceOffset = 0;
-    int16_t m_spreadRow = 0;
-    bool m_entriesChanged = false;
+    WeekEntry m_entry;
 
     std::map<const QObject*, std::function<void()>> m_clickActions; // labels that act as buttons
     QGridLayout* m_grid = nullptr;

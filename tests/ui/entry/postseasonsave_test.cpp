@@ -37,7 +37,7 @@ TEST_F(ResultsPredictTest, PostSeasonPicksAreSavedWhenTheMemberChanges) {
     QTest::mouseClick(button(QStringLiteral("cmdPostSeason")), Qt::LeftButton);
     EXPECT_EQ(pool.postSeasonPicks[0][0], eastWinner);
     EXPECT_EQ(pool.postSeasonPicks[12][0], bigGameWinner);
-    EXPECT_TRUE(entry().entriesChanged());
+    EXPECT_TRUE(state().entriesChanged());
 
     // Moving on to the next member saves the member being left.
     find<QComboBox>(QStringLiteral("MemberBox"))->setCurrentIndex(1);

@@ -275,34 +275,5 @@ TEST_F(PostSeasonWindowTest, DamagedLeagueAndMemberIndexesStayWithinTheTables) {
     EXPECT_EQ(pick(7, MemberSlots - 1), 29);
 }
 
-TEST_F(PostSeasonWindowTest, OpenedAsTheWeeklyEntryWindowOpensIt) {
-    std::vector<int> finished;
-    h.modal.onShow = [&](QDialog& dialog) {
-        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Post Season Predictions"));
-        choose(list(static_cast<PSResultsPredict&>(dialog), 2), 1);
-        QObject::connect(&dialog, &QDialog::finished, &dialog, [&](int r) { finished.push_back(r); });
-        click(static_cast<PSResultsPredict&>(dialog), "cmdOk");
-    };
-    auto& w = open(0);
-    w.setWindowTitle(QStringLiteral("Post Season Predictions"));
-    h.host.showModal(w);
-    ASSERT_FALSE(finished.empty());
-    EXPECT_EQ(finished.front(), QDialog::Accepted);
-    EXPECT_EQ(pick(2, 0), 8);
-
-    h.modal.onShow = [&](QDialog& dialog) {
-        finished.clear();
-        QObject::connect(&dialog, &QDialog::finished, &dialog, [&](int r) { finished.push_back(r); });
-        test::grabToTemp(dialog, QStringLiteral("vek_psresultspredict.png"));
-        click(static_cast<PSResultsPredict&>(dialog), "cmdCancel");
-    };
-    h.modal.results = {QDialog::Rejected};
-    auto& results = open(1);
-    results.setWindowTitle(QStringLiteral("Post Season Results"));
-    h.host.showModal(results);
-    ASSERT_FALSE(finished.empty());
-    EXPECT_EQ(finished.front(), QDialog::Rejected);
-}
-
 } // namespace
 } // namespace vek

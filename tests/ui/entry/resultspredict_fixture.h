@@ -1,11 +1,13 @@
 #pragma once
 
-#include "session/poolsession.h"
 #include "app/startup.h"
+#include "entry/entrycontrols.h"
 #include "entry/resultspredict.h"
+#include "session/poolsession.h"
 #include "support/poolbuilder.h"
 #include "support/recordingstartuphost.h"
 #include "support/uiharness.h"
+#include "widgets/colours.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -18,6 +20,7 @@
 #include <functional>
 #include <memory>
 #include <tuple>
+#include <utility>
 
 namespace vek::test {
 
@@ -37,7 +40,8 @@ protected:
     /// The sample pool of two members with results through `currentWeek`; `adjust` changes it before
     /// the window opens.
     void usePool(int currentWeek, const std::function<void(PoolData&)>& adjust = {}) {
-        fillSamplePool(h.pool(), {QStringLiteral("Margaret Smith"), QStringLiteral("Bob Jones")}, currentWeek);
+        fillSamplePool(h.pool(), {QStringLiteral("Margaret Smith"), QStringLiteral("Bob Jones")},
+                       currentWeek);
         if (adjust) {
             adjust(h.pool());
         }
@@ -51,7 +55,7 @@ protected:
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
         return window;
     }
-    /// Closes the window as the modal show would after OK or Cancel elsewhere: unloaded.
+    /// Closes the window as its close button does: unloaded, what was not saved put back.
     void close() { entry().done(QDialog::Rejected); }
 
     ResultsPredict& entry() { return *h.host.existing<ResultsPredict>(); }
@@ -74,10 +78,21 @@ protected:
     /// Types into a text box, key by key.
     static void type(QLineEdit* box, const QString& text) { QTest::keyClicks(box, text); }
     void key(Qt::Key k) { QTest::keyClick(&entry(), k); }
-    static QString look(QLabel* label) { return label->property("look").toString(); }
 
+    /// The colours of a team label (text, background) for each look of the legend: the chosen team red
+    /// on the button face, the other team black on it, a tie blue on white, a game without entry black
+    /// on white.
+    using Colours = std::pair<QColor, QColor>;
+    static Colours paintOf(const QLabel* label) { return {test::fore(label), test::back(label)}; }
+    static Colours chosen() { return {colours::Red, buttonFace()}; }
+    static Colours other() { return {colours::Black, buttonFace()}; }
+    static Colours tied() { return {colours::Blue, colours::White}; }
+    static Colours undecided() { return {colours::Black, colours::White}; }
+
+    /// The window's state.
+    const WeekEntry& state() { return entry().weekEntry(); }
     /// The shown week of the window in the model.
-    [[nodiscard]] int week() { return entry().shownWeek(); }
+    [[nodiscard]] int week() { return state().shownWeek(); }
     [[nodiscard]] int games() { return h.pool().games(week()); }
     [[nodiscard]] int16_t team(int row, int side) { return h.pool().scheduleGrid[week()][row][side]; }
 

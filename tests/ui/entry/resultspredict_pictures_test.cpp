@@ -36,12 +36,12 @@ TEST_F(ResultsPredictTest, TheLogosAreTheTeamsPictureNumbers) {
     });
     open(0);
     click(away(1)); // every game holds a pick: the selection stays on the game entered
-    ASSERT_EQ(entry().selectedRow(), 1);
+    ASSERT_EQ(state().selectedRow(), 1);
     EXPECT_EQ(label(QStringLiteral("picAway"))->pixmap().toImage(), TeamPictures::picture(20).toImage());
     EXPECT_TRUE(label(QStringLiteral("picHome"))->pixmap().isNull());
     EXPECT_EQ(label(QStringLiteral("awayBox"))->text(), h.pool().teamName[team(1, 0)]);
     click(home(2));
-    ASSERT_EQ(entry().selectedRow(), 2);
+    ASSERT_EQ(state().selectedRow(), 2);
     EXPECT_TRUE(label(QStringLiteral("picHome"))->pixmap().isNull());
     EXPECT_FALSE(label(QStringLiteral("picAway"))->pixmap().isNull());
 }
@@ -72,7 +72,7 @@ TEST_F(ResultsPredictTest, AWeekOfNineteenGamesFitsAndDamagedCodesStayInTheTable
     spin(QStringLiteral("weekSpin"))->setValue(0);
     EXPECT_EQ(away(2)->text(), QString());
     click(away(2)); // with spreads the click selects the game
-    EXPECT_EQ(entry().selectedRow(), 2);
+    EXPECT_EQ(state().selectedRow(), 2);
     EXPECT_EQ(label(QStringLiteral("awayBox"))->text(), QString());
     EXPECT_TRUE(label(QStringLiteral("picAway"))->pixmap().isNull());
     const int16_t before = h.pool().gameWinner[0][2];

@@ -1,5 +1,6 @@
-// The weekly entry window in results mode: the week it opens on, winners and ties by click and by key,
-// scores deciding the result, completing a week, Clear Results, Save and a failed write.
+// The weekly entry window in results mode, worked through its controls: the week it opens on, winners
+// and ties by click and by key, scores typed and logged, Clear Results, Save, a failed write, and Cancel
+// putting back what was not saved.
 #include "resultspredict_fixture.h"
 
 #include <QApplication>
@@ -19,7 +20,7 @@ protected:
     /// Enters every open game of the shown week, each by the next of F1, F2, F3.
     void enterOpenGames() {
         const Qt::Key keys[] = {Qt::Key_F1, Qt::Key_F2, Qt::Key_F3};
-        for (int i = 0; entry().enteredCount() < games() && i < 100; ++i) {
+        for (int i = 0; state().enteredCount() < games() && i < 100; ++i) {
             key(keys[i % 3]);
         }
     }
@@ -39,9 +40,8 @@ TEST_F(ResultsEntry, OpensOnTheWeekAfterACompleteCurrentWeek) {
     EXPECT_EQ(entry().windowTitle(), QStringLiteral("VEK Results"));
     EXPECT_TRUE(entry().tieBox()->isVisible());
     EXPECT_TRUE(entry().f3Box()->isVisible());
-    EXPECT_EQ(entry().shownWeek(), 5);
     EXPECT_EQ(label(QStringLiteral("weekBox"))->text(), QStringLiteral("6"));
-    EXPECT_EQ(entry().lastResultWeek(), 4);
+    EXPECT_EQ(spin(QStringLiteral("weekSpin"))->value(), 5);
     EXPECT_FALSE(button(QStringLiteral("cmdClear"))->isVisible()); // only on the current week
     EXPECT_EQ(button(QStringLiteral("cmdClear"))->text(), QStringLiteral("Clear Results"));
     EXPECT_FALSE(find<QWidget>(QStringLiteral("MemberBox"))->isVisible());
@@ -50,91 +50,40 @@ TEST_F(ResultsEntry, OpensOnTheWeekAfterACompleteCurrentWeek) {
     EXPECT_EQ(tie(0)->text(), QStringLiteral("Tie"));
     showWeek(4);
     EXPECT_TRUE(button(QStringLiteral("cmdClear"))->isVisible());
-    close();
-
-    // The season's last week complete: the window stays on it.
-    test::fillSampleResults(h.pool(), 16);
-    open(1);
-    EXPECT_EQ(entry().shownWeek(), 16);
-    showWeek(9);
-    close();
-
-    // No results at all: the week shown when the window last closed.
-    h.pool().currentWeek = -1;
-    open(1);
-    EXPECT_EQ(entry().shownWeek(), 9);
 }
 
-TEST_F(ResultsEntry, EnteringAWeekFromTheTopMakesItTheCurrentWeek) {
+TEST_F(ResultsEntry, ClicksKeysAndTieButtonsEnterTheWeekAndCompleteIt) {
     usePool(3, [](PoolData& pool) { pool.mnTieBreaker = 0; });
     open(1);
     ASSERT_EQ(week(), 4);
-    EXPECT_EQ(entry().enteredCount(), 0);
     EXPECT_FALSE(awayScore()->isVisible()); // no scores without spreads or a Monday-night tiebreaker
     click(away(0));
     EXPECT_EQ(winner(0), team(0, 0));
-    EXPECT_EQ(entry().selectedRow(), 1);
+    EXPECT_EQ(paintOf(away(0)), chosen());
     key(Qt::Key_F3);
     EXPECT_EQ(winner(1), h.pool().tieCode());
-    EXPECT_EQ(look(away(1)), QStringLiteral("tie"));
-    EXPECT_EQ(look(home(1)), QStringLiteral("tie"));
+    EXPECT_EQ(paintOf(away(1)), tied());
+    EXPECT_EQ(paintOf(home(1)), tied());
     click(tie(2));
     click(entry().tieBox());
     click(home(4));
     EXPECT_EQ(winner(2), h.pool().tieCode());
     EXPECT_EQ(winner(3), h.pool().tieCode());
     EXPECT_EQ(winner(4), team(4, 1));
-    EXPECT_EQ(entry().selectedRow(), 5);
     enterOpenGames();
-    EXPECT_EQ(entry().selectedRow(), 14);
+    EXPECT_EQ(state().selectedRow(), 14);
     EXPECT_EQ(h.pool().currentWeek, 4);
-    EXPECT_EQ(entry().lastResultWeek(), 4);
     EXPECT_EQ(refreshes, 0); // the main window hears of it when the results are saved
 
-    click(away(1)); // a tie turned into a win keeps the count
-    EXPECT_EQ(entry().enteredCount(), games());
-    EXPECT_EQ(look(away(1)), QStringLiteral("chosen"));
-    EXPECT_EQ(look(home(1)), QStringLiteral("other"));
+    click(away(1)); // a tie turned into a win
+    EXPECT_EQ(paintOf(away(1)), chosen());
+    EXPECT_EQ(paintOf(home(1)), other());
 }
 
-TEST_F(ResultsEntry, TheLastGameEnteredFirstCompletesTheWeekOnlyWhenEnteredLast) {
-    usePool(3);
-    open(1);
-    click(away(14));
-    EXPECT_EQ(entry().selectedRow(), 0);
-    for (int row = 0; row < 14; ++row) {
-        click(home(row));
-    }
-    EXPECT_EQ(entry().enteredCount(), games());
-    EXPECT_EQ(h.pool().currentWeek, 3);
-    click(home(14));
-    EXPECT_EQ(h.pool().currentWeek, 4);
-}
-
-TEST_F(ResultsEntry, OnlyAnUnbrokenRunOfCompleteWeeksMovesTheCurrentWeek) {
-    usePool(3);
-    open(1);
-    for (const int w : {7, 6, 5}) {
-        showWeek(w);
-        enterOpenGames();
-        EXPECT_EQ(h.pool().currentWeek, 3) << w;
-    }
-    showWeek(4);
-    enterOpenGames();
-    EXPECT_EQ(h.pool().currentWeek, 7);
-    EXPECT_EQ(entry().lastResultWeek(), 7);
-
-    // Entering an earlier week again never moves it back.
-    showWeek(2);
-    click(away(14));
-    EXPECT_EQ(h.pool().currentWeek, 7);
-}
-
-TEST_F(ResultsEntry, ScoresDecideTheResult) {
+TEST_F(ResultsEntry, TypedScoresAreLoggedAndDecideTheResult) {
     usePool(3, [](PoolData& pool) { pool.usePointSpreads = True16; });
     open(1);
     EXPECT_TRUE(awayScore()->isVisible());
-    EXPECT_TRUE(homeScore()->isVisible());
     EXPECT_FALSE(button(QStringLiteral("cmdLog"))->isVisible());
 
     type(awayScore(), QStringLiteral("21"));
@@ -147,7 +96,7 @@ TEST_F(ResultsEntry, ScoresDecideTheResult) {
     QTest::keyClick(homeScore(), Qt::Key_Return);
     EXPECT_EQ(winner(0), h.pool().tieCode());
     EXPECT_EQ(h.pool().gameScore[4][0], (std::array<int16_t, 2>{21, 21}));
-    EXPECT_EQ(entry().selectedRow(), 1);
+    EXPECT_EQ(state().selectedRow(), 1);
     EXPECT_TRUE(awayScore()->text().isEmpty()); // the next game has no result yet
     EXPECT_EQ(entry().focusWidget(), awayScore());
 
@@ -155,21 +104,17 @@ TEST_F(ResultsEntry, ScoresDecideTheResult) {
     type(homeScore(), QStringLiteral("17"));
     click(button(QStringLiteral("cmdLog")));
     EXPECT_EQ(winner(1), team(1, 0));
-    score(QStringLiteral("17"), QStringLiteral("24"));
-    EXPECT_EQ(winner(2), team(2, 1));
-    EXPECT_EQ(h.pool().gameScore[4][2], (std::array<int16_t, 2>{17, 24}));
+    EXPECT_FALSE(button(QStringLiteral("cmdLog"))->isVisible());
 
     // With spreads a team label only picks the game; its scores come into the boxes.
     click(home(0));
-    EXPECT_EQ(entry().selectedRow(), 0);
+    EXPECT_EQ(state().selectedRow(), 0);
     EXPECT_EQ(winner(0), h.pool().tieCode());
     EXPECT_EQ(awayScore()->text(), QStringLiteral("21"));
-    EXPECT_EQ(homeScore()->text(), QStringLiteral("21"));
     click(label(QStringLiteral("hscoreBox7")));
-    EXPECT_EQ(entry().selectedRow(), 7);
+    EXPECT_EQ(state().selectedRow(), 7);
     EXPECT_TRUE(awayScore()->text().isEmpty());
-    // The side labels and the keys still choose without scores.
-    key(Qt::Key_F2);
+    key(Qt::Key_F2); // the keys still choose without scores
     EXPECT_EQ(winner(7), team(7, 1));
 }
 
@@ -182,15 +127,12 @@ TEST_F(ResultsEntry, ScoreBoxesTakeDigitsUpTo32767) {
     EXPECT_EQ(awayScore()->text(), QStringLiteral("3276"));
     QTest::keyClick(awayScore(), Qt::Key_7, Qt::KeypadModifier);
     EXPECT_EQ(awayScore()->text(), QStringLiteral("32767"));
-    awayScore()->selectAll();
-    type(awayScore(), QStringLiteral("9"));
-    EXPECT_EQ(awayScore()->text(), QStringLiteral("9"));
     // Pasted text that typing could not enter stays out too.
     awayScore()->selectAll();
     awayScore()->insert(QStringLiteral("40000"));
-    EXPECT_EQ(awayScore()->text(), QStringLiteral("9"));
+    EXPECT_EQ(awayScore()->text(), QStringLiteral("32767"));
     awayScore()->insert(QStringLiteral("x"));
-    EXPECT_EQ(awayScore()->text(), QStringLiteral("9"));
+    EXPECT_EQ(awayScore()->text(), QStringLiteral("32767"));
 }
 
 TEST_F(ResultsEntry, WithoutSpreadsOnlyTheMondayNightGameHasScores) {
@@ -200,16 +142,15 @@ TEST_F(ResultsEntry, WithoutSpreadsOnlyTheMondayNightGameHasScores) {
     EXPECT_TRUE(label(QStringLiteral("ascoreBox14"))->isVisible());
     EXPECT_FALSE(awayScore()->isVisible());
     click(label(QStringLiteral("ascoreBox14")));
-    EXPECT_EQ(entry().selectedRow(), 14);
     EXPECT_TRUE(awayScore()->isVisible());
     score(QStringLiteral("10"), QStringLiteral("13"));
     EXPECT_EQ(h.pool().gameWinner[4][14], team(14, 1));
     EXPECT_EQ(h.pool().gameScore[4][14], (std::array<int16_t, 2>{10, 13}));
-    EXPECT_EQ(entry().selectedRow(), 0);
+    EXPECT_EQ(state().selectedRow(), 0);
     EXPECT_FALSE(awayScore()->isVisible());
 }
 
-TEST_F(ResultsEntry, ClearResultsEmptiesTheCurrentWeekAndReEnteringCompletesItAgain) {
+TEST_F(ResultsEntry, ClearResultsEmptiesTheCurrentWeekWithoutWriting) {
     usePool(4, [](PoolData& pool) { pool.usePointSpreads = True16; });
     writeFolder();
     const QByteArray results = h.temp.read(QStringLiteral("results.dat"));
@@ -218,18 +159,37 @@ TEST_F(ResultsEntry, ClearResultsEmptiesTheCurrentWeekAndReEnteringCompletesItAg
     click(button(QStringLiteral("cmdClear")));
     EXPECT_EQ(h.pool().currentWeek, 3);
     EXPECT_EQ(refreshes, 1);
-    EXPECT_EQ(entry().enteredCount(), 0);
-    EXPECT_EQ(entry().selectedRow(), 0);
     for (int row = 0; row < games(); ++row) {
         ASSERT_EQ(winner(row), h.pool().noneCode());
-        ASSERT_EQ(h.pool().gameScore[4][row], (std::array<int16_t, 2>{0, 0}));
-        ASSERT_EQ(look(away(row)), QStringLiteral("none"));
+        ASSERT_EQ(paintOf(away(row)), undecided());
         ASSERT_TRUE(label(QStringLiteral("ascoreBox%1").arg(row))->text().isEmpty());
     }
-    EXPECT_EQ(h.temp.read(QStringLiteral("results.dat")), results); // nothing written
+    EXPECT_EQ(h.temp.read(QStringLiteral("results.dat")), results);
+}
 
-    enterOpenGames();
+TEST_F(ResultsEntry, CancelAfterClearResultsKeepsTheWeekForTheNextOk) {
+    usePool(4, [](PoolData& pool) { pool.usePointSpreads = True16; });
+    writeFolder();
+    open(1);
+    showWeek(4);
+    click(button(QStringLiteral("cmdClear")));
+    ASSERT_EQ(h.pool().currentWeek, 3);
+    click(button(QStringLiteral("cmdCancel")));
+    EXPECT_FALSE(entry().isVisible());
     EXPECT_EQ(h.pool().currentWeek, 4);
+    EXPECT_EQ(refreshes, 2); // the main window's buttons follow the current week back
+
+    open(1);
+    click(button(QStringLiteral("cmdOk")));
+    EXPECT_FALSE(entry().isVisible());
+    const auto fresh = reload();
+    EXPECT_EQ(fresh->pool().currentWeek, 4);
+    for (int g = 0; g < h.pool().games(4); ++g) {
+        ASSERT_EQ(fresh->pool().gameWinner[4][g], h.pool().gameWinner[4][g]) << g;
+        ASSERT_NE(fresh->pool().gameWinner[4][g], fresh->pool().noneCode()) << g;
+        ASSERT_EQ(fresh->pool().gameScore[4][g], h.pool().gameScore[4][g]) << g;
+    }
+    EXPECT_EQ(fresh->pool().gameScore[4][1][0], 11); // the sample's scores
 }
 
 TEST_F(ResultsEntry, SaveWritesTheResultsRefreshesThenWritesTheScores) {
@@ -279,15 +239,11 @@ TEST_F(ResultsEntry, AFailedWriteIsToldAndKeepsTheWindowOpen) {
     EXPECT_EQ(h.messages.requests[0].icon, Messages::Icon::Warning);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_TRUE(entry().isVisible());
-    EXPECT_TRUE(entry().entriesChanged());
-    EXPECT_EQ(refreshes, 1);                                  // the recomputations ran all the same
-    EXPECT_TRUE(h.temp.exists(QStringLiteral("scores.dat"))); // and the other file was written
+    EXPECT_TRUE(state().entriesChanged());
 
-    click(button(QStringLiteral("cmdSave")));
-    EXPECT_EQ(h.messages.requests.size(), 2U);
-    EXPECT_TRUE(entry().entriesChanged());
     click(button(QStringLiteral("cmdCancel")));
     EXPECT_FALSE(entry().isVisible());
+    EXPECT_EQ(h.pool().gameWinner[4][0], h.pool().noneCode()); // not saved: put back
 }
 
 } // namespace

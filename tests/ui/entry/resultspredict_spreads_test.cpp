@@ -1,5 +1,5 @@
-// The weekly entry window in spreads mode: favourites, half-point spreads on the spinner, "Even",
-// Clear Spread Points and Save.
+// The weekly entry window in spreads mode, worked through its controls: favourites, the spinner beside
+// its row, "Even", Clear Spread Points, Save and a failed write.
 #include "resultspredict_fixture.h"
 
 #include "support/filetext.h"
@@ -32,7 +32,7 @@ protected:
 
 TEST_F(SpreadsEntry, OpensOnWeekOneWithTheSpreadColumn) {
     open(2);
-    EXPECT_EQ(entry().shownWeek(), 0);
+    EXPECT_EQ(week(), 0);
     EXPECT_EQ(label(QStringLiteral("cpLabel"))->text(), QStringLiteral("Spread"));
     EXPECT_EQ(tie(0)->text(), QStringLiteral("Even"));
     EXPECT_TRUE(tie(14)->isVisible());
@@ -43,70 +43,39 @@ TEST_F(SpreadsEntry, OpensOnWeekOneWithTheSpreadColumn) {
     EXPECT_FALSE(label(QStringLiteral("ascoreBox0"))->isVisible());
     EXPECT_FALSE(label(QStringLiteral("cp2Label"))->isVisible());
     EXPECT_EQ(cpBox(2)->text(), QStringLiteral("1.5")); // the sample's spread of game 3
-    EXPECT_EQ(entry().spreadRow(), 0);
     EXPECT_TRUE(spinnerBeside(0));
 }
 
-TEST_F(SpreadsEntry, TheFavouriteAndItsSpreadInHalfPoints) {
+TEST_F(SpreadsEntry, TheFavouriteTheSpinnerAndEven) {
     open(2);
     click(away(3));
     EXPECT_EQ(favourite(3), team(3, 0));
-    EXPECT_EQ(look(away(3)), QStringLiteral("chosen"));
-    EXPECT_EQ(look(home(3)), QStringLiteral("other"));
-    EXPECT_EQ(entry().spreadRow(), 3);
+    EXPECT_EQ(paintOf(away(3)), chosen());
+    EXPECT_EQ(paintOf(home(3)), other());
     EXPECT_TRUE(spinnerBeside(3));
-    EXPECT_EQ(spinner()->value(), 4);    // the row's spread of 2 shown on the spinner
-    EXPECT_EQ(entry().selectedRow(), 3); // every game holds an entry: the selection stays
+    EXPECT_EQ(spinner()->value(), 4); // the row's spread of 2 shown on the spinner
 
-    spinner()->setValue(7);
-    EXPECT_EQ(spread(3), 3.5F);
-    EXPECT_EQ(cpBox(3)->text(), QStringLiteral("3.5"));
-    spinner()->setValue(0);
-    EXPECT_EQ(look(away(3)), QStringLiteral("tie")); // shown even, the favourite kept
-    EXPECT_EQ(look(home(3)), QStringLiteral("tie"));
-    EXPECT_EQ(favourite(3), team(3, 0));
-
-    // One click up goes from the chosen row's own spread, whichever row the spinner was on.
-    key(Qt::Key_F2); // favourite of the selected row 3, the spinner stays there
-    click(home(6));  // the sample's 3.5
-    EXPECT_EQ(spinner()->value(), 7);
     stepUp();
-    EXPECT_EQ(spread(6), 4.0F);
-    EXPECT_EQ(spread(3), 0.0F);
-    EXPECT_EQ(favourite(3), team(3, 1));
-
-    // A favourite chosen without the spinner keeps its spread.
-    h.pool().pointSpread[0][9] = 0.0F;
-    click(away(9));
-    EXPECT_EQ(spread(9), 0.0F);
-    EXPECT_EQ(favourite(9), team(9, 0));
+    EXPECT_EQ(spread(3), 2.5F);
+    EXPECT_EQ(cpBox(3)->text(), QStringLiteral("2.5"));
+    spinner()->setValue(0);
+    EXPECT_EQ(paintOf(away(3)), tied()); // shown even, the favourite kept
+    EXPECT_EQ(favourite(3), team(3, 0));
 
     // A click on the spread takes the spinner there without touching the favourite.
     click(cpBox(6));
-    EXPECT_EQ(entry().spreadRow(), 6);
-    EXPECT_EQ(spinner()->value(), 8);
-    EXPECT_EQ(favourite(6), team(6, 1));
-}
+    EXPECT_TRUE(spinnerBeside(6));
+    EXPECT_EQ(spinner()->value(), 7); // the sample's 3.5
 
-TEST_F(SpreadsEntry, EvenActsOnItsOwnRowOnly) {
-    open(2);
-    click(away(2));
-    spinner()->setValue(9);
-    ASSERT_EQ(spread(2), 4.5F);
     click(tie(5));
-    EXPECT_EQ(spread(2), 4.5F);
-    EXPECT_EQ(spread(5), 0.0F);
     EXPECT_EQ(favourite(5), h.pool().tieCode());
-    EXPECT_EQ(entry().spreadRow(), 5);
-    EXPECT_EQ(entry().selectedRow(), 5);
+    EXPECT_TRUE(spinnerBeside(5));
     EXPECT_EQ(spinner()->value(), 0);
     EXPECT_EQ(cpBox(5)->text(), QStringLiteral("0"));
-    EXPECT_EQ(look(away(5)), QStringLiteral("tie"));
-    EXPECT_EQ(look(home(5)), QStringLiteral("tie"));
-    // A spread for an even game shows the game undecided, and stays even in the model.
-    spinner()->setValue(3);
-    EXPECT_EQ(look(away(5)), QStringLiteral("none"));
-    EXPECT_EQ(favourite(5), h.pool().tieCode());
+    EXPECT_EQ(paintOf(home(5)), tied());
+    EXPECT_EQ(spread(6), 3.5F); // "Even" acts on its own row only
+    spinner()->setValue(3);     // a spread for an even game shows it undecided
+    EXPECT_EQ(paintOf(away(5)), undecided());
 }
 
 TEST_F(SpreadsEntry, ClearSpreadPointsMakesEveryGameEven) {
@@ -117,7 +86,7 @@ TEST_F(SpreadsEntry, ClearSpreadPointsMakesEveryGameEven) {
         ASSERT_EQ(favourite(row), h.pool().tieCode());
         ASSERT_EQ(spread(row), 0.0F);
         ASSERT_EQ(cpBox(row)->text(), QStringLiteral("0"));
-        ASSERT_EQ(look(away(row)), QStringLiteral("none"));
+        ASSERT_EQ(paintOf(away(row)), undecided());
     }
     EXPECT_EQ(spinner()->value(), 0);
     EXPECT_FALSE(button(QStringLiteral("cmdOk"))->isEnabled());
@@ -164,7 +133,7 @@ TEST_F(SpreadsEntry, AFailedWriteIsToldAndTheSpreadWinnersAreDecidedAllTheSame) 
     ASSERT_EQ(h.messages.requests.size(), 1U);
     EXPECT_TRUE(h.messages.requests[0].text.contains(QStringLiteral("favorite.dat")));
     EXPECT_TRUE(entry().isVisible());
-    EXPECT_TRUE(entry().entriesChanged());
+    EXPECT_TRUE(state().entriesChanged());
     EXPECT_NE(h.pool().spreadWinner[0][0], -3);
 }
 
