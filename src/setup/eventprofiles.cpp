@@ -5,6 +5,7 @@
 #include "session/poolsession.h"
 #include "setup/hoverhelp.h"
 #include "widgets/messages.h"
+#include "widgets/updown.h"
 #include "widgets/waitcursor.h"
 #include "widgets/windowhost.h"
 
@@ -12,7 +13,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -91,15 +91,6 @@ const QString PointsTexts[] = {
     QStringLiteral("Points awarded to winner(s) from each loser."),
     QStringLiteral("Points awarded to winner(s) divided evenly."),
     QStringLiteral("Points awarded to winner(s)."),
-};
-
-/// An up-down control: only the two arrows; the label beside it shows the value.
-class UpDown final : public QSpinBox {
-public:
-    explicit UpDown(QWidget* parent) : QSpinBox(parent) {
-        lineEdit()->setVisible(false);
-        setFixedWidth(22);
-    }
 };
 
 /// A sunken box that shows a number.

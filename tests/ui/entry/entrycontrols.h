@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/windowfit.h"
+
 namespace vek::test {
 
 /// A control of a window by its name; a missing control fails the test that asked for it.
@@ -48,43 +50,6 @@ inline QColor back(const QWidget* widget) {
 }
 inline QColor fore(const QWidget* widget) {
     return widget->palette().color(QPalette::WindowText);
-}
-
-/// Fails for every control shown in the window that reaches outside it, and for every label, button and
-/// list whose text is wider than the room the control gives it. With VEK_SCREENSHOTS naming a folder,
-/// the window is also saved there as `name`.png, for a person to look at.
-inline void expectNothingCutOff(QWidget& window, const QString& name) {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-    if (const QString folder = qEnvironmentVariable("VEK_SCREENSHOTS"); !folder.isEmpty()) {
-        EXPECT_TRUE(window.grab().save(QDir(folder).filePath(name + QStringLiteral(".png"))));
-    }
-    for (QWidget* child : window.findChildren<QWidget*>()) {
-        if (child->isWindow() || !child->isVisibleTo(&window)) {
-            continue;
-        }
-        const std::string control = (name + QLatin1Char('/') + child->objectName()).toStdString();
-        EXPECT_TRUE(window.rect().contains(QRect(child->mapTo(&window, QPoint(0, 0)), child->size())))
-            << control;
-        const QFontMetrics metrics = child->fontMetrics();
-        QString text;
-        int needed = 0;
-        int room = child->width();
-        if (const auto* label = qobject_cast<const QLabel*>(child); label != nullptr && !label->wordWrap()) {
-            text = label->text();
-            needed = metrics.horizontalAdvance(text);
-            room = label->contentsRect().width();
-        } else if (const auto* check = qobject_cast<const QCheckBox*>(child); check != nullptr) {
-            text = check->text();
-            needed = check->sizeHint().width();
-        } else if (const auto* button = qobject_cast<const QAbstractButton*>(child); button != nullptr) {
-            text = button->text();
-            needed = metrics.horizontalAdvance(text) + 6; // the face's own margins
-        } else if (const auto* list = qobject_cast<const QComboBox*>(child); list != nullptr) {
-            text = list->currentText();
-            needed = metrics.horizontalAdvance(text) + 24; // and the arrow
-        }
-        EXPECT_LE(needed, room) << control << ": " << text.toStdString();
-    }
 }
 
 } // namespace vek::test

@@ -2,15 +2,10 @@
 
 #include "support/poolbuilder.h"
 #include "support/uiharness.h"
+#include "support/windowfit.h"
 #include "widgets/poolwindow.h"
 
-#include <QAbstractButton>
-#include <QComboBox>
-#include <QDir>
-#include <QGroupBox>
-#include <QLabel>
 #include <QStringList>
-#include <QTabBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -44,64 +39,11 @@ inline void fillLargestPool(PoolData& pool) {
     pool.memberEmail[120] = QStringLiteral("maximilian.alexander.worthington-smythe@example.org");
 }
 
-/// The visible texts of a window that do not fit their controls: labels, buttons, frame captions and
-/// tabs, each named by its control (or its text).
-inline QStringList cutOffTexts(QWidget& window) {
-    QStringList cut;
-    const auto name = [](const QWidget* w, const QString& text) {
-        return w->objectName().isEmpty() ? text : w->objectName();
-    };
-    for (QLabel* label : window.findChildren<QLabel*>()) {
-        if (!label->isVisibleTo(&window) || label->text().isEmpty()) {
-            continue;
-        }
-        const QSize hint = label->sizeHint();
-        const bool fits = label->wordWrap()
-                              ? label->heightForWidth(label->width()) <= label->height()
-                              : hint.width() <= label->width() && hint.height() <= label->height();
-        if (!fits) {
-            cut << name(label, label->text());
-        }
-    }
-    for (QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
-        if (button->isVisibleTo(&window) && !button->text().isEmpty() &&
-            button->sizeHint().width() > button->width()) {
-            cut << name(button, button->text());
-        }
-    }
-    for (QGroupBox* frame : window.findChildren<QGroupBox*>()) {
-        if (frame->isVisibleTo(&window) &&
-            frame->fontMetrics().horizontalAdvance(frame->title()) + 16 > frame->width()) {
-            cut << name(frame, frame->title());
-        }
-    }
-    for (QTabBar* tabs : window.findChildren<QTabBar*>()) {
-        for (int i = 0; i < tabs->count(); ++i) {
-            if (tabs->fontMetrics().horizontalAdvance(tabs->tabText(i)) > tabs->tabRect(i).width()) {
-                cut << tabs->tabText(i);
-            }
-        }
-    }
-    for (QComboBox* box : window.findChildren<QComboBox*>()) {
-        if (box->isVisibleTo(&window) && box->sizeHint().width() > box->width()) {
-            cut << name(box, box->currentText());
-        }
-    }
-    return cut;
-}
-
-/// Shows the window, checks that every text fits and keeps a picture of it for a person to look at:
-/// in the folder VEK_SCREENSHOTS names, or in "vek-setup-screens" in the temporary folder.
+/// Shows the window and checks that every text of it can be read (see expectNothingCutOff).
 inline void expectReadable(QWidget& window, const QString& picture) {
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    EXPECT_EQ(cutOffTexts(window), QStringList()) << picture.toStdString();
-    QString folder = qEnvironmentVariable("VEK_SCREENSHOTS");
-    if (folder.isEmpty()) {
-        folder = QDir::temp().filePath(QStringLiteral("vek-setup-screens"));
-    }
-    ASSERT_TRUE(QDir().mkpath(folder));
-    EXPECT_TRUE(window.grab().save(QDir(folder).filePath(picture + QStringLiteral(".png"))));
+    expectNothingCutOff(window, picture);
 }
 
 /// A child control by name; fails the test when there is none.
