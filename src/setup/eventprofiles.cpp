@@ -101,6 +101,7 @@ QLabel* makeValueLabel(QWidget* parent, const QString& name) {
     label->setFrameShadow(QFrame::Sunken);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("-1000000")) + 8);
+    label->setFixedHeight(UpDown::Height);
     return label;
 }
 
