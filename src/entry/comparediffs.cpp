@@ -1,5 +1,7 @@
 #include "entry/comparediffs.h"
 
+#include "engine/postseasonpicks.h"
+
 #include "session/poolsession.h"
 #include "widgets/colours.h"
 #include "widgets/updown.h"
@@ -58,8 +60,6 @@ constexpr std::array<PostSeasonRowLabel, PostSeasonSlots> PostSeasonRowLabels{{
     {"AFC", "Wild", PostSeasonRowLabel::Afc},
     {"Big", "Game", PostSeasonRowLabel::BigGame},
 }};
-
-constexpr int BigGameSlot = 12;
 
 /// Keeps a widget's place in the grid while it is hidden, or lets its row or column close up.
 void keepPlace(QWidget* widget, bool keep) {
@@ -440,18 +440,14 @@ void CompareDiffs::ShowPostSeasonDiffs(int mode) {
     showRows(PostSeasonRows);
     m_rowsBuilt = true;
 
-    const auto& results = pool.postSeasonResults;
     for (int s = 0; s < PostSeasonRows; ++s) {
         for (int c = 0; c < m_cols; ++c) {
             const int m = m_firstMember + c;
             const int pick = pool.postSeasonPicks[s][m];
             bool shown = true;
             if (mode != 0) {
-                // A predicted division winner that made the post season as a wild card counts, and the
-                // reverse; the Big Game only as predicted.
-                shown = s == BigGameSlot ? pick == results[BigGameSlot]
-                                         : std::find(results.begin(), results.begin() + BigGameSlot, pick) !=
-                                               results.begin() + BigGameSlot;
+                // The comparison marks post-season picks by the rule every report uses.
+                shown = isRightPostSeasonPick(pool, s, static_cast<int16_t>(pick));
             }
             QLabel* cell = m_rows[s].pickBox[c];
             cell->setText(abbr(pick));

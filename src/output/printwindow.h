@@ -1,15 +1,122 @@
 #pragma once
 
-#include "widgets/standinwindow.h"
+#include "reports/reportchoice.h"
+#include "widgets/poolwindow.h"
+
+#include <array>
+#include <memory>
+
+class QButtonGroup;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
 
 namespace vek {
 
-/// The output dialog: printed reports, report files and e-mail.
-/// Only its frame so far: opened modally from the main window, closed with OK.
-class PrintWindow final : public StandInWindow {
+class PrinterCatalog;
+
+/// The output dialog: the administrator chooses a report, its weeks and sections, the printer, its
+/// orientation and the copies, or a report file (text or HTML), and Print sends the choice to the report
+/// dispatch. Its handlers keep the choice consistent; its load starts afresh each time it opens, while
+/// the current printer lives on with the window's printer catalog. The main window opens it modally.
+class PrintWindow final : public PoolWindow {
     Q_OBJECT
 public:
-    explicit PrintWindow(PoolSession& session, WindowHost& host, QWidget* parent = nullptr);
+    static inline const QString ResultsCaption = QStringLiteral(" Results Listing");
+    static inline const QString ResultsPlusCaption = QStringLiteral(" Results Listing + ...");
+    static inline const QString SelectPrinterTitle = QStringLiteral("Select Printer !");
+    static inline const QString SelectPrinterText =
+        QStringLiteral("Select a printer from the list before pressing Select !");
+    static inline const QString ChooseReportText = QStringLiteral("Choose a report before pressing Print !");
+
+    /// On the platform's printers.
+    PrintWindow(PoolSession& session, WindowHost& host, QWidget* parent = nullptr);
+    /// On the printers of `catalog`, which outlives the window.
+    PrintWindow(PoolSession& session, WindowHost& host, PrinterCatalog& catalog, QWidget* parent = nullptr);
+    ~PrintWindow() override;
+
+    /// The choice as the controls and form values hold it now.
+    [[nodiscard]] ReportChoice choice() const;
+
+protected:
+    void loadWindow() override;
+
+private:
+    void buildControls();
+    void buildLayout();
+
+    void prdOptionClicked();
+    void rsltOptionClicked();
+    void ssnOptionClicked();
+    void wkOptionClicked();
+    void noneOptionClicked();
+    void unsortedOptionClicked();
+    void fromSpinChanged(int position);
+    void toSpinChanged(int position);
+    void copiesSpinChanged(int position);
+    void chkAllClicked();
+    void chkHtmlClicked();
+    void cmdSelectClicked();
+    void optOrientationClicked(int index);
+    void cmdPrintClicked();
+
+    /// The last week of the season, never below week 0 (an empty schedule keeps the weeks at 0).
+    [[nodiscard]] int16_t lastWeek() const;
+    [[nodiscard]] bool wholeSeason() const;
+    [[nodiscard]] QString weeklyFileName() const;
+    void showPanels();
+    void enableSections(bool postSeason, bool ledger, bool standings, bool differences);
+    void enableSpinners(bool on);
+    void clearReportOptions();
+    void showCurrentPrinter();
+
+    std::unique_ptr<PrinterCatalog> m_ownCatalog;
+    PrinterCatalog& m_catalog;
+
+    // Form values; the weeks are 0-based.
+    int16_t m_reportKind = KindNotChosen;
+    int16_t m_fromWeek = 0;
+    int16_t m_toWeek = 0;
+    int16_t m_copies = 1;
+
+    QGroupBox* Frame1 = nullptr; // "Print Options"
+    QButtonGroup* m_reportGroup = nullptr;
+    QRadioButton* prdOption = nullptr;
+    QRadioButton* rsltOption = nullptr;
+    QRadioButton* ssnOption = nullptr;
+    QRadioButton* wkOption = nullptr;
+    QRadioButton* noneOption = nullptr;
+    QCheckBox* psCheck = nullptr;
+    QCheckBox* ledgerCheck = nullptr;
+    QCheckBox* standCheck = nullptr;
+    QCheckBox* diffCheck = nullptr;
+    QCheckBox* profileCheck = nullptr;
+    QGroupBox* frmStyle = nullptr;
+    QRadioButton* unsortedOption = nullptr;
+    QRadioButton* sortedOption = nullptr;
+    QScrollBar* fromSpin = nullptr;
+    QScrollBar* toSpin = nullptr;
+    QScrollBar* copiesSpin = nullptr;
+    QLabel* fromPanel = nullptr;
+    QLabel* toPanel = nullptr;
+    QLabel* copiesPanel = nullptr;
+    QCheckBox* fileOption = nullptr;
+    QCheckBox* chkHTML = nullptr;
+    QListWidget* lstMember = nullptr;
+    QCheckBox* chkAll = nullptr;
+    QPushButton* cmdEmail = nullptr;
+    QListWidget* lstPrinters = nullptr;
+    QPushButton* cmdSelect = nullptr;
+    QLabel* lblSelectedPrinter = nullptr;
+    std::array<QRadioButton*, 2> optOrientation{}; // 0 "Portrait", 1 "Landscape"
+    QButtonGroup* m_orientationGroup = nullptr;
+    QPushButton* cmdPrint = nullptr;
+    QPushButton* cmdCancel = nullptr;
+    QLabel* infoPanel = nullptr;
 };
 
 } // namespace vek

@@ -18,6 +18,9 @@ inline constexpr QColor Reference{0xFF, 0xC0, 0x80}; // light orange: the refere
 inline constexpr QColor Totals{0xC0, 0xFF, 0xFF};    // light cyan: a totals row
 inline constexpr QColor Week{0xC0, 0xFF, 0xC0};      // light green: a week number
 inline constexpr QColor Cell{0xE0, 0xE0, 0xE0};      // light grey: a grid cell
+inline constexpr QColor Navy{0x00, 0x00, 0x80};      // a positive balance
+inline constexpr QColor LightGreen = Week;           // the title box of what a view shows
+inline constexpr QColor LightCyan = Totals;          // a team's heading in the statistics
 } // namespace colours
 
 /// The platform's button-face colour, the background of neutral boxes and buttons.

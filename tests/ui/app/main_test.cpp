@@ -73,9 +73,9 @@ TEST_F(MainWindowTest, EachButtonOpensItsWindowModallyWithoutOwner) {
         {"cmdScout", "ScoutingReport", "Scouting Report"},
         {"cmdLedger", "Ledger", "Ledger"},
         {"cmdCompRslt", "CompareDiffs", "Compare Results (against the point spread)"},
-        {"cmdStandings", "LeagueStandings", "Pool Standings"},
+        {"cmdStandings", "LeagueStandings", "Pool Standings  (by Win/Loss Records against the point spread)"},
         {"cmdDifference", "CompareDiffs", "Compare Differences"},
-        {"cmdPrint", "PrintWindow", "Print Options"},
+        {"cmdPrint", "PrintWindow", "Kestrelmoor Print Options"},
     };
     int owned = 0;
     h.modal.onShow = [&](QDialog& dialog) { owned += dialog.parentWidget() != nullptr ? 1 : 0; };

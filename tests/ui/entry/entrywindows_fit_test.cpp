@@ -1,7 +1,7 @@
 // The entry windows filled with the largest pool (121 members with long names, 37 teams, weeks of 18
 // games, every option on): nothing shown is cut off or reaches outside its window.
 #include "entry/comparediffs.h"
-#include "entry/entrycontrols.h"
+#include "support/controls.h"
 #include "entry/psresultspredict.h"
 #include "entry/resultspredict.h"
 #include "support/poolbuilder.h"

@@ -1,6 +1,6 @@
 // The post-season picks made from the weekly entry window reach the member's predictions file when the
 // user moves on to another member, as every other entry does.
-#include "entrycontrols.h"
+#include "support/controls.h"
 #include "resultspredict_fixture.h"
 
 #include "entry/psresultspredict.h"

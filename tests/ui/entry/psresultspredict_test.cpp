@@ -2,7 +2,7 @@
 // results, default seeds, hidden frames, OK and Cancel, and what OK stores or keeps.
 #include "entry/psresultspredict.h"
 
-#include "entry/entrycontrols.h"
+#include "support/controls.h"
 #include "support/poolbuilder.h"
 #include "support/uiharness.h"
 

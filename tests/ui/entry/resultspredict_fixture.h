@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/startup.h"
-#include "entry/entrycontrols.h"
+#include "support/controls.h"
 #include "entry/resultspredict.h"
 #include "session/poolsession.h"
 #include "support/poolbuilder.h"

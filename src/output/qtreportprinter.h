@@ -1,0 +1,48 @@
+#pragma once
+
+#include "reports/documentprinter.h"
+#include "reports/reportchoice.h"
+
+#include <QString>
+#include <QStringList>
+
+class QPrinter;
+
+namespace vek {
+
+/// The report printer of the application: each finished document goes to a `QPrinter` as one print
+/// job, on an installed printer or as a new numbered PDF in the pool's folder (never over an existing
+/// one). Every line is drawn in the fixed-pitch font at the sizes the report asks for; a document wider
+/// than the page is scaled down as a whole, never cut, and a full page goes on on the next one. The
+/// first failure names the printer or the PDF file.
+class QtReportPrinter final : public DocumentPrinter {
+public:
+    static inline const QString DefaultFont = QStringLiteral("Courier New");
+
+    /// `printerName` empty: the PDF device, writing into `pdfFolder`.
+    QtReportPrinter(QString printerName, QString pdfFolder, PageOrientation orientation, QString fontName);
+
+    [[nodiscard]] QString failure() const override { return m_failure; }
+    /// The PDF files written so far.
+    [[nodiscard]] const QStringList& pdfFiles() const { return m_pdfFiles; }
+
+    /// Draws a document on a printer that is ready to print; false, with the reason, when the device
+    /// refuses it.
+    [[nodiscard]] static bool render(const PrintDocument& document, QPrinter& printer,
+                                     const QString& fontName, QString& reason);
+
+protected:
+    void documentEnded(PrintDocument&& document) override;
+
+private:
+    [[nodiscard]] QString nextPdfPath() const;
+
+    QString m_printerName;
+    QString m_pdfFolder;
+    PageOrientation m_orientation;
+    QString m_fontName;
+    QString m_failure;
+    QStringList m_pdfFiles;
+};
+
+} // namespace vek

@@ -1,0 +1,132 @@
+#include "reports/reportdispatch.h"
+
+#include "reports/membercharts.h"
+#include "reports/predictionreport.h"
+#include "reports/reportchoice.h"
+#include "reports/reportfile.h"
+#include "reports/reportprinter.h"
+#include "session/poolsession.h"
+
+namespace vek {
+namespace {
+
+// The reports below have their own procedures still to come; until then their branches print nothing
+// and a main report file only starts the file anew, so the sections of the same action go out as chosen.
+
+/// The sorted results listing: each week of the range as the pool's standings in rank order.
+void ListSortedResults(PoolSession&, const ReportChoice&, ReportPrinter&) {}
+void ListSortedResults(PoolSession&, const ReportChoice&, ReportFile& file) {
+    file.create();
+}
+/// The season's schedule and entry form.
+void PrintSeasonForm(PoolSession&, ReportPrinter&) {}
+void WriteSeasonForm(PoolSession&, ReportFile& file, bool /*html*/) {
+    file.create();
+}
+/// The weekly schedules and entry forms of the range.
+void PrintWeeklyForms(PoolSession&, ReportPrinter&, int /*fromWeek*/, int /*toWeek*/) {}
+void WriteWeeklyForms(PoolSession&, ReportFile& file, bool /*html*/, int /*fromWeek*/, int /*toWeek*/) {
+    file.create();
+}
+/// The prediction and result listing as a report file.
+void WritePredictionListing(PoolSession&, ReportFile& file, const ReportChoice&) {
+    file.create();
+}
+/// The pool and event profile summaries.
+void PrintProfileSummaries(PoolSession&, ReportPrinter&) {}
+void WriteProfileSummaries(PoolSession&, ReportFile&, bool /*html*/) {}
+
+void printCopy(PoolSession& session, const ReportChoice& choice, ReportPrinter& printer) {
+    switch (choice.report) {
+    case ReportOption::Predictions:
+        PrintPredictionReport(session, printer, choice);
+        break;
+    case ReportOption::Results:
+        if (choice.unsorted) {
+            PrintPredictionReport(session, printer, choice);
+        } else {
+            ListSortedResults(session, choice, printer);
+        }
+        // The results listing carries no profile summaries on paper.
+        return;
+    case ReportOption::SeasonForm:
+        PrintSeasonForm(session, printer);
+        break;
+    case ReportOption::WeeklyForms:
+        PrintWeeklyForms(session, printer, choice.fromWeek, choice.toWeek);
+        break;
+    case ReportOption::None:
+    case ReportOption::NotChosen:
+        break;
+    }
+    if (choice.profiles) {
+        PrintProfileSummaries(session, printer);
+    }
+}
+
+DispatchResult writeFile(PoolSession& session, const ReportChoice& choice) {
+    ReportFile file(session.folder(), choice.fileName);
+    switch (choice.report) {
+    case ReportOption::SeasonForm:
+        WriteSeasonForm(session, file, choice.html);
+        break;
+    case ReportOption::WeeklyForms:
+        WriteWeeklyForms(session, file, choice.html, choice.fromWeek, choice.toWeek);
+        break;
+    case ReportOption::Predictions:
+        WritePredictionListing(session, file, choice);
+        break;
+    case ReportOption::Results:
+        if (choice.unsorted) {
+            WritePredictionListing(session, file, choice);
+        } else {
+            ListSortedResults(session, choice, file);
+        }
+        break;
+    case ReportOption::None:
+        // "none.txt" holds only this action's sections, never what an earlier action left in it.
+        file.create();
+        break;
+    case ReportOption::NotChosen:
+        break;
+    }
+    if (choice.profiles) {
+        WriteProfileSummaries(session, file, choice.html);
+    }
+    if (choice.teamStandings) {
+        if (choice.html) {
+            WriteMemberChartsHtml(session, file, choice.kind);
+        } else {
+            WriteMemberChartsText(session, file, choice.kind);
+        }
+    }
+    const WriteResult written = file.commit();
+    return written.ok ? DispatchResult{} : DispatchResult{false, written.failureText()};
+}
+
+} // namespace
+
+DispatchResult RunReportDispatch(PoolSession& session, const ReportChoice& choice, ReportPrinter& printer,
+                                 const DispatchProgress& progress) {
+    if (choice.report == ReportOption::NotChosen) {
+        return {};
+    }
+    DispatchResult result;
+    if (choice.toFile) {
+        progress(QStringLiteral("Now printing to file ..."));
+        result = writeFile(session, choice);
+    } else {
+        for (int copy = 1; copy <= choice.copies; ++copy) {
+            progress(QStringLiteral("Now printing copy\n%1 of %2").arg(copy).arg(choice.copies));
+            printCopy(session, choice, printer);
+            if (!printer.failure().isEmpty()) {
+                result = {false, printer.failure()};
+                break;
+            }
+        }
+    }
+    progress(QString());
+    return result;
+}
+
+} // namespace vek

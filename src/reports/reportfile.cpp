@@ -1,0 +1,82 @@
+#include "reports/reportfile.h"
+
+#include "model/textcodec.h"
+
+#include <QFile>
+
+namespace vek {
+namespace {
+const QByteArray LineEnd = QByteArrayLiteral("\r\n");
+}
+
+ReportFile::ReportFile(DataFolder folder, QString fileName)
+    : m_folder(std::move(folder)), m_fileName(std::move(fileName)) {}
+
+void ReportFile::create() {
+    m_content.clear();
+    m_open = true;
+}
+
+void ReportFile::openForAppend() {
+    if (m_open) {
+        return;
+    }
+    m_open = true;
+    if (!m_folder.exists(m_fileName)) {
+        return;
+    }
+    QFile file(m_folder.filePath(m_fileName));
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (m_failure.ok) {
+            m_failure = WriteResult::failure(m_fileName, file.errorString());
+        }
+        return;
+    }
+    m_content = file.readAll();
+}
+
+void ReportFile::write(const QString& piece) {
+    m_open = true;
+    m_content += encodeFileText(piece);
+}
+
+void ReportFile::writeLine(const QString& text) {
+    write(text);
+    m_content += LineEnd;
+}
+
+WriteResult ReportFile::commit() {
+    if (!m_failure.ok) {
+        return m_failure;
+    }
+    if (!m_open) {
+        return WriteResult::success(m_fileName);
+    }
+    return writeFileAtomically(m_folder, m_fileName, m_content);
+}
+
+QString htmlText(const QString& text) {
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case '&':
+            out += QStringLiteral("&amp;");
+            break;
+        case '<':
+            out += QStringLiteral("&lt;");
+            break;
+        case '>':
+            out += QStringLiteral("&gt;");
+            break;
+        case '"':
+            out += QStringLiteral("&quot;");
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
+} // namespace vek

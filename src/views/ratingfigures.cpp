@@ -1,0 +1,90 @@
+#include "views/ratingfigures.h"
+
+#include "engine/teamrecord.h"
+#include "views/teamfigures.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace vek {
+
+namespace {
+
+/// A team's strength from the first row of the league standings that holds it; none without one.
+std::optional<double> strength(const PoolData& pool, int team) {
+    const int rows = standingsRows(pool);
+    for (int r = 0; r < rows; ++r) {
+        const TeamStanding& row = pool.leagueStandings[r];
+        if (row.team == team) {
+            return 1.0 + row.wins + row.ties / 2.0;
+        }
+    }
+    return std::nullopt;
+}
+
+/// Adds to a rating in double precision and keeps the sum in single precision.
+void add(float& rating, double amount) {
+    rating = static_cast<float>(static_cast<double>(rating) + amount);
+}
+
+float average(float total, int teams) {
+    return teams > 0 ? total / static_cast<float>(teams) : 0.0F;
+}
+
+} // namespace
+
+RatingTable teamRatings(const PoolData& pool) {
+    const int teams = standingsRows(pool);
+    std::vector<float> rating(static_cast<std::size_t>(teams));
+    std::vector<std::optional<double>> strengths(static_cast<std::size_t>(teams));
+    for (int t = 0; t < teams; ++t) {
+        strengths[static_cast<std::size_t>(t)] = strength(pool, t);
+    }
+    const auto halfOf = [](const std::optional<double>& s) { return s ? 0.5 * *s : 0.0; };
+
+    for (const CountedGame& game : countedGames(pool)) {
+        const auto away = static_cast<std::size_t>(game.away);
+        const auto home = static_cast<std::size_t>(game.home);
+        if (game.winner == pool.tieCode()) {
+            add(rating[away], 0.5);
+            add(rating[away], halfOf(strengths[home]));
+            add(rating[home], halfOf(strengths[away]));
+        } else if (game.winner == game.away) {
+            add(rating[away], 1.0);
+            add(rating[away], strengths[home].value_or(0.0));
+        } else {
+            add(rating[home], strengths[away].value_or(0.0));
+        }
+    }
+
+    RatingTable table;
+    for (int t = 0; t < teams; ++t) {
+        table.ranking.push_back({t, rating[static_cast<std::size_t>(t)]});
+    }
+    std::stable_sort(table.ranking.begin(), table.ranking.end(),
+                     [](const TeamRating& a, const TeamRating& b) { return a.rating > b.rating; });
+
+    std::array<float, Divisions> divisionTotal{};
+    for (const TeamRating& r : table.ranking) {
+        for (int d = 0; d < Divisions; ++d) {
+            if (inDivision(pool, d, r.team)) {
+                divisionTotal[d] += r.rating;
+                (d < 4 ? table.nfcTotal : table.afcTotal) += r.rating;
+                break;
+            }
+        }
+    }
+    int nfcTeams = 0;
+    int afcTeams = 0;
+    for (int d = 0; d < Divisions; ++d) {
+        const int count = pool.divisionRec[d].teamCount;
+        table.divisionAverage[d] = average(divisionTotal[d], count);
+        (d < 4 ? nfcTeams : afcTeams) += count;
+    }
+    table.nfcAverage = average(table.nfcTotal, nfcTeams);
+    table.afcAverage = average(table.afcTotal, afcTeams);
+    table.leagueAverage = average(table.nfcTotal + table.afcTotal, teams);
+    return table;
+}
+
+} // namespace vek

@@ -1,0 +1,61 @@
+// The Qt printer on the PDF device: numbered files that never replace one another, the fixed-pitch
+// font, a wide document scaled down whole, a refused file reported by name.
+#include "output/qtreportprinter.h"
+#include "processrun.h"
+#include "support/tempfolder.h"
+
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+namespace vek {
+namespace {
+
+TEST(QtReportPrinter, WritesNewNumberedPdfsInTheFixedPitchFont) {
+    test::TempFolder temp;
+    temp.write(QStringLiteral("printout1.pdf"), "an earlier printout");
+    QtReportPrinter printer(QString(), temp.path(), PageOrientation::Portrait, QString());
+
+    // One line of 250 characters, far wider than a portrait page at 10 points, and a second page.
+    const QString wide = QStringLiteral("BEGIN") + QString(240, QLatin1Char('.')) + QStringLiteral("FINAL");
+    printer.setFontSize(10);
+    printer.printLine(wide);
+    printer.setBold(true);
+    printer.printLine(QStringLiteral("Points Ledger"));
+    printer.newPage();
+    printer.printLine(QStringLiteral("Member Charts"));
+    printer.endDocument();
+    printer.printLine(QStringLiteral("the second copy"));
+    printer.endDocument();
+
+    EXPECT_EQ(printer.failure(), QString());
+    ASSERT_EQ(printer.pdfFiles(), (QStringList{temp.filePath(QStringLiteral("printout2.pdf")),
+                                               temp.filePath(QStringLiteral("printout3.pdf"))}));
+    EXPECT_EQ(temp.read(QStringLiteral("printout1.pdf")), QByteArray("an earlier printout"));
+
+    const QString text = test::pdfText(printer.pdfFiles()[0]);
+    EXPECT_TRUE(text.contains(wide)) << text.toStdString(); // scaled down, not cut
+    EXPECT_TRUE(text.contains(QStringLiteral("Points Ledger")));
+    // Two pages: the report's own page break.
+    EXPECT_EQ(text.count(QLatin1Char('\f')), 2) << text.toStdString();
+    EXPECT_TRUE(test::pdfText(printer.pdfFiles()[1]).contains(QStringLiteral("the second copy")));
+
+    const test::ToolRun fonts = test::runTool(QStringLiteral("pdffonts"), {printer.pdfFiles()[0]});
+    ASSERT_TRUE(fonts.ok);
+    EXPECT_TRUE(fonts.out.contains("LiberationMono")) << fonts.out.toStdString();
+    EXPECT_TRUE(fonts.out.contains("LiberationMono-Bold")) << fonts.out.toStdString();
+}
+
+TEST(QtReportPrinter, AFileThatCannotBeWrittenIsReportedByName) {
+    QtReportPrinter printer(QString(), QStringLiteral("/nonexistent-pool-folder"), PageOrientation::Landscape,
+                            QStringLiteral("Courier New"));
+    printer.printLine(QStringLiteral("x"));
+    printer.endDocument();
+    EXPECT_TRUE(printer.failure().startsWith(
+        QStringLiteral("The report could not be written to /nonexistent-pool-folder/printout1.pdf: ")))
+        << printer.failure().toStdString();
+    EXPECT_TRUE(printer.pdfFiles().isEmpty());
+}
+
+} // namespace
+} // namespace vek

@@ -1,0 +1,254 @@
+// Printing through a real printer: a CUPS server of the test's own with a cups-pdf queue, listed by the
+// output dialog, printed to, and the PDF it makes read back.
+#include "output/printwindow.h"
+#include "processrun.h"
+#include "realisticpool.h"
+#include "support/uiharness.h"
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QHostAddress>
+#include <QLabel>
+#include <QListWidget>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <grp.h>
+#include <sys/prctl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <csignal>
+
+namespace vek {
+namespace {
+
+constexpr int ServerStartMs = 20000;
+constexpr int PrintJobMs = 120000;
+const char* const QueueVariable = "VEK_TEST_PRINTER_QUEUE";
+const QString Queue = QStringLiteral("VekTestPdf");
+
+/// A CUPS server in a temporary folder of its own, on a free port of the loopback address, with one
+/// cups-pdf queue that writes into that folder. Stopped by its process id when the test ends, and also
+/// when the test process dies first.
+class TestCupsServer {
+public:
+    ~TestCupsServer() {
+        if (m_cupsd.state() != QProcess::NotRunning) {
+            m_cupsd.terminate();
+            if (!m_cupsd.waitForFinished(10000)) {
+                m_cupsd.kill();
+                m_cupsd.waitForFinished(5000);
+            }
+        }
+        if (!m_pdfConfig.isEmpty()) {
+            QFile::remove(m_pdfConfig);
+        }
+    }
+
+    [[nodiscard]] QString address() const { return QStringLiteral("127.0.0.1:%1").arg(m_port); }
+    [[nodiscard]] QString pdfFolder() const { return m_root.filePath(QStringLiteral("pdf")); }
+    [[nodiscard]] QString errorLog() const {
+        QFile log(m_root.filePath(QStringLiteral("log/error_log")));
+        return log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll().right(3000)) : QString();
+    }
+    [[nodiscard]] QProcessEnvironment environment() const {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("CUPS_SERVER"), address());
+        return env;
+    }
+
+    /// Starts cupsd and waits until it accepts connections; the reason when it does not.
+    QString start() {
+        if (!m_root.isValid()) {
+            return QStringLiteral("no temporary folder");
+        }
+        const group* lp = getgrnam("lp");
+        if (lp == nullptr) {
+            return QStringLiteral("the system has no lp group");
+        }
+        QTcpServer probe;
+        if (!probe.listen(QHostAddress::LocalHost, 0)) {
+            return QStringLiteral("no free port");
+        }
+        m_port = probe.serverPort();
+        probe.close();
+
+        const QDir root(m_root.path());
+        ::chmod(QFile::encodeName(root.path()).constData(), 0755);
+        // The filters run as lp: they read the spool and write temporary files.
+        const struct {
+            const char* name;
+            mode_t mode;
+        } folders[] = {{"conf", 0755},  {"spool", 0710}, {"tmp", 01770}, {"cache", 0770},
+                       {"state", 0755}, {"log", 0755},   {"pdf", 0755}};
+        for (const auto& folder : folders) {
+            const QByteArray path = QFile::encodeName(root.filePath(QString::fromLatin1(folder.name)));
+            if (!root.mkpath(QString::fromLatin1(folder.name)) ||
+                ::chown(path.constData(), 0, lp->gr_gid) != 0 ||
+                ::chmod(path.constData(), folder.mode) != 0) {
+                return QStringLiteral("cannot prepare %1").arg(QString::fromLatin1(path));
+            }
+        }
+        const QString conf = root.filePath(QStringLiteral("conf"));
+        const bool written =
+            write(
+                conf + QStringLiteral("/cupsd.conf"),
+                QStringLiteral("Listen 127.0.0.1:%1\nLogLevel info\nBrowsing No\nWebInterface No\n"
+                               "DefaultAuthType None\n<Policy default>\n  <Limit All>\n    Order allow,deny\n"
+                               "    Allow all\n  </Limit>\n</Policy>\n<Location />\n  Order allow,deny\n"
+                               "  Allow all\n</Location>\n")
+                    .arg(m_port)) &&
+            write(conf + QStringLiteral("/cups-files.conf"),
+                  QStringLiteral(
+                      "ServerRoot %1/conf\nRequestRoot %1/spool\nTempDir %1/tmp\nCacheDir %1/cache\n"
+                      "StateDir %1/state\nAccessLog %1/log/access_log\nErrorLog %1/log/error_log\n"
+                      "PageLog %1/log/page_log\nPrintcap %1/state/printcap\nServerBin /usr/lib/cups\n"
+                      "DataDir /usr/share/cups\nUser lp\nGroup lp\nSystemGroup root\n")
+                      .arg(root.path()));
+        if (!written) {
+            return QStringLiteral("cannot write the server's configuration");
+        }
+
+        m_cupsd.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
+        m_cupsd.setProcessChannelMode(QProcess::MergedChannels);
+        m_cupsd.start(QStringLiteral("cupsd"),
+                      {QStringLiteral("-f"), QStringLiteral("-c"), conf + QStringLiteral("/cupsd.conf"),
+                       QStringLiteral("-s"), conf + QStringLiteral("/cups-files.conf")});
+        if (!m_cupsd.waitForStarted(ServerStartMs)) {
+            return QStringLiteral("cupsd did not start: %1").arg(m_cupsd.errorString());
+        }
+        const bool listening = QTest::qWaitFor(
+            [&] {
+                if (m_cupsd.state() == QProcess::NotRunning) {
+                    return true;
+                }
+                QTcpSocket socket;
+                socket.connectToHost(QHostAddress::LocalHost, m_port);
+                return socket.waitForConnected(200);
+            },
+            ServerStartMs);
+        if (!listening || m_cupsd.state() == QProcess::NotRunning) {
+            return QStringLiteral("cupsd does not listen: %1 %2")
+                .arg(QString::fromUtf8(m_cupsd.readAll()), errorLog());
+        }
+        return {};
+    }
+
+    /// Adds the cups-pdf queue; its own cups-pdf configuration sends the PDFs into pdfFolder(). The
+    /// queue converts through pdftocairo, which keeps the text of the document readable.
+    QString addPdfQueue() {
+        const QString instance = QStringLiteral("vektest%1").arg(m_port);
+        m_pdfConfig = QStringLiteral("/etc/cups/cups-pdf-%1.conf").arg(instance);
+        if (!write(m_pdfConfig,
+                   QStringLiteral("Out %1\nAnonDirName %1\nSpool %2/cups-pdf\nLog %2/log\nGrp root\n")
+                       .arg(pdfFolder(), m_root.path()))) {
+            return QStringLiteral("cannot write %1 (is printer-driver-cups-pdf installed?)").arg(m_pdfConfig);
+        }
+        const test::ToolRun added =
+            test::runTool(QStringLiteral("lpadmin"),
+                          {QStringLiteral("-p"), Queue, QStringLiteral("-E"), QStringLiteral("-v"),
+                           QStringLiteral("cups-pdf:/") + instance, QStringLiteral("-m"),
+                           QStringLiteral("lsb/usr/cups-pdf/CUPS-PDF_opt.ppd"), QStringLiteral("-o"),
+                           QStringLiteral("pdftops-renderer-default=pdftocairo")},
+                          ServerStartMs, environment());
+        return added.ok ? QString() : QStringLiteral("lpadmin failed: %1").arg(QString::fromUtf8(added.err));
+    }
+
+    /// Whether the queue holds no job still to print.
+    [[nodiscard]] bool idle() const {
+        const test::ToolRun jobs =
+            test::runTool(QStringLiteral("lpstat"), {QStringLiteral("-o"), Queue}, 10000, environment());
+        return jobs.ok && jobs.out.trimmed().isEmpty();
+    }
+
+private:
+    static bool write(const QString& path, const QString& text) {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(text.toUtf8()) >= 0;
+    }
+
+    QTemporaryDir m_root;
+    QProcess m_cupsd;
+    quint16 m_port = 0;
+    QString m_pdfConfig;
+};
+
+/// The part that runs in a process of its own, started with the server's address in CUPS_SERVER (the
+/// CUPS client library reads it once per process): the dialog lists the queue, which is selected, and a
+/// results report of week 5 is printed on it with its ledger and member charts.
+void printThroughTheDialog(const QString& queue) {
+    test::UiHarness h;
+    test::fillRealisticPool(h.pool(), 12, 4);
+    h.session.printer.fontName = QStringLiteral("Courier New");
+    PrintWindow window(h.session, h.host);
+    window.ensureLoaded();
+    const auto button = [&](const char* name) {
+        return window.findChild<QAbstractButton*>(QString::fromLatin1(name));
+    };
+    auto* printers = window.findChild<QListWidget*>(QStringLiteral("lstPrinters"));
+    const QList<QListWidgetItem*> listed = printers->findItems(queue, Qt::MatchExactly);
+    ASSERT_EQ(listed.size(), 1) << "the dialog does not list " << queue.toStdString();
+    EXPECT_EQ(printers->item(printers->count() - 1)->text(), QStringLiteral("PDF file"));
+    printers->setCurrentItem(listed.front());
+    button("cmdSelect")->click();
+    EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("lblSelectedPrinter"))->text(), queue);
+    button("prdOption")->click();
+    button("standCheck")->click();
+    button("rsltOption")->click();
+    button("unsortedOption")->click();
+    button("ledgerCheck")->click();
+    button("cmdPrint")->click();
+    for (const auto& request : h.messages.requests) {
+        ADD_FAILURE() << "message: " << request.text.toStdString();
+    }
+}
+
+TEST(RealPrinter, PrintsAResultsReportThroughItsOwnCupsServer) {
+    if (qEnvironmentVariableIsSet(QueueVariable)) {
+        printThroughTheDialog(qEnvironmentVariable(QueueVariable));
+        return;
+    }
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "needs root: the test runs a CUPS server (cupsd) of its own, which runs only as root";
+    }
+    TestCupsServer server;
+    const QString started = server.start();
+    ASSERT_TRUE(started.isEmpty()) << started.toStdString();
+    const QString added = server.addPdfQueue();
+    ASSERT_TRUE(added.isEmpty()) << added.toStdString();
+
+    // The dialog's part, in a fresh process that talks to this server only.
+    QProcessEnvironment env = server.environment();
+    env.insert(QString::fromLatin1(QueueVariable), Queue);
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    const test::ToolRun child = test::runTool(
+        QCoreApplication::applicationFilePath(),
+        {QStringLiteral("--gtest_filter=RealPrinter.PrintsAResultsReportThroughItsOwnCupsServer")},
+        PrintJobMs, env);
+    ASSERT_TRUE(child.ok) << child.out.toStdString() << child.err.toStdString();
+
+    const QDir pdfs(server.pdfFolder());
+    const auto printed = [&] {
+        return !pdfs.entryList({QStringLiteral("*.pdf")}, QDir::Files).isEmpty() && server.idle();
+    };
+    ASSERT_TRUE(QTest::qWaitFor(printed, PrintJobMs)) << server.errorLog().toStdString();
+    const QStringList files = pdfs.entryList({QStringLiteral("*.pdf")}, QDir::Files);
+    ASSERT_EQ(files.size(), 1) << files.join(QLatin1Char(' ')).toStdString();
+    const QString text = test::pdfText(pdfs.filePath(files.front())).simplified();
+    for (const char* piece :
+         {"2024 VEK Season Week 05 Qtr 2 Half 1", "Game Margaret Bartholo Christop",
+          "BEAR @ HAWK BEAR(w) HAWK", "Balance", "|Over 50% Max:", "2024 VEK Season Points Ledger",
+          "Total Points", "2024 VEK Season Member Charts", "Consensus Predictions", "VEK Standings"}) {
+        EXPECT_TRUE(text.contains(QString::fromLatin1(piece))) << piece << "\n" << text.toStdString();
+    }
+}
+
+} // namespace
+} // namespace vek

@@ -1,0 +1,203 @@
+// The standings window: opened from the main window on the worked pool, its lines, colours, totals and
+// side panels; the week, period and member choosers; paging through the largest pool.
+#include "views/leaguestandings.h"
+
+#include "views/bigpool.h"
+#include "support/viewtest.h"
+#include "widgets/controls.h"
+#include "views/workedpool.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSpinBox>
+
+#include <gtest/gtest.h>
+
+namespace vek {
+namespace {
+
+using test::Ann;
+using namespace colours;
+using test::control;
+using test::Cy;
+using test::labelText;
+using test::shown;
+using controls::Navy;
+
+class StandingsWindowTest : public ::testing::Test {
+protected:
+    LeagueStandings& open() { return test::reopen<LeagueStandings>(h); }
+    /// The texts of one grid line, Odds to Balance.
+    QStringList line(const QWidget& w, int i) {
+        QStringList texts;
+        for (const char* box : {"OddsBox", "MemBox", "SWBox", "SLBox", "SPBox", "SGBBox", "SETBox", "QHWBox",
+                                "QHLBox", "QHPBox", "QHGBBox", "QHETBox", "WWBox", "WLBox", "PtsBox"}) {
+            texts << labelText(w, QString::fromLatin1(box) + QString::number(i));
+        }
+        return texts;
+    }
+
+    test::UiHarness h;
+};
+
+TEST_F(StandingsWindowTest, OpensFromTheMainWindowOnTheWorkedPool) {
+    test::buildWorkedPool(h.pool());
+    test::lookFromMainWindow(h, "cmdStandings", [&](QWidget& w) {
+        EXPECT_EQ(w.windowTitle(), QStringLiteral("Pool Standings  (by Win/Loss Records)"));
+        EXPECT_EQ(labelText(w, QStringLiteral("AsOfWeekBox")), QStringLiteral("3"));
+        EXPECT_EQ(control<QGroupBox>(w, QStringLiteral("QtrHalfFrame"))->title(),
+                  QStringLiteral("End 3rd Quarter"));
+        EXPECT_EQ(control<QGroupBox>(w, QStringLiteral("seasonFrame"))->title(), QStringLiteral("Season"));
+        // Odds, name, season W L % gb e/t, quarter W L % gb e/t, week W L, balance.
+        EXPECT_EQ(line(w, 0), (QStringList{"4/5", "Ann", "4", "2", "0.667", "0", " ", "1", "1", "0.500", "1",
+                                           "E", "1", "1", "68"}));
+        EXPECT_EQ(line(w, 1).mid(1), (QStringList{"Bob", "4", "2", "0.667", "0", " ", "2", "0", "1.000", "0",
+                                                  " ", "2", "0", "1"}));
+        EXPECT_EQ(line(w, 2).mid(1), (QStringList{"Cy", "1", "5", "0.167", "3", "E", "0", "2", "0.000", "2",
+                                                  "E", "0", "2", "-68"}));
+        // Bob won the Good Week and the quarter: name, quarter and week boxes white on red.
+        for (const char* name : {"MemBox1", "QHWBox1", "QHGBBox1", "WWBox1", "WLBox1"}) {
+            const auto* box = control<QLabel>(w, QString::fromLatin1(name));
+            EXPECT_EQ(test::back(box), Red) << name;
+            EXPECT_EQ(test::fore(box), White) << name;
+        }
+        EXPECT_EQ(test::fore(control<QLabel>(w, QStringLiteral("SWBox1"))), Black);
+        EXPECT_EQ(test::fore(control<QLabel>(w, QStringLiteral("MemBox0"))), Black);
+        EXPECT_EQ(test::fore(control<QLabel>(w, QStringLiteral("PtsBox0"))), Navy);
+        EXPECT_EQ(test::fore(control<QLabel>(w, QStringLiteral("PtsBox2"))), Red);
+        // Totals and the games-behind points.
+        EXPECT_EQ(labelText(w, QStringLiteral("SWtotBox")), QStringLiteral("9"));
+        EXPECT_EQ(labelText(w, QStringLiteral("SPtotBox")), QStringLiteral("0.500"));
+        EXPECT_EQ(labelText(w, QStringLiteral("SGBtotBox")), QStringLiteral("9"));
+        EXPECT_EQ(labelText(w, QStringLiteral("QHGBtotBox")), QStringLiteral("3"));
+        EXPECT_EQ(labelText(w, QStringLiteral("WWtotBox")), QStringLiteral("3"));
+        // Lines 3..11 have no member; three members leave nothing to page.
+        EXPECT_FALSE(shown(control<QLabel>(w, QStringLiteral("MemBox3"))));
+        EXPECT_FALSE(control<QScrollBar>(w, QStringLiteral("MemScroll"))->isEnabled());
+        // Side panels: differences of members 0 and the default member 0's neighbour 1; the events
+        // without points have no panel.
+        EXPECT_EQ(labelText(w, QStringLiteral("DiffMem1Box")), QStringLiteral("Ann"));
+        EXPECT_EQ(labelText(w, QStringLiteral("DiffMem2Box")), QStringLiteral("Bob"));
+        EXPECT_EQ(labelText(w, QStringLiteral("SDiffBox")), QStringLiteral("2"));
+        EXPECT_EQ(labelText(w, QStringLiteral("HDiffBox")), QStringLiteral("2"));
+        EXPECT_EQ(labelText(w, QStringLiteral("WDiffBox")), QStringLiteral("2"));
+        EXPECT_EQ(labelText(w, QStringLiteral("WCWBox")), QStringLiteral("0"));
+        EXPECT_EQ(labelText(w, QStringLiteral("WCETBox")), QStringLiteral("T"));
+        EXPECT_EQ(labelText(w, QStringLiteral("MNLBox")), QStringLiteral("1"));
+        EXPECT_EQ(test::fore(control<QLabel>(w, QStringLiteral("MNWBox"))), Blue);
+        EXPECT_FALSE(shown(control<QGroupBox>(w, QStringLiteral("Over500Frame"))));
+        EXPECT_FALSE(shown(control<QGroupBox>(w, QStringLiteral("PSFrame"))));
+        EXPECT_TRUE(shown(control<QGroupBox>(w, QStringLiteral("frmDiff"))));
+    });
+}
+
+TEST_F(StandingsWindowTest, WeekPeriodAndMemberChoosers) {
+    test::buildWorkedPool(h.pool());
+    h.pool().defaultMember = Ann + 7; // outside the member list: member 0
+    LeagueStandings& w = open();
+    EXPECT_EQ(labelText(w, QStringLiteral("WCmemBox")), QStringLiteral("Ann"));
+
+    // Week 2 closes the first half: in half mode Ann's half boxes are the winner's.
+    control<QSpinBox>(w, QStringLiteral("scrWeek"))->setValue(1);
+    EXPECT_EQ(labelText(w, QStringLiteral("AsOfWeekBox")), QStringLiteral("2"));
+    EXPECT_EQ(control<QGroupBox>(w, QStringLiteral("QtrHalfFrame"))->title(),
+              QStringLiteral("End 2nd Quarter"));
+    control<QPushButton>(w, QStringLiteral("cmdHalf"))->click();
+    EXPECT_EQ(control<QGroupBox>(w, QStringLiteral("QtrHalfFrame"))->title(), QStringLiteral("End 1st Half"));
+    EXPECT_EQ(labelText(w, QStringLiteral("QHWBox0")), QStringLiteral("3"));
+    EXPECT_EQ(test::back(control<QLabel>(w, QStringLiteral("QHWBox0"))), Red);
+    EXPECT_EQ(labelText(w, QStringLiteral("QHGBtotBox")), QStringLiteral("6"));
+    EXPECT_EQ(labelText(w, QStringLiteral("HDiffBox")), QStringLiteral("0"));
+    EXPECT_EQ(labelText(w, QStringLiteral("SDiffBox")), QStringLiteral("3"));
+
+    // The period mode lives on with the window.
+    open();
+    EXPECT_EQ(control<QGroupBox>(w, QStringLiteral("QtrHalfFrame"))->title(), QStringLiteral("2nd Half"));
+
+    // The Differences choosers never show one member twice: moving the first onto the second moves it
+    // on to the member after.
+    auto* first = control<QSpinBox>(w, QStringLiteral("scrDiffMem1"));
+    first->setValue(1);
+    EXPECT_EQ(first->value(), 2);
+    EXPECT_EQ(labelText(w, QStringLiteral("DiffMem1Box")), QStringLiteral("Cy"));
+    EXPECT_EQ(labelText(w, QStringLiteral("SDiffBox")),
+              QStringLiteral("1")); // Bob and Cy differ once in week 4
+
+    control<QSpinBox>(w, QStringLiteral("scrMNmem"))->setValue(Cy);
+    EXPECT_EQ(labelText(w, QStringLiteral("MNmemBox")), QStringLiteral("Cy"));
+    EXPECT_EQ(labelText(w, QStringLiteral("MNETBox")), QStringLiteral("E"));
+}
+
+TEST_F(StandingsWindowTest, ScoringModesAndUnusedEvents) {
+    test::buildWorkedPool(h.pool(), 2);
+    h.pool().usePointSpreads = True16;
+    h.pool().quarterPoints = 0;
+    h.pool().quarterGbPoints = 0;
+    h.pool().wildChoicePoints = 0;
+    h.pool().weeklyPicks = 1;
+    LeagueStandings& w = open();
+    EXPECT_EQ(w.windowTitle(),
+              QStringLiteral("Pool Standings  (by Confidence Points against the point spread)"));
+    EXPECT_EQ(labelText(w, QStringLiteral("pnlSPerc")), QStringLiteral("Cpts"));
+    EXPECT_EQ(labelText(w, QStringLiteral("pnlWeekL")), QStringLiteral("Cpts"));
+    EXPECT_FALSE(shown(control<QLabel>(w, QStringLiteral("pnlSeasonET"))));
+    // Quarters unused: no switching; picks week by week: no odds, no Differences panel.
+    EXPECT_FALSE(shown(control<QPushButton>(w, QStringLiteral("cmdQtr"))));
+    EXPECT_FALSE(shown(control<QGroupBox>(w, QStringLiteral("WildChoiceFrame"))));
+    EXPECT_FALSE(shown(control<QGroupBox>(w, QStringLiteral("frmDiff"))));
+    EXPECT_EQ(labelText(w, QStringLiteral("OddsBox0")), QStringLiteral("n/a"));
+}
+
+TEST_F(StandingsWindowTest, PagesThroughTheLargestPoolWithNothingCutOff) {
+    test::buildBigPool(h.pool());
+    LeagueStandings& w = open();
+    auto* scroll = control<QScrollBar>(w, QStringLiteral("MemScroll"));
+    EXPECT_TRUE(scroll->isEnabled());
+    EXPECT_EQ(scroll->maximum(), 121 - 12);
+    EXPECT_EQ(labelText(w, QStringLiteral("AsOfWeekBox")), QStringLiteral("10"));
+    const QString top = labelText(w, QStringLiteral("MemBox0"));
+    scroll->setValue(109);
+    EXPECT_NE(labelText(w, QStringLiteral("MemBox0")), top);
+    EXPECT_TRUE(shown(control<QLabel>(w, QStringLiteral("MemBox11"))));
+    test::expectWholeOnScreen(w, QStringLiteral("standings-last-page"));
+    scroll->setValue(0);
+    test::expectWholeOnScreen(w, QStringLiteral("standings"));
+}
+
+TEST_F(StandingsWindowTest, TheSeasonsLastWeekByConfidencePointsShowsThePostSeason) {
+    test::buildBigPool(h.pool(), 2, 18);
+    for (int slot = 0; slot < PostSeasonSlots; ++slot) {
+        h.pool().postSeasonResults[slot] = static_cast<int16_t>(3 * slot);
+    }
+    LeagueStandings& w = open();
+    EXPECT_EQ(control<QGroupBox>(w, QStringLiteral("seasonFrame"))->title(), QStringLiteral("End Of Season"));
+    EXPECT_TRUE(shown(control<QGroupBox>(w, QStringLiteral("PSFrame"))));
+    EXPECT_EQ(labelText(w, QStringLiteral("WDiffBox")), QStringLiteral("  "));
+    EXPECT_FALSE(labelText(w, QStringLiteral("PSWBox")).isEmpty());
+    test::expectWholeOnScreen(w, QStringLiteral("standings-end-of-season"));
+
+    // An earlier week hides the post season again.
+    control<QSpinBox>(w, QStringLiteral("scrWeek"))->setValue(17);
+    EXPECT_FALSE(shown(control<QGroupBox>(w, QStringLiteral("PSFrame"))));
+}
+
+TEST_F(StandingsWindowTest, WithoutResultsOrMembersTheLoadShowsAnEmptyFirstWeek) {
+    test::buildWorkedPool(h.pool());
+    h.pool().currentWeek = -1;
+    LeagueStandings& w = open();
+    EXPECT_EQ(labelText(w, QStringLiteral("AsOfWeekBox")), QStringLiteral("1"));
+    EXPECT_EQ(labelText(w, QStringLiteral("SWBox0")), QStringLiteral("0"));
+    EXPECT_EQ(control<QSpinBox>(w, QStringLiteral("scrWeek"))->maximum(), 0);
+
+    // One member: no second member to compare with.
+    h.pool().currentWeek = 2;
+    h.pool().numMembers = 1;
+    open();
+    EXPECT_FALSE(shown(control<QGroupBox>(w, QStringLiteral("frmDiff"))));
+    EXPECT_FALSE(shown(control<QLabel>(w, QStringLiteral("MemBox1"))));
+}
+
+} // namespace
+} // namespace vek
