@@ -4,6 +4,7 @@
 #include "session/eventchanges.h"
 #include "session/poolsession.h"
 #include "setup/hoverhelp.h"
+#include "widgets/controls.h"
 #include "widgets/messages.h"
 #include "widgets/updown.h"
 #include "widgets/waitcursor.h"
@@ -15,7 +16,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -95,31 +95,8 @@ const QString PointsTexts[] = {
 
 /// A sunken box that shows a number.
 QLabel* makeValueLabel(QWidget* parent, const QString& name) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setFrameShape(QFrame::Panel);
-    label->setFrameShadow(QFrame::Sunken);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("-1000000")) + 8);
-    label->setFixedHeight(UpDown::Height);
-    return label;
-}
-
-QGroupBox* makeFrame(QWidget* parent, const char* name, const QString& caption) {
-    auto* frame = new QGroupBox(caption, parent);
-    frame->setObjectName(QString::fromLatin1(name));
-    return frame;
-}
-
-QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
-}
-
-QLabel* makeCaption(QWidget* parent, const QString& text) {
-    return new QLabel(text, parent);
+    return controls::makeBox(parent, name, controls::widthFor(parent, {QStringLiteral("-1000000")}),
+                             Qt::AlignRight);
 }
 
 constexpr int CaptionColumn = 0;
@@ -166,15 +143,15 @@ EventProfiles::Spin& EventProfiles::spinOf(EventSetting setting) {
 
 void EventProfiles::buildControls() {
     for (const SettingControl& control : Controls) {
-        Spin spin{control.setting, new UpDown(this),
+        Spin spin{control.setting, controls::makeUpDown(this, QString::fromLatin1(control.spin)),
                   makeValueLabel(this, QString::fromLatin1(control.value))};
-        spin.spin->setObjectName(QString::fromLatin1(control.spin));
         const EventSetting setting = control.setting;
         connect(spin.spin, &QSpinBox::valueChanged, this,
                 [this, setting](int value) { spinMoved(setting, value); });
         m_spins.push_back(spin);
         if (control.clear != nullptr) {
-            auto* clear = makeButton(this, QString::fromLatin1(control.clear), QStringLiteral("Clear"));
+            auto* clear =
+                controls::makeButton(this, QString::fromLatin1(control.clear), QStringLiteral("Clear"));
             connect(clear, &QPushButton::clicked, this, [this, setting] { clearSetting(setting); });
             m_clearButtons.emplace_back(setting, clear);
         }
@@ -195,7 +172,7 @@ void EventProfiles::buildControls() {
     tabProfile->addTab(buildPostSeasonTab(), QStringLiteral("Post-Season"));
     tabProfile->addTab(buildSpecialsTab(), QStringLiteral("Specials"));
 
-    Frame1 = makeFrame(this, "Frame1", QStringLiteral("+/- Increment"));
+    Frame1 = controls::makeFrame(this, QStringLiteral("Frame1"), QStringLiteral("+/- Increment"));
     auto* increments = new QHBoxLayout(Frame1);
     for (int i = 0; i < 4; ++i) {
         auto* option = new QRadioButton(QString::number(static_cast<int>(std::pow(10, i))), Frame1);
@@ -221,8 +198,8 @@ void EventProfiles::buildControls() {
         }
     });
 
-    cmdOK = makeButton(this, QStringLiteral("cmdOK"), QStringLiteral("OK"));
-    cmdCancel = makeButton(this, QStringLiteral("cmdCancel"), QStringLiteral("Cancel"));
+    cmdOK = controls::makeButton(this, QStringLiteral("cmdOK"), QStringLiteral("OK"));
+    cmdCancel = controls::makeButton(this, QStringLiteral("cmdCancel"), QStringLiteral("Cancel"));
     connect(cmdOK, &QPushButton::clicked, this, [this] {
         if (SaveEventProfiles()) {
             accept();
@@ -245,7 +222,7 @@ void EventProfiles::addSettingRow(QGridLayout* grid, int row, EventSetting setti
     const SettingControl& control = controlOf(setting);
     Spin& spin = spinOf(setting);
     if (control.caption != nullptr) {
-        grid->addWidget(makeCaption(grid->parentWidget(), QString::fromLatin1(control.caption)), row,
+        grid->addWidget(controls::makeText(grid->parentWidget(), QString::fromLatin1(control.caption)), row,
                         CaptionColumn);
     }
     grid->addWidget(spin.value, row, ValueColumn);
@@ -264,9 +241,11 @@ QWidget* EventProfiles::buildWeekTab() {
     addSettingRow(sizeGrid, 0, S::WeekSize);
     sizeGrid->setColumnStretch(4, 1);
 
-    goodwkFrame = makeFrame(this, "goodwkFrame", QStringLiteral("Good Week Event"));
-    badweekFrame = makeFrame(this, "badweekFrame", QStringLiteral("Bad Week Event"));
-    perfectweekFrame = makeFrame(this, "perfectweekFrame", QStringLiteral("Perfect Week Event"));
+    goodwkFrame = controls::makeFrame(this, QStringLiteral("goodwkFrame"), QStringLiteral("Good Week Event"));
+    badweekFrame =
+        controls::makeFrame(this, QStringLiteral("badweekFrame"), QStringLiteral("Bad Week Event"));
+    perfectweekFrame =
+        controls::makeFrame(this, QStringLiteral("perfectweekFrame"), QStringLiteral("Perfect Week Event"));
     const auto thresholdFrame = [this](QGroupBox* frame, QLabel*& caption, const char* captionName,
                                        QLabel*& share, const char* shareName, S threshold, S points) {
         auto* grid = new QGridLayout(frame);
@@ -295,11 +274,11 @@ QWidget* EventProfiles::buildWeekTab() {
 QGroupBox* EventProfiles::buildPeriodFrame(const char* name, const QString& caption,
                                            const QString& gamesHeader, EventSetting firstLength,
                                            std::span<PeriodColumns> columns, const QString& suffix) {
-    QGroupBox* frame = makeFrame(this, name, caption);
+    QGroupBox* frame = controls::makeFrame(this, QString::fromLatin1(name), caption);
     auto* grid = new QGridLayout(frame);
     const QString headers[] = {QStringLiteral("Start Week"), QStringLiteral("End Week"), gamesHeader};
     for (int c = 0; c < 3; ++c) {
-        grid->addWidget(makeCaption(frame, headers[c]), 0, ClearColumn + c, Qt::AlignCenter);
+        grid->addWidget(controls::makeText(frame, headers[c]), 0, ClearColumn + c, Qt::AlignCenter);
     }
     const int periods = static_cast<int>(columns.size());
     for (int i = 0; i < periods; ++i) {
@@ -321,9 +300,10 @@ QGroupBox* EventProfiles::buildPeriodFrame(const char* name, const QString& capt
 }
 
 QWidget* EventProfiles::buildSeasonTab() {
-    seasonFrame = makeFrame(this, "seasonFrame", QStringLiteral("Season Event"));
+    seasonFrame = controls::makeFrame(this, QStringLiteral("seasonFrame"), QStringLiteral("Season Event"));
     auto* grid = new QGridLayout(seasonFrame);
-    grid->addWidget(makeCaption(seasonFrame, QStringLiteral("Number of weeks in season:")), 0, CaptionColumn);
+    grid->addWidget(controls::makeText(seasonFrame, QStringLiteral("Number of weeks in season:")), 0,
+                    CaptionColumn);
     numWeeks = makeValueLabel(seasonFrame, QStringLiteral("numWeeks"));
     grid->addWidget(numWeeks, 0, ValueColumn);
     addSettingRow(grid, 1, S::SeasonPoints);
@@ -333,14 +313,15 @@ QWidget* EventProfiles::buildSeasonTab() {
 }
 
 QWidget* EventProfiles::buildPostSeasonTab() {
-    playoffFrame = makeFrame(this, "playoffFrame", QStringLiteral("Post Season Event"));
+    playoffFrame =
+        controls::makeFrame(this, QStringLiteral("playoffFrame"), QStringLiteral("Post Season Event"));
     auto* playoff = new QVBoxLayout(playoffFrame);
     auto* points = new QGridLayout;
     addSettingRow(points, 0, S::PostSeasonPoints);
     points->setColumnStretch(4, 1);
     playoff->addLayout(points);
     const auto subFrame = [this](const char* name, const QString& caption, S first, int count) {
-        QGroupBox* frame = makeFrame(playoffFrame, name, caption);
+        QGroupBox* frame = controls::makeFrame(playoffFrame, QString::fromLatin1(name), caption);
         auto* grid = new QGridLayout(frame);
         for (int i = 0; i < count; ++i) {
             addSettingRow(grid, i, static_cast<S>(static_cast<int>(first) + i));
@@ -353,7 +334,7 @@ QWidget* EventProfiles::buildPostSeasonTab() {
     playoff->addWidget(subFrame("Frame3", QStringLiteral("Correct Wild Card Teams"), S::WildCard1Points, 2));
     playoff->addWidget(subFrame("Frame4", QStringLiteral("Crossed"), S::DivAsWildCardPoints, 2));
 
-    superFrame = makeFrame(this, "superFrame", QStringLiteral("Big Game Event"));
+    superFrame = controls::makeFrame(this, QStringLiteral("superFrame"), QStringLiteral("Big Game Event"));
     auto* super = new QGridLayout(superFrame);
     addSettingRow(super, 0, S::BigGamePoints);
     super->setColumnStretch(4, 1);
@@ -362,7 +343,7 @@ QWidget* EventProfiles::buildPostSeasonTab() {
 
 QWidget* EventProfiles::buildSpecialsTab() {
     const auto pointsFrame = [this](const char* name, const QString& caption, S setting) {
-        QGroupBox* frame = makeFrame(this, name, caption);
+        QGroupBox* frame = controls::makeFrame(this, QString::fromLatin1(name), caption);
         auto* grid = new QGridLayout(frame);
         addSettingRow(grid, 0, setting);
         grid->setColumnStretch(4, 1);
@@ -469,11 +450,9 @@ void EventProfiles::showAll() {
 }
 
 void EventProfiles::showSpin(const Spin& spin) {
-    const QSignalBlocker blocker(spin.spin);
     const SettingRange range = m_draft.range(spin.setting);
-    spin.spin->setRange(range.min, std::max(range.min, range.max));
     spin.spin->setSingleStep(m_draft.step(spin.setting));
-    spin.spin->setValue(m_draft.value(spin.setting));
+    controls::setQuietly(spin.spin, range.min, std::max(range.min, range.max), m_draft.value(spin.setting));
 }
 
 void EventProfiles::showValue(const Spin& spin) {

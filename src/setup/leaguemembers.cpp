@@ -3,6 +3,7 @@
 #include "model/appinfo.h"
 #include "session/memberchanges.h"
 #include "session/poolsession.h"
+#include "widgets/controls.h"
 #include "widgets/messages.h"
 #include "widgets/waitcursor.h"
 #include "widgets/windowhost.h"
@@ -21,13 +22,6 @@
 
 namespace vek {
 namespace {
-
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setAutoDefault(false);
-    return button;
-}
 
 template <class W> W* named(W* widget, const char* name) {
     widget->setObjectName(QString::fromLatin1(name));
@@ -58,12 +52,12 @@ void LeagueMembers::buildControls() {
     nolmPanel->setFrameShadow(QFrame::Sunken);
     nolmPanel->setAlignment(Qt::AlignCenter);
     nolmPanel->setMinimumWidth(nolmPanel->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 8);
-    cmdAdd = makeButton(this, "cmdAdd", QStringLiteral("Add"));
-    cmdEdit = makeButton(this, "cmdEdit", QStringLiteral("Edit"));
-    cmdDelete = makeButton(this, "cmdDelete", QStringLiteral("Delete"));
-    cmdClear = makeButton(this, "cmdClear", QStringLiteral("Clear"));
-    cmdOk = makeButton(this, "cmdOk", QStringLiteral("Ok"));
-    cmdCancel = makeButton(this, "cmdCancel", QStringLiteral("Cancel"));
+    cmdAdd = controls::makeButton(this, QStringLiteral("cmdAdd"), QStringLiteral("Add"));
+    cmdEdit = controls::makeButton(this, QStringLiteral("cmdEdit"), QStringLiteral("Edit"));
+    cmdDelete = controls::makeButton(this, QStringLiteral("cmdDelete"), QStringLiteral("Delete"));
+    cmdClear = controls::makeButton(this, QStringLiteral("cmdClear"), QStringLiteral("Clear"));
+    cmdOk = controls::makeButton(this, QStringLiteral("cmdOk"), QStringLiteral("Ok"));
+    cmdCancel = controls::makeButton(this, QStringLiteral("cmdCancel"), QStringLiteral("Cancel"));
 }
 
 void LeagueMembers::buildLayout() {

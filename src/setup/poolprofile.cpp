@@ -4,6 +4,7 @@
 #include "session/optionchanges.h"
 #include "session/poolsession.h"
 #include "setup/hoverhelp.h"
+#include "widgets/controls.h"
 #include "widgets/messages.h"
 #include "widgets/waitcursor.h"
 #include "widgets/windowhost.h"
@@ -20,23 +21,10 @@
 namespace vek {
 namespace {
 
-QGroupBox* makeFrame(QWidget* parent, const char* name, const QString& caption) {
-    auto* frame = new QGroupBox(caption, parent);
-    frame->setObjectName(QString::fromLatin1(name));
-    return frame;
-}
-
 QRadioButton* makeOption(QGroupBox* frame, const char* name, const QString& caption) {
     auto* option = new QRadioButton(caption, frame);
     option->setObjectName(QString::fromLatin1(name));
     return option;
-}
-
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setAutoDefault(false);
-    return button;
 }
 
 /// Checks or clears an option; clearing leaves its frame with no option chosen.
@@ -69,34 +57,35 @@ PoolProfile::PoolProfile(PoolSession& session, WindowHost& host, QWidget* parent
 }
 
 void PoolProfile::buildControls() {
-    Frame1 = makeFrame(this, "Frame1", QStringLiteral("Prediction Method"));
+    Frame1 = controls::makeFrame(this, QStringLiteral("Frame1"), QStringLiteral("Prediction Method"));
     ssnOption = makeOption(Frame1, "ssnOption", QStringLiteral("All Season"));
     wkwOption = makeOption(Frame1, "wkwOption", QStringLiteral("Week To Week"));
     stack(Frame1, {ssnOption, wkwOption});
 
-    Frame2 = makeFrame(this, "Frame2", QStringLiteral("Point Spreads"));
+    Frame2 = controls::makeFrame(this, QStringLiteral("Frame2"), QStringLiteral("Point Spreads"));
     noPtsOption = makeOption(Frame2, "noPtsOption", QStringLiteral("No"));
     yesPtsOption = makeOption(Frame2, "yesPtsOption", QStringLiteral("Yes"));
     stack(Frame2, {noPtsOption, yesPtsOption});
 
-    Frame3 = makeFrame(this, "Frame3", QStringLiteral("Confidence Points"));
+    Frame3 = controls::makeFrame(this, QStringLiteral("Frame3"), QStringLiteral("Confidence Points"));
     noCpOption = makeOption(Frame3, "noCpOption", QStringLiteral("No"));
     yesCpOption = makeOption(Frame3, "yesCpOption", QStringLiteral("Yes"));
     stack(Frame3, {noCpOption, yesCpOption});
 
-    Frame4 = makeFrame(this, "Frame4", QStringLiteral("Confidence Points Range"));
+    Frame4 = controls::makeFrame(this, QStringLiteral("Frame4"), QStringLiteral("Confidence Points Range"));
     cp1Option = makeOption(Frame4, "cp1Option", QStringLiteral("16-n"));
     cp2Option = makeOption(Frame4, "cp2Option", QStringLiteral("Games-1"));
     stack(Frame4, {cp1Option, cp2Option});
 
-    Frame5 = makeFrame(this, "Frame5", QStringLiteral("Tie Breakers"));
+    Frame5 = controls::makeFrame(this, QStringLiteral("Frame5"), QStringLiteral("Tie Breakers"));
     noneOption = makeOption(Frame5, "noneOption", QStringLiteral("No tiebreaker"));
     mnanyOption = makeOption(Frame5, "mnanyOption", QStringLiteral("Closest to monday night score any way"));
     mnwoOption =
         makeOption(Frame5, "mnwoOption", QStringLiteral("Closest to monday night scrore without going over"));
     stack(Frame5, {noneOption, mnanyOption, mnwoOption});
 
-    Frame6 = makeFrame(this, "Frame6", QStringLiteral("Event Points Scoring System"));
+    Frame6 =
+        controls::makeFrame(this, QStringLiteral("Frame6"), QStringLiteral("Event Points Scoring System"));
     ledgerOption = makeOption(Frame6, "ledgerOption", QStringLiteral("Ledger System"));
     creditOption = makeOption(Frame6, "creditOption", QStringLiteral("Credit Only System"));
     splitCheck = new QCheckBox(QStringLiteral("Divide Points Evenly = [ON]  Equal Points = [OFF]"), Frame6);
@@ -118,8 +107,8 @@ void PoolProfile::buildControls() {
     lblInfo->setMargin(4);
     lblInfo->setMinimumHeight(4 * lblInfo->fontMetrics().lineSpacing() + 10);
 
-    cmdOk = makeButton(this, "cmdOk", QStringLiteral("Ok"));
-    cmdCancel = makeButton(this, "cmdCancel", QStringLiteral("Cancel"));
+    cmdOk = controls::makeButton(this, QStringLiteral("cmdOk"), QStringLiteral("Ok"));
+    cmdCancel = controls::makeButton(this, QStringLiteral("cmdCancel"), QStringLiteral("Cancel"));
 }
 
 void PoolProfile::buildLayout() {

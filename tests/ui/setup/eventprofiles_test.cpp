@@ -43,11 +43,11 @@ protected:
     }
     QWidget& window() { return *h.host.existing<EventProfiles>(); }
     QString text(const char* label) {
-        return test::child<QLabel>(window(), QString::fromLatin1(label))->text();
+        return test::control<QLabel>(window(), QString::fromLatin1(label))->text();
     }
-    QSpinBox* spin(const char* name) { return test::child<QSpinBox>(window(), QString::fromLatin1(name)); }
+    QSpinBox* spin(const char* name) { return test::control<QSpinBox>(window(), QString::fromLatin1(name)); }
     QPushButton* button(const char* name) {
-        return test::child<QPushButton>(window(), QString::fromLatin1(name));
+        return test::control<QPushButton>(window(), QString::fromLatin1(name));
     }
 
     test::UiHarness h;
@@ -70,7 +70,7 @@ TEST_F(EventProfilesTest, TheWeekTabFollowsTheWeekSize) {
     EXPECT_EQ(spin("gwpSpin")->value(), 444); // the next step starts from the value shown
     EXPECT_EQ(text("gwPerc"), QStringLiteral("71.43%"));
 
-    QTest::mouseClick(test::child<QRadioButton>(window(), QStringLiteral("ptOption2")), Qt::LeftButton, {},
+    QTest::mouseClick(test::control<QRadioButton>(window(), QStringLiteral("ptOption2")), Qt::LeftButton, {},
                       QPoint(6, 6));
     EXPECT_EQ(spin("gwpSpin")->singleStep(), 100);
     EXPECT_EQ(spin("qptSpin")->singleStep(), 1);
@@ -102,10 +102,10 @@ TEST_F(EventProfilesTest, PeriodsFollowTheirLengthsAndCancelPutsThemBack) {
     EXPECT_EQ(text("numGamesQ3"), QStringLiteral("3"));
     EXPECT_EQ(h.pool().quarterLastWeek[0], 5); // the shared periods follow while the window is open
 
-    auto* desBox = test::child<QLabel>(window(), QStringLiteral("desBox"));
-    test::child<QTabWidget>(window(), QStringLiteral("tabProfile"))->setCurrentIndex(2);
+    auto* desBox = test::control<QLabel>(window(), QStringLiteral("desBox"));
+    test::control<QTabWidget>(window(), QStringLiteral("tabProfile"))->setCurrentIndex(2);
     EXPECT_EQ(desBox->text(), QStringLiteral("Set Semi-Season Profile Event."));
-    test::hover(test::child<QWidget>(window(), QStringLiteral("semiFrame")));
+    test::hover(test::control<QWidget>(window(), QStringLiteral("semiFrame")));
     EXPECT_EQ(desBox->text(), QStringLiteral("Best win/loss record for each half of the season."));
 
     button("cmdCancel")->click();
@@ -149,7 +149,7 @@ TEST_F(EventProfilesTest, EveryTabCanBeRead) {
     test::fillLargestPool(h.pool());
     h.pool().confidenceMode = 0;
     EventProfiles& profiles = open();
-    auto* tabs = test::child<QTabWidget>(profiles, QStringLiteral("tabProfile"));
+    auto* tabs = test::control<QTabWidget>(profiles, QStringLiteral("tabProfile"));
     const QString names[] = {"week", "quarter", "semiseason", "season", "postseason", "specials"};
     for (int tab = 0; tab < tabs->count(); ++tab) {
         tabs->setCurrentIndex(tab);

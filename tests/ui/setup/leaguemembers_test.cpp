@@ -30,20 +30,20 @@ protected:
         return window;
     }
     QWidget& window() { return *h.host.existing<LeagueMembers>(); }
-    QLineEdit* box(const char* name) { return test::child<QLineEdit>(window(), QString::fromLatin1(name)); }
+    QLineEdit* box(const char* name) { return test::control<QLineEdit>(window(), QString::fromLatin1(name)); }
     QPushButton* button(const char* name) {
-        return test::child<QPushButton>(window(), QString::fromLatin1(name));
+        return test::control<QPushButton>(window(), QString::fromLatin1(name));
     }
-    QListWidget* names() { return test::child<QListWidget>(window(), QStringLiteral("nameList")); }
+    QListWidget* names() { return test::control<QListWidget>(window(), QStringLiteral("nameList")); }
     QStringList listed(const char* list) {
         QStringList texts;
-        auto* widget = test::child<QListWidget>(window(), QString::fromLatin1(list));
+        auto* widget = test::control<QListWidget>(window(), QString::fromLatin1(list));
         for (int i = 0; i < widget->count(); ++i) {
             texts << widget->item(i)->text();
         }
         return texts;
     }
-    QString count() { return test::child<QLabel>(window(), QStringLiteral("nolmPanel"))->text(); }
+    QString count() { return test::control<QLabel>(window(), QStringLiteral("nolmPanel"))->text(); }
     void type(const char* name, const QString& text) {
         box(name)->clear();
         QTest::keyClicks(box(name), text);
@@ -75,7 +75,7 @@ TEST_F(LeagueMembersTest, TheButtonsWorkOnTheListsAndOkSavesThem) {
     EXPECT_TRUE(box("nameInput")->text().isEmpty());
 
     names()->setCurrentRow(1);
-    EXPECT_EQ(test::child<QListWidget>(window(), QStringLiteral("emailList"))->currentRow(), 1);
+    EXPECT_EQ(test::control<QListWidget>(window(), QStringLiteral("emailList"))->currentRow(), 1);
     button("cmdEdit")->click();
     EXPECT_EQ(box("nameInput")->text(), QStringLiteral("Bob Jones"));
     EXPECT_EQ(box("emailInput")->text(), QStringLiteral("member1@example.org"));
@@ -86,7 +86,7 @@ TEST_F(LeagueMembersTest, TheButtonsWorkOnTheListsAndOkSavesThem) {
     names()->setCurrentRow(0);
     button("cmdDelete")->click();
     button("cmdDelete")->click(); // nothing is selected any more
-    auto* defaults = test::child<QComboBox>(window(), QStringLiteral("defmemList"));
+    auto* defaults = test::control<QComboBox>(window(), QStringLiteral("defmemList"));
     defaults->setCurrentIndex(2);
     emit defaults->activated(2);
     EXPECT_EQ(h.pool().numMembers, 2); // the shared tables wait for OK

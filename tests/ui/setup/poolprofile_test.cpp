@@ -26,7 +26,7 @@ protected:
         return window;
     }
     QRadioButton* option(const char* name) {
-        return test::child<QRadioButton>(window(), QString::fromLatin1(name));
+        return test::control<QRadioButton>(window(), QString::fromLatin1(name));
     }
     QWidget& window() { return *h.host.existing<PoolProfile>(); }
     /// Clicks on the option's mark, where an option that is wider than its text takes the click.
@@ -46,8 +46,8 @@ TEST_F(PoolProfileTest, TheOptionsShowTheStoredChoicesAndKeepThemConsistent) {
     EXPECT_TRUE(option("cp2Option")->isChecked());
     EXPECT_TRUE(option("mnwoOption")->isChecked());
     EXPECT_TRUE(option("ledgerOption")->isChecked());
-    auto* split = test::child<QCheckBox>(window(), QStringLiteral("splitCheck"));
-    auto* spreads = test::child<QWidget>(window(), QStringLiteral("Frame2"));
+    auto* split = test::control<QCheckBox>(window(), QStringLiteral("splitCheck"));
+    auto* spreads = test::control<QWidget>(window(), QStringLiteral("Frame2"));
     EXPECT_FALSE(split->isEnabled());
 
     click(option("yesPtsOption"));
@@ -62,11 +62,11 @@ TEST_F(PoolProfileTest, TheOptionsShowTheStoredChoicesAndKeepThemConsistent) {
     click(option("creditOption"));
     EXPECT_TRUE(split->isEnabled());
 
-    auto* info = test::child<QLabel>(window(), QStringLiteral("lblInfo"));
+    auto* info = test::control<QLabel>(window(), QStringLiteral("lblInfo"));
     test::hover(option("cp1Option"));
     EXPECT_EQ(info->text(),
               QStringLiteral("Confidence points start at 16, end at (16 - number of week's games)."));
-    test::hover(test::child<QWidget>(window(), QStringLiteral("Frame4")));
+    test::hover(test::control<QWidget>(window(), QStringLiteral("Frame4")));
     EXPECT_EQ(info->text(), QString());
 }
 
@@ -76,8 +76,8 @@ TEST_F(PoolProfileTest, OkStoresTheChoicesThroughTheSessionAndCloses) {
     click(option("cp1Option"));
     click(option("yesPtsOption"));
     click(option("creditOption"));
-    click(test::child<QCheckBox>(window(), QStringLiteral("splitCheck")));
-    click(test::child<QPushButton>(window(), QStringLiteral("cmdOk")));
+    click(test::control<QCheckBox>(window(), QStringLiteral("splitCheck")));
+    click(test::control<QPushButton>(window(), QStringLiteral("cmdOk")));
     EXPECT_EQ(profile.result(), QDialog::Accepted);
     EXPECT_FALSE(profile.isLoaded());
     EXPECT_EQ(test::fileLines(h.temp.read(QStringLiteral("pool.dat"))),
@@ -93,7 +93,7 @@ TEST_F(PoolProfileTest, AFailedWriteIsToldAndTheWindowStaysOpen) {
     ASSERT_TRUE(QDir(h.temp.path()).mkdir(QStringLiteral("pool.dat")));
     PoolProfile& profile = open();
     click(option("cp1Option"));
-    click(test::child<QPushButton>(window(), QStringLiteral("cmdOk")));
+    click(test::control<QPushButton>(window(), QStringLiteral("cmdOk")));
     ASSERT_EQ(h.messages.requests.size(), 1U);
     EXPECT_TRUE(h.messages.requests[0].text.startsWith(QStringLiteral("pool.dat could not be saved: ")));
     EXPECT_TRUE(profile.isLoaded());

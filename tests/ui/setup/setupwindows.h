@@ -1,8 +1,8 @@
 #pragma once
 
+#include "support/controls.h"
 #include "support/poolbuilder.h"
 #include "support/uiharness.h"
-#include "support/windowfit.h"
 #include "widgets/poolwindow.h"
 
 #include <QStringList>
@@ -44,13 +44,6 @@ inline void expectReadable(QWidget& window, const QString& picture) {
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     expectNothingCutOff(window, picture);
-}
-
-/// A child control by name; fails the test when there is none.
-template <class W> W* child(QWidget& window, const QString& name) {
-    auto* found = window.findChild<W*>(name);
-    EXPECT_NE(found, nullptr) << name.toStdString();
-    return found;
 }
 
 /// Moves the pointer onto a control, as the help lines need it.
