@@ -1,22 +1,24 @@
 // Start-up of the largest pool the tables hold (121 members, 37 teams, 19 weeks of 19 games, every data
 // file present): the loading stages and the first computations, without windows.
+#include "app/startup.h"
 #include "model/datafolder.h"
 #include "model/eventsfile.h"
 #include "model/leaguefile.h"
 #include "model/mailsettingsfile.h"
 #include "model/membersfile.h"
 #include "model/poolfile.h"
-#include "session/poolsession.h"
 #include "model/predictionfiles.h"
 #include "model/resultfiles.h"
 #include "model/schedulefile.h"
-#include "app/startup.h"
+#include "session/poolsession.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <random>
 
@@ -34,7 +36,7 @@ public:
 };
 
 // A whole-season pool with point spreads and wild choices, so that every computation of start-up runs.
-std::unique_ptr<PoolData> largestPool() {
+std::unique_ptr<PoolData> largestPool(const QString& memberNames = QStringLiteral("M%1 Member")) {
     auto pool = std::make_unique<PoolData>();
     PoolData& p = *pool;
     constexpr std::array<int16_t, Divisions> sizes{5, 5, 5, 5, 5, 4, 4, 4};
@@ -83,7 +85,7 @@ std::unique_ptr<PoolData> largestPool() {
     p.numMembers = MemberSlots;
     for (int m = 0; m < MemberSlots; ++m) {
         // Names differ in their first 8 characters, which name the member's files.
-        p.memberName[m] = QStringLiteral("M%1 Member").arg(m, 3, 10, QLatin1Char('0'));
+        p.memberName[m] = memberNames.arg(m, 3, 10, QLatin1Char('0'));
         p.memberEmail[m] = QStringLiteral("member%1@example.org").arg(m);
         for (int w = 0; w < WeekSlots; ++w) {
             for (int g = 0; g < GameSlots; ++g) {
@@ -109,34 +111,68 @@ void writeOrDie(const WriteResult& result) {
     }
 }
 
+// The largest pool written into a folder.
+void writeLargestPool(const DataFolder& f, const PoolData& pool) {
+    const WeekLayout layout = pool.weekLayout();
+    writeOrDie(writeLeague(f, pool));
+    writeOrDie(writePoolOptions(f, pool));
+    writeOrDie(writeEventProfiles(f, pool));
+    writeOrDie(writeSchedule(f, pool));
+    writeOrDie(writeMembers(f, pool));
+    for (int m = 0; m < pool.memberCount(); ++m) {
+        writeOrDie(writePredictions(f, pool, m, layout));
+        writeOrDie(writeConfidence(f, pool, m, layout));
+    }
+    writeOrDie(writeResults(f, pool, layout));
+    writeOrDie(writeScores(f, pool, layout));
+    writeOrDie(writeFavorites(f, pool, layout));
+    writeOrDie(
+        writeMailSettings(f, {QStringLiteral("smtp.example.org"), 587, QStringLiteral("pool@example.org")}));
+}
+
 // The pool folder, written once for every run of the benchmark.
 const DataFolder& largestPoolFolder() {
     static QTemporaryDir dir;
     static const DataFolder folder = [] {
         const DataFolder f(dir.path());
-        const auto pool = largestPool();
-        const WeekLayout layout = pool->weekLayout();
-        writeOrDie(writeLeague(f, *pool));
-        writeOrDie(writePoolOptions(f, *pool));
-        writeOrDie(writeEventProfiles(f, *pool));
-        writeOrDie(writeSchedule(f, *pool));
-        writeOrDie(writeMembers(f, *pool));
-        for (int m = 0; m < pool->memberCount(); ++m) {
-            writeOrDie(writePredictions(f, *pool, m, layout));
-            writeOrDie(writeConfidence(f, *pool, m, layout));
-        }
-        writeOrDie(writeResults(f, *pool, layout));
-        writeOrDie(writeScores(f, *pool, layout));
-        writeOrDie(writeFavorites(f, *pool, layout));
-        writeOrDie(writeMailSettings(
-            f, {QStringLiteral("smtp.example.org"), 587, QStringLiteral("pool@example.org")}));
+        writeLargestPool(f, *largestPool());
         return f;
     }();
     return folder;
 }
 
-void BM_StartUpLargestPool(benchmark::State& state) {
-    const DataFolder& folder = largestPoolFolder();
+// The same pool carried over from an older system: every member's name starts with a letter outside
+// ASCII and every member's two files are named in Windows-1252, so no exact name is found and each
+// lookup needs the folder's names.
+const DataFolder& legacyNamesFolder() {
+    namespace fs = std::filesystem;
+    // Qt does not see names that are not UTF-8, so they are removed by their bytes before the
+    // temporary folder goes.
+    static struct LegacyFolder {
+        QTemporaryDir dir;
+        fs::path native{QFile::encodeName(dir.path()).toStdString()};
+        ~LegacyFolder() {
+            std::error_code ignored;
+            fs::remove_all(native, ignored);
+        }
+    } legacy;
+    static const DataFolder folder = [] {
+        const DataFolder f(legacy.dir.path());
+        const auto pool = largestPool(QStringLiteral("\u00c5%1 Member"));
+        writeLargestPool(f, *pool);
+        for (int m = 0; m < pool->memberCount(); ++m) {
+            for (const char* extension : {".PRD", ".CPT"}) {
+                const QString name = memberFileStem(pool->memberName[m]) + QLatin1String(extension);
+                fs::rename(legacy.native / name.toUtf8().toStdString(),
+                           legacy.native / name.toLatin1().toStdString());
+            }
+        }
+        return f;
+    }();
+    return folder;
+}
+
+void startUp(benchmark::State& state, const DataFolder& folder) {
     for (auto _ : state) {
         state.PauseTiming();
         auto session = std::make_unique<PoolSession>(folder);
@@ -146,13 +182,25 @@ void BM_StartUpLargestPool(benchmark::State& state) {
         runStartupComputations(*session);
         benchmark::DoNotOptimize(session->pool().memberOdds[0]);
         state.PauseTiming();
-        if (session->pool().numMembers != MemberSlots || session->mail.smtpPort != 587) {
+        const PoolData& pool = session->pool();
+        if (pool.numMembers != MemberSlots || pool.predictionsComplete[0] != True16 ||
+            pool.predictionsComplete[MemberSlots - 1] != True16 || session->mail.smtpPort != 587) {
             state.SkipWithError("the pool did not load whole");
+            break;
         }
         session.reset();
         state.ResumeTiming();
     }
 }
+
+void BM_StartUpLargestPool(benchmark::State& state) {
+    startUp(state, largestPoolFolder());
+}
 BENCHMARK(BM_StartUpLargestPool)->Unit(benchmark::kMillisecond);
+
+void BM_StartUpLargestPoolWithLegacyFileNames(benchmark::State& state) {
+    startUp(state, legacyNamesFolder());
+}
+BENCHMARK(BM_StartUpLargestPoolWithLegacyFileNames)->Unit(benchmark::kMillisecond);
 
 } // namespace

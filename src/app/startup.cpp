@@ -5,11 +5,13 @@
 #include "engine/spreadwinners.h"
 #include "engine/teamtallies.h"
 #include "model/appinfo.h"
+#include "model/datafolder.h"
 #include "model/eventsfile.h"
 #include "model/filehelpers.h"
 #include "model/leaguefile.h"
 #include "model/mailsettingsfile.h"
 #include "model/membersfile.h"
+#include "model/periodtables.h"
 #include "model/poolfile.h"
 #include "model/predictionfiles.h"
 #include "model/resultfiles.h"
@@ -18,6 +20,7 @@
 #include "session/teamtallies.h"
 
 #include <QDate>
+#include <QStringList>
 
 #include <algorithm>
 
@@ -30,12 +33,38 @@ const QString IncompletePredictions =
     QStringLiteral("The following member(s) do not have their predictions on file OR have incomplete "
                    "predictions OR missing post season predictions: ");
 
-void loadSchedule(PoolData& pool, const DataFolder& folder, StartupHost& host, int currentYear) {
+// The files that held values the stages could not use, in the order they were read, each once.
+class ReplacedValues {
+public:
+    void note(const ReadOutcome& outcome, const QString& fileName) {
+        if (outcome.valuesReplaced && !m_files.contains(fileName)) {
+            m_files << fileName;
+        }
+    }
+
+    // One message after the stages, so the user knows before the next save makes the defaults permanent.
+    void tell(StartupHost& host) const {
+        if (m_files.size() == 1) {
+            host.showStartupMessage(
+                QStringLiteral("Some values in %1 could not be used; defaults were put in their place.")
+                    .arg(m_files[0]));
+        } else if (m_files.size() > 1) {
+            host.showStartupMessage(QStringLiteral("Some values in these files could not be used; defaults "
+                                                   "were put in their place:\n") +
+                                    m_files.join(QLatin1Char('\n')));
+        }
+    }
+
+private:
+    QStringList m_files;
+};
+
+ReadOutcome loadSchedule(PoolData& pool, const DataFolder& folder, StartupHost& host, int currentYear) {
     const ReadOutcome outcome = readSchedule(folder, pool, currentYear);
     if (!outcome.opened) {
         // The caption and the season panel keep their designer texts.
         host.showStartupMessage(ScheduleNotOnFile);
-        return;
+        return outcome;
     }
     const QString year = QString::number(pool.seasonYear);
     host.setMainCaption(appinfo::titleAndDescription() + QStringLiteral("   (") + year +
@@ -44,9 +73,10 @@ void loadSchedule(PoolData& pool, const DataFolder& folder, StartupHost& host, i
     if (!isTrue(pool.scheduleVerified)) {
         host.showStartupMessage(ScheduleNotComplete);
     }
+    return outcome;
 }
 
-void loadMembers(PoolData& pool, const DataFolder& folder, StartupHost& host) {
+ReadOutcome loadMembers(PoolData& pool, const DataFolder& folder, StartupHost& host) {
     const MembersReadOutcome outcome = readMembers(folder, pool);
     if (outcome.notLoaded > 0) {
         host.showStartupMessage(
@@ -55,14 +85,18 @@ void loadMembers(PoolData& pool, const DataFolder& folder, StartupHost& host) {
                 .arg(outcome.listedMembers)
                 .arg(MemberSlots));
     }
+    return outcome;
 }
 
 // One message lists every member whose predictions are missing or incomplete, in member order.
-void loadPredictions(PoolData& pool, const DataFolder& folder, StartupHost& host, const WeekLayout& layout) {
+void loadPredictions(PoolData& pool, const DataFolder& folder, StartupHost& host, const WeekLayout& layout,
+                     ReplacedValues& replaced) {
     QString text = IncompletePredictions;
     bool anyListed = false;
     for (int member = 0; member < pool.memberCount(); ++member) {
-        if (!readPredictions(folder, pool, member, layout).complete) {
+        const PredictionsReadOutcome outcome = readPredictions(folder, pool, member, layout);
+        replaced.note(outcome, memberFileName(pool.memberName[member], PicksExtension));
+        if (!outcome.complete) {
             text += QLatin1Char('\n') + pool.memberName[member];
             anyListed = true;
         }
@@ -72,9 +106,11 @@ void loadPredictions(PoolData& pool, const DataFolder& folder, StartupHost& host
     }
 }
 
-void loadResults(PoolData& pool, const DataFolder& folder, StartupHost& host, const WeekLayout& layout) {
-    readResults(folder, pool, layout);
+ReadOutcome loadResults(PoolData& pool, const DataFolder& folder, StartupHost& host,
+                        const WeekLayout& layout) {
+    const ReadOutcome outcome = readResults(folder, pool, layout);
     host.setStatusPanel(3, QStringLiteral("Week: ") + QString::number(pool.currentWeek + 1));
+    return outcome;
 }
 
 } // namespace
@@ -86,34 +122,31 @@ void runLoadingStages(PoolSession& session, StartupHost& host) {
 void runLoadingStages(PoolSession& session, StartupHost& host, int currentYear) {
     PoolData& pool = session.pool();
     const DataFolder& folder = session.folder();
+    // Nothing writes to the folder while the stages read it, so one listing serves every name that is
+    // not found exactly (files copied from other systems), however many members there are.
+    const DataFolder::ListingScope listing(folder);
     pool.maxMembers = MaxMembersLimit;
+    ReplacedValues replaced;
 
-    readLeague(folder, pool);
-    readPoolOptions(folder, pool);
-    readEventProfiles(folder, pool);
-    loadSchedule(pool, folder, host, currentYear);
+    replaced.note(readLeague(folder, pool), LeagueFileName);
+    replaced.note(readPoolOptions(folder, pool), PoolOptionsFileName);
+    replaced.note(readEventProfiles(folder, pool), EventsFileName);
+    replaced.note(loadSchedule(pool, folder, host, currentYear), ScheduleFileName);
 
-    // Every per-game file is laid out over the schedule just read.
+    // Every per-game file is laid out over the schedule just read, and is saved over it until a new
+    // schedule is saved.
     const WeekLayout layout = pool.weekLayout();
-    loadMembers(pool, folder, host);
-    loadPredictions(pool, folder, host, layout);
+    session.setFileLayout(layout);
+    replaced.note(loadMembers(pool, folder, host), MembersFileName);
+    loadPredictions(pool, folder, host, layout, replaced);
     for (int member = 0; member < pool.memberCount(); ++member) {
-        readConfidence(folder, pool, member, layout);
+        replaced.note(readConfidence(folder, pool, member, layout),
+                      memberFileName(pool.memberName[member], ConfidenceExtension));
     }
-    loadResults(pool, folder, host, layout);
-    readScores(folder, pool, layout);
-    readFavorites(folder, pool, layout);
-}
-
-int16_t fewestWeekGames(const PoolData& pool) {
-    int mostOpenDates = 0;
-    const int weeks = std::min<int>(pool.numWeeks, WeekSlots);
-    for (int week = 0; week < weeks; ++week) {
-        mostOpenDates = std::max<int>(mostOpenDates, pool.openDates[week]);
-    }
-    int16_t games = pool.minWeekGames;
-    storeInt16(games, pool.gamesPerWeek - mostOpenDates);
-    return games;
+    replaced.note(loadResults(pool, folder, host, layout), ResultsFileName);
+    replaced.note(readScores(folder, pool, layout), ScoresFileName);
+    replaced.note(readFavorites(folder, pool, layout), FavoritesFileName);
+    replaced.tell(host);
 }
 
 void runStartupComputations(PoolSession& session) {
@@ -128,7 +161,7 @@ void runStartupComputations(PoolSession& session) {
     if (pool.weeklyPicks == 0) {
         CalcMemberOdds(pool);
     }
-    pool.minWeekGames = fewestWeekGames(pool);
+    pool.minWeekGames = fewestWeekGames(pool.weekLayout());
     readMailSettings(session.folder(), session.mail);
 }
 

@@ -26,6 +26,8 @@ public:
 /// (with its completeness check), members, predictions, confidence points, results, scores, favourites.
 /// A missing or damaged file never stops start-up; each stage applies its own defaults. Sets maxMembers
 /// first, since the member list is capped at it. A missing schedule starts a season of today's year.
+/// Records the schedule's week layout in the session as the one on disk. The files that held values
+/// that could not be used (out of their range, not a number) are named in one message at the end.
 void runLoadingStages(PoolSession& session, StartupHost& host);
 /// The same with the year that a missing schedule's season takes.
 void runLoadingStages(PoolSession& session, StartupHost& host, int currentYear);
@@ -35,9 +37,5 @@ void runLoadingStages(PoolSession& session, StartupHost& host, int currentYear);
 /// (marked current), member odds (when every game is predicted before the season), the fewest games of
 /// any week, and the mail settings from defaultserver.dat. Needs no window.
 void runStartupComputations(PoolSession& session);
-
-/// gamesPerWeek less the most open dates of any week of the season: the fewest games of any week.
-/// Computed once at start-up; a result outside 16 bits leaves minWeekGames as it was.
-[[nodiscard]] int16_t fewestWeekGames(const PoolData& pool);
 
 } // namespace vek

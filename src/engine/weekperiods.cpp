@@ -16,12 +16,8 @@ int16_t HalfOfWeek(const PoolData& pool, int16_t week) {
     return (pool.halfFirstWeek[0] <= week && week <= pool.halfLastWeek[0]) ? 0 : 1;
 }
 
-int weekSizeIndex(const PoolData& pool, int16_t week) {
-    if (!isWeek(week)) {
-        return SpareWeekSizeEntry;
-    }
-    const int index = pool.gamesPerWeek - pool.openDates[week] - pool.minWeekGames;
-    return (index >= 0 && index < WeekSizeEntries) ? index : SpareWeekSizeEntry;
+int weekSizeEntry(const PoolData& pool, int16_t week) {
+    return weekSizeIndex(pool.games(week), pool.minWeekGames).value_or(SpareWeekSizeEntry);
 }
 
 } // namespace vek

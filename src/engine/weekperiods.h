@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/periodtables.h"
 #include "model/pooldata.h"
 
 #include <cstdint>
@@ -17,12 +18,9 @@ namespace vek {
 /// range is never consulted).
 [[nodiscard]] int16_t HalfOfWeek(const PoolData& pool, int16_t week);
 
-/// The entry of the week-size tables for a week: its number of games less minWeekGames. A week whose
-/// index falls outside 0..8 (a schedule changed since minWeekGames was computed, a damaged file) uses
-/// entry 8, whose thresholds and points are 0, so it moves no points.
-[[nodiscard]] int weekSizeIndex(const PoolData& pool, int16_t week);
-
-/// Index of the week-size entry that no file sets: thresholds and points 0.
-constexpr int SpareWeekSizeEntry = WeekSizeEntries - 1;
+/// The entry of the week-size tables that the scoring uses for a week: `weekSizeIndex` of the week's
+/// games. A week whose size has no entry (a schedule changed since minWeekGames was computed, a damaged
+/// file) uses the spare entry 8, whose thresholds and points are 0, so it moves no points.
+[[nodiscard]] int weekSizeEntry(const PoolData& pool, int16_t week);
 
 } // namespace vek

@@ -51,7 +51,7 @@ void credit(PoolData& pool, WeekStanding& s, int member, int column, double amou
 /// The events due in the week, in the order they are awarded: the weekly events, the quarters, the
 /// halves, the season and the other season-end events.
 std::vector<DueEvent> dueEvents(const PoolData& p, int16_t week) {
-    const auto i = weekSizeIndex(p, week);
+    const int i = weekSizeEntry(p, week);
     std::vector<DueEvent> events;
     events.reserve(15);
     events.push_back({EvGoodWeek, eventbit::GoodWeek, p.goodWeekPoints[i]});

@@ -418,7 +418,7 @@ private:
     void markEventWinners() {
         PoolData& p = m_pool;
         std::fill(p.eventWinners.begin(), p.eventWinners.end() - 1, int16_t{0});
-        const auto i = weekSizeIndex(p, m_week);
+        const int i = weekSizeEntry(p, m_week);
         m_goodWeekUsed = storedEntriesSum(p.goodWeekPoints) > 0;
         const bool badWeekUsed = storedEntriesSum(p.badWeekPoints) > 0;
         const bool perfectWeekUsed = storedEntriesSum(p.perfectWeekPoints) > 0;

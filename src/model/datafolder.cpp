@@ -1,37 +1,191 @@
 #include "model/datafolder.h"
 
+#include "model/textcodec.h"
+
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
+#include <fstream>
+#include <system_error>
+#include <vector>
+
 namespace vek {
+namespace fs = std::filesystem;
 
-DataFolder::DataFolder(QString path) : m_path(std::move(path)) {}
+namespace {
 
-QString DataFolder::filePath(const QString& fileName) const {
-    const QDir dir(m_path);
-    const QString exact = dir.filePath(fileName);
-    if (QFileInfo::exists(exact)) {
-        return exact;
+fs::path nativePathOf(const QString& path) {
+#ifdef Q_OS_WIN
+    return fs::path(path.toStdWString());
+#else
+    return fs::path(QFile::encodeName(path).toStdString());
+#endif
+}
+
+// A name as the file system spells it, and whether its bytes are valid UTF-8 (on Windows names are
+// UTF-16 and always are).
+struct DecodedName {
+    QString name;
+    bool legacy = false;
+};
+
+DecodedName decodeName(const fs::path& name) {
+#ifdef Q_OS_WIN
+    return {QString::fromStdWString(name.native()), false};
+#else
+    const std::string& bytes = name.native();
+    const QByteArrayView view(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    const QString name16 = decodeFileText(view);
+    return {name16, name16.toUtf8() != view};
+#endif
+}
+
+} // namespace
+
+struct DataFolder::Entry {
+    fs::path name;
+    QString decoded;
+    bool legacy = false;
+};
+
+struct DataFolder::Listing {
+    int scopes = 0;
+    std::optional<std::vector<Entry>> entries;
+};
+
+DataFolder::DataFolder(QString path) : m_path(std::move(path)), m_listing(std::make_shared<Listing>()) {}
+
+fs::path DataFolder::nativeFolder() const {
+    return nativePathOf(m_path);
+}
+
+DataFolder::Lookup DataFolder::find(const QString& fileName) const {
+    const fs::path folder = nativeFolder();
+    Lookup lookup;
+    lookup.path = folder / nativePathOf(fileName);
+    std::error_code error;
+    if (fs::exists(lookup.path, error)) {
+        lookup.found = true;
+        return lookup;
     }
-    QString match;
+    std::optional<std::vector<Entry>> ownListing;
+    const std::vector<Entry>* entries = nullptr;
+    if (m_listing && m_listing->scopes > 0) {
+        if (!m_listing->entries) {
+            m_listing->entries = listFolder(folder);
+        }
+        entries = &*m_listing->entries;
+    } else {
+        ownListing = listFolder(folder);
+        entries = &*ownListing;
+    }
+    const Entry* match = nullptr;
     int matches = 0;
-    const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString& entry : entries) {
-        if (entry.compare(fileName, Qt::CaseInsensitive) == 0) {
-            match = entry;
+    for (const Entry& entry : *entries) {
+        if (entry.decoded.compare(fileName, Qt::CaseInsensitive) == 0) {
+            match = &entry;
             ++matches;
         }
     }
     // Several files differing only in case: none of them is "the" file, so the exact name is used.
-    return matches == 1 ? dir.filePath(match) : exact;
+    if (matches == 1) {
+        lookup.path = folder / match->name;
+        lookup.found = true;
+        lookup.legacyName = match->legacy;
+    }
+    return lookup;
+}
+
+std::vector<DataFolder::Entry> DataFolder::listFolder(const fs::path& folder) {
+    std::vector<Entry> entries;
+    std::error_code error;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        std::error_code typeError;
+        if (it->is_directory(typeError)) {
+            continue;
+        }
+        fs::path name = it->path().filename();
+        DecodedName decoded = decodeName(name);
+        entries.push_back({std::move(name), std::move(decoded.name), decoded.legacy});
+    }
+    return entries;
+}
+
+QString DataFolder::filePath(const QString& fileName) const {
+    const Lookup lookup = find(fileName);
+    if (!lookup.found || lookup.legacyName) {
+        return QDir(m_path).filePath(fileName);
+    }
+    return QDir(m_path).filePath(decodeName(lookup.path.filename()).name);
 }
 
 bool DataFolder::exists(const QString& fileName) const {
-    return QFileInfo::exists(filePath(fileName));
+    return find(fileName).found;
+}
+
+std::optional<QByteArray> DataFolder::readFile(const QString& fileName) const {
+    const Lookup lookup = find(fileName);
+    std::error_code error;
+    if (!lookup.found || fs::is_directory(lookup.path, error)) {
+        return std::nullopt;
+    }
+    std::ifstream file(lookup.path, std::ios::binary | std::ios::ate);
+    if (!file) {
+        return std::nullopt;
+    }
+    QByteArray bytes(static_cast<qsizetype>(file.tellg()), Qt::Uninitialized);
+    file.seekg(0);
+    if (!file.read(bytes.data(), bytes.size())) {
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+DataFolder::ListingScope::ListingScope(const DataFolder& folder) : m_folder(folder) {
+    if (m_folder.m_listing) {
+        ++m_folder.m_listing->scopes;
+    }
+}
+
+DataFolder::ListingScope::~ListingScope() {
+    if (m_folder.m_listing && --m_folder.m_listing->scopes == 0) {
+        m_folder.m_listing->entries.reset();
+    }
+}
+
+WriteResult renameFile(const DataFolder& folder, const QString& fromName, const QString& toName) {
+    const DataFolder::Lookup source = folder.find(fromName);
+    if (!source.found) {
+        return WriteResult::failure(toName, QStringLiteral("%1 was not found").arg(fromName));
+    }
+    const DataFolder::Lookup target = folder.find(toName);
+    // A target under a name that is not UTF-8 gives way to the new name as it is written today.
+    const fs::path targetPath = target.legacyName ? nativePathOf(folder.filePath(toName)) : target.path;
+    std::error_code error;
+    fs::rename(source.path, targetPath, error);
+    if (error) {
+        return WriteResult::failure(toName, QString::fromStdString(error.message()));
+    }
+    if (target.legacyName) {
+        fs::remove(target.path, error);
+    }
+    return WriteResult::success(QFileInfo(folder.filePath(toName)).fileName());
+}
+
+QString memberNamePrefix(const QString& memberName) {
+    constexpr int PrefixCharacters = 8;
+    qsizetype end = 0;
+    for (int characters = 0; characters < PrefixCharacters && end < memberName.size(); ++characters) {
+        const bool pair = memberName[end].isHighSurrogate() && end + 1 < memberName.size() &&
+                          memberName[end + 1].isLowSurrogate();
+        end += pair ? 2 : 1;
+    }
+    return memberName.left(end);
 }
 
 QString memberFileStem(const QString& memberName) {
-    QString stem = memberName.left(8);
+    QString stem = memberNamePrefix(memberName);
     for (QChar& c : stem) {
         const char16_t u = c.unicode();
         if (u == u'/' || u == u'\\' || u < 0x20 || u == 0x7F || (u >= 0x80 && u < 0xA0)) {

@@ -1,11 +1,21 @@
 #pragma once
 
+#include "model/datawriter.h"
+
+#include <QByteArray>
 #include <QString>
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <vector>
 
 namespace vek {
 
 /// The pool's folder: the program's folder in the application, a temporary folder in the tests.
-/// Resolves file names the way pool folders copied from other systems need it.
+/// Resolves file names the way pool folders copied from other systems need it: the exact name when that
+/// file exists, otherwise the one file whose name matches it case-insensitively, where a name on disk
+/// whose bytes are not valid UTF-8 is read as Windows-1252 (folders carried over from older systems).
 class DataFolder {
 public:
     DataFolder() = default;
@@ -13,19 +23,64 @@ public:
 
     [[nodiscard]] const QString& path() const { return m_path; }
 
-    /// The full path of a file of the folder: the exact name when that file exists, otherwise the one
-    /// file whose name matches it case-insensitively, otherwise the exact name (for a new file).
+    /// The file a name means in the folder.
+    struct Lookup {
+        std::filesystem::path path; // as the file system spells it; the exact name when nothing matched
+        bool found = false;         // an existing file (or folder) has that name or matches it
+        bool legacyName = false;    // it was found under a name that is not valid UTF-8
+    };
+    [[nodiscard]] Lookup find(const QString& fileName) const;
+
+    /// The full path of a file of the folder for Qt's file classes: the found file, or the exact name for
+    /// a new file. A file found under a name that is not valid UTF-8 cannot be opened through a QString
+    /// path; for it this gives the exact name (the data files are read and written through `readFile`
+    /// and `writeFileAtomically`, which reach it).
     [[nodiscard]] QString filePath(const QString& fileName) const;
 
-    /// Whether a file of that name (exact or the single case-insensitive match) exists.
+    /// Whether a file of that name (exact or matching) exists.
     [[nodiscard]] bool exists(const QString& fileName) const;
 
+    /// The whole content of a file of the folder; nullopt when it cannot be opened (missing, a folder,
+    /// unreadable).
+    [[nodiscard]] std::optional<QByteArray> readFile(const QString& fileName) const;
+
+    /// While a ListingScope lives, every lookup that misses the exact name uses one listing of the folder
+    /// taken at the first such lookup, instead of listing the folder each time. For a run of reads that
+    /// nothing writes between, such as start-up reading every member's files.
+    class ListingScope {
+    public:
+        explicit ListingScope(const DataFolder& folder);
+        ~ListingScope();
+        ListingScope(const ListingScope&) = delete;
+        ListingScope& operator=(const ListingScope&) = delete;
+
+    private:
+        const DataFolder& m_folder;
+    };
+
 private:
+    struct Entry;
+    struct Listing;
+    [[nodiscard]] std::filesystem::path nativeFolder() const;
+    [[nodiscard]] static std::vector<Entry> listFolder(const std::filesystem::path& folder);
+
     QString m_path;
+    std::shared_ptr<Listing> m_listing; // shared by copies: they name the same folder
 };
 
-/// The stem of a member's files: the first 8 characters of the member's name (the whole name when
-/// shorter), with "/", "\" and control characters replaced so that the name never leaves the folder.
+/// Renames a file of the folder. The file is found as `DataFolder::find` finds it; a file that the new
+/// name already finds is replaced. The result names the new file; when it fails (no file of the old name,
+/// or the file system refused) both files stay as they were.
+[[nodiscard]] WriteResult renameFile(const DataFolder& folder, const QString& fromName,
+                                     const QString& toName);
+
+/// The first 8 characters of a member's name (the whole name when shorter): the part that names the
+/// member's files, so no two members may share it. Characters, not UTF-16 units: a character outside
+/// the Basic Multilingual Plane is never cut in half.
+[[nodiscard]] QString memberNamePrefix(const QString& memberName);
+
+/// The stem of a member's files: `memberNamePrefix`, with "/", "\" and control characters replaced so
+/// that the name never leaves the folder.
 [[nodiscard]] QString memberFileStem(const QString& memberName);
 
 /// "<stem>.PRD", "<stem>.CPT", "<stem>.OLD" of a member.

@@ -3,14 +3,14 @@
 #include "model/datafolder.h"
 #include "model/textcodec.h"
 
-#include <QFile>
-
 #include <charconv>
 #include <cmath>
 #include <limits>
 
 namespace vek {
 namespace {
+
+constexpr QByteArrayView Utf8ByteOrderMark("\xEF\xBB\xBF");
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
@@ -70,14 +70,19 @@ std::optional<double> parseDecimalNumber(QByteArrayView text) {
     return value;
 }
 
-DataReader::DataReader(QByteArray bytes) : m_bytes(std::move(bytes)) {}
+DataReader::DataReader(QByteArray bytes) : m_bytes(std::move(bytes)) {
+    // Text editors that save UTF-8 may put a byte-order mark first; it belongs to no value.
+    if (m_bytes.startsWith(Utf8ByteOrderMark)) {
+        m_pos = Utf8ByteOrderMark.size();
+    }
+}
 
 std::optional<DataReader> DataReader::open(const DataFolder& folder, const QString& fileName) {
-    QFile file(folder.filePath(fileName));
-    if (!file.open(QIODevice::ReadOnly)) {
+    std::optional<QByteArray> bytes = folder.readFile(fileName);
+    if (!bytes) {
         return std::nullopt;
     }
-    return DataReader(file.readAll());
+    return DataReader(std::move(*bytes));
 }
 
 bool DataReader::atEnd() const {
@@ -137,14 +142,14 @@ std::optional<DataReader::RawValue> DataReader::next() {
     return value;
 }
 
-template <class Int>
-ReadStatus DataReader::readInteger(Int& target) {
+template <class Int> ReadStatus DataReader::readInteger(Int& target) {
     const auto raw = next();
     if (!raw) {
         return ReadStatus::End;
     }
     const auto number = parseWholeNumber(raw->bytes);
     if (!number || *number < std::numeric_limits<Int>::min() || *number > std::numeric_limits<Int>::max()) {
+        markValueUnused();
         return ReadStatus::Skipped;
     }
     target = static_cast<Int>(*number);
@@ -170,6 +175,7 @@ ReadStatus DataReader::read(float& target) {
     }
     const auto number = parseDecimalNumber(raw->bytes);
     if (!number || std::fabs(*number) > static_cast<double>(std::numeric_limits<float>::max())) {
+        markValueUnused();
         return ReadStatus::Skipped;
     }
     target = static_cast<float>(*number);

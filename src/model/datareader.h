@@ -20,13 +20,14 @@ enum class ReadStatus {
 /// Reads a data file the lenient way every data file is read: values separated by a comma or a line end
 /// (CR LF, LF or CR); blanks before a value skipped; a value that begins with a double quote runs to the
 /// closing quote, any other value to the next separator (trailing blanks dropped). A number that does not
-/// parse or overflows its target leaves the target as it was; so does the end of the file.
+/// parse or overflows its target leaves the target as it was; so does the end of the file. A UTF-8
+/// byte-order mark at the start of the file is skipped.
 class DataReader {
 public:
     explicit DataReader(QByteArray bytes);
 
-    /// Opens a file of the folder (exact name or its single case-insensitive match); nullopt when the
-    /// file cannot be opened.
+    /// Opens a file of the folder (found as `DataFolder::find` finds it); nullopt when the file cannot be
+    /// opened.
     [[nodiscard]] static std::optional<DataReader> open(const DataFolder& folder, const QString& fileName);
 
     ReadStatus read(int16_t& target);
@@ -43,18 +44,24 @@ public:
     /// True once any read met the end of the file (the file was shorter than its layout).
     [[nodiscard]] bool hitEnd() const { return m_hitEnd; }
 
+    /// Records that a value read could not be used (it lay outside the range its target allows), so its
+    /// target kept what it held. A number that does not parse or overflows is recorded by the read.
+    void markValueUnused() { m_unusedValues = true; }
+    /// True once any value of the file could not be used.
+    [[nodiscard]] bool unusedValues() const { return m_unusedValues; }
+
 private:
     struct RawValue {
         QByteArray bytes;
         bool quoted = false;
     };
     std::optional<RawValue> next();
-    template <class Int>
-    ReadStatus readInteger(Int& target);
+    template <class Int> ReadStatus readInteger(Int& target);
 
     QByteArray m_bytes;
     qsizetype m_pos = 0;
     bool m_hitEnd = false;
+    bool m_unusedValues = false;
 };
 
 /// Parses a whole number as the data files hold it ("-1", " 0 ", "+7"); nullopt when it is no number.

@@ -8,6 +8,8 @@
 
 #include <array>
 #include <charconv>
+#include <filesystem>
+#include <system_error>
 
 namespace vek {
 namespace {
@@ -61,6 +63,9 @@ WriteResult DataWriter::commit(const DataFolder& folder, const QString& fileName
 }
 
 WriteResult writeFileAtomically(const DataFolder& folder, const QString& fileName, const QByteArray& bytes) {
+    // A file found under a name that is not UTF-8 is replaced by one under the name as it is written
+    // today; `filePath` gives that name for it.
+    const DataFolder::Lookup existing = folder.find(fileName);
     const QString path = folder.filePath(fileName);
     const QString shownName = QFileInfo(path).fileName();
     QSaveFile file(path);
@@ -75,6 +80,11 @@ WriteResult writeFileAtomically(const DataFolder& folder, const QString& fileNam
     }
     if (!file.commit()) {
         return WriteResult::failure(shownName, file.errorString());
+    }
+    if (existing.legacyName) {
+        // The new file is whole; should the old one stay, the exact name still wins the next lookup.
+        std::error_code ignored;
+        std::filesystem::remove(existing.path, ignored);
     }
     return WriteResult::success(shownName);
 }

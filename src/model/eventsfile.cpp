@@ -7,8 +7,6 @@
 namespace vek {
 namespace {
 
-const QString FileName = QStringLiteral("events.dat");
-
 template <class Table, class F> void visitEntries(Table& table, int count, F& f) {
     for (int i = 0; i < count; ++i) {
         f(table[i]);
@@ -16,31 +14,31 @@ template <class Table, class F> void visitEntries(Table& table, int count, F& f)
 }
 
 // The 81 values in file order, for the reader and the writer alike.
-template <class Pool, class F> void visitEventValues(Pool& pool, F&& f) {
-    f(pool.seasonPoints);
-    f(pool.seasonGbPoints);
-    f(pool.halfPoints);
-    f(pool.halfGbPoints);
-    visitEntries(pool.halfWeeks, 2, f);
-    f(pool.quarterPoints);
-    f(pool.quarterGbPoints);
-    visitEntries(pool.quarterWeeks, 4, f);
-    visitEntries(pool.goodWeekMinWins, StoredWeekSizeEntries, f);
-    visitEntries(pool.goodWeekPoints, StoredWeekSizeEntries, f);
-    visitEntries(pool.goodWeekMinCp, StoredWeekSizeEntries, f);
-    visitEntries(pool.badWeekMaxWins, StoredWeekSizeEntries, f);
-    visitEntries(pool.badWeekPoints, StoredWeekSizeEntries, f);
-    visitEntries(pool.badWeekMaxCp, StoredWeekSizeEntries, f);
-    visitEntries(pool.perfectWeekPoints, StoredWeekSizeEntries, f);
-    f(pool.wildChoicePoints);
-    f(pool.over50Points);
-    f(pool.mondayNightPoints);
-    f(pool.postSeasonPoints);
-    visitEntries(pool.divWinnerPoints, 4, f);
-    visitEntries(pool.wildCardPoints, 2, f);
-    f(pool.divAsWildCardPoints);
-    f(pool.wildCardAsDivPoints);
-    f(pool.bigGamePoints);
+template <class Settings, class F> void visitEventValues(Settings& settings, F&& f) {
+    f(settings.seasonPoints);
+    f(settings.seasonGbPoints);
+    f(settings.halfPoints);
+    f(settings.halfGbPoints);
+    visitEntries(settings.halfWeeks, 2, f);
+    f(settings.quarterPoints);
+    f(settings.quarterGbPoints);
+    visitEntries(settings.quarterWeeks, 4, f);
+    visitEntries(settings.goodWeekMinWins, StoredWeekSizeEntries, f);
+    visitEntries(settings.goodWeekPoints, StoredWeekSizeEntries, f);
+    visitEntries(settings.goodWeekMinCp, StoredWeekSizeEntries, f);
+    visitEntries(settings.badWeekMaxWins, StoredWeekSizeEntries, f);
+    visitEntries(settings.badWeekPoints, StoredWeekSizeEntries, f);
+    visitEntries(settings.badWeekMaxCp, StoredWeekSizeEntries, f);
+    visitEntries(settings.perfectWeekPoints, StoredWeekSizeEntries, f);
+    f(settings.wildChoicePoints);
+    f(settings.over50Points);
+    f(settings.mondayNightPoints);
+    f(settings.postSeasonPoints);
+    visitEntries(settings.divWinnerPoints, 4, f);
+    visitEntries(settings.wildCardPoints, 2, f);
+    f(settings.divAsWildCardPoints);
+    f(settings.wildCardAsDivPoints);
+    f(settings.bigGamePoints);
 }
 
 } // namespace
@@ -76,11 +74,12 @@ void applyEventDefaults(PoolData& pool) {
 
 ReadOutcome readEventProfiles(const DataFolder& folder, PoolData& pool) {
     ReadOutcome outcome;
-    std::optional<DataReader> reader = DataReader::open(folder, FileName);
+    std::optional<DataReader> reader = DataReader::open(folder, EventsFileName);
     if (reader) {
         outcome.opened = true;
-        visitEventValues(pool, [&](auto& value) { reader->read(value); });
+        visitEventValues(pool.eventSettings(), [&](auto& value) { reader->read(value); });
         outcome.endedEarly = reader->hitEnd();
+        outcome.valuesReplaced = reader->unusedValues();
     } else {
         applyEventDefaults(pool);
     }
@@ -88,10 +87,10 @@ ReadOutcome readEventProfiles(const DataFolder& folder, PoolData& pool) {
     return outcome;
 }
 
-WriteResult writeEventProfiles(const DataFolder& folder, const PoolData& pool) {
+WriteResult writeEventProfiles(const DataFolder& folder, const EventSettings& settings) {
     DataWriter writer;
-    visitEventValues(pool, [&](auto value) { writer.writeInt(value); });
-    return writer.commit(folder, FileName);
+    visitEventValues(settings, [&](auto value) { writer.writeInt(value); });
+    return writer.commit(folder, EventsFileName);
 }
 
 } // namespace vek

@@ -11,6 +11,7 @@ ReadStatus readTeamCode(DataReader& reader, int16_t& target) {
         return status;
     }
     if (!isTeamSlot(code)) {
+        reader.markValueUnused();
         return ReadStatus::Skipped;
     }
     target = code;

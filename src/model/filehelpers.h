@@ -9,13 +9,15 @@ namespace vek {
 
 /// What a loading stage learns from reading one data file.
 struct ReadOutcome {
-    bool opened = false;     // the file was there and could be opened
-    bool endedEarly = false; // the file ended before its layout did
+    bool opened = false;         // the file was there and could be opened
+    bool endedEarly = false;     // the file ended before its layout did
+    bool valuesReplaced = false; // a value did not parse or lay outside its range: a default, the
+                                 // nearest allowed value or what the target held took its place
 };
 
 /// Reads one value as a team code and stores it only when it names a team slot, so that a damaged file
 /// never puts a code into the model that would index past the team tables. The value is consumed
-/// whether or not it is stored.
+/// whether or not it is stored; one outside the team slots is marked unused.
 ReadStatus readTeamCode(DataReader& reader, int16_t& target);
 
 /// Stores a value worked out in wider arithmetic only when it fits the model's 16-bit integers; otherwise

@@ -8,7 +8,6 @@
 namespace vek {
 namespace {
 
-const QString FileName = QStringLiteral("vek.dat");
 constexpr int DefaultTeams = 32;
 constexpr int16_t DefaultDivisionSize = 4;
 constexpr int NameWidth = 21;
@@ -50,7 +49,7 @@ void deriveLeagueTables(PoolData& pool) {
 
 ReadOutcome readLeague(const DataFolder& folder, PoolData& pool) {
     ReadOutcome outcome;
-    std::optional<DataReader> reader = DataReader::open(folder, FileName);
+    std::optional<DataReader> reader = DataReader::open(folder, LeagueFileName);
     if (reader) {
         outcome.opened = true;
         reader->read(pool.numTeams);
@@ -58,6 +57,7 @@ ReadOutcome readLeague(const DataFolder& folder, PoolData& pool) {
             // The team codes of every other file depend on this number; a league the tables cannot
             // hold is no league at all.
             applyLeagueDefaults(pool);
+            outcome.valuesReplaced = true;
         } else {
             for (Division& division : pool.divisionRec) {
                 reader->read(division.teamCount);
@@ -69,6 +69,7 @@ ReadOutcome readLeague(const DataFolder& folder, PoolData& pool) {
             }
         }
         outcome.endedEarly = reader->hitEnd();
+        outcome.valuesReplaced = outcome.valuesReplaced || reader->unusedValues();
     } else {
         applyLeagueDefaults(pool);
     }
@@ -76,19 +77,19 @@ ReadOutcome readLeague(const DataFolder& folder, PoolData& pool) {
     return outcome;
 }
 
-WriteResult writeLeague(const DataFolder& folder, const PoolData& pool) {
+WriteResult writeLeague(const DataFolder& folder, const LeagueTables& league) {
     DataWriter writer;
-    writer.writeInt(pool.numTeams);
-    for (const Division& division : pool.divisionRec) {
+    writer.writeInt(league.numTeams);
+    for (const Division& division : league.divisionRec) {
         writer.writeInt(division.teamCount);
     }
-    const int teams = std::clamp<int>(pool.numTeams, 0, MaxRealTeams);
+    const int teams = std::clamp<int>(league.numTeams, 0, MaxRealTeams);
     for (int team = 0; team < teams; ++team) {
-        writer.writeText(pool.teamName[team]);
-        writer.writeText(pool.teamAbbr[team]);
-        writer.writeInt(pool.teamIcon[team]);
+        writer.writeText(league.teamName[team]);
+        writer.writeText(league.teamAbbr[team]);
+        writer.writeInt(league.teamIcon[team]);
     }
-    return writer.commit(folder, FileName);
+    return writer.commit(folder, LeagueFileName);
 }
 
 } // namespace vek

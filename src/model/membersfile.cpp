@@ -6,13 +6,10 @@
 #include <algorithm>
 
 namespace vek {
-namespace {
-const QString FileName = QStringLiteral("members.dat");
-}
 
 MembersReadOutcome readMembers(const DataFolder& folder, PoolData& pool) {
     MembersReadOutcome outcome;
-    std::optional<DataReader> reader = DataReader::open(folder, FileName);
+    std::optional<DataReader> reader = DataReader::open(folder, MembersFileName);
     if (!reader) {
         pool.numMembers = 0;
         pool.defaultMember = 0;
@@ -22,6 +19,7 @@ MembersReadOutcome readMembers(const DataFolder& folder, PoolData& pool) {
     int16_t count = pool.numMembers;
     reader->read(count);
     outcome.listedMembers = count;
+    outcome.valuesReplaced = count < 0;
     count = std::clamp<int16_t>(count, 0, std::max<int16_t>(pool.maxMembers, 0));
     for (int member = 0; member < count; ++member) {
         if (isMember(member)) {
@@ -37,18 +35,19 @@ MembersReadOutcome readMembers(const DataFolder& folder, PoolData& pool) {
     reader->read(pool.defaultMember);
     pool.defaultMember = std::max<int16_t>(pool.defaultMember, 0);
     outcome.endedEarly = reader->hitEnd();
+    outcome.valuesReplaced = outcome.valuesReplaced || reader->unusedValues();
     return outcome;
 }
 
-WriteResult writeMembers(const DataFolder& folder, const PoolData& pool) {
+WriteResult writeMembers(const DataFolder& folder, const MemberList& members) {
     DataWriter writer;
-    writer.writeInt(pool.memberCount());
-    for (int member = 0; member < pool.memberCount(); ++member) {
-        writer.writeText(pool.memberName[member]);
-        writer.writeText(pool.memberEmail[member]);
+    writer.writeInt(members.memberCount());
+    for (int member = 0; member < members.memberCount(); ++member) {
+        writer.writeText(members.memberName[member]);
+        writer.writeText(members.memberEmail[member]);
     }
-    writer.writeInt(std::max<int16_t>(pool.defaultMember, 0));
-    return writer.commit(folder, FileName);
+    writer.writeInt(std::max<int16_t>(members.defaultMember, 0));
+    return writer.commit(folder, MembersFileName);
 }
 
 } // namespace vek

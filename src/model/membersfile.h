@@ -3,9 +3,12 @@
 #include "model/datawriter.h"
 #include "model/filehelpers.h"
 
+#include <QString>
+
 namespace vek {
 
 class DataFolder;
+struct MemberList;
 struct PoolData;
 
 /// members.dat: the member count, each member's name and e-mail address, then the default member.
@@ -16,10 +19,14 @@ struct MembersReadOutcome : ReadOutcome {
     int notLoaded = 0;     // members the file lists after the last member slot
 };
 
+inline const QString MembersFileName = QStringLiteral("members.dat");
+
 /// Reads the members; none when the file cannot be opened. The count is capped at maxMembers; members
 /// beyond the member tables are read past (and counted in `notLoaded`) so that the default member that
 /// follows them is still found. A negative default member becomes 0.
 MembersReadOutcome readMembers(const DataFolder& folder, PoolData& pool);
-[[nodiscard]] WriteResult writeMembers(const DataFolder& folder, const PoolData& pool);
+/// Writes the member list (a PoolData passes its own): never more members than the tables hold, never a
+/// negative default member.
+[[nodiscard]] WriteResult writeMembers(const DataFolder& folder, const MemberList& members);
 
 } // namespace vek

@@ -1,13 +1,12 @@
 #pragma once
 
+#include "model/pooldata.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
 
 namespace vek {
-
-struct PoolData;
-struct WeekLayout;
 
 /// The periods of the season (two halves, four quarters) and the week sizes that key the weekly events.
 /// A period runs from its first to its last week; one whose last week lies before its first covers no week.
@@ -28,11 +27,19 @@ int16_t deriveQuarterWeeks(PoolData& pool, const std::array<int, 3>& firstQuarte
 /// The games of the weeks first..last, counting only weeks the season and the tables hold.
 [[nodiscard]] int periodGames(const WeekLayout& layout, int firstWeek, int lastWeek);
 
-/// The fewest games in any week: the slots per week less the most open dates of any week (at least 0).
+/// The fewest games in any week (minWeekGames): the slots per week less the most open dates of any week
+/// of the season, none of them counted below 0; kept within 0..GameSlots, so a damaged layout never
+/// gives a week size the tables cannot hold. Start-up computes it once; the event profiles window shows
+/// the week sizes from it.
 [[nodiscard]] int16_t fewestWeekGames(const WeekLayout& layout);
 
-/// The entry of the week-size tables for a week of `weekGames` games; none when the week's size lies
-/// outside the tables.
+/// The entry of the week-size tables for a week of `weekGames` games: weekGames less minWeekGames; none
+/// when that lies outside the tables (entries 0..8; the files hold 0..7). The scoring, the event
+/// profiles window and the reports all key the weekly events by it.
 [[nodiscard]] std::optional<int> weekSizeIndex(int weekGames, int minWeekGames);
+
+/// The entry of the week-size tables that no file sets: its thresholds and points stay 0, so a week
+/// scored with it moves no points.
+constexpr int SpareWeekSizeEntry = WeekSizeEntries - 1;
 
 } // namespace vek

@@ -23,11 +23,11 @@ WeekLayout PoolData::weekLayout() const {
     return layout;
 }
 
-int PoolData::memberCount() const {
+int MemberList::memberCount() const {
     return std::clamp<int>(numMembers, 0, MemberSlots);
 }
 
-int PoolData::defaultMemberIndex() const {
+int MemberList::defaultMemberIndex() const {
     return defaultMember >= 0 && defaultMember < memberCount() ? defaultMember : 0;
 }
 

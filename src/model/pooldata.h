@@ -147,24 +147,33 @@ struct WeekLayout {
     [[nodiscard]] int games(int week) const;
 };
 
-/// The shared data model: every table of the pool with its fixed bounds. It starts zeroed (empty
-/// texts, false flags). It is large; the session keeps it on the heap.
-struct PoolData {
-    // ---- League --------------------------------------------------------------------------------------
+// The values that one data file holds and one setup window edits, each a small value of its own, so
+// that a window can write its file from a value and change the shared tables only once the write
+// succeeded. PoolData is made of them (its fields keep their names: pool.numTeams, pool.weeklyPicks).
+
+/// The league as vek.dat holds it: the number of teams, the division sizes, every team's name,
+/// abbreviation and picture. The division ranges and the "TIE-" and none slots are derived from it.
+struct LeagueTables {
     int16_t numTeams = 0;
     Table<QString, TeamSlots> teamName{};
     Table<QString, TeamSlots> teamAbbr{};
     Table<int16_t, TeamSlots> teamIcon{};
     Table<Division, Divisions> divisionRec{};
+};
 
-    // ---- Pool options --------------------------------------------------------------------------------
+/// The five pool options of pool.dat.
+struct PoolOptions {
     int16_t weeklyPicks = 0;     // 1 week by week, 0 all games before the season
     int16_t usePointSpreads = 0; // -1 true
     int16_t confidenceMode = 0;  // 0 none, 1 from gamesPerWeek down, 2 from the week's games down
     int16_t pointsSystem = 0;    // 0 ledger, 1 split credit, 2 full credit
     int16_t mnTieBreaker = 0;    // 0 none, 1 closest without going over, 2 closest either way
+};
 
-    // ---- Event settings (scoring rules) --------------------------------------------------------------
+/// The scoring rules of events.dat: the points of every event, the lengths of the halves and quarters,
+/// and the weekly thresholds and points by week size. The first and last weeks of the periods are
+/// derived from the lengths and kept in PoolData.
+struct EventSettings {
     int32_t seasonPoints = 0;
     int32_t seasonGbPoints = 0;
     int32_t halfPoints = 0;
@@ -189,6 +198,35 @@ struct PoolData {
     int32_t divAsWildCardPoints = 0;
     int32_t wildCardAsDivPoints = 0;
     int32_t bigGamePoints = 0;
+};
+
+/// The member list of members.dat: the members in member order and the default member.
+struct MemberList {
+    int16_t numMembers = 0;
+    int16_t defaultMember = 0;
+    Table<QString, MemberSlots> memberName{};
+    Table<QString, MemberSlots> memberEmail{};
+
+    /// Number of members that lie within the member tables (0..121).
+    [[nodiscard]] int memberCount() const;
+    /// The member every member chooser starts on: defaultMember when it is in the member list,
+    /// otherwise member 0.
+    [[nodiscard]] int defaultMemberIndex() const;
+};
+
+/// The shared data model: every table of the pool with its fixed bounds. It starts zeroed (empty
+/// texts, false flags). It is large; the session keeps it on the heap.
+struct PoolData : LeagueTables, PoolOptions, EventSettings, MemberList {
+    [[nodiscard]] LeagueTables& league() { return *this; }
+    [[nodiscard]] const LeagueTables& league() const { return *this; }
+    [[nodiscard]] PoolOptions& options() { return *this; }
+    [[nodiscard]] const PoolOptions& options() const { return *this; }
+    [[nodiscard]] EventSettings& eventSettings() { return *this; }
+    [[nodiscard]] const EventSettings& eventSettings() const { return *this; }
+    [[nodiscard]] MemberList& memberList() { return *this; }
+    [[nodiscard]] const MemberList& memberList() const { return *this; }
+
+    // ---- Period tables, derived from the lengths of the event settings --------------------------------
     Table<int16_t, HalfEntries> halfFirstWeek{};
     Table<int16_t, HalfEntries> halfLastWeek{};
     Table<int16_t, QuarterEntries> quarterFirstWeek{};
@@ -206,12 +244,8 @@ struct PoolData {
     int16_t scheduleVerified = 0;
     int16_t currentWeek = 0; // last week with complete results, -1 none
 
-    // ---- Members -------------------------------------------------------------------------------------
-    int16_t numMembers = 0;
-    int16_t defaultMember = 0;
+    // ---- Members (beside the member list) ------------------------------------------------------------
     int16_t maxMembers = 0;
-    Table<QString, MemberSlots> memberName{};
-    Table<QString, MemberSlots> memberEmail{};
 
     // ---- Predictions ---------------------------------------------------------------------------------
     Table3<int16_t, WeekSlots, GameSlots, MemberSlots> memberPicks{};      // (week, game, member)
@@ -281,11 +315,6 @@ struct PoolData {
     [[nodiscard]] WeekLayout weekLayout() const;
     /// games(w) of the schedule in memory, kept within the tables.
     [[nodiscard]] int games(int week) const { return weekLayout().games(week); }
-    /// Number of members that lie within the member tables (0..121).
-    [[nodiscard]] int memberCount() const;
-    /// The member every member chooser starts on: defaultMember when it is in the member list,
-    /// otherwise member 0.
-    [[nodiscard]] int defaultMemberIndex() const;
     /// A team's full name and abbreviation by code (the tie and none slots included); blank for a code
     /// outside the team slots, so a damaged entry shows nothing rather than another team.
     [[nodiscard]] QString teamNameOf(int code) const;

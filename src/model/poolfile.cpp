@@ -6,33 +6,31 @@
 namespace vek {
 namespace {
 
-const QString FileName = QStringLiteral("pool.dat");
-
 // The options in file order, for the reader and the writer alike.
-template <class Pool, class F> void visitOptions(Pool& pool, F&& f) {
-    f(pool.weeklyPicks);
-    f(pool.usePointSpreads);
-    f(pool.confidenceMode);
-    f(pool.pointsSystem);
-    f(pool.mnTieBreaker);
+template <class Options, class F> void visitOptions(Options& options, F&& f) {
+    f(options.weeklyPicks);
+    f(options.usePointSpreads);
+    f(options.confidenceMode);
+    f(options.pointsSystem);
+    f(options.mnTieBreaker);
 }
 
 } // namespace
 
 ReadOutcome readPoolOptions(const DataFolder& folder, PoolData& pool) {
-    std::optional<DataReader> reader = DataReader::open(folder, FileName);
+    std::optional<DataReader> reader = DataReader::open(folder, PoolOptionsFileName);
     if (!reader) {
-        visitOptions(pool, [](int16_t& option) { option = 0; });
+        pool.options() = PoolOptions{};
         return {};
     }
-    visitOptions(pool, [&](int16_t& option) { reader->read(option); });
-    return {true, reader->hitEnd()};
+    visitOptions(pool.options(), [&](int16_t& option) { reader->read(option); });
+    return {true, reader->hitEnd(), reader->unusedValues()};
 }
 
-WriteResult writePoolOptions(const DataFolder& folder, const PoolData& pool) {
+WriteResult writePoolOptions(const DataFolder& folder, const PoolOptions& options) {
     DataWriter writer;
-    visitOptions(pool, [&](int16_t option) { writer.writeInt(option); });
-    return writer.commit(folder, FileName);
+    visitOptions(options, [&](int16_t option) { writer.writeInt(option); });
+    return writer.commit(folder, PoolOptionsFileName);
 }
 
 } // namespace vek

@@ -6,10 +6,14 @@
 namespace vek {
 namespace {
 
-const QString PicksExtension = QStringLiteral("PRD");
-const QString ConfidenceExtension = QStringLiteral("CPT");
 constexpr int BigGameSlot = PostSeasonSlots - 1;
 
+// Whether a pick that is none makes the member incomplete: a weekly pick only in a pool that predicts
+// every game before the season, a post-season pick only when its event has points. The one rule of
+// reading and of saving, so a member is complete after a save exactly when it is after a restart.
+bool weeklyPickCounts(const PoolData& pool) {
+    return pool.weeklyPicks == 0;
+}
 bool postSeasonPickCounts(const PoolData& pool, int slot) {
     return slot == BigGameSlot ? pool.bigGamePoints > 0 : pool.postSeasonPoints > 0;
 }
@@ -55,7 +59,7 @@ PredictionsReadOutcome readPredictions(const DataFolder& folder, PoolData& pool,
     forEachGame(layout, [&](int week, int game) {
         int16_t& pick = pool.memberPicks[week][game][member];
         readTeamCode(*reader, pick);
-        if (pick == pool.noneCode() && pool.weeklyPicks == 0) {
+        if (pick == pool.noneCode() && weeklyPickCounts(pool)) {
             complete = false;
         }
     });
@@ -67,6 +71,7 @@ PredictionsReadOutcome readPredictions(const DataFolder& folder, PoolData& pool,
         }
     }
     outcome.endedEarly = reader->hitEnd();
+    outcome.valuesReplaced = reader->unusedValues();
     outcome.complete = complete && !outcome.endedEarly;
     if (outcome.complete) {
         pool.predictionsComplete[member] = True16;
@@ -106,7 +111,7 @@ ReadOutcome readConfidence(const DataFolder& folder, PoolData& pool, int member,
     forEachConfidenceValue(
         layout, [&](int week, int game) { reader->read(pool.confidencePoints[week][game][member]); },
         [&](int week) { reader->read(pool.mondayNightTotal[week][member]); });
-    return {true, reader->hitEnd()};
+    return {true, reader->hitEnd(), reader->unusedValues()};
 }
 
 WriteResult writeConfidence(const DataFolder& folder, const PoolData& pool, int member,
@@ -123,20 +128,20 @@ WriteResult writeConfidence(const DataFolder& folder, const PoolData& pool, int 
     return writer.commit(folder, fileName);
 }
 
-bool predictionsCompleteWhenSaved(const PoolData& pool, int member, const WeekLayout& layout) {
+bool memberPredictionsComplete(const PoolData& pool, int member, const WeekLayout& layout) {
     if (!isMember(member)) {
         return false;
     }
     bool complete = true;
-    if (pool.weeklyPicks == 0) {
+    if (weeklyPickCounts(pool)) {
         forEachGame(layout, [&](int week, int game) {
             if (pickCode(pool.memberPicks[week][game][member]) == pool.noneCode()) {
                 complete = false;
             }
         });
     }
-    for (const auto& slot : pool.postSeasonPicks) {
-        if (slot[member] == pool.noneCode()) {
+    for (int slot = 0; slot < PostSeasonSlots; ++slot) {
+        if (pool.postSeasonPicks[slot][member] == pool.noneCode() && postSeasonPickCounts(pool, slot)) {
             complete = false;
         }
     }

@@ -3,6 +3,8 @@
 #include "model/datawriter.h"
 #include "model/filehelpers.h"
 
+#include <QString>
+
 namespace vek {
 
 class DataFolder;
@@ -15,6 +17,9 @@ struct WeekLayout;
 ///   Monday-night total.
 /// Both are positional over the week layout of the schedule they were written with, which every reader
 /// and writer takes as a parameter.
+
+inline const QString PicksExtension = QStringLiteral("PRD");
+inline const QString ConfidenceExtension = QStringLiteral("CPT");
 
 /// What reading a member's picks found.
 struct PredictionsReadOutcome : ReadOutcome {
@@ -35,8 +40,10 @@ ReadOutcome readConfidence(const DataFolder& folder, PoolData& pool, int member,
 [[nodiscard]] WriteResult writeConfidence(const DataFolder& folder, const PoolData& pool, int member,
                                           const WeekLayout& layout);
 
-/// Whether saved predictions count as complete: every post-season pick made and, in a pool that predicts
-/// every game before the season, every weekly pick made.
-[[nodiscard]] bool predictionsCompleteWhenSaved(const PoolData& pool, int member, const WeekLayout& layout);
+/// Whether the member's predictions in memory are complete by the rule the picks file is read with: in a
+/// pool that predicts every game before the season every weekly pick made, and every post-season pick
+/// made whose event has points (the division winners and wild cards postSeasonPoints, the Big Game
+/// bigGamePoints).
+[[nodiscard]] bool memberPredictionsComplete(const PoolData& pool, int member, const WeekLayout& layout);
 
 } // namespace vek

@@ -6,24 +6,18 @@
 #include <algorithm>
 
 namespace vek {
-namespace {
-
-const QString ResultsName = QStringLiteral("results.dat");
-const QString ScoresName = QStringLiteral("scores.dat");
-const QString FavoritesName = QStringLiteral("favorite.dat");
-
-} // namespace
 
 ReadOutcome readResults(const DataFolder& folder, PoolData& pool, const WeekLayout& layout) {
     forEachGame(layout, [&](int week, int game) { pool.gameWinner[week][game] = pool.noneCode(); });
     pool.postSeasonResults.fill(pool.noneCode());
-    std::optional<DataReader> reader = DataReader::open(folder, ResultsName);
+    std::optional<DataReader> reader = DataReader::open(folder, ResultsFileName);
     if (!reader) {
         pool.currentWeek = -1;
         return {};
     }
     reader->read(pool.currentWeek);
-    pool.currentWeek = static_cast<int16_t>(std::clamp<int>(pool.currentWeek, -1, layout.weeks() - 1));
+    const int16_t fileWeek = pool.currentWeek;
+    pool.currentWeek = static_cast<int16_t>(std::clamp<int>(fileWeek, -1, layout.weeks() - 1));
     forEachGame(layout, [&](int week, int game) { readTeamCode(*reader, pool.gameWinner[week][game]); });
     for (int16_t& result : pool.postSeasonResults) {
         readTeamCode(*reader, result);
@@ -31,7 +25,7 @@ ReadOutcome readResults(const DataFolder& folder, PoolData& pool, const WeekLayo
     for (int slot = 0; slot < SeedSlots; ++slot) {
         reader->read(pool.postSeasonSeeds[slot]);
     }
-    return {true, reader->hitEnd()};
+    return {true, reader->hitEnd(), reader->unusedValues() || pool.currentWeek != fileWeek};
 }
 
 WriteResult writeResults(const DataFolder& folder, const PoolData& pool, const WeekLayout& layout) {
@@ -44,11 +38,11 @@ WriteResult writeResults(const DataFolder& folder, const PoolData& pool, const W
     for (int slot = 0; slot < SeedSlots; ++slot) {
         writer.writeInt(pool.postSeasonSeeds[slot]);
     }
-    return writer.commit(folder, ResultsName);
+    return writer.commit(folder, ResultsFileName);
 }
 
 ReadOutcome readScores(const DataFolder& folder, PoolData& pool, const WeekLayout& layout) {
-    std::optional<DataReader> reader = DataReader::open(folder, ScoresName);
+    std::optional<DataReader> reader = DataReader::open(folder, ScoresFileName);
     if (!reader) {
         return {};
     }
@@ -56,7 +50,7 @@ ReadOutcome readScores(const DataFolder& folder, PoolData& pool, const WeekLayou
         reader->read(pool.gameScore[week][game][0]);
         reader->read(pool.gameScore[week][game][1]);
     });
-    return {true, reader->hitEnd()};
+    return {true, reader->hitEnd(), reader->unusedValues()};
 }
 
 WriteResult writeScores(const DataFolder& folder, const PoolData& pool, const WeekLayout& layout) {
@@ -65,7 +59,7 @@ WriteResult writeScores(const DataFolder& folder, const PoolData& pool, const We
         writer.writeInt(pool.gameScore[week][game][0]);
         writer.writeInt(pool.gameScore[week][game][1]);
     });
-    return writer.commit(folder, ScoresName);
+    return writer.commit(folder, ScoresFileName);
 }
 
 ReadOutcome readFavorites(const DataFolder& folder, PoolData& pool, const WeekLayout& layout) {
@@ -73,7 +67,7 @@ ReadOutcome readFavorites(const DataFolder& folder, PoolData& pool, const WeekLa
         pool.favoriteTeam[week][game] = pool.noneCode();
         pool.pointSpread[week][game] = 0.0f;
     });
-    std::optional<DataReader> reader = DataReader::open(folder, FavoritesName);
+    std::optional<DataReader> reader = DataReader::open(folder, FavoritesFileName);
     if (!reader) {
         return {};
     }
@@ -81,7 +75,7 @@ ReadOutcome readFavorites(const DataFolder& folder, PoolData& pool, const WeekLa
         readTeamCode(*reader, pool.favoriteTeam[week][game]);
         reader->read(pool.pointSpread[week][game]);
     });
-    return {true, reader->hitEnd()};
+    return {true, reader->hitEnd(), reader->unusedValues()};
 }
 
 WriteResult writeFavorites(const DataFolder& folder, const PoolData& pool, const WeekLayout& layout) {
@@ -90,7 +84,7 @@ WriteResult writeFavorites(const DataFolder& folder, const PoolData& pool, const
         writer.writeInt(pool.favoriteTeam[week][game]);
         writer.writeFloat(pool.pointSpread[week][game]);
     });
-    return writer.commit(folder, FavoritesName);
+    return writer.commit(folder, FavoritesFileName);
 }
 
 } // namespace vek

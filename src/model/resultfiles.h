@@ -3,6 +3,8 @@
 #include "model/datawriter.h"
 #include "model/filehelpers.h"
 
+#include <QString>
+
 namespace vek {
 
 class DataFolder;
@@ -15,6 +17,10 @@ struct WeekLayout;
 /// - scores.dat: the away and home points of every game;
 /// - favorite.dat: the favourite of every game (the tie code for an even game, none when not set) and
 ///   its point spread.
+
+inline const QString ResultsFileName = QStringLiteral("results.dat");
+inline const QString ScoresFileName = QStringLiteral("scores.dat");
+inline const QString FavoritesFileName = QStringLiteral("favorite.dat");
 
 /// Reads the results; before reading every winner and post-season result is none. Every week and the
 /// post season are read, whatever currentWeek says (it is kept within -1 and the season's last week).

@@ -8,7 +8,6 @@
 namespace vek {
 namespace {
 
-const QString FileName = QStringLiteral("schedule.dat");
 constexpr int DefaultWeeks = 17;
 constexpr int16_t DefaultByes = 1;
 constexpr int Sides = 2;
@@ -21,7 +20,60 @@ bool fitsGrid(int count, int bound) {
     return count >= 0 && count <= bound;
 }
 
-void clearGrid(PoolData& pool) {
+// Open dates the week cannot have: its games are then taken as none or as every slot.
+bool openDatesOutsideTheWeek(const PoolData& pool) {
+    const WeekLayout layout = pool.weekLayout();
+    for (int week = 0; week < layout.weeks(); ++week) {
+        if (!fitsGrid(layout.openDates[week], layout.gamesPerWeek)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// What reading the grid found beyond the entries it stored.
+struct GridRead {
+    bool whole = true;       // the file did not end inside the grid
+    int unstoredEntries = 0; // entries within the tables that are neither empty nor storable
+};
+
+// Reads the grid as the file lays it out, storing what fits the tables. An entry within the tables that
+// is neither a team code nor a team's bye (nor a number at all) is not stored but counted, so that a
+// damaged schedule cannot pass the completeness check. Reading stops at the end of the file, so a huge
+// week or slot count costs nothing.
+GridRead readGrid(DataReader& reader, PoolData& pool, int fileWeeks, int fileSlots) {
+    GridRead read;
+    for (int week = 0; week < fileWeeks; ++week) {
+        for (int slot = 0; slot < fileSlots; ++slot) {
+            for (int side = 0; side < Sides; ++side) {
+                int16_t entry = pool.noneCode();
+                const ReadStatus status = reader.read(entry);
+                if (status == ReadStatus::End) {
+                    read.whole = false;
+                    return read;
+                }
+                if (week >= WeekSlots || slot >= GameSlots) {
+                    continue;
+                }
+                if (status == ReadStatus::Stored && isScheduleEntry(entry)) {
+                    pool.scheduleGrid[week][slot][side] = entry;
+                } else if (status == ReadStatus::Skipped || entry != pool.noneCode()) {
+                    reader.markValueUnused();
+                    ++read.unstoredEntries;
+                }
+            }
+        }
+    }
+    return read;
+}
+
+} // namespace
+
+bool isScheduleEntry(int value) {
+    return isTeamSlot(value) || (value >= ByeFlag && isTeamSlot(value - ByeFlag));
+}
+
+void clearScheduleGrid(PoolData& pool) {
     for (auto& week : pool.scheduleGrid) {
         for (auto& slot : week) {
             slot[0] = pool.noneCode();
@@ -36,41 +88,12 @@ void applyScheduleDefaults(PoolData& pool, int currentYear) {
     pool.byesPerTeam = DefaultByes;
     std::fill_n(pool.openDates.begin(), DefaultWeeks, int16_t{0});
     pool.gamesPerWeek = static_cast<int16_t>(pool.numTeams / 2);
+    clearScheduleGrid(pool);
     pool.scheduleEntries = 0;
     pool.scheduleVerified = 0;
 }
 
-// Reads the grid as the file lays it out, storing what fits the tables. Returns false when the file
-// ended inside the grid; reading stops there, so a huge week or slot count costs nothing.
-bool readGrid(DataReader& reader, PoolData& pool, int fileWeeks, int fileSlots) {
-    for (int week = 0; week < fileWeeks; ++week) {
-        for (int slot = 0; slot < fileSlots; ++slot) {
-            for (int side = 0; side < Sides; ++side) {
-                int16_t entry = 0;
-                const ReadStatus status = reader.read(entry);
-                if (status == ReadStatus::End) {
-                    return false;
-                }
-                if (status == ReadStatus::Stored && week < WeekSlots && slot < GameSlots &&
-                    isScheduleEntry(entry)) {
-                    pool.scheduleGrid[week][slot][side] = entry;
-                }
-            }
-        }
-    }
-    return true;
-}
-
-} // namespace
-
-bool isScheduleEntry(int value) {
-    return isTeamSlot(value) || (value >= ByeFlag && isTeamSlot(value - ByeFlag));
-}
-
 ScheduleCount countSchedule(const PoolData& pool) {
-    std::array<int, TeamSlots> away{};
-    std::array<int, TeamSlots> home{};
-    std::array<int, TeamSlots> byes{};
     ScheduleCount count;
     const int teams = std::clamp<int>(pool.numTeams, 0, MaxRealTeams);
     const int weeks = pool.weekLayout().weeks();
@@ -84,15 +107,15 @@ ScheduleCount countSchedule(const PoolData& pool) {
                 }
                 ++count.entries;
                 if (entry >= 0 && entry < teams) {
-                    ++(side == 0 ? away : home)[entry];
+                    ++(side == 0 ? count.away : count.home)[entry];
                 } else if (entry >= ByeFlag && isTeamSlot(entry & 0xFF)) {
-                    ++byes[entry & 0xFF];
+                    ++count.byes[entry & 0xFF];
                 }
             }
         }
     }
     for (int team = 0; team < teams; ++team) {
-        if (away[team] != home[team] || byes[team] != pool.byesPerTeam) {
+        if (count.away[team] != count.home[team] || count.byes[team] != pool.byesPerTeam) {
             count.balanced = false;
         }
     }
@@ -100,13 +123,13 @@ ScheduleCount countSchedule(const PoolData& pool) {
 }
 
 ReadOutcome readSchedule(const DataFolder& folder, PoolData& pool, int currentYear) {
-    pool.scheduleEntries = 0;
-    clearGrid(pool);
-    std::optional<DataReader> reader = DataReader::open(folder, FileName);
+    std::optional<DataReader> reader = DataReader::open(folder, ScheduleFileName);
     if (!reader) {
         applyScheduleDefaults(pool, currentYear);
         return {};
     }
+    pool.scheduleEntries = 0;
+    clearScheduleGrid(pool);
     reader->read(pool.seasonYear);
     reader->read(pool.numWeeks);
     reader->read(pool.byesPerTeam);
@@ -120,18 +143,18 @@ ReadOutcome readSchedule(const DataFolder& folder, PoolData& pool, int currentYe
     }
     reader->read(pool.gamesPerWeek);
     const int fileSlots = pool.gamesPerWeek;
-    const bool gridWhole = readGrid(*reader, pool, fileWeeks, fileSlots);
+    const GridRead grid = readGrid(*reader, pool, fileWeeks, fileSlots);
     pool.numWeeks = static_cast<int16_t>(std::clamp(fileWeeks, 0, WeekSlots));
     pool.gamesPerWeek = static_cast<int16_t>(std::clamp(fileSlots, 0, GameSlots));
+    const bool fitted = fitsGrid(fileWeeks, WeekSlots) && fitsGrid(fileSlots, GameSlots);
 
     const ScheduleCount count = countSchedule(pool);
-    pool.scheduleEntries = static_cast<int16_t>(count.entries);
-    // A schedule cut short, or one larger than the tables, is not the schedule on file: never verified.
-    const bool fitted = fitsGrid(fileWeeks, WeekSlots) && fitsGrid(fileSlots, GameSlots);
-    const bool complete =
-        gridWhole && fitted && count.balanced && count.entries == pool.numWeeks * pool.numTeams;
+    const int entries = count.entries + grid.unstoredEntries;
+    storeInt16(pool.scheduleEntries, entries);
+    // A schedule cut short or larger than the tables is never verified.
+    const bool complete = grid.whole && fitted && count.balanced && entries == pool.numWeeks * pool.numTeams;
     pool.scheduleVerified = complete ? True16 : int16_t{0};
-    return {true, reader->hitEnd()};
+    return {true, reader->hitEnd(), reader->unusedValues() || !fitted || openDatesOutsideTheWeek(pool)};
 }
 
 WriteResult writeSchedule(const DataFolder& folder, const PoolData& pool) {
@@ -151,7 +174,7 @@ WriteResult writeSchedule(const DataFolder& folder, const PoolData& pool) {
             writer.writeInt(pool.scheduleGrid[week][slot][1]);
         }
     }
-    return writer.commit(folder, FileName);
+    return writer.commit(folder, ScheduleFileName);
 }
 
 } // namespace vek

@@ -2,27 +2,44 @@
 
 #include "model/datawriter.h"
 #include "model/filehelpers.h"
+#include "model/pooldata.h"
+
+#include <QString>
 
 namespace vek {
 
 class DataFolder;
-struct PoolData;
 
 /// schedule.dat: season year, number of weeks, byes per team, the open dates of each week, the game
 /// slots per week, then every slot of every week as an away and a home entry. An entry is a team code,
 /// the none code for an empty entry, or ByeFlag + team code for that team's bye.
 
+inline const QString ScheduleFileName = QStringLiteral("schedule.dat");
+
 /// Reads the schedule and checks it for completeness (scheduleEntries, scheduleVerified). When the file
-/// cannot be opened: an empty 17-week season of `currentYear` with one bye per team. Weeks and slots
-/// beyond the tables are read past and dropped; entries that are not read stay empty.
+/// cannot be opened: `applyScheduleDefaults`. Weeks and slots beyond the tables are read past and
+/// dropped; entries that are not read stay empty. An entry that is neither a team code nor a team's bye
+/// is not stored but counts as an entry, so a damaged schedule is never complete.
 ReadOutcome readSchedule(const DataFolder& folder, PoolData& pool, int currentYear);
 [[nodiscard]] WriteResult writeSchedule(const DataFolder& folder, const PoolData& pool);
 
-/// The completeness count over the schedule in memory: the entries that are not empty, and whether every
-/// team has as many away as home games and exactly byesPerTeam byes.
+/// Every entry of every week and slot of the grid empty (the none code of the league in memory).
+void clearScheduleGrid(PoolData& pool);
+
+/// The season of a pool without schedule.dat: an empty 17-week season of `currentYear`, one bye per team,
+/// no open dates, numTeams / 2 slots per week, the grid cleared, not verified.
+void applyScheduleDefaults(PoolData& pool, int currentYear);
+
+/// The completeness count over the schedule in memory (weeks and slots of the season): the entries that
+/// are not empty; each team's away games, home games and byes; and whether every real team has as many
+/// away as home games and exactly byesPerTeam byes. An entry of the tie code, of a slot after the last
+/// team or of a bye whose team has no slot counts as an entry of no team.
 struct ScheduleCount {
     int entries = 0;
     bool balanced = true;
+    Table<int, TeamSlots> away{};
+    Table<int, TeamSlots> home{};
+    Table<int, TeamSlots> byes{};
 };
 [[nodiscard]] ScheduleCount countSchedule(const PoolData& pool);
 

@@ -1,29 +1,27 @@
 #include "session/poolsession.h"
 
-#include "model/predictionfiles.h"
-#include "model/resultfiles.h"
 #include "engine/memberodds.h"
 #include "engine/pickdifferences.h"
 #include "engine/spreadwinners.h"
+#include "model/predictionfiles.h"
+#include "model/resultfiles.h"
 
 #include <algorithm>
 
 namespace vek {
-namespace {
-
-// The first failure of a sequence of writes is the one the user is told about.
-void keepFirstFailure(WriteResult& first, const WriteResult& next) {
-    if (first.ok && !next.ok) {
-        first = next;
-    }
-}
-
-} // namespace
 
 PoolSession::PoolSession(DataFolder folder, QObject* parent)
     : QObject(parent), m_folder(std::move(folder)), m_pool(std::make_unique<PoolData>()) {}
 
 PoolSession::~PoolSession() = default;
+
+WeekLayout PoolSession::fileLayout() const {
+    return m_fileLayout.value_or(m_pool->weekLayout());
+}
+
+void PoolSession::setFileLayout(const WeekLayout& layout) {
+    m_fileLayout = layout;
+}
 
 void PoolSession::refreshMainButtons() {
     emit mainButtonsRefreshRequested();
@@ -35,11 +33,14 @@ WriteResult PoolSession::savePredictions(int member) {
         return WriteResult::failure(memberFileName(QString(), QStringLiteral("PRD")),
                                     QStringLiteral("there is no pool member %1").arg(member + 1));
     }
-    const WeekLayout layout = pool.weekLayout();
+    const WeekLayout layout = fileLayout();
     WriteResult result = writePredictions(m_folder, pool, member, layout);
-    keepFirstFailure(result, writeConfidence(m_folder, pool, member, layout));
+    if (result.ok) {
+        // Without its .PRD file a .CPT file of the new picks would describe picks that are not there.
+        result = writeConfidence(m_folder, pool, member, layout);
+    }
     // Set both ways, so a member whose picks were taken back is listed as incomplete again.
-    pool.predictionsComplete[member] = predictionsCompleteWhenSaved(pool, member, layout) ? True16 : 0;
+    pool.predictionsComplete[member] = memberPredictionsComplete(pool, member, layout) ? True16 : 0;
 
     refreshMainButtons();
     CalcPickDifferences(pool);
@@ -50,11 +51,14 @@ WriteResult PoolSession::savePredictions(int member) {
 
 WriteResult PoolSession::saveResults() {
     PoolData& pool = *m_pool;
-    const WeekLayout layout = pool.weekLayout();
+    const WeekLayout layout = fileLayout();
     WriteResult result = writeResults(m_folder, pool, layout);
     // The main window's buttons follow currentWeek as results.dat now holds it.
     refreshMainButtons();
-    keepFirstFailure(result, writeScores(m_folder, pool, layout));
+    if (result.ok) {
+        // Scores of weeks whose results are not on disk would be read against the wrong winners.
+        result = writeScores(m_folder, pool, layout);
+    }
     teamsRecalculated = false;
     if (isTrue(pool.usePointSpreads)) {
         CalcSpreadWinners(pool);
@@ -64,7 +68,7 @@ WriteResult PoolSession::saveResults() {
 
 WriteResult PoolSession::saveSpreads() {
     PoolData& pool = *m_pool;
-    const WriteResult result = writeFavorites(m_folder, pool, pool.weekLayout());
+    const WriteResult result = writeFavorites(m_folder, pool, fileLayout());
     CalcSpreadWinners(pool);
     return result;
 }

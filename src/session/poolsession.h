@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 namespace vek {
 
@@ -38,18 +39,26 @@ public:
     /// Asks the main window to set its buttons' enabled state from the data (the one way back into it).
     void refreshMainButtons();
 
-    // ---- Confirmed changes of the weekly entry window -------------------------------------------------
-    // Each writes its files atomically and then runs the recomputations that depend on what it wrote;
-    // the recomputations work on memory, so they run even when a write failed. The result is the first
-    // write that failed, or success.
+    /// The week layout of schedule.dat as it is on disk: the layout that every per-game file (each
+    /// member's .PRD and .CPT, results.dat, scores.dat, favorite.dat) is written with and is read with at
+    /// the next start, whatever the schedule editor has changed in memory since. Start-up records it; a
+    /// successful schedule save and a new season record the new one. Until one is recorded (a session
+    /// that has not read a folder) it is the schedule in memory, there being no other.
+    [[nodiscard]] WeekLayout fileLayout() const;
+    void setFileLayout(const WeekLayout& layout);
 
-    /// A member's predictions saved: the .PRD file, then the .CPT file; predictionsComplete set from the
-    /// saving rule (true or false); RefreshMainButtons, pick differences, member odds; the team tallies
-    /// marked stale. A member outside the member list has no files: nothing is written or recomputed and
-    /// the result is a failure.
+    // ---- Confirmed changes of the weekly entry window -------------------------------------------------
+    // Each writes its files atomically, over the layout on disk, and then runs the recomputations that
+    // depend on what it changed; the recomputations work on memory, so they run even when a write
+    // failed. A save of two files stops at the first that fails; the result names it, or is success.
+
+    /// A member's predictions saved: the .PRD file, then (when that was written) the .CPT file;
+    /// predictionsComplete set, true or false, by the rule start-up reads the files with;
+    /// RefreshMainButtons, pick differences, member odds; the team tallies marked stale. A member outside
+    /// the member list has no files: nothing is written or recomputed and the result is a failure.
     [[nodiscard]] WriteResult savePredictions(int member);
-    /// Results saved: results.dat, RefreshMainButtons, scores.dat; the team tallies marked stale; the
-    /// winners against the spread when point spreads are used.
+    /// Results saved: results.dat, RefreshMainButtons, then (when results.dat was written) scores.dat;
+    /// the team tallies marked stale; the winners against the spread when point spreads are used.
     [[nodiscard]] WriteResult saveResults();
     /// Point spreads saved: favorite.dat, then the winners against the spread.
     [[nodiscard]] WriteResult saveSpreads();
@@ -83,6 +92,7 @@ signals:
 private:
     DataFolder m_folder;
     std::unique_ptr<PoolData> m_pool;
+    std::optional<WeekLayout> m_fileLayout;
 };
 
 } // namespace vek

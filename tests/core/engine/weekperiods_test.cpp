@@ -36,17 +36,17 @@ TEST(WeekPeriods, EveryWeekOutsideHalfZeroIsInHalfOne) {
     EXPECT_EQ(HalfOfWeek(*pool, 0), 1);
 }
 
-TEST(WeekPeriods, WeekSizeIndexOutsideTheTablesUsesTheSpareEntry) {
+TEST(WeekPeriods, AWeekWhoseSizeHasNoEntryUsesTheSpareEntry) {
     auto pool = test::makeScoringPool(2, 18, 16);
     pool->minWeekGames = 13;
     pool->openDates[4] = 2;
-    EXPECT_EQ(weekSizeIndex(*pool, 0), 3);
-    EXPECT_EQ(weekSizeIndex(*pool, 4), 1);
+    EXPECT_EQ(weekSizeEntry(*pool, 0), 3);
+    EXPECT_EQ(weekSizeEntry(*pool, 4), 1);
     pool->minWeekGames = 5; // 11 games above the fewest
-    EXPECT_EQ(weekSizeIndex(*pool, 0), SpareWeekSizeEntry);
+    EXPECT_EQ(weekSizeEntry(*pool, 0), SpareWeekSizeEntry);
     pool->minWeekGames = 15;
-    EXPECT_EQ(weekSizeIndex(*pool, 4), SpareWeekSizeEntry); // below the fewest: a stale minWeekGames
-    EXPECT_EQ(weekSizeIndex(*pool, 19), SpareWeekSizeEntry);
+    EXPECT_EQ(weekSizeEntry(*pool, 4), SpareWeekSizeEntry); // below the fewest: a stale minWeekGames
+    EXPECT_EQ(weekSizeEntry(*pool, 19), SpareWeekSizeEntry);
     EXPECT_EQ(SpareWeekSizeEntry, 8);
 }
 

@@ -11,8 +11,45 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <filesystem>
+#include <fstream>
+
 namespace vek {
 namespace {
+
+namespace fs = std::filesystem;
+
+fs::path nativeFolder(const test::TempFolder& dir) {
+    return fs::path(QFile::encodeName(dir.path()).toStdString());
+}
+
+// A file whose name is the given bytes, as a folder copied from an older system holds it.
+void writeRawName(const test::TempFolder& dir, const QByteArray& name, const QByteArray& content) {
+    std::ofstream(nativeFolder(dir) / name.toStdString(), std::ios::binary) << content.toStdString();
+}
+
+// Removes the folder's files by their bytes on disk before the temporary folder goes, which lists them
+// through Qt and does not see names that are not UTF-8.
+struct RemoveRawNames {
+    explicit RemoveRawNames(const test::TempFolder& dir) : m_dir(dir) {}
+    ~RemoveRawNames() {
+        std::error_code ignored;
+        for (const auto& entry : fs::directory_iterator(nativeFolder(m_dir), ignored)) {
+            fs::remove_all(entry.path(), ignored);
+        }
+    }
+    const test::TempFolder& m_dir;
+};
+
+// The names in the folder as the file system spells them.
+QList<QByteArray> rawNames(const test::TempFolder& dir) {
+    QList<QByteArray> names;
+    for (const auto& entry : fs::directory_iterator(nativeFolder(dir))) {
+        names << QByteArray::fromStdString(entry.path().filename().native());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
 
 TEST(DataReader, SeparatorsAndBlanks) {
     DataReader reader(QByteArray("12, 34\r\n  56 ,\"a, b\"\n\"c\"\r\n"));
@@ -111,6 +148,24 @@ TEST(DataReader, ShortFileLeavesLaterTargets) {
     EXPECT_FALSE(reader.skip());
 }
 
+TEST(DataReader, AByteOrderMarkIsNoPartOfTheFirstValue) {
+    // As a text editor that adds one would save a file: the first value must not be lost.
+    DataReader reader(QByteArray("\xEF\xBB\xBF"
+                                 "32\r\n\"Caf\xC3\xA9\"\r\n"));
+    int16_t teams = 0;
+    QString name;
+    EXPECT_EQ(reader.read(teams), ReadStatus::Stored);
+    EXPECT_EQ(reader.read(name), ReadStatus::Stored);
+    EXPECT_EQ(teams, 32);
+    EXPECT_EQ(name, QStringLiteral("Caf\u00e9"));
+    EXPECT_FALSE(reader.unusedValues());
+
+    // Only at the start of the file, and the same bytes anywhere else are text.
+    DataReader later(QByteArray("\"a\xEF\xBB\xBF\"\r\n"));
+    later.read(name);
+    EXPECT_EQ(name, QStringLiteral("a\uFEFF"));
+}
+
 TEST(DataReader, EmptyFileHasNoValue) {
     DataReader reader{QByteArray()};
     int16_t v = 3;
@@ -122,7 +177,8 @@ TEST(DataReader, EmptyFileHasNoValue) {
 TEST(TextEncoding, Utf8OrWindows1252) {
     EXPECT_EQ(decodeFileText(QByteArray("Caf\xc3\xa9")), QStringLiteral("Caf\u00e9"));
     // Not valid UTF-8: read as Windows-1252, including its 0x80..0x9F characters.
-    EXPECT_EQ(decodeFileText(QByteArray("Caf\xe9 \x80 \x93x\x94")), QStringLiteral("Caf\u00e9 \u20ac \u201cx\u201d"));
+    EXPECT_EQ(decodeFileText(QByteArray("Caf\xe9 \x80 \x93x\x94")),
+              QStringLiteral("Caf\u00e9 \u20ac \u201cx\u201d"));
     EXPECT_EQ(encodeFileText(QStringLiteral("M\u00fcller")), QByteArray("M\xc3\xbcller"));
 
     DataReader reader(QByteArray("\"J\xfcrgen\"\r\n\"\xc3\x85sa\"\r\n"));
@@ -243,14 +299,104 @@ TEST(FileNames, ExactNameThenSingleCaseInsensitiveMatch) {
     EXPECT_FALSE(DataReader::open(dir.folder(), QStringLiteral("missing.dat")).has_value());
 }
 
+TEST(FileNames, NamesThatAreNotUtf8AreReadAsWindows1252) {
+    // "Jürgen M" and "Zoë Wint" as an older system wrote them: one byte per character.
+    test::TempFolder dir;
+    const RemoveRawNames cleanUp(dir);
+    writeRawName(dir, "J\xFCrgen M.PRD", "7\r\n");
+    writeRawName(dir, "ZO\xCB WINT.CPT", "9\r\n");
+    const QString juergen = memberFileName(QStringLiteral("J\u00fcrgen M\u00fcller"), QStringLiteral("PRD"));
+    EXPECT_TRUE(dir.folder().exists(juergen));
+    std::optional<DataReader> reader = DataReader::open(dir.folder(), juergen);
+    ASSERT_TRUE(reader.has_value());
+    int16_t value = 0;
+    reader->read(value);
+    EXPECT_EQ(value, 7);
+    // Case-insensitively too, and the file is the one the lookup reports.
+    const DataFolder::Lookup zoe = dir.folder().find(QStringLiteral("Zo\u00eb Wint.CPT"));
+    EXPECT_TRUE(zoe.found);
+    EXPECT_TRUE(zoe.legacyName);
+    EXPECT_EQ(zoe.path.filename().native(), std::string("ZO\xCB WINT.CPT"));
+
+    // Saving replaces the file by one under the UTF-8 name, so the folder keeps one file per member.
+    ASSERT_TRUE(writeFileAtomically(dir.folder(), juergen, "8\r\n").ok);
+    EXPECT_EQ(rawNames(dir), (QList<QByteArray>{"J\xC3\xBCrgen M.PRD", "ZO\xCB WINT.CPT"}));
+    EXPECT_EQ(dir.folder().readFile(juergen), QByteArray("8\r\n"));
+    EXPECT_FALSE(dir.folder().find(juergen).legacyName);
+}
+
+TEST(FileNames, RenameFindsTheFileAndReplacesTheTarget) {
+    test::TempFolder dir;
+    const RemoveRawNames cleanUp(dir);
+    dir.write(QStringLiteral("SCHEDULE.DAT"), "new");
+    dir.write(QStringLiteral("schedule.old"), "older");
+    WriteResult result =
+        renameFile(dir.folder(), QStringLiteral("schedule.dat"), QStringLiteral("schedule.old"));
+    EXPECT_TRUE(result.ok);
+    EXPECT_EQ(result.fileName, QStringLiteral("schedule.old"));
+    EXPECT_EQ(rawNames(dir), QList<QByteArray>{"schedule.old"});
+    EXPECT_EQ(dir.read(QStringLiteral("schedule.old")), QByteArray("new"));
+
+    // The target is the file its name finds, whatever its spelling; a legacy name gives way to UTF-8.
+    dir.write(QStringLiteral("results.dat"), "r");
+    dir.write(QStringLiteral("RESULTS.OLD"), "old r");
+    EXPECT_TRUE(renameFile(dir.folder(), QStringLiteral("results.dat"), QStringLiteral("results.old")).ok);
+    writeRawName(dir, "J\xFCrgen M.PRD", "p");
+    writeRawName(dir, "J\xFCrgen M.OLD", "old p");
+    EXPECT_TRUE(
+        renameFile(dir.folder(), QStringLiteral("J\u00fcrgen M.PRD"), QStringLiteral("J\u00fcrgen M.OLD"))
+            .ok);
+    EXPECT_EQ(rawNames(dir), (QList<QByteArray>{"J\xC3\xBCrgen M.OLD", "RESULTS.OLD", "schedule.old"}));
+    EXPECT_EQ(dir.read(QStringLiteral("RESULTS.OLD")), QByteArray("r"));
+    EXPECT_EQ(dir.read(QStringLiteral("J\u00fcrgen M.OLD")), QByteArray("p"));
+
+    // Nothing to rename, or a rename the file system refuses: a failure that names the target.
+    result = renameFile(dir.folder(), QStringLiteral("favorite.dat"), QStringLiteral("favorite.old"));
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.fileName, QStringLiteral("favorite.old"));
+    EXPECT_FALSE(result.reason.isEmpty());
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("full.old/inside")));
+    dir.write(QStringLiteral("full.dat"), "f");
+    result = renameFile(dir.folder(), QStringLiteral("full.dat"), QStringLiteral("full.old"));
+    EXPECT_FALSE(result.ok);
+    EXPECT_FALSE(result.reason.isEmpty());
+    EXPECT_EQ(dir.read(QStringLiteral("full.dat")), QByteArray("f"));
+}
+
+TEST(FileNames, AListingScopeListsTheFolderOnceAndForgetsItAfterwards) {
+    test::TempFolder dir;
+    dir.write(QStringLiteral("VEK.DAT"), "1");
+    {
+        const DataFolder::ListingScope scope(dir.folder());
+        EXPECT_TRUE(dir.folder().exists(QStringLiteral("vek.dat")));
+        dir.write(QStringLiteral("POOL.DAT"), "2"); // nothing writes while a scope lives: not seen
+        EXPECT_FALSE(dir.folder().exists(QStringLiteral("pool.dat")));
+        EXPECT_TRUE(dir.folder().exists(QStringLiteral("POOL.DAT"))); // the exact name is always looked at
+    }
+    EXPECT_TRUE(dir.folder().exists(QStringLiteral("pool.dat")));
+    const DataFolder copy = dir.folder(); // copies name the same folder and share the scope
+    const DataFolder::ListingScope scope(copy);
+    EXPECT_TRUE(dir.folder().exists(QStringLiteral("pool.dat")));
+    dir.write(QStringLiteral("EVENTS.DAT"), "3");
+    EXPECT_FALSE(dir.folder().exists(QStringLiteral("events.dat")));
+}
+
 TEST(FileNames, MemberStemStaysInTheFolder) {
     EXPECT_EQ(memberFileStem(QStringLiteral("Johnson, Bob")), QStringLiteral("Johnson,"));
     EXPECT_EQ(memberFileStem(QStringLiteral("Al")), QStringLiteral("Al"));
     EXPECT_EQ(memberFileStem(QStringLiteral("../../etc/passwd")), QStringLiteral(".._.._et"));
     EXPECT_EQ(memberFileStem(QStringLiteral("a\\b/c")), QStringLiteral("a_b_c"));
     EXPECT_EQ(memberFileStem(QStringLiteral("tab\there\n")), QStringLiteral("tab_here"));
-    EXPECT_EQ(memberFileName(QStringLiteral("Margaret Smith"), QStringLiteral("PRD")), QStringLiteral("Margaret.PRD"));
+    EXPECT_EQ(memberFileName(QStringLiteral("Margaret Smith"), QStringLiteral("PRD")),
+              QStringLiteral("Margaret.PRD"));
     EXPECT_FALSE(memberFileName(QStringLiteral("/x/y"), QStringLiteral("CPT")).contains(QLatin1Char('/')));
+
+    // Eight characters, not eight UTF-16 units: a character beyond the BMP is kept whole.
+    const QString clef = QString::fromUcs4(U"\U0001D11E");
+    EXPECT_EQ(memberNamePrefix(clef + QStringLiteral("abcdefghij")), clef + QStringLiteral("abcdefg"));
+    EXPECT_EQ(memberFileStem(QStringLiteral("\u00c5sa ") + clef + clef + clef + QStringLiteral("xyz")),
+              QStringLiteral("\u00c5sa ") + clef + clef + clef + QStringLiteral("x"));
+    EXPECT_EQ(memberNamePrefix(QStringLiteral("Bob")), QStringLiteral("Bob"));
 }
 
 } // namespace

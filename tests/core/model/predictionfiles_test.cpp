@@ -107,6 +107,7 @@ TEST(PredictionFiles, MissingOrShortPicksFileMakesTheMemberIncomplete) {
     EXPECT_EQ(pool->postSeasonPicks[0][1], 33);
 }
 
+// Reading the file and saving the picks in memory follow one rule.
 TEST(PredictionFiles, WhichMissingPicksCount) {
     test::TempFolder dir;
     const WeekLayout layout = smallLayout();
@@ -132,6 +133,7 @@ TEST(PredictionFiles, WhichMissingPicksCount) {
         pool->postSeasonPoints = c.postSeasonPoints;
         pool->bigGamePoints = c.bigGamePoints;
         (c.slot < 0 ? pool->memberPicks[c.week][c.game][1] : pool->postSeasonPicks[c.slot][1]) = 33;
+        EXPECT_EQ(memberPredictionsComplete(*pool, 1, layout), c.complete);
         ASSERT_TRUE(writePredictions(dir.folder(), *pool, 1, layout).ok);
         EXPECT_EQ(readPredictions(dir.folder(), *pool, 1, layout).complete, c.complete);
         EXPECT_EQ(pool->predictionsComplete[1], c.complete ? True16 : 0);
@@ -179,18 +181,19 @@ TEST(PredictionFiles, MissingConfidenceFileTouchesOnlyThatMember) {
     EXPECT_EQ(pool->confidencePoints[0][2][1], 0);
 }
 
-TEST(PredictionFiles, CompletenessWhenSaving) {
+TEST(PredictionFiles, CompletenessInMemory) {
     const WeekLayout layout = smallLayout();
     auto pool = poolWithMember(layout);
     pool->weeklyPicks = 1;
     pool->memberPicks[1][2][1] = static_cast<int16_t>(UniquePickFlag | 33); // a unique "no pick"
-    EXPECT_TRUE(predictionsCompleteWhenSaved(*pool, 1, layout));
+    EXPECT_TRUE(memberPredictionsComplete(*pool, 1, layout));
     pool->weeklyPicks = 0;
-    EXPECT_FALSE(predictionsCompleteWhenSaved(*pool, 1, layout));
-    pool->weeklyPicks = 1;
-    pool->postSeasonPicks[12][1] = 33; // counts whatever the Big Game points are
-    EXPECT_FALSE(predictionsCompleteWhenSaved(*pool, 1, layout));
-    EXPECT_FALSE(predictionsCompleteWhenSaved(*pool, MemberSlots, layout));
+    EXPECT_FALSE(memberPredictionsComplete(*pool, 1, layout));
+    // Only the games of the layout count: a none beyond the week's games is no missing pick.
+    pool->memberPicks[1][2][1] = 4;
+    pool->memberPicks[1][14][1] = 33;
+    EXPECT_TRUE(memberPredictionsComplete(*pool, 1, layout));
+    EXPECT_FALSE(memberPredictionsComplete(*pool, MemberSlots, layout));
 }
 
 TEST(PredictionFiles, AMemberOutsideTheTablesIsNeitherReadNorWritten) {

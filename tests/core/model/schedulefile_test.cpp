@@ -188,7 +188,7 @@ TEST(ScheduleFile, WeeksAndSlotsBeyondTheTablesAreReadPastAndDropped) {
     EXPECT_EQ(negative->scheduleVerified, 0);
 }
 
-TEST(ScheduleFile, EntriesOutsideTheTeamSlotsAreNotStored) {
+TEST(ScheduleFile, EntriesOutsideTheTeamSlotsAreNotStoredButCount) {
     test::TempFolder dir;
     dir.write(Schedule, test::fileOf({"2024", "1", "0", "0", "4", "500", "-3", "16424", "16389", "32", "31",
                                       "abc", "99999"}));
@@ -200,9 +200,60 @@ TEST(ScheduleFile, EntriesOutsideTheTeamSlotsAreNotStored) {
     EXPECT_EQ(week[1][1], ByeFlag + 5); // the bye of team 5
     EXPECT_EQ(week[2][0], 32);          // the tie code has a slot; it counts as an entry of no team
     EXPECT_EQ(week[2][1], 31);
-    EXPECT_EQ(week[3][0], 33); // not a number
-    EXPECT_EQ(week[3][1], 33); // beyond 16 bits
-    EXPECT_EQ(pool->scheduleEntries, 3);
+    EXPECT_EQ(week[3][0], 33);           // not a number
+    EXPECT_EQ(week[3][1], 33);           // beyond 16 bits
+    EXPECT_EQ(pool->scheduleEntries, 8); // only the empty entries are not entries
+
+    // Two teams, two weeks: an empty entry damaged into the bye of a team without slot makes the count
+    // one too many, so the schedule is not complete.
+    const auto twoTeams = [&](const QByteArray& damaged) {
+        dir.write(Schedule, test::fileOf({"2024", "2", "0", "0", "0", "2", "0", "1", damaged, "3", "1", "0",
+                                          "3", "3"}));
+        return readWithLeague(dir, 2);
+    };
+    EXPECT_EQ(twoTeams("3")->scheduleVerified, True16);
+    const auto damaged = twoTeams("16584");
+    EXPECT_EQ(damaged->scheduleGrid[0][1][0], 3);
+    EXPECT_EQ(damaged->scheduleEntries, 5);
+    EXPECT_EQ(damaged->scheduleVerified, 0);
+}
+
+TEST(ScheduleFile, DefaultsAndTheCountAreThereForTheScheduleEditor) {
+    auto pool = test::newPool();
+    test::fillSampleLeague(*pool);
+    test::fillSampleSchedule(*pool);
+    const ScheduleCount count = countSchedule(*pool);
+    EXPECT_EQ(count.entries, 544);
+    EXPECT_TRUE(count.balanced);
+    for (int team = 0; team < 32; ++team) {
+        EXPECT_EQ(count.away[team], 8) << team;
+        EXPECT_EQ(count.home[team], 8) << team;
+        EXPECT_EQ(count.byes[team], 1) << team;
+    }
+    pool->scheduleGrid[16][0] = {ByeFlag + 1, 40, 0}; // team 1's second bye; team 0 off the schedule
+    const ScheduleCount changed = countSchedule(*pool);
+    EXPECT_FALSE(changed.balanced);
+    EXPECT_EQ(changed.byes[1], 2);
+    EXPECT_EQ(changed.away[0] + changed.home[0], 15);
+    EXPECT_EQ(changed.away[1] + changed.home[1], 15);
+    EXPECT_EQ(changed.away[32] + changed.home[32], 0); // the tie slot and beyond count for no team
+
+    clearScheduleGrid(*pool);
+    EXPECT_EQ(countSchedule(*pool).entries, 0);
+    EXPECT_EQ(pool->scheduleGrid[18][18][1], 33);
+
+    pool->numTeams = 31;
+    pool->scheduleGrid[3][3] = {4, 5, 0};
+    pool->openDates[16] = 2;
+    pool->scheduleVerified = True16;
+    applyScheduleDefaults(*pool, 2031);
+    EXPECT_EQ(pool->seasonYear, 2031);
+    EXPECT_EQ(pool->numWeeks, 17);
+    EXPECT_EQ(pool->byesPerTeam, 1);
+    EXPECT_EQ(pool->gamesPerWeek, 15);
+    EXPECT_EQ(pool->openDates[16], 0);
+    EXPECT_EQ(pool->scheduleGrid[3][3][0], 32); // the none code of 31 teams
+    EXPECT_EQ(pool->scheduleVerified, 0);
 }
 
 } // namespace

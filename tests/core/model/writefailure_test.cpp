@@ -1,4 +1,5 @@
-// Every data-file writer reports a failed write with the file's name.
+// Every data-file writer reports a failed write with the file's name; the setup files are written from
+// values of their own.
 #include "model/datafolder.h"
 #include "model/eventsfile.h"
 #include "model/leaguefile.h"
@@ -8,6 +9,7 @@
 #include "model/resultfiles.h"
 #include "model/schedulefile.h"
 #include "support/poolbuilder.h"
+#include "support/tempfolder.h"
 
 #include <gtest/gtest.h>
 
@@ -35,6 +37,46 @@ TEST(DataFileWriters, FailureIsReportedNeverSuccess) {
         EXPECT_EQ(result.fileName, name);
         EXPECT_FALSE(result.reason.isEmpty()) << name.toStdString();
     }
+}
+
+TEST(DataFileWriters, SetupFilesAreWrittenFromAValueAndLeaveTheTablesAlone) {
+    // A window writes its file from its own value first; the shared tables change only after that.
+    auto pool = test::samplePool({QStringLiteral("Margaret Smith"), QStringLiteral("Bob Jones")}, 2);
+    const auto before = test::samplePool({QStringLiteral("Margaret Smith"), QStringLiteral("Bob Jones")}, 2);
+    test::TempFolder fromValues;
+    LeagueTables league = pool->league();
+    league.teamName[4] = QStringLiteral("Harbour City");
+    PoolOptions options = pool->options();
+    options.confidenceMode = 2;
+    EventSettings events = pool->eventSettings();
+    events.bigGamePoints = 750;
+    MemberList members = pool->memberList();
+    members.numMembers = 3;
+    members.memberName[2] = QStringLiteral("Carla Castillo");
+    ASSERT_TRUE(writeLeague(fromValues.folder(), league).ok);
+    ASSERT_TRUE(writePoolOptions(fromValues.folder(), options).ok);
+    ASSERT_TRUE(writeEventProfiles(fromValues.folder(), events).ok);
+    ASSERT_TRUE(writeMembers(fromValues.folder(), members).ok);
+    EXPECT_EQ(pool->teamName[4], before->teamName[4]);
+    EXPECT_EQ(pool->confidenceMode, before->confidenceMode);
+    EXPECT_EQ(pool->bigGamePoints, before->bigGamePoints);
+    EXPECT_EQ(pool->numMembers, 2);
+
+    // The written value is what start-up reads back, with the rest of the pool's values.
+    auto read = test::newPool();
+    read->maxMembers = MaxMembersLimit;
+    readLeague(fromValues.folder(), *read);
+    readPoolOptions(fromValues.folder(), *read);
+    readEventProfiles(fromValues.folder(), *read);
+    readMembers(fromValues.folder(), *read);
+    EXPECT_EQ(read->teamName[4], QStringLiteral("Harbour City"));
+    EXPECT_EQ(read->teamName[5], pool->teamName[5]);
+    EXPECT_EQ(read->confidenceMode, 2);
+    EXPECT_EQ(read->weeklyPicks, pool->weeklyPicks);
+    EXPECT_EQ(read->bigGamePoints, 750);
+    EXPECT_EQ(read->goodWeekPoints, pool->goodWeekPoints);
+    EXPECT_EQ(read->numMembers, 3);
+    EXPECT_EQ(read->memberName[2], QStringLiteral("Carla Castillo"));
 }
 
 } // namespace

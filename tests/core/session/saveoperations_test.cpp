@@ -1,11 +1,14 @@
 // The weekly entry window's confirmed changes as session operations: what each writes, the order of the
 // recomputations that follow, failed writes, the completeness flag, clearing a week and moving the
 // current week on.
+#include "app/startup.h"
 #include "model/datafolder.h"
-#include "session/poolsession.h"
+#include "model/eventsfile.h"
+#include "model/filehelpers.h"
 #include "model/predictionfiles.h"
 #include "model/resultfiles.h"
-#include "app/startup.h"
+#include "session/poolsession.h"
+#include "support/filetext.h"
 #include "support/poolbuilder.h"
 #include "support/recordingstartuphost.h"
 #include "support/tempfolder.h"
@@ -97,8 +100,17 @@ TEST_F(SaveOperations, CompletenessIsSetBothWays) {
     EXPECT_TRUE(session.savePredictions(0).ok);
     EXPECT_EQ(pool().predictionsComplete[0], True16);
 
-    pool().postSeasonPicks[12][0] = pool().noneCode(); // a missing Big Game pick counts whatever its points
+    // A missing Big Game pick counts only when the Big Game has points: after the save as after a start.
+    pool().postSeasonPicks[12][0] = pool().noneCode();
     pool().bigGamePoints = 0;
+    ASSERT_TRUE(writeEventProfiles(dir.folder(), pool()).ok);
+    EXPECT_TRUE(session.savePredictions(0).ok);
+    EXPECT_EQ(pool().predictionsComplete[0], True16);
+    PoolSession fresh(dir.folder());
+    test::RecordingStartupHost host;
+    runLoadingStages(fresh, host, 2024);
+    EXPECT_EQ(fresh.pool().predictionsComplete[0], True16);
+    pool().bigGamePoints = 1000;
     EXPECT_TRUE(session.savePredictions(0).ok);
     EXPECT_EQ(pool().predictionsComplete[0], 0);
 }
@@ -172,9 +184,9 @@ TEST_F(SaveOperations, SpreadsWriteTheFavouritesAndDecideTheSpreadWinners) {
     EXPECT_EQ(fresh.pool().pointSpread, pool().pointSpread);
 }
 
-TEST_F(SaveOperations, AFailedWriteIsReportedAndTheRecomputationsStillRun) {
+TEST_F(SaveOperations, AFailedWriteIsReportedStopsTheSaveAndTheRecomputationsStillRun) {
     // A folder in the way of each file.
-    for (const char* name : {"results.dat", "favorite.dat", "Margaret.CPT"}) {
+    for (const char* name : {"results.dat", "favorite.dat", "Margaret.PRD", "Bob Jone.CPT"}) {
         QFile::remove(dir.filePath(QString::fromLatin1(name)));
         ASSERT_TRUE(QDir(dir.path()).mkdir(QString::fromLatin1(name)));
     }
@@ -187,7 +199,7 @@ TEST_F(SaveOperations, AFailedWriteIsReportedAndTheRecomputationsStillRun) {
     EXPECT_EQ(result.fileName, QStringLiteral("results.dat"));
     EXPECT_FALSE(result.reason.isEmpty());
     EXPECT_EQ(refreshes, 1);
-    EXPECT_NE(dir.read(QStringLiteral("scores.dat")), oldScores); // the second file is still written
+    EXPECT_EQ(dir.read(QStringLiteral("scores.dat")), oldScores); // not written after results.dat failed
     EXPECT_NE(pool().spreadWinner[0][0], -3);
 
     pool().spreadWinner[0][0] = -3;
@@ -195,11 +207,59 @@ TEST_F(SaveOperations, AFailedWriteIsReportedAndTheRecomputationsStillRun) {
     EXPECT_EQ(result.fileName, QStringLiteral("favorite.dat"));
     EXPECT_NE(pool().spreadWinner[0][0], -3);
 
+    // The .PRD file failed: the .CPT file is left as it was.
+    const QByteArray oldConfidence = dir.read(QStringLiteral("Margaret.CPT"));
+    pool().confidencePoints[0][0][0] = 99;
     pool().pickDiffTotal[0][1] = 999;
     result = session.savePredictions(0);
     EXPECT_FALSE(result.ok);
-    EXPECT_EQ(result.fileName, QStringLiteral("Margaret.CPT"));
+    EXPECT_EQ(result.fileName, QStringLiteral("Margaret.PRD"));
+    EXPECT_EQ(dir.read(QStringLiteral("Margaret.CPT")), oldConfidence);
     EXPECT_NE(pool().pickDiffTotal[0][1], 999);
+
+    // The .PRD file written, the .CPT file failed: that is the file named.
+    result = session.savePredictions(1);
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.fileName, QStringLiteral("Bob Jone.CPT"));
+}
+
+TEST_F(SaveOperations, TheWeeklySavesWriteWithTheScheduleOnDisk) {
+    // Start-up records the layout of schedule.dat; the schedule editor then changes the schedule in
+    // memory without saving it: two more bye slots in week 0.
+    PoolSession started(dir.folder());
+    test::RecordingStartupHost host;
+    runLoadingStages(started, host, 2024);
+    const WeekLayout onDisk = started.pool().weekLayout();
+    EXPECT_EQ(started.fileLayout().openDates, onDisk.openDates);
+    started.pool().openDates[0] = static_cast<int16_t>(started.pool().openDates[0] + 2);
+    ASSERT_EQ(started.pool().games(0), onDisk.games(0) - 2);
+    const int games = [&] {
+        int total = 0;
+        forEachGame(onDisk, [&](int, int) { ++total; });
+        return total;
+    }();
+
+    started.pool().gameWinner[0][onDisk.games(0) - 1] = started.pool().tieCode(); // a game the memory lost
+    started.pool().memberPicks[0][onDisk.games(0) - 1][1] = 7;
+    ASSERT_TRUE(started.saveResults().ok);
+    ASSERT_TRUE(started.savePredictions(1).ok);
+    ASSERT_TRUE(started.saveSpreads().ok);
+    EXPECT_EQ(test::fileLines(dir.read(QStringLiteral("results.dat"))).size(), 1 + games + 13 + 12);
+    EXPECT_EQ(test::fileLines(dir.read(QStringLiteral("scores.dat"))).size(), 2 * games);
+    EXPECT_EQ(test::fileLines(dir.read(QStringLiteral("favorite.dat"))).size(), 2 * games);
+    EXPECT_EQ(test::fileLines(dir.read(QStringLiteral("Bob Jone.PRD"))).size(), games + 13);
+
+    // The next start reads them over the same schedule, so every value is where it was.
+    PoolSession next(dir.folder());
+    runLoadingStages(next, host, 2024);
+    EXPECT_EQ(next.pool().gameWinner[0][onDisk.games(0) - 1], next.pool().tieCode());
+    EXPECT_EQ(next.pool().memberPicks[0][onDisk.games(0) - 1][1], 7);
+    EXPECT_EQ(next.pool().gameWinner[1][0], started.pool().gameWinner[1][0]);
+
+    // A schedule saved later records its own layout.
+    started.setFileLayout(started.pool().weekLayout());
+    ASSERT_TRUE(started.saveSpreads().ok);
+    EXPECT_EQ(test::fileLines(dir.read(QStringLiteral("favorite.dat"))).size(), 2 * (games - 2));
 }
 
 TEST_F(SaveOperations, ClearingAWeekWritesNothingAndRefreshes) {

@@ -1,10 +1,10 @@
 // The loading stages of start-up: their order, defaults, messages, caption and status panels.
+#include "app/startup.h"
 #include "model/datafolder.h"
 #include "model/membersfile.h"
-#include "session/poolsession.h"
 #include "model/predictionfiles.h"
 #include "model/schedulefile.h"
-#include "app/startup.h"
+#include "session/poolsession.h"
 #include "support/filetext.h"
 #include "support/poolbuilder.h"
 #include "support/recordingstartuphost.h"
@@ -12,6 +12,8 @@
 
 #include <QDate>
 #include <QFile>
+
+#include <filesystem>
 
 #include <gtest/gtest.h>
 
@@ -208,6 +210,93 @@ TEST(LoadingStages, PerGameFilesFollowTheScheduleOnDisk) {
     EXPECT_EQ(loaded.pool().gameWinner[0][12], written->gameWinner[0][12]);
     EXPECT_EQ(loaded.pool().gameWinner[1][0], written->gameWinner[0][13]);
     EXPECT_EQ(loaded.pool().currentWeek, 16);
+}
+
+TEST(LoadingStages, FilesWhoseValuesCouldNotBeUsedAreNamedOnceAfterTheStages) {
+    struct Case {
+        const char* what;
+        QString file;
+        int line; // the line replaced
+        QByteArray value;
+    };
+    const Case cases[] = {
+        {"a league the tables cannot hold", QStringLiteral("vek.dat"), 0, "40"},
+        {"a division size that is no number", QStringLiteral("vek.dat"), 3, "four"},
+        {"a pool option beyond 16 bits", QStringLiteral("pool.dat"), 2, "70000"},
+        {"more weeks than the tables hold", QStringLiteral("schedule.dat"), 1, "30"},
+        {"a week with more open dates than slots", QStringLiteral("schedule.dat"), 7, "17"},
+        {"a schedule entry that is no team", QStringLiteral("schedule.dat"), 40, "16500"},
+        {"a negative member count", QStringLiteral("members.dat"), 0, "-2"},
+        {"a pick that is no team", QStringLiteral("Bob.PRD"), 5, "77"},
+        {"a confidence value that is no number", QStringLiteral("Anna And.CPT"), 1, "x"},
+        {"a current week after the season", QStringLiteral("results.dat"), 0, "40"},
+        {"a winner that is no team", QStringLiteral("results.dat"), 9, "-5"},
+        {"a score beyond 16 bits", QStringLiteral("scores.dat"), 3, "99999"},
+        {"a favourite that is no team", QStringLiteral("favorite.dat"), 0, "300"},
+    };
+    auto written = test::samplePool({QStringLiteral("Anna Andersen"), QStringLiteral("Bob")}, 3);
+    test::TempFolder source;
+    test::writeAllFiles(source.folder(), *written);
+    {
+        Loaded loaded(source);
+        EXPECT_TRUE(loaded.host.messages.isEmpty())
+            << loaded.host.messages.join(QLatin1Char('|')).toStdString();
+    }
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        test::TempFolder dir;
+        test::writeAllFiles(dir.folder(), *written);
+        QList<QByteArray> lines = test::fileLines(dir.read(c.file));
+        lines[c.line] = c.value;
+        dir.write(c.file, test::fileOf(lines));
+        Loaded loaded(dir);
+        ASSERT_FALSE(loaded.host.events.isEmpty());
+        EXPECT_EQ(loaded.host.events.last(),
+                  QStringLiteral("message: Some values in %1 could not be used; defaults were put in their "
+                                 "place.")
+                      .arg(c.file));
+    }
+
+    // Several files: one message names each once, in the order they were read.
+    test::TempFolder dir;
+    test::writeAllFiles(dir.folder(), *written);
+    dir.write(QStringLiteral("results.dat"), "40\r\n-5\r\n-5\r\n");
+    dir.write(QStringLiteral("vek.dat"), "99\r\n");
+    Loaded loaded(dir);
+    EXPECT_EQ(loaded.host.messages.last(),
+              QStringLiteral("Some values in these files could not be used; defaults were put in their "
+                             "place:\nvek.dat\nresults.dat"));
+    EXPECT_EQ(loaded.host.messages.filter(QStringLiteral("Some values")).size(), 1);
+}
+
+TEST(LoadingStages, FilesSavedByOtherProgramsAndSystemsLoad) {
+    test::TempFolder dir;
+    auto written = test::samplePool({QStringLiteral("J\u00fcrgen M\u00fcller"), QStringLiteral("Bob")}, 3);
+    test::writeAllFiles(dir.folder(), *written);
+    // A text editor that puts a byte-order mark first.
+    for (const QString& name : {QStringLiteral("vek.dat"), QStringLiteral("members.dat")}) {
+        dir.write(name, "\xEF\xBB\xBF" + dir.read(name));
+    }
+    // A member's files named on an older system, one byte per character.
+    const std::filesystem::path native(QFile::encodeName(dir.path()).toStdString());
+    for (const char* extension : {".PRD", ".CPT"}) {
+        std::filesystem::rename(native / (std::string("J\xC3\xBCrgen M") + extension),
+                                native / (std::string("J\xFCrgen M") + extension));
+    }
+    {
+        Loaded loaded(dir);
+        EXPECT_TRUE(loaded.host.messages.isEmpty())
+            << loaded.host.messages.join(QLatin1Char('|')).toStdString();
+        EXPECT_EQ(loaded.pool().numTeams, 32);
+        EXPECT_EQ(loaded.pool().teamName[0], written->teamName[0]);
+        EXPECT_EQ(loaded.pool().numMembers, 2);
+        EXPECT_EQ(loaded.pool().predictionsComplete[0], True16);
+        EXPECT_EQ(loaded.pool().memberPicks[5][3][0], written->memberPicks[5][3][0]);
+        EXPECT_EQ(loaded.pool().confidencePoints[5][3][0], written->confidencePoints[5][3][0]);
+    }
+    for (const char* extension : {".PRD", ".CPT"}) {
+        std::filesystem::remove(native / (std::string("J\xFCrgen M") + extension));
+    }
 }
 
 } // namespace
