@@ -7,11 +7,7 @@
 #include "model/predictionfiles.h"
 #include "session/poolsession.h"
 
-#include <QDir>
-#include <QFile>
-
-#include <algorithm>
-#include <memory>
+#include <QStringList>
 
 namespace vek {
 namespace {
@@ -21,35 +17,33 @@ const QStringList MemberExtensions{QStringLiteral("PRD"), QStringLiteral("CPT"),
                                    QStringLiteral("OCP")};
 
 bool stemUsedByAnother(const MemberList& list, const QString& stem, int position) {
-    for (int i = 0; i < list.names.size(); ++i) {
-        if (i != position && memberFileStem(list.names[i]) == stem) {
+    for (int i = 0; i < list.memberCount(); ++i) {
+        if (i != position && memberFileStem(list.memberName[i]) == stem) {
             return true;
         }
     }
     return false;
 }
 
-// Moves the member's files to the new name; all or none of them.
+// Moves the member's files to the new name: all of them or none.
 bool moveMemberFiles(const DataFolder& folder, const MemberRename& rename) {
-    struct Move {
-        QString from;
-        QString to;
-    };
-    std::vector<Move> moves;
+    QStringList moving;
     for (const QString& extension : MemberExtensions) {
-        const QString from = folder.filePath(memberFileName(rename.oldName, extension));
-        const QString to = folder.filePath(memberFileName(rename.newName, extension));
-        if (to != from && QFile::exists(to)) {
-            return false; // another member's files, or files left behind: never overwritten
+        const DataFolder::Lookup from = folder.find(memberFileName(rename.oldName, extension));
+        const DataFolder::Lookup to = folder.find(memberFileName(rename.newName, extension));
+        if (to.found && to.path != from.path) {
+            return false; // another member's files, or files left behind: never replaced
         }
-        if (QFile::exists(from)) {
-            moves.push_back({from, QDir(folder.path()).filePath(memberFileName(rename.newName, extension))});
+        if (from.found) {
+            moving << extension;
         }
     }
-    for (std::size_t i = 0; i < moves.size(); ++i) {
-        if (!QFile::rename(moves[i].from, moves[i].to)) {
+    for (qsizetype i = 0; i < moving.size(); ++i) {
+        if (!renameFile(folder, memberFileName(rename.oldName, moving[i]),
+                        memberFileName(rename.newName, moving[i]))) {
             while (i-- > 0) {
-                QFile::rename(moves[i].to, moves[i].from);
+                (void)renameFile(folder, memberFileName(rename.newName, moving[i]),
+                                 memberFileName(rename.oldName, moving[i]));
             }
             return false;
         }
@@ -63,17 +57,8 @@ MemberListOutcome changeMemberList(PoolSession& session, const MemberList& list,
                                    const std::vector<MemberRename>& renames) {
     PoolData& pool = session.pool();
     const DataFolder& folder = session.folder();
-    const int members = std::min<int>(static_cast<int>(list.names.size()), MemberSlots);
     MemberListOutcome outcome;
-
-    auto scratch = std::make_unique<PoolData>();
-    scratch->numMembers = static_cast<int16_t>(members);
-    for (int i = 0; i < members; ++i) {
-        scratch->memberName[i] = list.names[i];
-        scratch->memberEmail[i] = list.emails.value(i);
-    }
-    scratch->defaultMember = static_cast<int16_t>(list.defaultMember);
-    outcome.written = writeMembers(folder, *scratch);
+    outcome.written = writeMembers(folder, list);
     if (!outcome.written) {
         return outcome;
     }
@@ -86,15 +71,10 @@ MemberListOutcome changeMemberList(PoolSession& session, const MemberList& list,
         }
     }
 
-    pool.numMembers = static_cast<int16_t>(members);
-    for (int i = 0; i < members; ++i) {
-        pool.memberName[i] = list.names[i];
-        pool.memberEmail[i] = list.emails.value(i);
-    }
-    pool.defaultMember = static_cast<int16_t>(list.defaultMember);
-
+    pool.memberList() = list;
     // Each member's predictions follow it to its position: they come from its own files.
-    const WeekLayout layout = pool.weekLayout();
+    const WeekLayout layout = session.fileLayout();
+    const int members = pool.memberCount();
     for (int member = 0; member < members; ++member) {
         readPredictions(folder, pool, member, layout);
     }

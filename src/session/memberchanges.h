@@ -1,22 +1,15 @@
 #pragma once
 
 #include "model/datawriter.h"
+#include "model/pooldata.h"
 
 #include <QString>
-#include <QStringList>
 
 #include <vector>
 
 namespace vek {
 
 class PoolSession;
-
-/// The member list as members.dat holds it.
-struct MemberList {
-    QStringList names;
-    QStringList emails;
-    int defaultMember = 0;
-};
 
 /// A member whose name now starts with other first 8 characters than the name its files carry.
 struct MemberRename {
@@ -35,8 +28,8 @@ struct MemberListOutcome {
 /// member's .PRD, .CPT, .OLD and .OCP take the new name, unless a file of the new name exists or another
 /// member of the list uses the old name (those are `kept`). Then the list goes into the shared tables,
 /// every member's predictions and confidence points are read again from its files with the schedule's
-/// layout on disk (which also sets whether they are complete), the team tallies are marked stale, and
-/// the pick differences, member odds and main window's buttons are brought up to date.
+/// layout on disk (which also sets whether they are complete, by start-up's rule), the team tallies are
+/// marked stale, and the pick differences, member odds and main window's buttons are brought up to date.
 [[nodiscard]] MemberListOutcome changeMemberList(PoolSession& session, const MemberList& list,
                                                  const std::vector<MemberRename>& renames);
 

@@ -5,7 +5,7 @@
 #include "model/predictionfiles.h"
 #include "session/poolsession.h"
 
-#include <memory>
+#include <utility>
 
 namespace vek {
 
@@ -35,7 +35,7 @@ bool convertConfidencePoints(Table3<int16_t, WeekSlots, GameSlots, MemberSlots>&
 WriteResult changePoolOptions(PoolSession& session, const PoolOptions& options) {
     PoolData& pool = session.pool();
     const DataFolder& folder = session.folder();
-    const WeekLayout fileLayout = pool.weekLayout();
+    const WeekLayout fileLayout = session.fileLayout();
     const int members = pool.memberCount();
 
     // The renumbered values go to the files while memory keeps the old ones until all is written.
@@ -53,13 +53,7 @@ WriteResult changePoolOptions(PoolSession& session, const PoolOptions& options) 
         std::swap(pool.confidencePoints, converted);
     }
     if (result) {
-        auto scratch = std::make_unique<PoolData>();
-        scratch->weeklyPicks = options.weeklyPicks;
-        scratch->usePointSpreads = options.usePointSpreads;
-        scratch->confidenceMode = options.confidenceMode;
-        scratch->pointsSystem = options.pointsSystem;
-        scratch->mnTieBreaker = options.mnTieBreaker;
-        result = writePoolOptions(folder, *scratch);
+        result = writePoolOptions(folder, options);
     }
     if (!result) {
         // Put the members' files back to the numbering that memory and pool.dat still hold.
@@ -69,11 +63,7 @@ WriteResult changePoolOptions(PoolSession& session, const PoolOptions& options) 
         return result;
     }
 
-    pool.weeklyPicks = options.weeklyPicks;
-    pool.usePointSpreads = options.usePointSpreads;
-    pool.confidenceMode = options.confidenceMode;
-    pool.pointsSystem = options.pointsSystem;
-    pool.mnTieBreaker = options.mnTieBreaker;
+    pool.options() = options;
     if (converting) {
         pool.confidencePoints = converted;
     }

@@ -9,15 +9,6 @@ namespace vek {
 
 class PoolSession;
 
-/// The five pool options as pool.dat holds them.
-struct PoolOptions {
-    int16_t weeklyPicks = 0;
-    int16_t usePointSpreads = 0;
-    int16_t confidenceMode = 0;
-    int16_t pointsSystem = 0;
-    int16_t mnTieBreaker = 0;
-};
-
 /// Whether changing the confidence mode renumbers the stored confidence points: only between the two
 /// ranges.
 [[nodiscard]] bool renumbersConfidence(int16_t fromMode, int16_t toMode);
@@ -30,10 +21,11 @@ bool convertConfidencePoints(Table3<int16_t, WeekSlots, GameSlots, MemberSlots>&
                              const WeekLayout& layout, int members, int16_t fromMode, int16_t toMode);
 
 /// OK of the pool options. When the confidence numbering changes, every member's .CPT is written with
-/// the renumbered values; then pool.dat. Only when every file was written do the shared options and
-/// confidence points change; then the winners against the spread are recomputed (when point spreads
-/// are used) and the main window's buttons refreshed. A failed write changes nothing in memory, and the
-/// confidence files already renumbered are written back as they were, so a second OK converts once.
+/// the renumbered values (over the schedule's layout on disk); then pool.dat. Only when every file was
+/// written do the shared options and confidence points change; then the winners against the spread are
+/// recomputed (when point spreads are used) and the main window's buttons refreshed. A failed write
+/// changes nothing in memory, and the confidence files already renumbered are written back as they
+/// were, so a second OK converts once.
 [[nodiscard]] WriteResult changePoolOptions(PoolSession& session, const PoolOptions& options);
 
 } // namespace vek

@@ -106,7 +106,7 @@ int SettingRange::clamp(int value) const {
 
 void EventSettingsDraft::load(PoolData& pool) {
     m_pool = &pool;
-    m_values = eventValuesOf(pool);
+    m_values = pool.eventSettings();
     m_layout = pool.weekLayout();
     m_teams = pool.numTeams;
     m_minWeekGames = pool.minWeekGames;
@@ -128,6 +128,10 @@ void EventSettingsDraft::restorePeriods() {
         m_pool->quarterFirstWeek = m_quarterFirstWeek;
         m_pool->quarterLastWeek = m_quarterLastWeek;
     }
+}
+
+int EventSettingsDraft::weekEntry() const {
+    return weekSizeUsable() ? weekSizeIndex(m_weekSize, m_minWeekGames).value_or(-1) : -1;
 }
 
 int EventSettingsDraft::value(EventSetting setting) const {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "model/pooldata.h"
-#include "session/eventchanges.h"
 
 #include <QString>
 
@@ -89,8 +88,8 @@ public:
     /// Whether a week size can be chosen: the league has weeks of at least the fewest games of the
     /// schedule. Without one the weekly settings have no entry.
     [[nodiscard]] bool weekSizeUsable() const { return !range(EventSetting::WeekSize).empty(); }
-    /// The entry of the week-size tables that the Week tab shows.
-    [[nodiscard]] int weekEntry() const { return m_weekSize - m_minWeekGames; }
+    /// The entry of the week-size tables that the Week tab shows; -1 when no week size can be chosen.
+    [[nodiscard]] int weekEntry() const;
     /// Beside the good and bad week thresholds: the share of the week's games, or in a confidence pool
     /// the confidence points of a whole week (good) and "0" (bad).
     [[nodiscard]] QString goodWeekShare() const;
@@ -100,7 +99,7 @@ public:
     [[nodiscard]] PeriodRow quarter(int index) const;
     [[nodiscard]] int seasonWeeks() const { return m_layout.numWeeks; }
 
-    [[nodiscard]] const EventValues& values() const { return m_values; }
+    [[nodiscard]] const EventSettings& values() const { return m_values; }
 
 private:
     void deriveHalves();
@@ -108,7 +107,7 @@ private:
     [[nodiscard]] QString shareOfWeek(int threshold) const;
 
     PoolData* m_pool = nullptr;
-    EventValues m_values;
+    EventSettings m_values;
     WeekLayout m_layout;
     int m_teams = 0;
     int m_minWeekGames = 0;

@@ -118,6 +118,17 @@ QStringList MemberListDraft::emails() const {
     return list;
 }
 
+MemberList MemberListDraft::list() const {
+    MemberList list;
+    list.numMembers = static_cast<int16_t>(count());
+    for (int i = 0; i < count(); ++i) {
+        list.memberName[i] = m_entries[static_cast<std::size_t>(i)].name;
+        list.memberEmail[i] = m_entries[static_cast<std::size_t>(i)].email;
+    }
+    list.defaultMember = static_cast<int16_t>(savedDefault());
+    return list;
+}
+
 std::vector<MemberRename> MemberListDraft::renames() const {
     std::vector<MemberRename> list;
     for (int i = 0; i < count(); ++i) {

@@ -76,7 +76,7 @@ public:
     [[nodiscard]] int savedDefault() const { return m_defaultIndex < 0 ? 0 : m_defaultIndex; }
 
     /// The list as OK saves it.
-    [[nodiscard]] MemberList list() const { return {names(), emails(), savedDefault()}; }
+    [[nodiscard]] MemberList list() const;
     /// The loaded members whose names now start with other first 8 characters: their files are named by
     /// the old names.
     [[nodiscard]] std::vector<MemberRename> renames() const;

@@ -100,7 +100,7 @@ TEST(EventChanges, AFailedWriteChangesNothingInMemory) {
     test::fillSamplePool(session.pool(), {}, -1);
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("events.dat")));
     const auto before = std::make_unique<PoolData>(session.pool());
-    EventValues values = eventValuesOf(session.pool());
+    EventSettings values = session.pool().eventSettings();
     values.seasonPoints = 1;
     values.quarterWeeks = {1, 1, 1, 14, 0};
     const WriteResult result = changeEventProfiles(session, values);

@@ -105,6 +105,16 @@ TEST_F(MemberChanges, PredictionsFollowTheirMembersAfterADeletion) {
     EXPECT_TRUE(dir.exists(QStringLiteral("Bob Jone.PRD"))); // a deleted member's files stay
 }
 
+TEST_F(MemberChanges, PredictionsAreReadWithTheScheduleAsItIsOnDisk) {
+    session.setFileLayout(pool().weekLayout());
+    pool().openDates[0] = 3; // the schedule in memory has changed since it was saved
+    ASSERT_TRUE(draft.remove(0));
+    ASSERT_TRUE(save().written.ok);
+    pool().openDates[0] = 1;
+    EXPECT_TRUE(holdsPredictionsOf(0, 1));
+    EXPECT_TRUE(holdsPredictionsOf(2, 3));
+}
+
 TEST_F(MemberChanges, ClearThenOkLeavesAnEmptyList) {
     draft.clear();
     ASSERT_TRUE(save().written.ok);

@@ -100,6 +100,14 @@ TEST_F(OptionChanges, WhatOkWritesIsWhatStartUpReadsBack) {
     EXPECT_EQ(read.mondayNightTotal, pool().mondayNightTotal);
 }
 
+TEST_F(OptionChanges, TheConfidenceFilesKeepTheScheduleAsItIsOnDisk) {
+    const qsizetype lines = test::fileLines(dir.read(QStringLiteral("Bob Jone.CPT"))).size();
+    session.setFileLayout(pool().weekLayout());
+    pool().openDates[0] = 3; // the schedule in memory has changed since it was saved
+    ASSERT_TRUE(changePoolOptions(session, {1, 0, 1, 0, 1}).ok);
+    EXPECT_EQ(test::fileLines(dir.read(QStringLiteral("Bob Jone.CPT"))).size(), lines);
+}
+
 TEST_F(OptionChanges, WithoutRenumberingOnlyPoolDatIsWritten) {
     const QByteArray cpt = dir.read(QStringLiteral("Bob Jone.CPT"));
     QDir(dir.path()).remove(QStringLiteral("Bob Jone.CPT"));

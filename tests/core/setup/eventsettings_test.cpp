@@ -80,7 +80,7 @@ TEST(EventSettings, EachWeekSizeHasItsOwnThresholdsAndPoints) {
     draft.set(S::WeekSize, 99); // kept within the sizes offered
     EXPECT_EQ(draft.value(S::WeekSize), 16);
 
-    const EventValues& v = draft.values();
+    const EventSettings& v = draft.values();
     EXPECT_EQ(v.goodWeekPoints[2], 700);
     EXPECT_EQ(v.badWeekMaxWins[2], 3);
     EXPECT_EQ(v.perfectWeekPoints[2], 0);
