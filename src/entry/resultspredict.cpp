@@ -4,6 +4,7 @@
 #include "model/appinfo.h"
 #include "session/poolsession.h"
 #include "widgets/colours.h"
+#include "widgets/controls.h"
 #include "widgets/digitkeyfilter.h"
 #include "widgets/messages.h"
 #include "widgets/scorevalidator.h"
@@ -83,12 +84,7 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text = QS
     return label;
 }
 
-QPushButton* makeButton(QWidget* parent, const QString& name, const QString& text) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
-}
+using controls::makeButton;
 
 QLineEdit* makeNumberBox(QWidget* parent, const QString& name) {
     auto* box = new QLineEdit(parent);
