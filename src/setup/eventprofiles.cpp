@@ -548,7 +548,8 @@ bool EventProfiles::SaveEventProfiles() {
 }
 
 void EventProfiles::done(int result) {
-    if (result != QDialog::Accepted) {
+    // Closed without OK while open: the periods go back to what they were when it opened.
+    if (result != QDialog::Accepted && isLoaded()) {
         m_draft.restorePeriods();
     }
     PoolWindow::done(result);
