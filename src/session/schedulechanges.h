@@ -1,0 +1,81 @@
+#pragma once
+
+#include "model/datawriter.h"
+#include "model/pooldata.h"
+
+#include <QStringList>
+
+namespace vek {
+
+class PoolSession;
+
+/// The slots of a week that hold at least one bye entry, among its gamesPerWeek slots: the week's open
+/// dates, so that its games are the slots before them.
+[[nodiscard]] int16_t countOpenDates(const PoolData& pool, int week);
+
+/// The schedule as schedule.dat holds it (or as start-up made it when there is none), with the check's
+/// two values: what closing the schedule editor without saving puts back.
+struct SavedSchedule {
+    int16_t seasonYear = 0;
+    int16_t numWeeks = 0;
+    int16_t byesPerTeam = 0;
+    int16_t gamesPerWeek = 0;
+    Table<int16_t, WeekSlots> openDates{};
+    Table3<int16_t, WeekSlots, GameSlots, ScheduleSides> scheduleGrid{};
+    int16_t scheduleEntries = 0;
+    int16_t scheduleVerified = 0;
+
+    [[nodiscard]] WeekLayout layout() const;
+};
+
+/// The schedule in memory, taken as the saved one.
+[[nodiscard]] SavedSchedule savedScheduleOf(const PoolData& pool);
+/// Whether the schedule in memory differs from the saved one in anything schedule.dat holds.
+[[nodiscard]] bool scheduleChangedSince(const PoolData& pool, const SavedSchedule& saved);
+/// Puts the saved schedule back in memory, with its check's values.
+void restoreSchedule(PoolData& pool, const SavedSchedule& saved);
+
+/// What the schedule verification found.
+struct VerifyReport {
+    QStringList lines; // the check list, in order: team lines, week lines, then the outcome
+    Table<int, TeamSlots> awayCount{};
+    Table<int, TeamSlots> homeCount{};
+    Table<int, TeamSlots> byeCount{};
+};
+
+inline const QString VerifySuccess = QStringLiteral("Success !");
+inline const QString VerifyIncomplete = QStringLiteral("Schedule is not complete");
+
+/// Checks the schedule in memory team by team and week by week: every team as often at home as away,
+/// every team with as many byes as team 0, every week's games first (two teams each) and only byes or
+/// empty entries after them, one entry per team and week. Recomputes every week's open dates,
+/// scheduleEntries and scheduleVerified (so a verified schedule is one that start-up accepts), fixes
+/// byesPerTeam on success, and refreshes the main window's buttons. Changes no schedule entry.
+VerifyReport VerifySchedule(PoolSession& session);
+
+/// Saves the schedule: recomputes every week's open dates from the grid and writes schedule.dat. When the
+/// week layout differs from the one the per-game files on disk follow (the session's file layout), every
+/// per-game file is first rewritten from memory in the new layout, all or nothing, and schedule.dat only
+/// after them; a game keeps its values where both layouts have it, and a game the new layout brings in
+/// starts empty. On success `saved` becomes the schedule just written, the session records the new file
+/// layout and the pick differences are recomputed; on a failure every file is as it was and the result
+/// names the file that failed.
+[[nodiscard]] WriteResult SaveSchedule(PoolSession& session, SavedSchedule& saved);
+
+/// What New season did.
+struct NewSeasonOutcome {
+    bool done = false;          // false: schedule.dat or results.dat kept its name and nothing changed
+    QString failure;            // why, when not done
+    bool scheduleReset = false; // schedule.dat was there: the season frame and the schedule were reset
+    QStringList notRenamed;     // the other files that could not be renamed
+};
+
+/// New season: keeps the finished season's files under their "old" names (schedule.old, results.old,
+/// scores.old, favorite.old, each member's .OLD and .OCP, replacing older copies) and resets the season
+/// in memory: the next year's empty 18-week frame when there was a schedule file, and every result,
+/// score, spread, pick, confidence value and post-season value. The session's file layout, and `saved`
+/// when the schedule was reset, become what start-up makes without a schedule file. Then the pick
+/// differences, the team tallies marked stale and the main window's buttons; scheduleMode becomes 1.
+NewSeasonOutcome NewSeason(PoolSession& session, SavedSchedule& saved, int currentYear);
+
+} // namespace vek

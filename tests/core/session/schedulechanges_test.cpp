@@ -1,0 +1,349 @@
+// The schedule's confirmed changes as session operations: verification, saving (with the per-game files
+// following a changed week layout, all or nothing) and New season; and a season built on the board,
+// verified, saved and read back by start-up.
+#include "app/startup.h"
+#include "model/datafolder.h"
+#include "model/leaguefile.h"
+#include "model/schedulefile.h"
+#include "session/poolsession.h"
+#include "session/schedulechanges.h"
+#include "setup/scheduleboard.h"
+#include "support/poolbuilder.h"
+#include "support/recordingstartuphost.h"
+#include "support/tempfolder.h"
+
+#include <QDir>
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+namespace vek {
+namespace {
+
+const QStringList Members{QStringLiteral("Margaret Smith"), QStringLiteral("Bob Jones"),
+                          QStringLiteral("Carla Castillo")};
+
+/// Every file name of the folder with its bytes.
+std::map<QString, QByteArray> folderContent(const test::TempFolder& dir) {
+    std::map<QString, QByteArray> content;
+    for (const QString& name : QDir(dir.path()).entryList(QDir::Files)) {
+        content[name] = dir.read(name);
+    }
+    return content;
+}
+
+/// A session that start-up loaded from the sample pool's files.
+class ScheduleChanges : public ::testing::Test {
+protected:
+    ScheduleChanges() {
+        test::writeAllFiles(dir.folder(), *test::samplePool(Members, 3));
+        load(session);
+        saved = savedScheduleOf(pool());
+        QObject::connect(&session, &PoolSession::mainButtonsRefreshRequested, [this] { ++refreshes; });
+    }
+    static void load(PoolSession& into) {
+        test::RecordingStartupHost host;
+        runLoadingStages(into, host, 2031);
+    }
+    PoolData& pool() { return session.pool(); }
+
+    test::TempFolder dir;
+    PoolSession session{dir.folder()};
+    SavedSchedule saved;
+    int refreshes = 0;
+};
+
+TEST_F(ScheduleChanges, VerificationFindsWhatStartUpWouldRefuse) {
+    struct Case {
+        const char* name;
+        std::function<void(PoolData&)> damage;
+        QStringList lines;
+    };
+    const auto swapSides = [](PoolData& p, int week, int slot) {
+        std::swap(p.scheduleGrid[week][slot][0], p.scheduleGrid[week][slot][1]);
+    };
+    const Case cases[] = {
+        {"complete", [](PoolData&) {}, {"Success !"}},
+        {"nine home games",
+         [&](PoolData& p) {
+             swapSides(p, 0, 0); // team 0 at home once more, team 1 away once more
+             swapSides(p, 2, 0);
+         },
+         {"Check schedule for T01", "Check schedule for T02", "Check schedule for T03",
+          "Check schedule for T04", "Schedule is not complete"}},
+        {"a game too few",
+         [](PoolData& p) { p.scheduleGrid[5][3][1] = p.noneCode(); },
+         {"Check bye games forT08", "Check week 6", "Schedule is not complete"}},
+        {"three byes for two teams",
+         [](PoolData& p) {
+             // Teams 28 and 29 lose their games of weeks 16 and 17 to byes: balanced, but three byes each.
+             const Table<int16_t, 3> byes{
+                 {static_cast<int16_t>(ByeFlag + 28), static_cast<int16_t>(ByeFlag + 29), 0}};
+             p.scheduleGrid[15][14] = byes;
+             p.scheduleGrid[16][14] = p.scheduleGrid[16][15];
+             p.scheduleGrid[16][15] = byes;
+         },
+         {"Check bye games forT29", "Check bye games forT30", "Schedule is not complete"}},
+        {"byes before the games",
+         [](PoolData& p) { std::swap(p.scheduleGrid[4][0], p.scheduleGrid[4][15]); },
+         {"Check week 5", "Schedule is not complete"}},
+        {"empty",
+         [](PoolData& p) {
+             for (auto& week : p.scheduleGrid) {
+                 for (auto& slot : week) {
+                     slot.fill(p.noneCode());
+                 }
+             }
+         },
+         {"Check week 1", "Check week 2", "Check week 3", "Check week 4", "Check week 5", "Check week 6",
+          "Check week 7", "Check week 8", "Check week 9", "Check week 10", "Check week 11", "Check week 12",
+          "Check week 13", "Check week 14", "Check week 15", "Check week 16", "Check week 17",
+          "Schedule is not complete"}},
+    };
+    for (const Case& c : cases) {
+        restoreSchedule(pool(), saved);
+        pool().byesPerTeam = 7;
+        pool().openDates.fill(0);
+        c.damage(pool());
+        const int before = refreshes;
+        const VerifyReport report = VerifySchedule(session);
+        EXPECT_EQ(report.lines, c.lines) << c.name;
+        EXPECT_EQ(refreshes, before + 1) << c.name;
+        const bool success = c.lines == QStringList{"Success !"};
+        EXPECT_EQ(isTrue(pool().scheduleVerified), success) << c.name;
+        // Byes are fixed only by a success; the open dates are recounted either way.
+        EXPECT_EQ(pool().byesPerTeam, success ? 1 : 7) << c.name;
+        EXPECT_EQ(pool().openDates[0], c.name == std::string("empty") ? 0 : 1) << c.name;
+    }
+    restoreSchedule(pool(), saved);
+    EXPECT_EQ(VerifySchedule(session).awayCount[31], 8);
+    EXPECT_EQ(pool().scheduleEntries, 17 * 32);
+}
+
+TEST_F(ScheduleChanges, SavingTheSameLayoutWritesOnlyTheScheduleAndRecomputesDifferences) {
+    const auto before = folderContent(dir);
+    std::swap(pool().scheduleGrid[0][0], pool().scheduleGrid[0][1]);
+    pool().pickDiffTotal[0][1] = 999;
+    ASSERT_TRUE(scheduleChangedSince(pool(), saved));
+    const WriteResult result = SaveSchedule(session, saved);
+    ASSERT_TRUE(result.ok) << result.reason.toStdString();
+    EXPECT_FALSE(scheduleChangedSince(pool(), saved));
+    EXPECT_NE(pool().pickDiffTotal[0][1], 999);
+    EXPECT_EQ(refreshes, 0);
+    for (const auto& [name, bytes] : folderContent(dir)) {
+        EXPECT_EQ(bytes == before.at(name), name != QStringLiteral("schedule.dat")) << name.toStdString();
+    }
+}
+
+TEST_F(ScheduleChanges, AChangedWeekLayoutKeepsEverySavedValueInItsGame) {
+    const auto original = test::samplePool(Members, 3);
+    // Week 2 loses its last game to two byes, and an 18th week comes in.
+    pool().scheduleGrid[2][14] = {static_cast<int16_t>(ByeFlag + 30), static_cast<int16_t>(ByeFlag + 31), 0};
+    ScheduleBoard board(pool());
+    board.open(false);
+    board.setNumWeeks(18);
+    ASSERT_TRUE(SaveSchedule(session, saved).ok);
+    EXPECT_EQ(saved.numWeeks, 18);
+    EXPECT_EQ(saved.openDates[2], 2);
+    // The weekly saves write with the new layout from now on.
+    EXPECT_EQ(session.fileLayout().numWeeks, 18);
+    EXPECT_EQ(session.fileLayout().games(2), 14);
+
+    PoolSession fresh(dir.folder());
+    load(fresh);
+    const PoolData& now = fresh.pool();
+    ASSERT_EQ(now.games(2), 14);
+    ASSERT_EQ(now.games(17), 16);
+    for (int week = 0; week < 17; ++week) {
+        for (int game = 0; game < now.games(week); ++game) {
+            SCOPED_TRACE(testing::Message() << "week " << week << " game " << game);
+            for (int member = 0; member < 3; ++member) {
+                EXPECT_EQ(now.memberPicks[week][game][member], original->memberPicks[week][game][member]);
+                EXPECT_EQ(now.confidencePoints[week][game][member],
+                          original->confidencePoints[week][game][member]);
+            }
+            EXPECT_EQ(now.gameWinner[week][game], original->gameWinner[week][game]);
+            EXPECT_EQ(now.gameScore[week][game], original->gameScore[week][game]);
+            EXPECT_EQ(now.favoriteTeam[week][game], original->favoriteTeam[week][game]);
+            EXPECT_EQ(now.pointSpread[week][game], original->pointSpread[week][game]);
+        }
+        EXPECT_EQ(now.mondayNightTotal[week][1], original->mondayNightTotal[week][1]);
+    }
+    for (int game = 0; game < 16; ++game) {
+        EXPECT_EQ(now.memberPicks[17][game][0], now.noneCode());
+        EXPECT_EQ(now.gameWinner[17][game], now.noneCode());
+        EXPECT_EQ(now.pointSpread[17][game], 0.0F);
+    }
+    EXPECT_EQ(now.postSeasonPicks[4][2], original->postSeasonPicks[4][2]);
+    EXPECT_EQ(now.currentWeek, 3);
+
+    // Back to week 2's old size: the game it gets back starts empty, not with what it held before.
+    pool().scheduleGrid[2][14] = original->scheduleGrid[2][14];
+    ASSERT_TRUE(SaveSchedule(session, saved).ok);
+    PoolSession again(dir.folder());
+    load(again);
+    EXPECT_EQ(again.pool().memberPicks[2][14][0], again.pool().noneCode());
+    EXPECT_EQ(again.pool().gameScore[2][14][1], 0);
+    EXPECT_EQ(again.pool().memberPicks[2][13][0], original->memberPicks[2][13][0]);
+}
+
+TEST_F(ScheduleChanges, AFailedRewriteLeavesEveryFileAsItWas) {
+    for (const QString& blocked : {QStringLiteral("favorite.dat"), QStringLiteral("schedule.dat")}) {
+        SCOPED_TRACE(blocked.toStdString());
+        // A folder in the file's place: it cannot be replaced.
+        QFile::remove(dir.filePath(blocked));
+        ASSERT_TRUE(QDir(dir.path()).mkpath(blocked + QStringLiteral("/inside")));
+        const auto before = folderContent(dir);
+        const SavedSchedule savedBefore = saved;
+        pool().scheduleGrid[2][14] = {static_cast<int16_t>(ByeFlag + 30), static_cast<int16_t>(ByeFlag + 31),
+                                      0};
+        pool().pickDiffTotal[0][1] = 999;
+
+        const WriteResult result = SaveSchedule(session, saved);
+        EXPECT_FALSE(result.ok);
+        EXPECT_EQ(result.fileName, blocked);
+        EXPECT_EQ(folderContent(dir), before);
+        EXPECT_EQ(saved.openDates[2], savedBefore.openDates[2]);
+        EXPECT_TRUE(scheduleChangedSince(pool(), saved));
+        EXPECT_EQ(pool().pickDiffTotal[0][1], 999); // no recomputation after a failed save
+        EXPECT_EQ(session.fileLayout().games(2), 15);
+
+        QDir(dir.filePath(blocked)).removeRecursively();
+        restoreSchedule(pool(), saved);
+        test::writeAllFiles(dir.folder(), *test::samplePool(Members, 3));
+    }
+}
+
+TEST_F(ScheduleChanges, NewSeasonKeepsTheOldFilesAndStartsAnEmptySeason) {
+    dir.write(QStringLiteral("schedule.old"), "an older season");
+    const NewSeasonOutcome outcome = NewSeason(session, saved, 2031);
+    ASSERT_TRUE(outcome.done);
+    EXPECT_TRUE(outcome.scheduleReset);
+    EXPECT_TRUE(outcome.notRenamed.isEmpty());
+    EXPECT_EQ(refreshes, 2);
+    EXPECT_EQ(session.scheduleMode, 1);
+    EXPECT_FALSE(session.teamsRecalculated);
+
+    for (const char* gone :
+         {"schedule.dat", "results.dat", "scores.dat", "favorite.dat", "Margaret.PRD", "Bob Jone.CPT"}) {
+        EXPECT_FALSE(dir.exists(QString::fromLatin1(gone))) << gone;
+    }
+    for (const char* kept : {"schedule.old", "results.old", "scores.old", "favorite.old", "Margaret.OLD",
+                             "Bob Jone.OCP", "Carla Ca.OLD"}) {
+        EXPECT_TRUE(dir.exists(QString::fromLatin1(kept))) << kept;
+    }
+    EXPECT_TRUE(dir.read(QStringLiteral("schedule.old")).startsWith("2024\r\n"));
+
+    const PoolData& p = pool();
+    EXPECT_EQ(p.seasonYear, 2025);
+    EXPECT_EQ(p.numWeeks, 18);
+    EXPECT_EQ(p.byesPerTeam, 2);
+    EXPECT_EQ(p.gamesPerWeek, 16);
+    EXPECT_FALSE(isTrue(p.scheduleVerified));
+    EXPECT_EQ(p.currentWeek, -1);
+    for (int week = 0; week < WeekSlots; ++week) {
+        for (int slot = 0; slot < GameSlots; ++slot) {
+            EXPECT_EQ(p.scheduleGrid[week][slot][0], p.noneCode());
+            EXPECT_EQ(p.gameWinner[week][slot], p.noneCode());
+            EXPECT_EQ(p.memberPicks[week][slot][1], p.noneCode());
+            EXPECT_EQ(p.favoriteTeam[week][slot], p.noneCode());
+            EXPECT_EQ(p.gameScore[week][slot][0], 0);
+        }
+    }
+    EXPECT_EQ(p.postSeasonResults[12], p.noneCode());
+    EXPECT_EQ(p.postSeasonPicks[0][0], p.noneCode());
+    EXPECT_EQ(p.postSeasonSeeds[0], 0);
+    EXPECT_EQ(p.mondayNightTotal[0][0], 0);
+    EXPECT_FALSE(isTrue(p.predictionsComplete[0]));
+
+    // What is saved now is what start-up makes without a schedule file; the new season is not saved.
+    EXPECT_EQ(saved.numWeeks, 17);
+    EXPECT_EQ(saved.seasonYear, 2031);
+    EXPECT_EQ(session.fileLayout().numWeeks, 17);
+    EXPECT_EQ(session.fileLayout().games(16), 16);
+    EXPECT_TRUE(scheduleChangedSince(p, saved));
+}
+
+TEST_F(ScheduleChanges, NewSeasonWithoutAScheduleFileKeepsTheFrame) {
+    QFile::remove(dir.filePath(QStringLiteral("schedule.dat")));
+    const NewSeasonOutcome outcome = NewSeason(session, saved, 2031);
+    EXPECT_TRUE(outcome.done);
+    EXPECT_FALSE(outcome.scheduleReset);
+    EXPECT_EQ(pool().seasonYear, 2024);
+    EXPECT_EQ(pool().numWeeks, 17);
+    EXPECT_EQ(pool().scheduleGrid[0][0][0], 2);
+    EXPECT_TRUE(dir.exists(QStringLiteral("results.old")));
+    EXPECT_EQ(pool().currentWeek, -1);
+    EXPECT_EQ(refreshes, 1);
+}
+
+TEST_F(ScheduleChanges, NewSeasonStopsWhenTheResultsCannotBeRenamed) {
+    // An older results.old that cannot be replaced.
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("results.old/inside")));
+    const auto before = folderContent(dir);
+    const NewSeasonOutcome outcome = NewSeason(session, saved, 2031);
+    EXPECT_FALSE(outcome.done);
+    EXPECT_TRUE(outcome.failure.contains(QStringLiteral("results.old"))) << outcome.failure.toStdString();
+    EXPECT_EQ(folderContent(dir), before); // schedule.dat is back under its name
+    EXPECT_EQ(pool().seasonYear, 2024);
+    EXPECT_EQ(pool().currentWeek, 3);
+    EXPECT_EQ(session.scheduleMode, 0);
+    EXPECT_EQ(refreshes, 0);
+}
+
+TEST(BuildingASeason, ClickByClickVerifiedSavedAndAcceptedByStartUp) {
+    test::TempFolder dir;
+    PoolSession session(dir.folder());
+    PoolData& pool = session.pool();
+    test::PoolBuilder(pool).league({1, 1, 1, 1, 1, 1, 1, 1});
+    ASSERT_TRUE(writeLeague(dir.folder(), pool).ok);
+    test::RecordingStartupHost host;
+    runLoadingStages(session, host, 2030); // no files: an empty 17-week season of 4 slots
+    ASSERT_EQ(pool.gamesPerWeek, 4);
+    SavedSchedule saved = savedScheduleOf(pool);
+
+    ScheduleBoard board(pool);
+    board.open(false);
+    board.setNumWeeks(5);
+    pool.seasonYear = 2031;
+    // Four weeks of games, every team twice at home and twice away, then a week of byes only.
+    const std::vector<std::vector<int>> weeks{{0, 1, 2, 3, 4, 5, 6, 7},
+                                              {1, 0, 3, 2, 5, 4, 7, 6},
+                                              {0, 2, 1, 3, 4, 6, 5, 7},
+                                              {2, 0, 3, 1, 6, 4, 7, 5}};
+    for (std::size_t week = 0; week < weeks.size(); ++week) {
+        board.showWeek(static_cast<int>(week));
+        for (int team : weeks[week]) {
+            ASSERT_EQ(board.clickTeam(team, EntryKind::Game), ScheduleBoard::ClickOutcome::Entered);
+        }
+    }
+    // A wrong pick taken out again, and two games swapped: the season stays balanced.
+    board.showWeek(1);
+    board.clickTeam(0, EntryKind::Game);
+    board.clickTeam(0, EntryKind::Game);
+    EXPECT_EQ(pool.scheduleGrid[1][0][1], 0);
+    board.toggleSwapMark(0);
+    board.toggleSwapMark(3);
+    board.swapMarkedGames();
+    EXPECT_EQ(pool.scheduleGrid[1][0][0], 7);
+    board.showWeek(4);
+    EXPECT_EQ(board.markRestAsBye().teams.size(), 8U);
+
+    const VerifyReport report = VerifySchedule(session);
+    EXPECT_EQ(report.lines, QStringList{"Success !"});
+    EXPECT_EQ(pool.byesPerTeam, 1);
+    EXPECT_EQ(pool.openDates[4], 4);
+    ASSERT_TRUE(SaveSchedule(session, saved).ok);
+
+    PoolSession fresh(dir.folder());
+    test::RecordingStartupHost freshHost;
+    runLoadingStages(fresh, freshHost, 2040);
+    EXPECT_TRUE(freshHost.messages.isEmpty()) << freshHost.messages.join(" | ").toStdString();
+    EXPECT_TRUE(isTrue(fresh.pool().scheduleVerified));
+    EXPECT_EQ(fresh.pool().seasonYear, 2031);
+    EXPECT_EQ(fresh.pool().numWeeks, 5);
+    EXPECT_EQ(fresh.pool().scheduleGrid, pool.scheduleGrid);
+}
+
+} // namespace
+} // namespace vek
