@@ -1,8 +1,10 @@
 #include "session/optionchanges.h"
 
 #include "engine/spreadwinners.h"
+#include "model/datafolder.h"
 #include "model/poolfile.h"
 #include "model/predictionfiles.h"
+#include "session/filerewrite.h"
 #include "session/poolsession.h"
 
 #include <utility>
@@ -38,28 +40,25 @@ WriteResult changePoolOptions(PoolSession& session, const PoolOptions& options) 
     const WeekLayout fileLayout = session.fileLayout();
     const int members = pool.memberCount();
 
-    // The renumbered values go to the files while memory keeps the old ones until all is written.
+    // The renumbered values go to the files while memory keeps the old ones until all is written; a
+    // failed write puts back every file written before it.
     auto converted = pool.confidencePoints;
     const bool converting = convertConfidencePoints(converted, pool.weekLayout(), members,
                                                     pool.confidenceMode, options.confidenceMode);
-    int written = 0;
-    WriteResult result = WriteResult::success(QString());
+    FileRewrite rewrite(folder);
     if (converting) {
-        std::swap(pool.confidencePoints, converted);
-        for (int member = 0; member < members && result; ++member) {
-            result = writeConfidence(folder, pool, member, fileLayout);
-            written += result ? 1 : 0;
+        for (int member = 0; member < members; ++member) {
+            rewrite.add(memberFileName(pool.memberName[member], ConfidenceExtension),
+                        [&folder, &pool, member, fileLayout] {
+                            return writeConfidence(folder, pool, member, fileLayout);
+                        });
         }
-        std::swap(pool.confidencePoints, converted);
     }
-    if (result) {
-        result = writePoolOptions(folder, options);
-    }
+    rewrite.add(PoolOptionsFileName, [&folder, &options] { return writePoolOptions(folder, options); });
+    std::swap(pool.confidencePoints, converted);
+    const WriteResult result = rewrite.run();
+    std::swap(pool.confidencePoints, converted);
     if (!result) {
-        // Put the members' files back to the numbering that memory and pool.dat still hold.
-        for (int member = 0; member < written; ++member) {
-            (void)writeConfidence(folder, pool, member, fileLayout);
-        }
         return result;
     }
 

@@ -24,8 +24,8 @@ bool convertConfidencePoints(Table3<int16_t, WeekSlots, GameSlots, MemberSlots>&
 /// the renumbered values (over the schedule's layout on disk); then pool.dat. Only when every file was
 /// written do the shared options and confidence points change; then the winners against the spread are
 /// recomputed (when point spreads are used) and the main window's buttons refreshed. A failed write
-/// changes nothing in memory, and the confidence files already renumbered are written back as they
-/// were, so a second OK converts once.
+/// changes nothing in memory, and the files already written get their old content back, so a second OK
+/// converts once.
 [[nodiscard]] WriteResult changePoolOptions(PoolSession& session, const PoolOptions& options);
 
 } // namespace vek
