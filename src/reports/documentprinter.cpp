@@ -48,6 +48,10 @@ void DocumentPrinter::endDocument() {
         endLine();
     }
     m_open = false;
+    // A page break at the very end ejects no blank sheet; the pages before it are the document.
+    if (m_document.pages.size() > 1 && m_document.pages.back().lines.empty()) {
+        m_document.pages.pop_back();
+    }
     if (!m_document.pages.back().lines.empty()) {
         documentEnded(std::move(m_document));
     }

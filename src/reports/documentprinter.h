@@ -7,8 +7,8 @@ namespace vek {
 
 /// A printer that builds documents from the report's calls; what becomes of a finished document is
 /// the subclass's (`documentEnded`). A new page asked for on a page that holds nothing yet is no page
-/// (no blank sheet between two sections that each start a page), and a document ended without anything
-/// printed in it is dropped.
+/// (no blank sheet between two sections that each start a page, nor after the last page), and a
+/// document ended without anything printed in it is dropped.
 class DocumentPrinter : public ReportPrinter {
 public:
     void setFontSize(double points) override { m_size = points; }

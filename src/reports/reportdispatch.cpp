@@ -1,10 +1,13 @@
 #include "reports/reportdispatch.h"
 
 #include "reports/membercharts.h"
+#include "reports/predictionlisting.h"
 #include "reports/predictionreport.h"
+#include "reports/profilesummaries.h"
 #include "reports/reportchoice.h"
 #include "reports/reportfile.h"
 #include "reports/reportprinter.h"
+#include "reports/sortedresults.h"
 #include "session/poolsession.h"
 
 namespace vek {
@@ -13,11 +16,6 @@ namespace {
 // The reports below have their own procedures still to come; until then their branches print nothing
 // and a main report file only starts the file anew, so the sections of the same action go out as chosen.
 
-/// The sorted results listing: each week of the range as the pool's standings in rank order.
-void ListSortedResults(PoolSession&, const ReportChoice&, ReportPrinter&) {}
-void ListSortedResults(PoolSession&, const ReportChoice&, ReportFile& file) {
-    file.create();
-}
 /// The season's schedule and entry form.
 void PrintSeasonForm(PoolSession&, ReportPrinter&) {}
 void WriteSeasonForm(PoolSession&, ReportFile& file, bool /*html*/) {
@@ -29,12 +27,24 @@ void WriteWeeklyForms(PoolSession&, ReportFile& file, bool /*html*/, int /*fromW
     file.create();
 }
 /// The prediction and result listing as a report file.
-void WritePredictionListing(PoolSession&, ReportFile& file, const ReportChoice&) {
-    file.create();
+void WritePredictionListing(PoolSession& session, ReportFile& file, const ReportChoice& choice) {
+    if (choice.html) {
+        WritePredictionReportHtml(session.pool(), file, choice.kind, choice.fromWeek, choice.toWeek);
+    } else {
+        WritePredictionReportText(session.pool(), file, choice.kind, choice.fromWeek, choice.toWeek);
+    }
 }
 /// The pool and event profile summaries.
-void PrintProfileSummaries(PoolSession&, ReportPrinter&) {}
-void WriteProfileSummaries(PoolSession&, ReportFile&, bool /*html*/) {}
+void PrintProfileSummaries(PoolSession& session, ReportPrinter& printer) {
+    PrintProfileSummaries(session.pool(), printer);
+}
+void WriteProfileSummaries(PoolSession& session, ReportFile& file, bool html) {
+    if (html) {
+        WriteProfileSummariesHtml(session.pool(), file);
+    } else {
+        WriteProfileSummariesText(session.pool(), file);
+    }
+}
 
 void printCopy(PoolSession& session, const ReportChoice& choice, ReportPrinter& printer) {
     switch (choice.report) {

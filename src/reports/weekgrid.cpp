@@ -1,35 +1,15 @@
 #include "reports/weekgrid.h"
 
+#include "reports/gameresult.h"
 #include "reports/reportmask.h"
 #include "reports/reportprinter.h"
 #include "reports/weekpage.h"
+#include "reports/weektitle.h"
 
 namespace vek {
 namespace {
 
 constexpr int GridLines = 19;
-
-QString weekTitle(const WeekPage& page) {
-    const PoolData& p = page.pool;
-    QString title = formatNumber(p.seasonYear, u"0");
-    title += isTrue(p.usePointSpreads) ? QStringLiteral(" VEK Season vs spread Week ")
-                                       : QStringLiteral(" VEK Season           Week ");
-    title += formatNumber(page.week + 1, u"00");
-    if (p.quarterPoints > 0 || p.quarterGbPoints >= 1) {
-        bool quarterEnds = false;
-        for (int q = 0; q < 4; ++q) {
-            quarterEnds = quarterEnds || p.quarterLastWeek[q] == page.week;
-        }
-        title += quarterEnds ? QStringLiteral("    End Qtr ") : QStringLiteral("        Qtr ");
-        title += formatNumber(page.periods.quarter + 1, u"0");
-    }
-    if (p.halfPoints > 0 || p.halfGbPoints >= 1) {
-        const bool halfEnds = p.halfLastWeek[0] == page.week || p.halfLastWeek[1] == page.week;
-        title += halfEnds ? QStringLiteral("    End Half ") : QStringLiteral("        Half ");
-        title += formatNumber(page.periods.half + 1, u"0");
-    }
-    return title;
-}
 
 void printHeading(ReportPrinter& printer, const WeekPage& page) {
     printer.print(QStringLiteral("    Game     "));
@@ -69,7 +49,7 @@ QString pickSuffix(const WeekPage& page, bool right, int16_t confidence) {
 void printGameRow(ReportPrinter& printer, const WeekPage& page, int slot) {
     const PoolData& p = page.pool;
     const int w = page.week;
-    const int16_t winner = isTrue(p.usePointSpreads) ? p.spreadWinner[w][slot] : p.gameWinner[w][slot];
+    const int16_t winner = winnerToMark(p, w, slot);
     const int16_t away = p.scheduleGrid[w][slot][0];
     const int16_t home = p.scheduleGrid[w][slot][1];
 
@@ -115,7 +95,7 @@ void PrintWeekGrid(ReportPrinter& printer, const WeekPage& page) {
     const PoolData& p = page.pool;
     printer.setBold(true);
     printer.setFontSize(16);
-    printer.printLine(weekTitle(page));
+    printer.printLine(printedWeekTitle(p, page.week, page.periods));
     printer.setBold(false);
     printer.setFontSize(7.2);
     printer.setBold(true);

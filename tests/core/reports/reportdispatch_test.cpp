@@ -37,10 +37,12 @@ TEST_F(ReportDispatch, EveryCopyIsAFullRunOfItsDocuments) {
     choice.profiles = true;
     choice.toFile = false;
     EXPECT_TRUE(run(choice).ok);
-    EXPECT_EQ(printer.documents.size(), 2u);
+    ASSERT_EQ(printer.documents.size(), 4u); // each copy: the report, then the profile summaries
     EXPECT_EQ(progress,
               (std::vector<std::string>{"Now printing copy\n1 of 2", "Now printing copy\n2 of 2", ""}));
-    EXPECT_EQ(printer.documents[0].allText(), printer.documents[1].allText());
+    EXPECT_EQ(printer.documents[0].allText(), printer.documents[2].allText());
+    EXPECT_EQ(printer.documents[3].pageText(0)[0].trimmed(),
+              QStringLiteral("2024 Pool & Event Profile Summaries"));
 
     // Results listed game by game are the prediction and result report.
     choice.report = ReportOption::Results;
@@ -48,14 +50,14 @@ TEST_F(ReportDispatch, EveryCopyIsAFullRunOfItsDocuments) {
     choice.unsorted = true;
     choice.copies = 1;
     EXPECT_TRUE(run(choice).ok);
-    EXPECT_EQ(printer.documents.size(), 3u);
+    EXPECT_EQ(printer.documents.size(), 5u);
     EXPECT_EQ(printer.documents.back().pageText(0)[3].toStdString(),
               "ACES @ BULL  BULL         ACES(w)      BULL    ");
 
     // No report chosen: nothing is printed, nothing said.
     choice.report = ReportOption::NotChosen;
     EXPECT_TRUE(run(choice).ok);
-    EXPECT_EQ(printer.documents.size(), 3u);
+    EXPECT_EQ(printer.documents.size(), 5u);
     EXPECT_TRUE(progress.empty());
 }
 
@@ -85,12 +87,14 @@ TEST_F(ReportDispatch, AFileRunStartsTheFileAndAppendsTheMemberChartsOnce) {
     EXPECT_EQ(progress, (std::vector<std::string>{"Now printing to file ...", ""}));
     EXPECT_TRUE(printer.documents.empty());
     const QList<QByteArray> lines = test::fileLines(temp.read(QStringLiteral("results.txt")));
-    ASSERT_EQ(lines.size(), 5 + 3 * 9 + 7 + 7);
-    EXPECT_EQ(lines[2], QByteArray("2024 VEK Season        Member Charts"));
+    // The sorted week (headings, three members, the games-behind block), then the charts.
+    ASSERT_EQ(lines.size(), 13 + 5 + 3 * 9 + 7 + 7);
+    EXPECT_EQ(lines[13 + 2], QByteArray("2024 VEK Season        Member Charts"));
 
     choice.html = true;
     EXPECT_TRUE(run(choice).ok);
     EXPECT_TRUE(temp.read(QStringLiteral("results.txt")).startsWith("<table border=1"));
+    EXPECT_TRUE(temp.read(QStringLiteral("results.txt")).endsWith("</table>\r\n"));
 
     // None: the sections alone, in a file started afresh.
     choice.report = ReportOption::None;

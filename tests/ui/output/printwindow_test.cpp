@@ -257,7 +257,8 @@ TEST_F(PrintWindowTest, PrintToFileWritesTheReportFile) {
     EXPECT_TRUE(catalog.printed.empty());
     const QList<QByteArray> lines = test::fileLines(h.temp.read(QStringLiteral("predict.txt")));
     ASSERT_GT(lines.size(), 5);
-    EXPECT_EQ(lines[2], QByteArray("2024 VEK Season        Member Charts"));
+    EXPECT_EQ(lines[0], QByteArray("                      2024 VEK Season")); // the listing, then the charts
+    EXPECT_TRUE(lines.contains(QByteArray("2024 VEK Season        Member Charts")));
 
     // A file that cannot be written is reported by its name.
     QDir(h.temp.path()).mkdir(QStringLiteral("none.txt"));
