@@ -7,6 +7,7 @@
 #include "support/poolbuilder.h"
 #include "support/uiharness.h"
 
+#include <QAbstractButton>
 #include <QLabel>
 #include <QPrinterInfo>
 #include <QPushButton>
@@ -135,13 +136,18 @@ TEST_F(MainFinalSteps, ButtonsAreRecomputedWhenAnOpenedWindowReturns) {
     window.startUp();
     ASSERT_TRUE(button("cmdSpread")->isEnabled());
 
-    // The pool options switch point spreads off without asking for a refresh.
+    // The pool options switch point spreads off; the member list is cleared.
     h.modal.onShow = [&](QDialog& dialog) {
+        const auto click = [&dialog](const char* name) {
+            dialog.findChild<QAbstractButton*>(QString::fromLatin1(name))->click();
+        };
         if (dynamic_cast<PoolProfile*>(&dialog) != nullptr) {
-            h.pool().usePointSpreads = 0;
+            click("noPtsOption");
+            click("cmdOk");
         }
         if (dynamic_cast<LeagueMembers*>(&dialog) != nullptr) {
-            h.pool().numMembers = 0;
+            click("cmdClear");
+            click("cmdOk");
         }
     };
     button("cmdPoolProfile")->click();

@@ -3,8 +3,10 @@
 #include "app/main.h"
 #include "support/uiharness.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QDir>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QUrl>
 
@@ -58,6 +60,10 @@ protected:
     }
 
     QAction* action(const char* name) { return window.findChild<QAction*>(QString::fromLatin1(name)); }
+    /// A click on a control of a window the guided setup has opened.
+    static void click(QDialog& dialog, const char* name) {
+        dialog.findChild<QAbstractButton*>(QString::fromLatin1(name))->click();
+    }
     QStringList messageTexts() const {
         QStringList texts;
         for (const auto& request : h.messages.requests) {
@@ -93,14 +99,17 @@ TEST_F(MainMenus, GuidedSetupWithoutSpreadsOrMembersEndsWithTheMemberList) {
 }
 
 TEST_F(MainMenus, GuidedSetupLooksAtSpreadsAndMembersWhenItGetsThere) {
-    // Point spreads switched on in the pool options and a first member added: both late steps follow,
-    // even when every window is closed without saving.
-    h.modal.defaultResult = QDialog::Rejected;
+    // Point spreads switched on in the pool options and a first member added: both late steps follow.
     onShow = [this](QDialog& dialog) {
         if (dialog.objectName() == QStringLiteral("PoolProfile")) {
-            h.pool().usePointSpreads = True16;
+            click(dialog, "wkwOption");
+            click(dialog, "yesPtsOption");
+            click(dialog, "cmdOk");
         } else if (dialog.objectName() == QStringLiteral("LeagueMembers")) {
-            h.pool().numMembers = 1;
+            dialog.findChild<QLineEdit*>(QStringLiteral("nameInput"))
+                ->setText(QStringLiteral("Margaret Smith"));
+            click(dialog, "cmdAdd");
+            click(dialog, "cmdOk");
             h.pool().scheduleVerified = True16;
         }
     };
@@ -116,11 +125,13 @@ TEST_F(MainMenus, GuidedSetupLooksAtSpreadsAndMembersWhenItGetsThere) {
 }
 
 TEST_F(MainMenus, GuidedSetupDropsTheSpreadsStepWhenSpreadsAreSwitchedOff) {
+    h.pool().weeklyPicks = 1;
     h.pool().usePointSpreads = True16;
     h.pool().numMembers = 2;
-    onShow = [this](QDialog& dialog) {
+    onShow = [](QDialog& dialog) {
         if (dialog.objectName() == QStringLiteral("PoolProfile")) {
-            h.pool().usePointSpreads = 0;
+            click(dialog, "noPtsOption");
+            click(dialog, "cmdOk");
         }
     };
     action("menuEasy")->trigger();

@@ -1,5 +1,7 @@
-// A new pool set up from an empty folder through the guided setup's first two steps: the teams named,
-// then a whole schedule built team by team, verified and saved; start-up then reads it back verified.
+// A new pool set up from an empty folder through the guided setup's seven steps, as a user would: the
+// teams named, a whole schedule built team by team, verified and saved, the pool options and scoring
+// rules chosen, the members entered; the spreads and predictions windows closed. Start-up then reads
+// the pool back with all of it.
 #include "app/main.h"
 #include "app/startup.h"
 #include "setup/createschedule.h"
@@ -8,15 +10,21 @@
 #include "support/recordingstartuphost.h"
 #include "support/uiharness.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <array>
+#include <utility>
 
 namespace vek {
 namespace {
@@ -70,7 +78,40 @@ QStringList buildSchedule(QDialog& editor) {
     return lines;
 }
 
-TEST(GuidedSetup, ANewPoolGetsItsTeamsAndAVerifiedSchedule) {
+// Week to week with point spreads, confidence points numbered from the week's games, the closest
+// Monday-night total either way, credit split among the winners; then OK.
+void chooseOptions(QDialog& profile) {
+    for (const char* option : {"wkwOption", "yesPtsOption", "yesCpOption", "cp2Option", "mnanyOption",
+                               "creditOption", "splitCheck"}) {
+        child<QAbstractButton>(profile, QString::fromLatin1(option))->click();
+    }
+    child<QPushButton>(profile, QStringLiteral("cmdOk"))->click();
+}
+
+// Season points 3000, no Wild Choice event, a first quarter of 5 weeks; then OK.
+void setScoringRules(QDialog& profiles) {
+    child<QSpinBox>(profiles, QStringLiteral("sptSpin"))->setValue(3000);
+    child<QPushButton>(profiles, QStringLiteral("cmdClrWC"))->click();
+    child<QSpinBox>(profiles, QStringLiteral("qSpin0"))->setValue(5);
+    child<QPushButton>(profiles, QStringLiteral("cmdOK"))->click();
+}
+
+// Three members typed in with their addresses, the second the default member; then Ok.
+void enterMembers(QDialog& members) {
+    for (const auto& [name, email] :
+         {std::pair{"Margaret Smith", "margaret@example.org"}, std::pair{"Bob Jones", "bob@example.org"},
+          std::pair{"Carla Castillo", "carla@example.org"}}) {
+        QTest::keyClicks(child<QLineEdit>(members, QStringLiteral("nameInput")), QString::fromLatin1(name));
+        QTest::keyClicks(child<QLineEdit>(members, QStringLiteral("emailInput")), QString::fromLatin1(email));
+        child<QPushButton>(members, QStringLiteral("cmdAdd"))->click();
+    }
+    auto* defaults = child<QComboBox>(members, QStringLiteral("defmemList"));
+    defaults->setCurrentIndex(1);
+    emit defaults->activated(1);
+    child<QPushButton>(members, QStringLiteral("cmdOk"))->click();
+}
+
+TEST(GuidedSetup, ANewPoolGetsItsTeamsScheduleOptionsEventsAndMembers) {
     test::UiHarness h;
     test::RecordingStartupHost startup;
     runLoadingStages(h.session, startup, 2024);
@@ -85,20 +126,52 @@ TEST(GuidedSetup, ANewPoolGetsItsTeamsAndAVerifiedSchedule) {
             dialog.show();
             ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
             checkLines = buildSchedule(dialog);
+        } else if (dialog.objectName() == QStringLiteral("PoolProfile")) {
+            chooseOptions(dialog);
+        } else if (dialog.objectName() == QStringLiteral("EventProfiles")) {
+            setScoringRules(dialog);
+        } else if (dialog.objectName() == QStringLiteral("LeagueMembers")) {
+            dialog.show();
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+            enterMembers(dialog);
         }
     };
+    // The spreads and the predictions windows of the last two steps are closed without entries.
+    h.modal.results = {QDialog::Accepted, QDialog::Accepted, QDialog::Accepted, QDialog::Accepted,
+                       QDialog::Accepted, QDialog::Rejected, QDialog::Rejected};
     window.findChild<QAction*>(QStringLiteral("menuEasy"))->trigger();
+    ASSERT_EQ(h.modal.shown.size(), 7U);
+    EXPECT_EQ(h.modal.shown[5].windowTitle, QStringLiteral("Spread Points"));
+    EXPECT_EQ(h.modal.shown[6].windowTitle, QStringLiteral("Member Predictions"));
+    EXPECT_EQ(h.messages.requests.size(), 7U);
     EXPECT_EQ(checkLines, QStringList{QStringLiteral("Success !")});
     EXPECT_TRUE(isTrue(h.pool().scheduleVerified));
 
     PoolSession fresh(h.temp.folder());
     test::RecordingStartupHost again;
     runLoadingStages(fresh, again, 2030);
-    EXPECT_TRUE(again.messages.isEmpty()) << again.messages.join(QStringLiteral(" | ")).toStdString();
+    // No member has entered predictions yet: start-up names them, and says nothing else.
+    EXPECT_EQ(again.messages,
+              QStringList{QStringLiteral("The following member(s) do not have their predictions on file OR "
+                                         "have incomplete predictions OR missing post season predictions: "
+                                         "\nMargaret_Smith\nBob_Jones\nCarla_Castillo")});
     EXPECT_TRUE(isTrue(fresh.pool().scheduleVerified));
     EXPECT_EQ(fresh.pool().teamName[4], QStringLiteral("First City 1"));
     EXPECT_EQ(fresh.pool().byesPerTeam, 1);
     EXPECT_EQ(again.caption, QStringLiteral("Kestrelmoor - VEK Football Pool   (2024 Season)"));
+
+    const PoolData& read = fresh.pool();
+    EXPECT_EQ((std::array{read.weeklyPicks, read.usePointSpreads, read.confidenceMode, read.pointsSystem,
+                          read.mnTieBreaker}),
+              (std::array<int16_t, 5>{1, -1, 2, 1, 2}));
+    EXPECT_EQ(read.seasonPoints, 3000);
+    EXPECT_EQ(read.wildChoicePoints, 0);
+    EXPECT_EQ(read.quarterWeeks[0], 5);
+    EXPECT_EQ(read.quarterLastWeek[3], 16); // the last quarter ends with the 17-week season
+    EXPECT_EQ(read.numMembers, 3);
+    EXPECT_EQ(read.memberName[2], QStringLiteral("Carla_Castillo"));
+    EXPECT_EQ(read.memberEmail[1], QStringLiteral("bob@example.org"));
+    EXPECT_EQ(read.defaultMember, 1);
 }
 
 } // namespace

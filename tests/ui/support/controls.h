@@ -5,9 +5,12 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QGroupBox>
 #include <QLabel>
+#include <QRadioButton>
 #include <QString>
 #include <QStringList>
+#include <QTabBar>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -51,7 +54,8 @@ inline QColor fore(const QWidget* widget) {
 }
 
 /// Fails for every control shown in the window that reaches outside it, and for every label, button and
-/// list whose text is wider than the room the control gives it. With VEK_SCREENSHOTS naming a folder,
+/// list whose text is wider than the room the control gives it, every frame caption and tab that does
+/// not fit, and every wrapped text taller than its label. With VEK_SCREENSHOTS naming a folder,
 /// the window is also saved there as `name`.png, for a person to look at.
 inline void expectNothingCutOff(QWidget& window, const QString& name) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
@@ -73,15 +77,28 @@ inline void expectNothingCutOff(QWidget& window, const QString& name) {
             text = label->text();
             needed = metrics.horizontalAdvance(text);
             room = label->contentsRect().width();
-        } else if (const auto* check = qobject_cast<const QCheckBox*>(child); check != nullptr) {
-            text = check->text();
-            needed = check->sizeHint().width();
+        } else if (qobject_cast<const QCheckBox*>(child) != nullptr ||
+                   qobject_cast<const QRadioButton*>(child) != nullptr) {
+            text = static_cast<const QAbstractButton*>(child)->text();
+            needed = child->sizeHint().width(); // and the mark
         } else if (const auto* button = qobject_cast<const QAbstractButton*>(child); button != nullptr) {
             text = button->text();
             needed = metrics.horizontalAdvance(text) + 6; // the face's own margins
         } else if (const auto* list = qobject_cast<const QComboBox*>(child); list != nullptr) {
             text = list->currentText();
             needed = metrics.horizontalAdvance(text) + 24; // and the arrow
+        } else if (const auto* frame = qobject_cast<const QGroupBox*>(child); frame != nullptr) {
+            text = frame->title();
+            needed = metrics.horizontalAdvance(text) + 16; // the caption's indent
+        } else if (const auto* tabs = qobject_cast<const QTabBar*>(child); tabs != nullptr) {
+            for (int i = 0; i < tabs->count(); ++i) {
+                EXPECT_LE(metrics.horizontalAdvance(tabs->tabText(i)), tabs->tabRect(i).width())
+                    << control << ": " << tabs->tabText(i).toStdString();
+            }
+        }
+        if (const auto* label = qobject_cast<const QLabel*>(child); label != nullptr && label->wordWrap()) {
+            EXPECT_LE(label->heightForWidth(label->width()), label->height())
+                << control << ": " << label->text().toStdString();
         }
         EXPECT_LE(needed, room) << control << ": " << text.toStdString();
     }

@@ -1,0 +1,143 @@
+#include "setup/memberlistdraft.h"
+
+#include "model/datafolder.h"
+#include "model/pooldata.h"
+
+namespace vek {
+
+FilteredName filterMemberName(const QString& typed) {
+    FilteredName out;
+    out.text.reserve(typed.size());
+    for (const QChar c : typed) {
+        const char16_t u = c.unicode();
+        if (u == u'.') {
+            out.text += QLatin1Char('-');
+            out.changed = true;
+        } else if (u == u' ') {
+            out.text += QLatin1Char('_');
+            out.changed = true;
+        } else if (u == u'/' || u == u'\\' || u == u'"' || c.category() == QChar::Other_Control) {
+            out.changed = true;
+        } else {
+            out.text += c;
+        }
+    }
+    return out;
+}
+
+void MemberListDraft::load(const PoolData& pool) {
+    m_entries.clear();
+    const int members = pool.memberCount();
+    for (int member = 0; member < members; ++member) {
+        m_entries.push_back(
+            {pool.memberName[member], pool.memberEmail[member], member, pool.memberName[member]});
+    }
+    m_defaultIndex = members > 0 ? pool.defaultMemberIndex() : -1;
+    m_loadedCount = members;
+    m_editIndex = -1;
+}
+
+int MemberListDraft::collision(const QString& name, int except) const {
+    const QString stem = memberFileStem(name);
+    for (int i = 0; i < count(); ++i) {
+        if (i != except && memberFileStem(m_entries[static_cast<std::size_t>(i)].name) == stem) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+MemberListDraft::AddOutcome MemberListDraft::add(const QString& name, const QString& email) {
+    if (name.isEmpty() || !canAdd()) {
+        return {};
+    }
+    const int match = collision(name, m_editIndex);
+    if (match != -1) {
+        return {AddResult::Duplicate, m_entries[static_cast<std::size_t>(match)].name};
+    }
+    if (m_editIndex == -1) {
+        m_entries.push_back({name, email, -1, {}});
+        return {AddResult::Added, {}};
+    }
+    Entry& entry = m_entries[static_cast<std::size_t>(m_editIndex)];
+    if (entry.name == name && entry.email == email) {
+        return {AddResult::Unchanged, {}};
+    }
+    entry.name = name;
+    entry.email = email;
+    m_editIndex = -1;
+    return {AddResult::Stored, {}};
+}
+
+bool MemberListDraft::edit(int index) {
+    if (index < 0 || index >= count()) {
+        return false;
+    }
+    m_editIndex = index;
+    return true;
+}
+
+bool MemberListDraft::remove(int index) {
+    if (index < 0 || index >= count()) {
+        return false;
+    }
+    m_entries.erase(m_entries.begin() + index);
+    // The default member follows its entry; when it is the one removed, none is chosen.
+    if (m_defaultIndex == index) {
+        m_defaultIndex = -1;
+    } else if (m_defaultIndex > index) {
+        --m_defaultIndex;
+    }
+    m_editIndex = -1;
+    return true;
+}
+
+void MemberListDraft::clear() {
+    m_entries.clear();
+    m_defaultIndex = -1;
+    m_editIndex = -1;
+}
+
+void MemberListDraft::chooseDefault(int index) {
+    m_defaultIndex = index >= 0 && index < count() ? index : -1;
+}
+
+QStringList MemberListDraft::names() const {
+    QStringList list;
+    for (const Entry& entry : m_entries) {
+        list << entry.name;
+    }
+    return list;
+}
+
+QStringList MemberListDraft::emails() const {
+    QStringList list;
+    for (const Entry& entry : m_entries) {
+        list << entry.email;
+    }
+    return list;
+}
+
+MemberList MemberListDraft::list() const {
+    MemberList list;
+    list.numMembers = static_cast<int16_t>(count());
+    for (int i = 0; i < count(); ++i) {
+        list.memberName[i] = m_entries[static_cast<std::size_t>(i)].name;
+        list.memberEmail[i] = m_entries[static_cast<std::size_t>(i)].email;
+    }
+    list.defaultMember = static_cast<int16_t>(savedDefault());
+    return list;
+}
+
+std::vector<MemberRename> MemberListDraft::renames() const {
+    std::vector<MemberRename> list;
+    for (int i = 0; i < count(); ++i) {
+        const Entry& entry = m_entries[static_cast<std::size_t>(i)];
+        if (entry.loadedAs >= 0 && memberFileStem(entry.loadedName) != memberFileStem(entry.name)) {
+            list.push_back({i, entry.loadedName, entry.name});
+        }
+    }
+    return list;
+}
+
+} // namespace vek

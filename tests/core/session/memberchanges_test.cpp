@@ -1,0 +1,213 @@
+// OK of the member list as a session operation: members.dat as start-up reads it back, predictions
+// following their members to new positions, renamed members' files, and a failed write that changes
+// nothing.
+#include "session/memberchanges.h"
+#include "session/poolsession.h"
+#include "setup/memberlistdraft.h"
+#include "support/filetext.h"
+#include "support/poolbuilder.h"
+#include "support/tempfolder.h"
+
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+namespace vek {
+namespace {
+
+const QStringList Members{QStringLiteral("Alice Anders"), QStringLiteral("Bob Jones"),
+                          QStringLiteral("Carla Castillo"), QStringLiteral("Dora Diaz")};
+
+/// A session over the sample pool of four members with every file on disk, each member's picks and
+/// confidence points its own, and a member list editor's working copy loaded from it.
+struct MemberPool {
+    MemberPool() {
+        pool() = *test::samplePool(Members, 3);
+        for (int m = 0; m < 4; ++m) {
+            pool().confidencePoints[2][0][m] = static_cast<int16_t>(100 + m);
+        }
+        test::writeAllFiles(dir.folder(), pool());
+        original = std::make_unique<PoolData>(pool());
+        draft.load(pool());
+        QObject::connect(&session, &PoolSession::mainButtonsRefreshRequested, [this] {
+            ++refreshes;
+            namesAtRefresh = pool().numMembers;
+        });
+    }
+    PoolData& pool() { return session.pool(); }
+    MemberListOutcome save() { return changeMemberList(session, draft.list(), draft.renames()); }
+    /// Whether member `slot` now holds the predictions member `from` had before.
+    bool holdsPredictionsOf(int slot, int from) const {
+        const PoolData& now = session.pool();
+        const WeekLayout layout = now.weekLayout();
+        for (int w = 0; w < layout.weeks(); ++w) {
+            for (int g = 0; g < layout.games(w); ++g) {
+                if (pickCode(now.memberPicks[w][g][slot]) != pickCode(original->memberPicks[w][g][from]) ||
+                    now.confidencePoints[w][g][slot] != original->confidencePoints[w][g][from]) {
+                    return false;
+                }
+            }
+            if (now.mondayNightTotal[w][slot] != original->mondayNightTotal[w][from]) {
+                return false;
+            }
+        }
+        for (int s = 0; s < PostSeasonSlots; ++s) {
+            if (now.postSeasonPicks[s][slot] != original->postSeasonPicks[s][from]) {
+                return false;
+            }
+        }
+        return true;
+    }
+    void rename(int position, const char* name) {
+        ASSERT_TRUE(draft.edit(position));
+        ASSERT_EQ(
+            draft.add(QString::fromUtf8(name), draft.entries()[static_cast<std::size_t>(position)].email)
+                .result,
+            MemberListDraft::AddResult::Stored);
+    }
+
+    test::TempFolder dir;
+    PoolSession session{dir.folder()};
+    std::unique_ptr<PoolData> original;
+    MemberListDraft draft;
+    int refreshes = 0;
+    int namesAtRefresh = -1;
+};
+
+class MemberChanges : public ::testing::Test, protected MemberPool {};
+
+TEST_F(MemberChanges, PredictionsFollowTheirMembersAfterADeletion) {
+    draft.chooseDefault(3);
+    ASSERT_TRUE(draft.remove(1));
+    pool().pickDiffTotal[0][1] = 999;
+    pool().predictionsComplete[2] = 0; // stale: read again with the files
+    session.teamsRecalculated = true;
+    const MemberListOutcome outcome = save();
+    ASSERT_TRUE(outcome.written.ok);
+    EXPECT_TRUE(outcome.kept.empty());
+
+    EXPECT_EQ(
+        test::fileLines(dir.read(QStringLiteral("members.dat"))),
+        (QList<QByteArray>{"3", "\"Alice Anders\"", "\"member0@example.org\"", "\"Carla Castillo\"",
+                           "\"member2@example.org\"", "\"Dora Diaz\"", "\"member3@example.org\"", "2"}));
+    EXPECT_EQ(pool().numMembers, 3);
+    EXPECT_EQ(pool().memberName[1], QStringLiteral("Carla Castillo"));
+    EXPECT_EQ(pool().memberEmail[2], QStringLiteral("member3@example.org"));
+    EXPECT_EQ(pool().defaultMember, 2);
+    EXPECT_TRUE(holdsPredictionsOf(0, 0));
+    EXPECT_TRUE(holdsPredictionsOf(1, 2));
+    EXPECT_TRUE(holdsPredictionsOf(2, 3));
+    EXPECT_EQ(pool().predictionsComplete[1], True16);
+    EXPECT_NE(pool().pickDiffTotal[0][1], 999);
+    EXPECT_FALSE(session.teamsRecalculated);
+    EXPECT_EQ(refreshes, 1);
+    EXPECT_EQ(namesAtRefresh, 3);
+    EXPECT_TRUE(dir.exists(QStringLiteral("Bob Jone.PRD"))); // a deleted member's files stay
+}
+
+TEST_F(MemberChanges, PredictionsAreReadWithTheScheduleAsItIsOnDisk) {
+    session.setFileLayout(pool().weekLayout());
+    pool().openDates[0] = 3; // the schedule in memory has changed since it was saved
+    ASSERT_TRUE(draft.remove(0));
+    ASSERT_TRUE(save().written.ok);
+    pool().openDates[0] = 1;
+    EXPECT_TRUE(holdsPredictionsOf(0, 1));
+    EXPECT_TRUE(holdsPredictionsOf(2, 3));
+}
+
+TEST_F(MemberChanges, ClearThenOkLeavesAnEmptyList) {
+    draft.clear();
+    ASSERT_TRUE(save().written.ok);
+    EXPECT_EQ(test::fileLines(dir.read(QStringLiteral("members.dat"))), (QList<QByteArray>{"0", "0"}));
+    EXPECT_EQ(pool().numMembers, 0);
+    EXPECT_EQ(pool().defaultMember, 0);
+}
+
+TEST_F(MemberChanges, ANewMemberWithoutFilesHasNoPredictions) {
+    ASSERT_EQ(draft.add(QStringLiteral("Eve Newcomer"), {}).result, MemberListDraft::AddResult::Added);
+    ASSERT_TRUE(save().written.ok);
+    EXPECT_EQ(pool().numMembers, 5);
+    EXPECT_EQ(pickCode(pool().memberPicks[0][0][4]), pool().noneCode());
+    EXPECT_EQ(pool().postSeasonPicks[12][4], pool().noneCode());
+    EXPECT_EQ(pool().confidencePoints[2][0][4], 0);
+    EXPECT_EQ(pool().predictionsComplete[4], 0);
+}
+
+TEST_F(MemberChanges, ARenamedMemberTakesItsFilesAlong) {
+    dir.write(QStringLiteral("Bob Jone.OLD"), "old picks\r\n");
+    dir.write(QStringLiteral("Bob Jone.OCP"), "old points\r\n");
+    rename(1, "Robert Jones");
+    const MemberListOutcome outcome = save();
+    ASSERT_TRUE(outcome.written.ok);
+    EXPECT_TRUE(outcome.kept.empty());
+    for (const char* extension : {"PRD", "CPT", "OLD", "OCP"}) {
+        EXPECT_FALSE(dir.exists(QStringLiteral("Bob Jone.") + QLatin1String(extension))) << extension;
+        EXPECT_TRUE(dir.exists(QStringLiteral("Robert J.") + QLatin1String(extension))) << extension;
+    }
+    EXPECT_EQ(dir.read(QStringLiteral("Robert J.OLD")), "old picks\r\n");
+    EXPECT_TRUE(holdsPredictionsOf(1, 1));
+}
+
+TEST_F(MemberChanges, FilesStayUnderTheOldNameWhenTheNewNameIsTakenOrTheOldOneStillUsed) {
+    struct Case {
+        const char* what;
+        std::function<void(MemberPool&)> change;
+        QStringList kept; // new names
+    };
+    const std::vector<Case> cases{
+        {"a file of the new name exists",
+         [](MemberPool& t) {
+             t.dir.write(QStringLiteral("Robert J.OCP"), "left behind\r\n");
+             t.rename(1, "Robert Jones");
+         },
+         {QStringLiteral("Robert Jones")}},
+        {"a new member uses the old name",
+         [](MemberPool& t) {
+             t.rename(1, "Robert Jones");
+             ASSERT_EQ(t.draft.add(QStringLiteral("Bob Jonesy"), {}).result,
+                       MemberListDraft::AddResult::Added);
+         },
+         {QStringLiteral("Robert Jones")}},
+        {"two members swap names",
+         [](MemberPool& t) {
+             t.rename(0, "Zed");
+             t.rename(1, "Alice Anders");
+             t.rename(0, "Bob Jones");
+         },
+         {QStringLiteral("Bob Jones"), QStringLiteral("Alice Anders")}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        MemberPool t;
+        c.change(t);
+        const QByteArray bobPrd = t.dir.read(QStringLiteral("Bob Jone.PRD"));
+        const MemberListOutcome outcome = t.save();
+        ASSERT_TRUE(outcome.written.ok);
+        QStringList kept;
+        for (const MemberRename& r : outcome.kept) {
+            kept << r.newName;
+        }
+        EXPECT_EQ(kept, c.kept);
+        EXPECT_EQ(t.dir.read(QStringLiteral("Bob Jone.PRD")), bobPrd);
+        EXPECT_TRUE(t.dir.exists(QStringLiteral("Alice An.PRD")));
+        EXPECT_EQ(t.pool().memberName[1], t.draft.entries()[1].name);
+    }
+}
+
+TEST_F(MemberChanges, AFailedWriteOfTheListChangesNothing) {
+    rename(1, "Robert Jones");
+    ASSERT_TRUE(draft.remove(0));
+    ASSERT_TRUE(QDir(dir.path()).remove(QStringLiteral("members.dat")));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("members.dat")));
+    const MemberListOutcome outcome = save();
+    EXPECT_FALSE(outcome.written.ok);
+    EXPECT_EQ(outcome.written.fileName, QStringLiteral("members.dat"));
+    EXPECT_EQ(pool().numMembers, 4);
+    EXPECT_EQ(pool().memberName[1], QStringLiteral("Bob Jones"));
+    EXPECT_TRUE(dir.exists(QStringLiteral("Bob Jone.PRD")));
+    EXPECT_FALSE(dir.exists(QStringLiteral("Robert J.PRD")));
+    EXPECT_EQ(refreshes, 0);
+}
+
+} // namespace
+} // namespace vek
