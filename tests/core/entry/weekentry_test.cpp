@@ -60,7 +60,7 @@ protected:
             entry.showWeek(week);
         }
     }
-    void enterRows(std::initializer_list<int> rows) {
+    void enterRows(const std::vector<int>& rows) {
         for (const int row : rows) {
             entry.clickTeam(row, 1);
         }
@@ -178,7 +178,7 @@ TEST_F(WeekEntryTest, AnEntryMovesTheSelectionToTheFirstOpenRow) {
 TEST_F(WeekEntryTest, ResultsCompleteAWeekWhenItsLastGameIsEnteredLast) {
     struct Case {
         const char* what;
-        std::vector<std::pair<int, std::initializer_list<int>>> entries; // week, rows in order
+        std::vector<std::pair<int, std::vector<int>>> entries; // week, rows in order
         int currentWeek;
     };
     const Case cases[] = {
