@@ -7,6 +7,7 @@
 #include "reports/reportmask.h"
 #include "reports/reportprinter.h"
 #include "session/poolsession.h"
+#include "widgets/controls.h"
 #include "widgets/messages.h"
 #include "widgets/waitcursor.h"
 #include "widgets/windowhost.h"
@@ -39,11 +40,7 @@ template <class W> W* named(W* widget, const char* name) {
     return widget;
 }
 
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption) {
-    auto* button = named(new QPushButton(caption, parent), name);
-    button->setAutoDefault(false);
-    return button;
-}
+using controls::makeButton;
 
 /// A small up-down control: the up arrow raises the value.
 QScrollBar* makeSpinner(QWidget* parent, const char* name, int minimum, int maximum) {
