@@ -46,9 +46,16 @@ protected:
         runLoadingStages(into, host, 2031);
     }
     PoolData& pool() { return session.pool(); }
+    /// The pool as start-up reads it back from the folder now.
+    const PoolData& reloaded() {
+        fresh = std::make_unique<PoolSession>(dir.folder());
+        load(*fresh);
+        return fresh->pool();
+    }
 
     test::TempFolder dir;
     PoolSession session{dir.folder()};
+    std::unique_ptr<PoolSession> fresh;
     SavedSchedule saved;
     int refreshes = 0;
 };
@@ -122,7 +129,8 @@ TEST_F(ScheduleChanges, VerificationFindsWhatStartUpWouldRefuse) {
 
 TEST_F(ScheduleChanges, SavingTheSameLayoutWritesOnlyTheScheduleAndRecomputesDifferences) {
     const auto before = folderContent(dir);
-    std::swap(pool().scheduleGrid[0][0], pool().scheduleGrid[0][1]);
+    // A game that changes its teams keeps its slot's values: nothing moves.
+    std::swap(pool().scheduleGrid[0][0][0], pool().scheduleGrid[0][0][1]);
     pool().pickDiffTotal[0][1] = 999;
     ASSERT_TRUE(scheduleChangedSince(pool(), saved));
     const WriteResult result = SaveSchedule(session, saved);
@@ -187,6 +195,66 @@ TEST_F(ScheduleChanges, AChangedWeekLayoutKeepsEverySavedValueInItsGame) {
     EXPECT_EQ(again.pool().memberPicks[2][13][0], original->memberPicks[2][13][0]);
 }
 
+// Every game of `now` holds what the game of the same two teams held in `was`; a game that `was` did not
+// have in that week holds nothing.
+void expectValuesFollowTheirGames(const PoolData& was, const PoolData& now, int members) {
+    for (int week = 0; week < now.numWeeks; ++week) {
+        for (int game = 0; game < now.games(week); ++game) {
+            SCOPED_TRACE(testing::Message() << "week " << week << " game " << game);
+            const auto& teams = now.scheduleGrid[week][game];
+            int from = -1;
+            for (int old = 0; week < was.numWeeks && old < was.games(week); ++old) {
+                if (was.scheduleGrid[week][old][0] == teams[0] &&
+                    was.scheduleGrid[week][old][1] == teams[1]) {
+                    from = old;
+                }
+            }
+            for (int member = 0; member < members; ++member) {
+                EXPECT_EQ(pickCode(now.memberPicks[week][game][member]),
+                          from < 0 ? now.noneCode() : pickCode(was.memberPicks[week][from][member]));
+                EXPECT_EQ(now.confidencePoints[week][game][member],
+                          from < 0 ? 0 : was.confidencePoints[week][from][member]);
+            }
+            EXPECT_EQ(now.gameWinner[week][game], from < 0 ? now.noneCode() : was.gameWinner[week][from]);
+            EXPECT_EQ(now.gameScore[week][game][0], from < 0 ? 0 : was.gameScore[week][from][0]);
+            EXPECT_EQ(now.favoriteTeam[week][game], from < 0 ? now.noneCode() : was.favoriteTeam[week][from]);
+            EXPECT_EQ(now.pointSpread[week][game], from < 0 ? 0.0F : was.pointSpread[week][from]);
+        }
+    }
+}
+
+TEST_F(ScheduleChanges, GamesThatMoveToAnotherSlotTakeTheirValuesAlong) {
+    const auto original = test::samplePool(Members, 3);
+    ScheduleBoard board(pool());
+    board.open(false);
+    // The second week: two games swapped. The first week: the teams of its fourth game get their byes,
+    // which land in that game's slot and are swapped with the week's last game, so that the games come
+    // first again.
+    board.showWeek(1);
+    board.toggleSwapMark(0);
+    board.toggleSwapMark(5);
+    ASSERT_TRUE(board.swapMarkedGames());
+    board.showWeek(0);
+    const auto fourth = pool().scheduleGrid[0][3];
+    for (EntryKind kind : {EntryKind::Game, EntryKind::Bye}) {
+        board.clickTeam(fourth[0], kind);
+        board.clickTeam(fourth[1], kind);
+    }
+    board.toggleSwapMark(3);
+    board.toggleSwapMark(14);
+    ASSERT_TRUE(board.swapMarkedGames());
+    ASSERT_EQ(pool().games(0), 14);
+    ASSERT_TRUE(SaveSchedule(session, saved).ok);
+
+    const PoolData& inMemory = pool();
+    for (const PoolData* now : {&inMemory, &reloaded()}) {
+        expectValuesFollowTheirGames(*original, *now, 3);
+        EXPECT_EQ(now->gameWinner[0][3], original->gameWinner[0][14]);
+        EXPECT_EQ(now->confidencePoints[1][5][2], original->confidencePoints[1][0][2]);
+        EXPECT_EQ(now->mondayNightTotal[0][1], original->mondayNightTotal[0][1]);
+    }
+}
+
 TEST_F(ScheduleChanges, AFailedRewriteLeavesEveryFileAsItWas) {
     for (const QString& blocked : {QStringLiteral("favorite.dat"), QStringLiteral("schedule.dat")}) {
         SCOPED_TRACE(blocked.toStdString());
@@ -198,9 +266,12 @@ TEST_F(ScheduleChanges, AFailedRewriteLeavesEveryFileAsItWas) {
         pool().scheduleGrid[2][14] = {static_cast<int16_t>(ByeFlag + 30), static_cast<int16_t>(ByeFlag + 31),
                                       0};
         pool().pickDiffTotal[0][1] = 999;
+        const auto valuesBefore = std::make_unique<PoolData>(pool());
 
         const WriteResult result = SaveSchedule(session, saved);
         EXPECT_FALSE(result.ok);
+        EXPECT_EQ(pool().memberPicks, valuesBefore->memberPicks);
+        EXPECT_EQ(pool().gameScore, valuesBefore->gameScore);
         EXPECT_EQ(result.fileName, blocked);
         EXPECT_EQ(folderContent(dir), before);
         EXPECT_EQ(saved.openDates[2], savedBefore.openDates[2]);
