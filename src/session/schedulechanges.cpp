@@ -310,8 +310,10 @@ NewSeasonOutcome NewSeason(PoolSession& session, SavedSchedule& saved, int curre
     };
     const QString oldSchedule = QStringLiteral("schedule.old");
 
-    // The two files that say which season this is go first; when either stays, nothing else happens.
+    // The two files that say which season this is go first; when either stays, nothing else happens
+    // (and an older schedule.old that the first replaced is written back).
     const bool hadSchedule = folder.exists(ScheduleFileName);
+    const std::optional<QByteArray> olderSchedule = folder.readFile(oldSchedule);
     if (hadSchedule && !rename(ScheduleFileName, oldSchedule, outcome.failure)) {
         return outcome;
     }
@@ -320,6 +322,9 @@ NewSeasonOutcome NewSeason(PoolSession& session, SavedSchedule& saved, int curre
         if (hadSchedule) {
             QString ignored;
             rename(oldSchedule, ScheduleFileName, ignored);
+            if (olderSchedule) {
+                (void)writeFileAtomically(folder, oldSchedule, *olderSchedule);
+            }
         }
         return outcome;
     }

@@ -351,11 +351,12 @@ TEST_F(ScheduleChanges, NewSeasonWithoutAScheduleFileKeepsTheFrame) {
 TEST_F(ScheduleChanges, NewSeasonStopsWhenTheResultsCannotBeRenamed) {
     // An older results.old that cannot be replaced.
     ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("results.old/inside")));
+    dir.write(QStringLiteral("schedule.old"), "2023\r\n");
     const auto before = folderContent(dir);
     const NewSeasonOutcome outcome = NewSeason(session, saved, 2031);
     EXPECT_FALSE(outcome.done);
     EXPECT_TRUE(outcome.failure.contains(QStringLiteral("results.old"))) << outcome.failure.toStdString();
-    EXPECT_EQ(folderContent(dir), before); // schedule.dat is back under its name
+    EXPECT_EQ(folderContent(dir), before); // schedule.dat is back under its name, schedule.old as it was
     EXPECT_EQ(pool().seasonYear, 2024);
     EXPECT_EQ(pool().currentWeek, 3);
     EXPECT_EQ(session.scheduleMode, 0);
