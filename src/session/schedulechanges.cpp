@@ -116,7 +116,6 @@ Table<int, GameSlots> valueSources(const PoolData& pool, const SavedSchedule& sa
 bool carryGameValues(PoolData& to, const PoolData& from, const SavedSchedule& saved, const WeekLayout& before,
                      const WeekLayout& after) {
     bool moved = !sameGamePlaces(before, after);
-    const int16_t none = from.noneCode();
     for (int week = 0; week < WeekSlots; ++week) {
         const Table<int, GameSlots> source = valueSources(from, saved, before, after, week);
         const int games = week < after.weeks() ? after.games(week) : 0;
@@ -132,13 +131,7 @@ bool carryGameValues(PoolData& to, const PoolData& from, const SavedSchedule& sa
                 to.pointSpread[week][slot] = from.pointSpread[week][old];
                 to.spreadWinner[week][slot] = from.spreadWinner[week][old];
             } else {
-                to.memberPicks[week][slot].fill(none);
-                to.confidencePoints[week][slot].fill(0);
-                to.gameWinner[week][slot] = none;
-                to.gameScore[week][slot] = {0, 0};
-                to.favoriteTeam[week][slot] = none;
-                to.pointSpread[week][slot] = 0.0F;
-                to.spreadWinner[week][slot] = none;
+                clearGamePlace(to, week, slot);
             }
         }
         // The confidence file keeps a Monday-night total only for a week that has games.
