@@ -335,6 +335,30 @@ TEST_F(ScheduleChanges, NewSeasonKeepsTheOldFilesAndStartsAnEmptySeason) {
     EXPECT_TRUE(scheduleChangedSince(p, saved));
 }
 
+TEST_F(ScheduleChanges, ANewSeasonLeftUnsavedIsTheSeasonTheNextStartReads) {
+    ASSERT_TRUE(NewSeason(session, saved, 2031).done);
+    restoreSchedule(pool(), saved); // the editor closed without saving the new season's frame
+    const PoolData& now = pool();
+    const PoolData& read = reloaded();
+    EXPECT_EQ(now.seasonYear, read.seasonYear);
+    EXPECT_EQ(now.weekLayout().numWeeks, read.weekLayout().numWeeks);
+    EXPECT_EQ(now.scheduleGrid, read.scheduleGrid);
+    EXPECT_EQ(now.currentWeek, read.currentWeek);
+    EXPECT_EQ(now.postSeasonResults, read.postSeasonResults);
+    forEachGame(read.weekLayout(), [&](int week, int game) {
+        EXPECT_EQ(now.gameWinner[week][game], read.gameWinner[week][game]);
+        EXPECT_EQ(now.favoriteTeam[week][game], read.favoriteTeam[week][game]);
+    });
+    for (int member = 0; member < 3; ++member) {
+        EXPECT_EQ(now.predictionsComplete[member], read.predictionsComplete[member]);
+        EXPECT_EQ(now.postSeasonPicks[0][member], read.postSeasonPicks[0][member]);
+        forEachGame(read.weekLayout(), [&](int week, int game) {
+            EXPECT_EQ(now.memberPicks[week][game][member], read.memberPicks[week][game][member]);
+            EXPECT_EQ(now.confidencePoints[week][game][member], read.confidencePoints[week][game][member]);
+        });
+    }
+}
+
 TEST_F(ScheduleChanges, NewSeasonWithoutAScheduleFileKeepsTheFrame) {
     QFile::remove(dir.filePath(QStringLiteral("schedule.dat")));
     const NewSeasonOutcome outcome = NewSeason(session, saved, 2031);
