@@ -76,16 +76,18 @@ void clearSeasonEntries(PoolData& pool) {
     pool.predictionsComplete.fill(0);
 }
 
-// For each slot of a week of the schedule being saved, the slot of the saved week whose values it takes:
-// the one that held the same two teams (a game moved by a swap, or to let byes stand after the games),
-// else its own slot when the game that stood there is gone from the week (a game whose teams were
-// changed); -1 for none (a game the week did not have).
-Table<int, GameSlots> valueSources(const PoolData& pool, const SavedSchedule& saved, const WeekLayout& before,
-                                   const WeekLayout& after, int week) {
-    Table<int, GameSlots> source;
-    for (int slot = 0; slot < GameSlots; ++slot) {
-        source[slot] = -1;
-    }
+// Where a game of the schedule being saved takes its values from: the slot of the saved week that held
+// the same two teams (a game moved by a swap, or to let byes stand after the games; `reversed` when the
+// teams changed sides), else its own slot when the game that stood there is gone from the week (a game
+// whose teams were changed), else nowhere (-1: a game the week did not have).
+struct ValueSource {
+    int slot = -1;
+    bool reversed = false;
+};
+
+Table<ValueSource, GameSlots> valueSources(const PoolData& pool, const SavedSchedule& saved,
+                                           const WeekLayout& before, const WeekLayout& after, int week) {
+    Table<ValueSource, GameSlots> source{};
     const int oldGames = week < before.weeks() ? before.games(week) : 0;
     const int newGames = week < after.weeks() ? after.games(week) : 0;
     const auto isTeam = [&](int16_t entry) { return entry >= 0 && entry < teamCount(pool); };
@@ -94,16 +96,17 @@ Table<int, GameSlots> valueSources(const PoolData& pool, const SavedSchedule& sa
         const auto& game = pool.scheduleGrid[week][slot];
         for (int old = 0; old < oldGames && isTeam(game[0]) && isTeam(game[1]); ++old) {
             const auto& was = saved.scheduleGrid[week][old];
-            if (!taken[old] && was[0] == game[0] && was[1] == game[1]) {
-                source[slot] = old;
+            const bool same = was[0] == game[0] && was[1] == game[1];
+            if (!taken[old] && (same || (was[0] == game[1] && was[1] == game[0]))) {
+                source[slot] = {old, !same};
                 taken[old] = true;
                 break;
             }
         }
     }
     for (int slot = 0; slot < std::min(newGames, oldGames); ++slot) {
-        if (source[slot] < 0 && !taken[slot]) {
-            source[slot] = slot;
+        if (source[slot].slot < 0 && !taken[slot]) {
+            source[slot] = {slot, false};
             taken[slot] = true;
         }
     }
@@ -117,22 +120,25 @@ bool carryGameValues(PoolData& to, const PoolData& from, const SavedSchedule& sa
                      const WeekLayout& after) {
     bool moved = !sameGamePlaces(before, after);
     for (int week = 0; week < WeekSlots; ++week) {
-        const Table<int, GameSlots> source = valueSources(from, saved, before, after, week);
+        const Table<ValueSource, GameSlots> sources = valueSources(from, saved, before, after, week);
         const int games = week < after.weeks() ? after.games(week) : 0;
         for (int slot = 0; slot < GameSlots; ++slot) {
-            const int old = slot < games ? source[slot] : -1;
-            moved = moved || (slot < games && old != slot);
-            if (old >= 0) {
-                to.memberPicks[week][slot] = from.memberPicks[week][old];
-                to.confidencePoints[week][slot] = from.confidencePoints[week][old];
-                to.gameWinner[week][slot] = from.gameWinner[week][old];
-                to.gameScore[week][slot] = from.gameScore[week][old];
-                to.favoriteTeam[week][slot] = from.favoriteTeam[week][old];
-                to.pointSpread[week][slot] = from.pointSpread[week][old];
-                to.spreadWinner[week][slot] = from.spreadWinner[week][old];
-            } else {
+            const ValueSource source = slot < games ? sources[slot] : ValueSource{};
+            const int old = source.slot;
+            moved = moved || (slot < games && (old != slot || source.reversed));
+            if (old < 0) {
                 clearGamePlace(to, week, slot);
+                continue;
             }
+            to.memberPicks[week][slot] = from.memberPicks[week][old];
+            to.confidencePoints[week][slot] = from.confidencePoints[week][old];
+            to.gameWinner[week][slot] = from.gameWinner[week][old];
+            // Each team keeps its own score.
+            const auto& score = from.gameScore[week][old];
+            to.gameScore[week][slot] = source.reversed ? Table<int16_t, 2>{{score[1], score[0]}} : score;
+            to.favoriteTeam[week][slot] = from.favoriteTeam[week][old];
+            to.pointSpread[week][slot] = from.pointSpread[week][old];
+            to.spreadWinner[week][slot] = from.spreadWinner[week][old];
         }
         // The confidence file keeps a Monday-night total only for a week that has games.
         if (games == 0 || week >= before.weeks() || before.games(week) == 0) {

@@ -57,8 +57,9 @@ VerifyReport VerifySchedule(PoolSession& session);
 /// game's values must change their place in the per-game files on disk (the week layout differs from
 /// the session's file layout, or a game stands in another slot than in `saved`), every per-game file is
 /// first rewritten from memory, all or nothing, and schedule.dat only after them: a game keeps its
-/// values where the saved schedule's week has the same two teams, else in its slot when the game that
-/// stood there is gone from the week; a game the week did not have starts empty. On success `saved`
+/// values where the saved schedule's week has the same two teams (each team keeping its score when the
+/// two changed sides), else in its slot when the game that stood there is gone from the week; a game
+/// the week did not have starts empty. On success `saved`
 /// becomes the schedule just written, the session records the new file layout, memory holds the values
 /// at their new places and the pick differences are recomputed; on a failure every file and every
 /// value is as it was and the result names the file that failed.

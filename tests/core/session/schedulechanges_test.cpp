@@ -129,8 +129,8 @@ TEST_F(ScheduleChanges, VerificationFindsWhatStartUpWouldRefuse) {
 
 TEST_F(ScheduleChanges, SavingTheSameLayoutWritesOnlyTheScheduleAndRecomputesDifferences) {
     const auto before = folderContent(dir);
-    // A game that changes its teams keeps its slot's values: nothing moves.
-    std::swap(pool().scheduleGrid[0][0][0], pool().scheduleGrid[0][0][1]);
+    // A game that changes a team keeps its slot's values: nothing moves.
+    pool().scheduleGrid[0][0][1] = pool().noneCode();
     pool().pickDiffTotal[0][1] = 999;
     ASSERT_TRUE(scheduleChangedSince(pool(), saved));
     const WriteResult result = SaveSchedule(session, saved);
@@ -195,18 +195,22 @@ TEST_F(ScheduleChanges, AChangedWeekLayoutKeepsEverySavedValueInItsGame) {
     EXPECT_EQ(again.pool().memberPicks[2][13][0], original->memberPicks[2][13][0]);
 }
 
-// Every game of `now` holds what the game of the same two teams held in `was`; a game that `was` did not
-// have in that week holds nothing.
+// Every game of `now` holds what the game of the same two teams held in `was` (each team keeping its
+// score when the two changed sides); a game that `was` did not have in that week holds nothing.
 void expectValuesFollowTheirGames(const PoolData& was, const PoolData& now, int members) {
     for (int week = 0; week < now.numWeeks; ++week) {
         for (int game = 0; game < now.games(week); ++game) {
             SCOPED_TRACE(testing::Message() << "week " << week << " game " << game);
             const auto& teams = now.scheduleGrid[week][game];
             int from = -1;
+            int away = 0; // the side of `was` that holds the away team's score
             for (int old = 0; week < was.numWeeks && old < was.games(week); ++old) {
-                if (was.scheduleGrid[week][old][0] == teams[0] &&
-                    was.scheduleGrid[week][old][1] == teams[1]) {
+                const auto& other = was.scheduleGrid[week][old];
+                if (other[0] == teams[0] && other[1] == teams[1]) {
                     from = old;
+                } else if (other[0] == teams[1] && other[1] == teams[0]) {
+                    from = old;
+                    away = 1;
                 }
             }
             for (int member = 0; member < members; ++member) {
@@ -216,7 +220,8 @@ void expectValuesFollowTheirGames(const PoolData& was, const PoolData& now, int 
                           from < 0 ? 0 : was.confidencePoints[week][from][member]);
             }
             EXPECT_EQ(now.gameWinner[week][game], from < 0 ? now.noneCode() : was.gameWinner[week][from]);
-            EXPECT_EQ(now.gameScore[week][game][0], from < 0 ? 0 : was.gameScore[week][from][0]);
+            EXPECT_EQ(now.gameScore[week][game][0], from < 0 ? 0 : was.gameScore[week][from][away]);
+            EXPECT_EQ(now.gameScore[week][game][1], from < 0 ? 0 : was.gameScore[week][from][1 - away]);
             EXPECT_EQ(now.favoriteTeam[week][game], from < 0 ? now.noneCode() : was.favoriteTeam[week][from]);
             EXPECT_EQ(now.pointSpread[week][game], from < 0 ? 0.0F : was.pointSpread[week][from]);
         }
@@ -227,9 +232,10 @@ TEST_F(ScheduleChanges, GamesThatMoveToAnotherSlotTakeTheirValuesAlong) {
     const auto original = test::samplePool(Members, 3);
     ScheduleBoard board(pool());
     board.open(false);
-    // The second week: two games swapped. The first week: the teams of its fourth game get their byes,
-    // which land in that game's slot and are swapped with the week's last game, so that the games come
-    // first again.
+    // The third week: a game's teams change sides. The second week: two games swapped. The first week:
+    // the teams of its fourth game get their byes, which land in that game's slot and are swapped with
+    // the week's last game, so that the games come first again.
+    std::swap(pool().scheduleGrid[2][4][0], pool().scheduleGrid[2][4][1]);
     board.showWeek(1);
     board.toggleSwapMark(0);
     board.toggleSwapMark(5);
