@@ -511,8 +511,8 @@ bool WeekEntry::stoppedAtSecondFile(const WriteResult& result) const {
 }
 
 void WeekEntry::keepFirstFileCopy() {
-    // The .PRD file holds the picks, results.dat the results and the current week; both are on disk now,
-    // so Cancel must not take them back while the next start reads them.
+    // The .PRD file holds the picks, results.dat the results and the current week: the next start reads
+    // them from the file just written, so Cancel must not take them back.
     const SavedEntries now = current();
     if (m_mode == EntryMode::Predictions) {
         m_saved.picks = now.picks;
