@@ -65,16 +65,18 @@ TEST_F(SameFigures, EveryOutputShowsTheBalancesOfTheWeekUnderEveryScoring) {
     struct Case {
         int16_t confidence;
         int16_t system;
-        Figures balances; // Ann, Bob, Cy: also their rank order after week 3
+        Figures balances;                  // Ann, Bob, Cy: also their rank order after week 3
+        std::array<std::string, 3> behind; // the games-behind points at stake: season, half, quarter
     };
     // Worked out by hand in views/workedpool_test.cpp: 67.5, 0.5 and -68 under the ledger, and so on.
     const Case cases[] = {
-        {0, 0, {{"Ann", "68"}, {"Bob", "1"}, {"Cy", "-68"}}},
-        {0, 1, {{"Ann", "49"}, {"Bob", "24"}, {"Cy", "0"}}},
-        {0, 2, {{"Ann", "54"}, {"Bob", "29"}, {"Cy", "0"}}},
-        {2, 0, {{"Ann", "75"}, {"Bob", "-15"}, {"Cy", "-60"}}},
-        {2, 1, {{"Ann", "45"}, {"Bob", "15"}, {"Cy", "0"}}},
-        {2, 2, {{"Ann", "45"}, {"Bob", "15"}, {"Cy", "0"}}},
+        {0, 0, {{"Ann", "68"}, {"Bob", "1"}, {"Cy", "-68"}}, {"9", "6", "3"}},
+        {0, 1, {{"Ann", "49"}, {"Bob", "24"}, {"Cy", "0"}}, {"9", "6", "3"}},
+        {0, 2, {{"Ann", "54"}, {"Bob", "29"}, {"Cy", "0"}}, {"9", "6", "3"}},
+        // With confidence points games behind move no points: none are at stake.
+        {2, 0, {{"Ann", "75"}, {"Bob", "-15"}, {"Cy", "-60"}}, {"0", "0", "0"}},
+        {2, 1, {{"Ann", "45"}, {"Bob", "15"}, {"Cy", "0"}}, {"0", "0", "0"}},
+        {2, 2, {{"Ann", "45"}, {"Bob", "15"}, {"Cy", "0"}}, {"0", "0", "0"}},
     };
     const QString sortedRow = QStringLiteral(R"(^\|.{3}\|(\w+) +\|.*\| *(-?\d+)\|$)");
     const QString ledgerRow = QStringLiteral(R"(^\|(\w+) +\|.*\| *(-?\d+)\|$)");
@@ -100,6 +102,10 @@ TEST_F(SameFigures, EveryOutputShowsTheBalancesOfTheWeekUnderEveryScoring) {
         }
         EXPECT_EQ(grid, c.balances);
         EXPECT_EQ(ledger, c.balances);
+        const GamesBehindTotals behind = gamesBehindTotals(p, 2, periods, leaders);
+        EXPECT_EQ((std::array{std::to_string(behind.season), std::to_string(behind.half),
+                              std::to_string(behind.quarter)}),
+                  c.behind);
 
         report(true, false); // the prediction and result report: one balance cell per member
         const Figures names{{"Ann", ""}, {"Bob", ""}, {"Cy", ""}};
@@ -113,12 +119,16 @@ TEST_F(SameFigures, EveryOutputShowsTheBalancesOfTheWeekUnderEveryScoring) {
             }
         }
         EXPECT_EQ(cells, c.balances);
+        EXPECT_EQ(pairs(printed(), QStringLiteral(R"(\|(\w+) GB tot: *(\d+))")),
+                  (Figures{{"Season", c.behind[0]}, {"Half", c.behind[1]}, {"Qtr", c.behind[2]}}));
 
         report(false, false); // the sorted results on paper: the standings, then the ledger table
         EXPECT_EQ(pairs(printed(), sortedRow), c.balances);
         EXPECT_EQ(pairs(printed(), ledgerRow), c.balances);
         report(false, true);
         EXPECT_EQ(pairs(written(), sortedRow), c.balances);
+        EXPECT_EQ(pairs(written(), QStringLiteral(R"(^([\w-]+) +: (\d+)$)")),
+                  (Figures{{"Season", c.behind[0]}, {"Semi-Season", c.behind[1]}, {"Quarter", c.behind[2]}}));
         EXPECT_EQ(pairs(written(), ledgerRow), c.balances);
         report(false, true, true);
         EXPECT_EQ(
