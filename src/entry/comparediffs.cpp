@@ -1,5 +1,6 @@
 #include "entry/comparediffs.h"
 
+#include "engine/gameresult.h"
 #include "engine/postseasonpicks.h"
 
 #include "session/poolsession.h"
@@ -302,10 +303,8 @@ QString CompareDiffs::abbr(int code) const {
 }
 
 int CompareDiffs::weekWinner(int game) const {
-    const PoolData& pool = m_session.pool();
-    const auto w = m_week;
-    const auto g = game;
-    return isTrue(pool.usePointSpreads) ? pool.spreadWinner[w][g] : pool.gameWinner[w][g];
+    // Marked by the rule the reports and the scoring use: a game without a result has no winner yet.
+    return winnerToMark(m_session.pool(), m_week, game);
 }
 
 void CompareDiffs::paintHeaders() {

@@ -1,5 +1,8 @@
 #include "entry/weekentry.h"
 
+#include "model/datafolder.h"
+#include "model/predictionfiles.h"
+#include "model/resultfiles.h"
 #include "session/poolsession.h"
 
 #include <algorithm>
@@ -488,8 +491,37 @@ WriteResult WeekEntry::save() {
     if (result.ok) {
         m_entriesChanged = false;
         keepCopy();
+    } else if (stoppedAtSecondFile(result)) {
+        keepFirstFileCopy();
     }
     return result;
+}
+
+bool WeekEntry::stoppedAtSecondFile(const WriteResult& result) const {
+    switch (m_mode) {
+    case EntryMode::Predictions:
+        return result.fileName.compare(memberFileName(pool().memberName[member()], ConfidenceExtension),
+                                       Qt::CaseInsensitive) == 0;
+    case EntryMode::Results:
+        return result.fileName.compare(ScoresFileName, Qt::CaseInsensitive) == 0;
+    case EntryMode::Spreads:
+        break;
+    }
+    return false;
+}
+
+void WeekEntry::keepFirstFileCopy() {
+    // The .PRD file holds the picks, results.dat the results and the current week: the next start reads
+    // them from the file just written, so Cancel must not take them back.
+    const SavedEntries now = current();
+    if (m_mode == EntryMode::Predictions) {
+        m_saved.picks = now.picks;
+        m_saved.postSeasonPicks = now.postSeasonPicks;
+    } else {
+        m_saved.winners = now.winners;
+        m_saved.postSeasonResults = now.postSeasonResults;
+        m_saved.currentWeek = now.currentWeek;
+    }
 }
 
 WeekEntry::SavedEntries WeekEntry::current() const {

@@ -153,7 +153,8 @@ public:
     /// Whether the post-season window is offered: the pool gives post-season or Big Game points.
     [[nodiscard]] bool postSeasonOffered() const;
     /// Save: the mode's files through the session, and what depends on them. On success the entries
-    /// count as saved and the copy for Cancel is renewed.
+    /// count as saved and the copy for Cancel is renewed; when only the first of two files was written
+    /// (the .PRD file, results.dat), what that file holds counts as saved.
     [[nodiscard]] WriteResult save();
     /// Cancel or closing: puts back what the mode can change as it was at the last load or save, and
     /// refreshes the main window's buttons when that changed anything. Returns whether it did.
@@ -177,6 +178,9 @@ private:
 
     [[nodiscard]] SavedEntries current() const;
     void keepCopy();
+    /// Whether a failed save wrote its first file and stopped at the second (.CPT, scores.dat).
+    [[nodiscard]] bool stoppedAtSecondFile(const WriteResult& result) const;
+    void keepFirstFileCopy();
     void afterEntry(int row);
     [[nodiscard]] PoolData& pool();
     [[nodiscard]] const PoolData& pool() const;

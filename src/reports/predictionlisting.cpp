@@ -3,7 +3,7 @@
 #include "engine/seasonscoring.h"
 #include "engine/weekperiods.h"
 #include "model/appinfo.h"
-#include "reports/gameresult.h"
+#include "engine/gameresult.h"
 #include "reports/membergroups.h"
 #include "reports/reportchoice.h"
 #include "reports/reportfile.h"

@@ -1,6 +1,5 @@
 #include "reports/predictionreport.h"
 
-#include "engine/seasonscoring.h"
 #include "engine/weekperiods.h"
 #include "model/appinfo.h"
 #include "reports/differencessection.h"
@@ -17,6 +16,7 @@
 #include "session/poolsession.h"
 #include "session/teamtallies.h"
 #include "views/standingsfigures.h"
+#include "views/viewdata.h"
 
 #include <algorithm>
 
@@ -56,7 +56,9 @@ void PrintPredictionReport(PoolSession& session, ReportPrinter& printer, const R
         printCover(printer, pool, kind);
     }
     if (isResultsKind(kind)) {
-        ScoreSeason(pool);
+        // The scoring the standings window shows: on winners against the spread of every week with
+        // results, also of a week entered but not saved yet.
+        scoreSeasonForView(session);
     }
     const MemberGroups groups = reportMemberGroups(pool.memberCount());
 

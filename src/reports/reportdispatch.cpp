@@ -11,12 +11,17 @@
 #include "reports/sortedresults.h"
 #include "reports/weeklyforms.h"
 #include "session/poolsession.h"
+#include "views/viewdata.h"
 
 namespace vek {
 namespace {
 
 /// The prediction and result listing as a report file.
 void WritePredictionListing(PoolSession& session, ReportFile& file, const ReportChoice& choice) {
+    if (isResultsKind(choice.kind)) {
+        // The listing marks and counts the picks by the winners against the spread the views count by.
+        bringViewDataUpToDate(session);
+    }
     if (choice.html) {
         WritePredictionReportHtml(session.pool(), file, choice.kind, choice.fromWeek, choice.toWeek);
     } else {

@@ -1,6 +1,6 @@
 #include "reports/weekgrid.h"
 
-#include "reports/gameresult.h"
+#include "engine/gameresult.h"
 #include "reports/reportmask.h"
 #include "reports/reportprinter.h"
 #include "reports/weekpage.h"

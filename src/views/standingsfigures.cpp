@@ -156,6 +156,9 @@ WeekLeaders leadersOfWeek(const PoolData& pool, int week, WeekPeriods periods) {
 GamesBehindTotals gamesBehindTotals(const PoolData& pool, int week, WeekPeriods periods,
                                     const WeekLeaders& leaders, int firstRow, int lastRow) {
     GamesBehindTotals totals;
+    if (pool.confidenceMode != 0) {
+        return totals; // the contests are decided by points: games behind earn nobody anything
+    }
     const int first = std::max(firstRow, 0);
     const int last = std::min(lastRow, rowsOfWeek(pool, week) - 1);
     for (int r = first; r <= last; ++r) {

@@ -83,8 +83,9 @@ struct PeriodTally {
 [[nodiscard]] PeriodTally halfTally(const WeekStanding& s, int half);
 [[nodiscard]] PeriodTally quarterTally(const WeekStanding& s, int quarter);
 
-/// The games-behind points of a week: for every row in `firstRow`..`lastRow` (kept within the
-/// members), (leader's wins - the row's wins) x the contest's points per game behind.
+/// The games-behind points at stake in a week: for every row in `firstRow`..`lastRow` (kept within
+/// the members), (leader's wins - the row's wins) x the contest's points per game behind; none in a pool
+/// scored by confidence points, where games behind move no points.
 struct GamesBehindTotals {
     int64_t season = 0;
     int64_t half = 0;

@@ -441,5 +441,48 @@ TEST_F(WeekEntryTest, ASaveOrAMemberChangeRenewsWhatCancelPutsBack) {
     EXPECT_EQ(pool().currentWeek, 0);
 }
 
+TEST_F(WeekEntryTest, ASaveThatStoppedAtItsSecondFileKeepsWhatTheFirstHolds) {
+    // Cancel puts back what the files hold: the first file of the pair was written, the second not.
+    struct Case {
+        const char* what;
+        EntryMode mode;
+        QString blocked; // the second file of the save
+        std::function<void()> change;
+        std::function<void()> expectAfterCancel;
+    };
+    const Case cases[] = {
+        {"picks written, confidence values not", EntryMode::Predictions, QStringLiteral("Member 0.CPT"),
+         [&] {
+             entry.clickTeam(0, 1);
+             entry.clearConfidence();
+         },
+         [&] {
+             EXPECT_EQ(pickCode(pool().memberPicks[2][0][0]), home(2, 0));
+             EXPECT_EQ(pool().confidencePoints[2][0][0], Slots);
+         }},
+        {"results written, scores not", EntryMode::Results, QStringLiteral("scores.dat"),
+         [&] {
+             enterRows({0, 1, 2});
+             pool().gameScore[1][0] = {7, 3};
+         },
+         [&] {
+             EXPECT_EQ(pool().gameWinner[1][2], home(1, 2));
+             EXPECT_EQ(pool().currentWeek, 1);
+             EXPECT_EQ(pool().gameScore[1][0], (std::array<int16_t, 2>{0, 0}));
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_TRUE(QDir(dir.path()).mkdir(c.blocked));
+        open(c.mode, c.mode == EntryMode::Results ? 1 : 2);
+        c.change();
+        const WriteResult result = entry.save();
+        EXPECT_FALSE(result.ok);
+        EXPECT_EQ(result.fileName, c.blocked);
+        entry.cancel();
+        c.expectAfterCancel();
+    }
+}
+
 } // namespace
 } // namespace vek

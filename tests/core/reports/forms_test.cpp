@@ -86,7 +86,8 @@ TEST(SeasonForm, AShortSeasonPrintsTheBlockThatHoldsItsWeeks) {
 }
 
 // From 13 weeks on every block is whole: block 3 has Monday-night fields only in a season of 17 or 18
-// weeks, and without the tie breaker every block is followed by an empty line.
+// weeks, and without the tie breaker every block is followed by an empty line. A season of 7 to 12
+// weeks has two blocks.
 TEST(SeasonForm, TheBlocksOfALongSeason) {
     auto pool = test::handPool();
     PoolData& p = *pool;
@@ -108,6 +109,10 @@ TEST(SeasonForm, TheBlocksOfALongSeason) {
     lines = text();
     ASSERT_EQ(lines.size(), 2u + 3 * 18 + 1);
     EXPECT_EQ(lines[19] + lines[55], "");
+    p.numWeeks = 8; // block 2 shows weeks 7 and 8, block 3 is left out
+    lines = text();
+    ASSERT_EQ(lines.size(), 2u + 2 * 18 + 1);
+    EXPECT_EQ(lines[20] + "|" + lines[21], "  WEEK  7         WEEK  8|T02 @ T01     T01 @ T02     ");
 }
 
 // Two weeks with confidence points, point spreads and the tie breaker: both forms on one page under one

@@ -1,4 +1,4 @@
-#include "reports/gameresult.h"
+#include "engine/gameresult.h"
 
 namespace vek {
 
