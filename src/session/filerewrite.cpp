@@ -86,8 +86,18 @@ bool sameGamePlaces(const WeekLayout& a, const WeekLayout& b) {
     return true;
 }
 
-void clearOutsideLayout(PoolData& pool, const WeekLayout& layout) {
+void clearGamePlace(PoolData& pool, int week, int game) {
     const int16_t none = pool.noneCode();
+    pool.memberPicks[week][game].fill(none);
+    pool.confidencePoints[week][game].fill(0);
+    pool.gameWinner[week][game] = none;
+    pool.gameScore[week][game] = {0, 0};
+    pool.favoriteTeam[week][game] = none;
+    pool.pointSpread[week][game] = 0.0F;
+    pool.spreadWinner[week][game] = none;
+}
+
+void clearOutsideLayout(PoolData& pool, const WeekLayout& layout) {
     for (int week = 0; week < WeekSlots; ++week) {
         const int games = week < layout.weeks() ? layout.games(week) : 0;
         if (games == 0) {
@@ -95,13 +105,7 @@ void clearOutsideLayout(PoolData& pool, const WeekLayout& layout) {
             pool.mondayNightTotal[week].fill(0);
         }
         for (int game = games; game < GameSlots; ++game) {
-            pool.memberPicks[week][game].fill(none);
-            pool.confidencePoints[week][game].fill(0);
-            pool.gameWinner[week][game] = none;
-            pool.gameScore[week][game] = {0, 0};
-            pool.favoriteTeam[week][game] = none;
-            pool.pointSpread[week][game] = 0.0F;
-            pool.spreadWinner[week][game] = none;
+            clearGamePlace(pool, week, game);
         }
     }
 }

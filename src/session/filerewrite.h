@@ -49,6 +49,9 @@ void addGameFiles(FileRewrite& rewrite, const DataFolder& folder, const PoolData
 /// Whether two layouts put the per-game values at the same places (the same weeks and games per week).
 [[nodiscard]] bool sameGamePlaces(const WeekLayout& a, const WeekLayout& b);
 
+/// Empties one game place of the per-game tables: no pick, no result, no favourite, 0 points.
+void clearGamePlace(PoolData& pool, int week, int game);
+
 /// Empties every game place of the per-game tables that the layout does not have (no pick, no result,
 /// no favourite, 0 points), so a game that a new layout brings in starts empty rather than with what an
 /// earlier layout left there.

@@ -179,11 +179,20 @@ WriteResult SaveLeagueAlignment(PoolSession& session, const LeagueAlignment& ali
     // on disk.
     auto next = std::make_unique<PoolData>(pool);
     buildLeague(*next, alignment);
+    WeekLayout layout = session.fileLayout();
     FileRewrite rewrite(folder);
     if (codes.changesCodes) {
         applyTeamCodeMap(*next, codes);
-        addGameFiles(rewrite, folder, *next, session.fileLayout());
-        if (folder.exists(ScheduleFileName)) {
+        const bool scheduleOnFile = folder.exists(ScheduleFileName);
+        if (!scheduleOnFile && next->numTeams != pool.numTeams) {
+            // Without a schedule file the next start sizes the season from the number of teams; the
+            // season in memory (and the schedule editor's slots) must be that one already.
+            clearOutsideLayout(*next, layout);
+            applyScheduleDefaults(*next, next->seasonYear);
+            layout = next->weekLayout();
+        }
+        addGameFiles(rewrite, folder, *next, layout);
+        if (scheduleOnFile) {
             rewrite.add(ScheduleFileName, [&] { return writeSchedule(folder, *next); });
         }
     }
@@ -191,6 +200,7 @@ WriteResult SaveLeagueAlignment(PoolSession& session, const LeagueAlignment& ali
     const WriteResult result = rewrite.run();
     if (result) {
         pool = *next;
+        session.setFileLayout(layout);
         session.teamsRecalculated = false;
     }
     return result;

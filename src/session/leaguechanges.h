@@ -63,9 +63,10 @@ inline const QString DeletedTeamsQuestion =
 
 /// The league editor's OK: the league rebuilt from the alignment (names, division sizes, the tie and
 /// none slots), every stored code carried to its team's new code, and the files rewritten: the per-game
-/// files and schedule.dat when codes change (all or nothing), vek.dat last. The shared tables change only
-/// after every write succeeded; the team tallies are then marked stale. An alignment beyond the limits
-/// of the tables is refused without a change.
+/// files and schedule.dat when codes change (all or nothing), vek.dat last. Without schedule.dat a new
+/// number of teams also gives the season start-up's defaults for the new league (its slots per week).
+/// The shared tables change only after every write succeeded; the team tallies are then marked stale.
+/// An alignment beyond the limits of the tables is refused without a change.
 [[nodiscard]] WriteResult SaveLeagueAlignment(PoolSession& session, const LeagueAlignment& alignment);
 
 } // namespace vek

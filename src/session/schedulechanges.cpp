@@ -76,6 +76,78 @@ void clearSeasonEntries(PoolData& pool) {
     pool.predictionsComplete.fill(0);
 }
 
+// Where a game of the schedule being saved takes its values from: the slot of the saved week that held
+// the same two teams (a game moved by a swap, or to let byes stand after the games; `reversed` when the
+// teams changed sides), else its own slot when the game that stood there is gone from the week (a game
+// whose teams were changed), else nowhere (-1: a game the week did not have).
+struct ValueSource {
+    int slot = -1;
+    bool reversed = false;
+};
+
+Table<ValueSource, GameSlots> valueSources(const PoolData& pool, const SavedSchedule& saved,
+                                           const WeekLayout& before, const WeekLayout& after, int week) {
+    Table<ValueSource, GameSlots> source{};
+    const int oldGames = week < before.weeks() ? before.games(week) : 0;
+    const int newGames = week < after.weeks() ? after.games(week) : 0;
+    const auto isTeam = [&](int16_t entry) { return entry >= 0 && entry < teamCount(pool); };
+    Table<bool, GameSlots> taken{};
+    for (int slot = 0; slot < newGames; ++slot) {
+        const auto& game = pool.scheduleGrid[week][slot];
+        for (int old = 0; old < oldGames && isTeam(game[0]) && isTeam(game[1]); ++old) {
+            const auto& was = saved.scheduleGrid[week][old];
+            const bool same = was[0] == game[0] && was[1] == game[1];
+            if (!taken[old] && (same || (was[0] == game[1] && was[1] == game[0]))) {
+                source[slot] = {old, !same};
+                taken[old] = true;
+                break;
+            }
+        }
+    }
+    for (int slot = 0; slot < std::min(newGames, oldGames); ++slot) {
+        if (source[slot].slot < 0 && !taken[slot]) {
+            source[slot] = {slot, false};
+            taken[slot] = true;
+        }
+    }
+    return source;
+}
+
+// Gives `to` the per-game values of `from` at the places their games have in the schedule being saved;
+// a game the saved schedule did not have, and every place outside the new layout, is empty. Returns
+// whether a value changed its place, so that the per-game files must be written again.
+bool carryGameValues(PoolData& to, const PoolData& from, const SavedSchedule& saved, const WeekLayout& before,
+                     const WeekLayout& after) {
+    bool moved = !sameGamePlaces(before, after);
+    for (int week = 0; week < WeekSlots; ++week) {
+        const Table<ValueSource, GameSlots> sources = valueSources(from, saved, before, after, week);
+        const int games = week < after.weeks() ? after.games(week) : 0;
+        for (int slot = 0; slot < GameSlots; ++slot) {
+            const ValueSource source = slot < games ? sources[slot] : ValueSource{};
+            const int old = source.slot;
+            moved = moved || (slot < games && (old != slot || source.reversed));
+            if (old < 0) {
+                clearGamePlace(to, week, slot);
+                continue;
+            }
+            to.memberPicks[week][slot] = from.memberPicks[week][old];
+            to.confidencePoints[week][slot] = from.confidencePoints[week][old];
+            to.gameWinner[week][slot] = from.gameWinner[week][old];
+            // Each team keeps its own score.
+            const auto& score = from.gameScore[week][old];
+            to.gameScore[week][slot] = source.reversed ? Table<int16_t, 2>{{score[1], score[0]}} : score;
+            to.favoriteTeam[week][slot] = from.favoriteTeam[week][old];
+            to.pointSpread[week][slot] = from.pointSpread[week][old];
+            to.spreadWinner[week][slot] = from.spreadWinner[week][old];
+        }
+        // The confidence file keeps a Monday-night total only for a week that has games.
+        if (games == 0 || week >= before.weeks() || before.games(week) == 0) {
+            to.mondayNightTotal[week].fill(0);
+        }
+    }
+    return moved;
+}
+
 } // namespace
 
 int16_t countOpenDates(const PoolData& pool, int week) {
@@ -190,12 +262,14 @@ WriteResult SaveSchedule(PoolSession& session, SavedSchedule& saved) {
     }
     const WeekLayout before = session.fileLayout();
     const WeekLayout after = pool.weekLayout();
-    const bool moved = !sameGamePlaces(before, after);
 
+    // The per-game files are written from the values at their games' new places; memory takes them only
+    // once every file is written.
+    auto next = std::make_unique<PoolData>(pool);
+    const bool moved = carryGameValues(*next, pool, saved, before, after);
     FileRewrite rewrite(folder);
     if (moved) {
-        clearOutsideLayout(pool, before);
-        addGameFiles(rewrite, folder, pool, after);
+        addGameFiles(rewrite, folder, *next, after);
     }
     rewrite.add(ScheduleFileName, [&folder, &pool] { return writeSchedule(folder, pool); });
     const WriteResult result = rewrite.run();
@@ -206,6 +280,7 @@ WriteResult SaveSchedule(PoolSession& session, SavedSchedule& saved) {
     saved = savedScheduleOf(pool);
     session.setFileLayout(after);
     if (moved) {
+        pool = *next;
         // What start-up would find in the rewritten files.
         pool.currentWeek = static_cast<int16_t>(std::min<int>(pool.currentWeek, after.weeks() - 1));
         for (int member = 0; member < pool.memberCount(); ++member) {
@@ -234,8 +309,10 @@ NewSeasonOutcome NewSeason(PoolSession& session, SavedSchedule& saved, int curre
     };
     const QString oldSchedule = QStringLiteral("schedule.old");
 
-    // The two files that say which season this is go first; when either stays, nothing else happens.
+    // The two files that say which season this is go first; when either stays, nothing else happens
+    // (and an older schedule.old that the first replaced is written back).
     const bool hadSchedule = folder.exists(ScheduleFileName);
+    const std::optional<QByteArray> olderSchedule = folder.readFile(oldSchedule);
     if (hadSchedule && !rename(ScheduleFileName, oldSchedule, outcome.failure)) {
         return outcome;
     }
@@ -244,6 +321,9 @@ NewSeasonOutcome NewSeason(PoolSession& session, SavedSchedule& saved, int curre
         if (hadSchedule) {
             QString ignored;
             rename(oldSchedule, ScheduleFileName, ignored);
+            if (olderSchedule) {
+                (void)writeFileAtomically(folder, oldSchedule, *olderSchedule);
+            }
         }
         return outcome;
     }

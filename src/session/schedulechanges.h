@@ -53,13 +53,16 @@ inline const QString VerifyIncomplete = QStringLiteral("Schedule is not complete
 /// byesPerTeam on success, and refreshes the main window's buttons. Changes no schedule entry.
 VerifyReport VerifySchedule(PoolSession& session);
 
-/// Saves the schedule: recomputes every week's open dates from the grid and writes schedule.dat. When the
-/// week layout differs from the one the per-game files on disk follow (the session's file layout), every
-/// per-game file is first rewritten from memory in the new layout, all or nothing, and schedule.dat only
-/// after them; a game keeps its values where both layouts have it, and a game the new layout brings in
-/// starts empty. On success `saved` becomes the schedule just written, the session records the new file
-/// layout and the pick differences are recomputed; on a failure every file is as it was and the result
-/// names the file that failed.
+/// Saves the schedule: recomputes every week's open dates from the grid and writes schedule.dat. When a
+/// game's values must change their place in the per-game files on disk (the week layout differs from
+/// the session's file layout, or a game stands in another slot than in `saved`), every per-game file is
+/// first rewritten from memory, all or nothing, and schedule.dat only after them: a game keeps its
+/// values where the saved schedule's week has the same two teams (each team keeping its score when the
+/// two changed sides), else in its slot when the game that stood there is gone from the week; a game
+/// the week did not have starts empty. On success `saved`
+/// becomes the schedule just written, the session records the new file layout, memory holds the values
+/// at their new places and the pick differences are recomputed; on a failure every file and every
+/// value is as it was and the result names the file that failed.
 [[nodiscard]] WriteResult SaveSchedule(PoolSession& session, SavedSchedule& saved);
 
 /// What New season did.

@@ -95,18 +95,21 @@ void LeagueMembers::buildLayout() {
 }
 
 void LeagueMembers::connectControls() {
-    // The filter takes what the user types or pastes; a member's name put into the box by Edit stays
-    // as the member has it.
-    connect(nameInput, &QLineEdit::textEdited, this, [this](const QString& text) {
-        const FilteredName filtered = filterMemberName(text);
-        if (filtered.changed) {
-            const int cursor =
-                static_cast<int>(filterMemberName(text.left(nameInput->cursorPosition())).text.size());
-            nameInput->setText(filtered.text);
-            nameInput->setCursorPosition(cursor);
-            QApplication::beep();
-        }
-    });
+    // The filters take what the user types or pastes; a member put into the boxes by Edit stays as the
+    // member has it.
+    const auto filterBox = [this](QLineEdit* input, FilteredName (*filter)(const QString&)) {
+        connect(input, &QLineEdit::textEdited, this, [input, filter](const QString& text) {
+            const FilteredName filtered = filter(text);
+            if (filtered.changed) {
+                const int cursor = static_cast<int>(filter(text.left(input->cursorPosition())).text.size());
+                input->setText(filtered.text);
+                input->setCursorPosition(cursor);
+                QApplication::beep();
+            }
+        });
+    };
+    filterBox(nameInput, &filterMemberName);
+    filterBox(emailInput, &filterMemberEmail);
     connect(nameInput, &QLineEdit::returnPressed, this, [this] {
         if (m_draft.canAdd()) {
             cmdAddClicked();

@@ -5,6 +5,15 @@
 
 namespace vek {
 
+namespace {
+
+// What a quoted text of the members file cannot hold.
+bool unstorable(QChar c) {
+    return c == QLatin1Char('"') || c.category() == QChar::Other_Control;
+}
+
+} // namespace
+
 FilteredName filterMemberName(const QString& typed) {
     FilteredName out;
     out.text.reserve(typed.size());
@@ -16,7 +25,19 @@ FilteredName filterMemberName(const QString& typed) {
         } else if (u == u' ') {
             out.text += QLatin1Char('_');
             out.changed = true;
-        } else if (u == u'/' || u == u'\\' || u == u'"' || c.category() == QChar::Other_Control) {
+        } else if (u == u'/' || u == u'\\' || unstorable(c)) {
+            out.changed = true;
+        } else {
+            out.text += c;
+        }
+    }
+    return out;
+}
+
+FilteredName filterMemberEmail(const QString& typed) {
+    FilteredName out;
+    for (const QChar c : typed) {
+        if (unstorable(c)) {
             out.changed = true;
         } else {
             out.text += c;

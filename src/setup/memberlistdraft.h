@@ -19,6 +19,9 @@ struct FilteredName {
     bool changed = false; // something was replaced or dropped: the box beeps
 };
 [[nodiscard]] FilteredName filterMemberName(const QString& typed);
+/// An e-mail address as the address box lets it through: double quotes and control characters, which
+/// the members file cannot hold, are dropped.
+[[nodiscard]] FilteredName filterMemberEmail(const QString& typed);
 
 /// The member list editor's working copy: the members in list order, each with its e-mail address and
 /// the member it was loaded as, the default member and the pending edit. The shared tables change only

@@ -158,5 +158,26 @@ TEST_F(LeagueChanges, AnAlignmentBeyondTheTablesIsRefused) {
     EXPECT_EQ(files(), before);
 }
 
+TEST(LeagueWithoutASchedule, TheSeasonFollowsTheNumberOfTeamsAsAtTheNextStart) {
+    test::TempFolder dir;
+    PoolSession session(dir.folder());
+    test::RecordingStartupHost host;
+    runLoadingStages(session, host, 2031); // no files: 32 teams, an empty season of 16 slots a week
+    LeagueWorkingCopy copy;
+    copy.load(session.pool());
+    ASSERT_TRUE(copy.remove(0, 0));
+    ASSERT_TRUE(copy.remove(7, 0));
+    ASSERT_TRUE(SaveLeagueAlignment(session, copy.alignment()).ok);
+
+    PoolSession fresh(dir.folder());
+    runLoadingStages(fresh, host, 2031);
+    const PoolData& now = session.pool();
+    EXPECT_EQ(fresh.pool().gamesPerWeek, 15);
+    EXPECT_EQ(now.gamesPerWeek, 15); // so that the schedule editor offers the slots the league needs
+    EXPECT_EQ(now.numWeeks, fresh.pool().numWeeks);
+    EXPECT_EQ(now.scheduleGrid, fresh.pool().scheduleGrid);
+    EXPECT_EQ(session.fileLayout().games(16), 15);
+}
+
 } // namespace
 } // namespace vek

@@ -1,11 +1,13 @@
 // OK of the member list as a session operation: members.dat as start-up reads it back, predictions
 // following their members to new positions, renamed members' files, and a failed write that changes
 // nothing.
+#include "app/startup.h"
 #include "session/memberchanges.h"
 #include "session/poolsession.h"
 #include "setup/memberlistdraft.h"
 #include "support/filetext.h"
 #include "support/poolbuilder.h"
+#include "support/recordingstartuphost.h"
 #include "support/tempfolder.h"
 
 #include <QDir>
@@ -146,6 +148,35 @@ TEST_F(MemberChanges, ARenamedMemberTakesItsFilesAlong) {
     }
     EXPECT_EQ(dir.read(QStringLiteral("Robert J.OLD")), "old picks\r\n");
     EXPECT_TRUE(holdsPredictionsOf(1, 1));
+}
+
+TEST_F(MemberChanges, WhatOkLeavesIsWhatStartUpReadsBack) {
+    ASSERT_TRUE(draft.remove(0));
+    rename(0, "Robert Jones");
+    rename(2, "Dorothea Diaz");
+    ASSERT_TRUE(save().written.ok);
+    PoolSession fresh(dir.folder());
+    test::RecordingStartupHost host;
+    runLoadingStages(fresh, host, 2031);
+    EXPECT_TRUE(host.messages.isEmpty()) << host.messages.join(" | ").toStdString();
+    const PoolData& now = pool();
+    const PoolData& read = fresh.pool();
+    EXPECT_EQ(read.numMembers, 3);
+    EXPECT_EQ(read.memberName, now.memberName);
+    for (int member = 0; member < 3; ++member) {
+        SCOPED_TRACE(member);
+        EXPECT_TRUE(holdsPredictionsOf(member, member + 1));
+        EXPECT_EQ(read.predictionsComplete[member], now.predictionsComplete[member]);
+        for (int week = 0; week < read.numWeeks; ++week) {
+            for (int game = 0; game < read.games(week); ++game) {
+                EXPECT_EQ(read.memberPicks[week][game][member],
+                          pickCode(now.memberPicks[week][game][member]));
+                EXPECT_EQ(read.confidencePoints[week][game][member],
+                          now.confidencePoints[week][game][member]);
+            }
+            EXPECT_EQ(read.mondayNightTotal[week][member], now.mondayNightTotal[week][member]);
+        }
+    }
 }
 
 TEST_F(MemberChanges, FilesStayUnderTheOldNameWhenTheNewNameIsTakenOrTheOldOneStillUsed) {

@@ -46,9 +46,16 @@ protected:
         runLoadingStages(into, host, 2031);
     }
     PoolData& pool() { return session.pool(); }
+    /// The pool as start-up reads it back from the folder now.
+    const PoolData& reloaded() {
+        fresh = std::make_unique<PoolSession>(dir.folder());
+        load(*fresh);
+        return fresh->pool();
+    }
 
     test::TempFolder dir;
     PoolSession session{dir.folder()};
+    std::unique_ptr<PoolSession> fresh;
     SavedSchedule saved;
     int refreshes = 0;
 };
@@ -122,7 +129,8 @@ TEST_F(ScheduleChanges, VerificationFindsWhatStartUpWouldRefuse) {
 
 TEST_F(ScheduleChanges, SavingTheSameLayoutWritesOnlyTheScheduleAndRecomputesDifferences) {
     const auto before = folderContent(dir);
-    std::swap(pool().scheduleGrid[0][0], pool().scheduleGrid[0][1]);
+    // A game that changes a team keeps its slot's values: nothing moves.
+    pool().scheduleGrid[0][0][1] = pool().noneCode();
     pool().pickDiffTotal[0][1] = 999;
     ASSERT_TRUE(scheduleChangedSince(pool(), saved));
     const WriteResult result = SaveSchedule(session, saved);
@@ -187,6 +195,72 @@ TEST_F(ScheduleChanges, AChangedWeekLayoutKeepsEverySavedValueInItsGame) {
     EXPECT_EQ(again.pool().memberPicks[2][13][0], original->memberPicks[2][13][0]);
 }
 
+// Every game of `now` holds what the game of the same two teams held in `was` (each team keeping its
+// score when the two changed sides); a game that `was` did not have in that week holds nothing.
+void expectValuesFollowTheirGames(const PoolData& was, const PoolData& now, int members) {
+    for (int week = 0; week < now.numWeeks; ++week) {
+        for (int game = 0; game < now.games(week); ++game) {
+            SCOPED_TRACE(testing::Message() << "week " << week << " game " << game);
+            const auto& teams = now.scheduleGrid[week][game];
+            int from = -1;
+            int away = 0; // the side of `was` that holds the away team's score
+            for (int old = 0; week < was.numWeeks && old < was.games(week); ++old) {
+                const auto& other = was.scheduleGrid[week][old];
+                if (other[0] == teams[0] && other[1] == teams[1]) {
+                    from = old;
+                } else if (other[0] == teams[1] && other[1] == teams[0]) {
+                    from = old;
+                    away = 1;
+                }
+            }
+            for (int member = 0; member < members; ++member) {
+                EXPECT_EQ(pickCode(now.memberPicks[week][game][member]),
+                          from < 0 ? now.noneCode() : pickCode(was.memberPicks[week][from][member]));
+                EXPECT_EQ(now.confidencePoints[week][game][member],
+                          from < 0 ? 0 : was.confidencePoints[week][from][member]);
+            }
+            EXPECT_EQ(now.gameWinner[week][game], from < 0 ? now.noneCode() : was.gameWinner[week][from]);
+            EXPECT_EQ(now.gameScore[week][game][0], from < 0 ? 0 : was.gameScore[week][from][away]);
+            EXPECT_EQ(now.gameScore[week][game][1], from < 0 ? 0 : was.gameScore[week][from][1 - away]);
+            EXPECT_EQ(now.favoriteTeam[week][game], from < 0 ? now.noneCode() : was.favoriteTeam[week][from]);
+            EXPECT_EQ(now.pointSpread[week][game], from < 0 ? 0.0F : was.pointSpread[week][from]);
+        }
+    }
+}
+
+TEST_F(ScheduleChanges, GamesThatMoveToAnotherSlotTakeTheirValuesAlong) {
+    const auto original = test::samplePool(Members, 3);
+    ScheduleBoard board(pool());
+    board.open(false);
+    // The third week: a game's teams change sides. The second week: two games swapped. The first week:
+    // the teams of its fourth game get their byes, which land in that game's slot and are swapped with
+    // the week's last game, so that the games come first again.
+    std::swap(pool().scheduleGrid[2][4][0], pool().scheduleGrid[2][4][1]);
+    board.showWeek(1);
+    board.toggleSwapMark(0);
+    board.toggleSwapMark(5);
+    ASSERT_TRUE(board.swapMarkedGames());
+    board.showWeek(0);
+    const auto fourth = pool().scheduleGrid[0][3];
+    for (EntryKind kind : {EntryKind::Game, EntryKind::Bye}) {
+        board.clickTeam(fourth[0], kind);
+        board.clickTeam(fourth[1], kind);
+    }
+    board.toggleSwapMark(3);
+    board.toggleSwapMark(14);
+    ASSERT_TRUE(board.swapMarkedGames());
+    ASSERT_EQ(pool().games(0), 14);
+    ASSERT_TRUE(SaveSchedule(session, saved).ok);
+
+    const PoolData& inMemory = pool();
+    for (const PoolData* now : {&inMemory, &reloaded()}) {
+        expectValuesFollowTheirGames(*original, *now, 3);
+        EXPECT_EQ(now->gameWinner[0][3], original->gameWinner[0][14]);
+        EXPECT_EQ(now->confidencePoints[1][5][2], original->confidencePoints[1][0][2]);
+        EXPECT_EQ(now->mondayNightTotal[0][1], original->mondayNightTotal[0][1]);
+    }
+}
+
 TEST_F(ScheduleChanges, AFailedRewriteLeavesEveryFileAsItWas) {
     for (const QString& blocked : {QStringLiteral("favorite.dat"), QStringLiteral("schedule.dat")}) {
         SCOPED_TRACE(blocked.toStdString());
@@ -198,9 +272,12 @@ TEST_F(ScheduleChanges, AFailedRewriteLeavesEveryFileAsItWas) {
         pool().scheduleGrid[2][14] = {static_cast<int16_t>(ByeFlag + 30), static_cast<int16_t>(ByeFlag + 31),
                                       0};
         pool().pickDiffTotal[0][1] = 999;
+        const auto valuesBefore = std::make_unique<PoolData>(pool());
 
         const WriteResult result = SaveSchedule(session, saved);
         EXPECT_FALSE(result.ok);
+        EXPECT_EQ(pool().memberPicks, valuesBefore->memberPicks);
+        EXPECT_EQ(pool().gameScore, valuesBefore->gameScore);
         EXPECT_EQ(result.fileName, blocked);
         EXPECT_EQ(folderContent(dir), before);
         EXPECT_EQ(saved.openDates[2], savedBefore.openDates[2]);
@@ -264,6 +341,30 @@ TEST_F(ScheduleChanges, NewSeasonKeepsTheOldFilesAndStartsAnEmptySeason) {
     EXPECT_TRUE(scheduleChangedSince(p, saved));
 }
 
+TEST_F(ScheduleChanges, ANewSeasonLeftUnsavedIsTheSeasonTheNextStartReads) {
+    ASSERT_TRUE(NewSeason(session, saved, 2031).done);
+    restoreSchedule(pool(), saved); // the editor closed without saving the new season's frame
+    const PoolData& now = pool();
+    const PoolData& read = reloaded();
+    EXPECT_EQ(now.seasonYear, read.seasonYear);
+    EXPECT_EQ(now.weekLayout().numWeeks, read.weekLayout().numWeeks);
+    EXPECT_EQ(now.scheduleGrid, read.scheduleGrid);
+    EXPECT_EQ(now.currentWeek, read.currentWeek);
+    EXPECT_EQ(now.postSeasonResults, read.postSeasonResults);
+    forEachGame(read.weekLayout(), [&](int week, int game) {
+        EXPECT_EQ(now.gameWinner[week][game], read.gameWinner[week][game]);
+        EXPECT_EQ(now.favoriteTeam[week][game], read.favoriteTeam[week][game]);
+    });
+    for (int member = 0; member < 3; ++member) {
+        EXPECT_EQ(now.predictionsComplete[member], read.predictionsComplete[member]);
+        EXPECT_EQ(now.postSeasonPicks[0][member], read.postSeasonPicks[0][member]);
+        forEachGame(read.weekLayout(), [&](int week, int game) {
+            EXPECT_EQ(now.memberPicks[week][game][member], read.memberPicks[week][game][member]);
+            EXPECT_EQ(now.confidencePoints[week][game][member], read.confidencePoints[week][game][member]);
+        });
+    }
+}
+
 TEST_F(ScheduleChanges, NewSeasonWithoutAScheduleFileKeepsTheFrame) {
     QFile::remove(dir.filePath(QStringLiteral("schedule.dat")));
     const NewSeasonOutcome outcome = NewSeason(session, saved, 2031);
@@ -280,11 +381,12 @@ TEST_F(ScheduleChanges, NewSeasonWithoutAScheduleFileKeepsTheFrame) {
 TEST_F(ScheduleChanges, NewSeasonStopsWhenTheResultsCannotBeRenamed) {
     // An older results.old that cannot be replaced.
     ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("results.old/inside")));
+    dir.write(QStringLiteral("schedule.old"), "2023\r\n");
     const auto before = folderContent(dir);
     const NewSeasonOutcome outcome = NewSeason(session, saved, 2031);
     EXPECT_FALSE(outcome.done);
     EXPECT_TRUE(outcome.failure.contains(QStringLiteral("results.old"))) << outcome.failure.toStdString();
-    EXPECT_EQ(folderContent(dir), before); // schedule.dat is back under its name
+    EXPECT_EQ(folderContent(dir), before); // schedule.dat is back under its name, schedule.old as it was
     EXPECT_EQ(pool().seasonYear, 2024);
     EXPECT_EQ(pool().currentWeek, 3);
     EXPECT_EQ(session.scheduleMode, 0);

@@ -178,6 +178,10 @@ TEST(MemberList, TheNameFilterReplacesAndDropsWhatCannotNameAFile) {
         EXPECT_EQ(filtered.text, c.text) << c.typed.toStdString();
         EXPECT_EQ(filtered.changed, c.changed) << c.typed.toStdString();
     }
+    // An address keeps what names a file badly; the members file cannot hold a quote or a line break.
+    EXPECT_EQ(filterMemberEmail(QStringLiteral("\"A. B\" <a/b@example.org>\r\n")).text,
+              QStringLiteral("A. B <a/b@example.org>"));
+    EXPECT_FALSE(filterMemberEmail(QStringLiteral("a.b c@example.org")).changed);
 }
 
 } // namespace
