@@ -1,5 +1,7 @@
 #include "session/leaguechanges.h"
 
+#include "engine/pickdifferences.h"
+#include "engine/spreadwinners.h"
 #include "model/filehelpers.h"
 #include "model/leaguefile.h"
 #include "model/schedulefile.h"
@@ -202,6 +204,14 @@ WriteResult SaveLeagueAlignment(PoolSession& session, const LeagueAlignment& ali
         pool = *next;
         session.setFileLayout(layout);
         session.teamsRecalculated = false;
+        if (codes.changesCodes) {
+            // Emptied picks of a deleted team change who agrees with whom, and the spread winners are
+            // codes too.
+            CalcPickDifferences(pool);
+            if (isTrue(pool.usePointSpreads)) {
+                CalcSpreadWinners(pool);
+            }
+        }
     }
     return result;
 }

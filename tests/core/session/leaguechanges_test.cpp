@@ -1,6 +1,7 @@
 // The league editor's OK as a session operation: every stored code follows its team through an add, a
 // delete and a move, in memory and in every file, all or nothing.
 #include "app/startup.h"
+#include "engine/pickdifferences.h"
 #include "session/leaguechanges.h"
 #include "session/poolsession.h"
 #include "setup/leagueworkingcopy.h"
@@ -115,6 +116,10 @@ TEST_F(LeagueChanges, EveryStoredCodeFollowsItsTeamIntoTheFiles) {
         // Pictures stay with their codes.
         EXPECT_EQ(now->teamIcon[5], was.teamIcon[5]);
     }
+    // The differences in memory are the ones a restart works out from the files.
+    CalcPickDifferences(fresh.pool());
+    EXPECT_EQ(pool().pickDiffTotal, fresh.pool().pickDiffTotal);
+    EXPECT_EQ(pool().uniquePicks, fresh.pool().uniquePicks);
 }
 
 TEST_F(LeagueChanges, AFailedWriteChangesNoTableAndNoFile) {
