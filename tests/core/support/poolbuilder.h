@@ -170,6 +170,15 @@ struct SmallPoolOptions {
 ///   against the spread.
 [[nodiscard]] std::unique_ptr<PoolData> smallPool(const SmallPoolOptions& options);
 
+/// Member names as long as real pools have them ("Margaret Fitzgerald-Smythe 1", ...).
+[[nodiscard]] QStringList longMemberNames(int count);
+
+/// The largest pool the tables hold, filled the way a real one is, for looking at windows and printouts:
+/// 37 teams with long names in divisions of four to six, 19 weeks of 18 games, 121 members with long
+/// names and complete picks, results through `currentWeek`, every event in use with points in the
+/// hundred thousands. The same every run.
+void fillLargestPool(PoolData& pool, int16_t confidenceMode = 0, int currentWeek = 9);
+
 /// Writes every data file of the pool (and each member's two prediction files) with the program's
 /// writers; fails the calling test when a write fails.
 void writeAllFiles(const DataFolder& folder, const PoolData& pool);

@@ -1,9 +1,9 @@
 // The entry windows filled with the largest pool (121 members with long names, 37 teams, weeks of 18
 // games, every option on): nothing shown is cut off or reaches outside its window.
 #include "entry/comparediffs.h"
-#include "support/controls.h"
 #include "entry/psresultspredict.h"
 #include "entry/resultspredict.h"
+#include "support/controls.h"
 #include "support/poolbuilder.h"
 #include "support/uiharness.h"
 
@@ -16,45 +16,22 @@
 namespace vek {
 namespace {
 
-constexpr int Teams = 37;
-constexpr int Weeks = 18;
-constexpr int Slots = 19;
-constexpr int Members = MemberSlots;
-
 class EntryWindowsFit : public ::testing::Test {
 protected:
     EntryWindowsFit() {
+        // Every option on, and scores as wide as they come.
         PoolData& pool = h.pool();
-        test::PoolBuilder build(pool);
-        build.league({5, 5, 5, 4, 5, 5, 4, 4}).season(Weeks, Slots).members(Members).currentWeek(Weeks - 1);
-        for (int t = 0; t < Teams; ++t) {
-            pool.teamName[t] = QStringLiteral("Washington Commander%1").arg(t, 2, 10, QLatin1Char('0'));
-            pool.teamAbbr[t] = QStringLiteral("MWM") + QChar(u'A' + t % 26);
-        }
-        for (int m = 0; m < Members; ++m) {
-            pool.memberName[m] = QStringLiteral("Fitzgerald-Worthington, Margaret %1").arg(m);
-        }
-        for (int w = 0; w < Weeks; ++w) {
-            build.openDates(w, 1);
-            for (int g = 0; g + 1 < Slots; ++g) {
-                const int away = (2 * g + w) % Teams;
-                const int home = (2 * g + 1 + w) % Teams;
-                build.game(w, g, away, home)
-                    .result(w, g, home)
-                    .score(w, g, 99, 100)
-                    .spread(w, g, away, 10.5F);
-                for (int m = 0; m < Members; ++m) {
-                    build.pick(w, g, m, (m + g) % 2 == 0 ? away : home);
-                    pool.confidencePoints[w][g][m] = static_cast<int16_t>(Slots - g);
-                }
-                pool.spreadWinner[w][g] = static_cast<int16_t>(home);
-            }
-        }
-        pool.confidenceMode = 1;
+        test::fillLargestPool(pool, 1, WeekSlots - 1);
         pool.usePointSpreads = True16;
         pool.mnTieBreaker = 1;
         pool.postSeasonPoints = 100;
         pool.bigGamePoints = 100;
+        for (int w = 0; w < WeekSlots; ++w) {
+            for (int g = 0; g < pool.games(w); ++g) {
+                pool.gameScore[w][g] = {99, 100};
+                pool.pointSpread[w][g] = 10.5F;
+            }
+        }
     }
 
     template <class W> W& open(int mode) {

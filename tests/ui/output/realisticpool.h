@@ -10,22 +10,6 @@
 
 namespace vek::test {
 
-/// Member names as long as the pools have them.
-inline QStringList longMemberNames(int count) {
-    const QStringList first{"Margaret",   "Bartholomew", "Christopher", "Alexandra", "Jonathan", "Elizabeth",
-                            "Maximilian", "Genevieve",   "Theodore",    "Josephine", "Sebastian"};
-    const QStringList last{"Fitzgerald-Smythe", "Vanderbilt",  "Montgomery", "Worthington",
-                           "Castellano",        "Oppenheimer", "Richardson", "Kowalczyk",
-                           "Abernathy",         "Delacroix",   "Henderson"};
-    QStringList names;
-    for (int m = 0; m < count; ++m) {
-        names << QStringLiteral("%1 %2 %3")
-                     .arg(first[m % first.size()], last[(m / first.size()) % last.size()])
-                     .arg(m + 1);
-    }
-    return names;
-}
-
 /// The sample pool in mid-season as an administrator keeps one: four-letter abbreviations, the default
 /// scoring rules with every event in use, picks made before the season, results through `currentWeek`.
 inline void fillRealisticPool(PoolData& pool, int members, int currentWeek) {

@@ -153,13 +153,13 @@ TEST_F(EventProfilesTest, EveryTabCanBeRead) {
     const QString names[] = {"week", "quarter", "semiseason", "season", "postseason", "specials"};
     for (int tab = 0; tab < tabs->count(); ++tab) {
         tabs->setCurrentIndex(tab);
-        test::expectReadable(profiles, QStringLiteral("eventprofiles-") + names[tab]);
+        test::expectWholeOnScreen(profiles, QStringLiteral("eventprofiles-") + names[tab]);
     }
     h.pool().confidenceMode = 2; // the threshold captions of a confidence pool
     profiles.done(QDialog::Rejected);
     open();
     tabs->setCurrentIndex(0);
-    test::expectReadable(profiles, QStringLiteral("eventprofiles-week-confidence"));
+    test::expectWholeOnScreen(profiles, QStringLiteral("eventprofiles-week-confidence"));
 }
 
 } // namespace

@@ -105,7 +105,7 @@ TEST_F(PoolProfileTest, EveryTextCanBeRead) {
     test::fillLargestPool(h.pool());
     PoolProfile& profile = open();
     test::hover(option("ledgerOption")); // the longest help text
-    test::expectReadable(profile, QStringLiteral("poolprofile"));
+    test::expectWholeOnScreen(profile, QStringLiteral("poolprofile"));
 }
 
 } // namespace

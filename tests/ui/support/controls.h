@@ -11,6 +11,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTabBar>
+#include <QTest>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -102,6 +103,15 @@ inline void expectNothingCutOff(QWidget& window, const QString& name) {
         }
         EXPECT_LE(needed, room) << control << ": " << text.toStdString();
     }
+}
+
+/// Shows the window as the user sees it and checks that nothing shown is cut off or reaches outside it
+/// (with VEK_SCREENSHOTS naming a folder, a picture of it is saved there as `name`.png).
+inline void expectWholeOnScreen(QWidget& window, const QString& name) {
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    expectNothingCutOff(window, name);
+    window.hide();
 }
 
 } // namespace vek::test

@@ -56,13 +56,4 @@ inline void lookFromMainWindow(UiHarness& h, const char* button, const std::func
     h.modal.onShow = nullptr;
 }
 
-/// Shows the window as the user sees it and checks that nothing shown is cut off or reaches outside it
-/// (with VEK_SCREENSHOTS naming a folder, a picture of it is saved there as `name`.png).
-inline void expectWholeOnScreen(QWidget& window, const QString& name) {
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    expectNothingCutOff(window, name);
-    window.hide();
-}
-
 } // namespace vek::test

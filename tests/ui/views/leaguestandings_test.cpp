@@ -2,7 +2,7 @@
 // side panels; the week, period and member choosers; paging through the largest pool.
 #include "views/leaguestandings.h"
 
-#include "views/bigpool.h"
+#include "support/poolbuilder.h"
 #include "support/viewtest.h"
 #include "widgets/controls.h"
 #include "views/workedpool.h"
@@ -151,7 +151,7 @@ TEST_F(StandingsWindowTest, ScoringModesAndUnusedEvents) {
 }
 
 TEST_F(StandingsWindowTest, PagesThroughTheLargestPoolWithNothingCutOff) {
-    test::buildBigPool(h.pool());
+    test::fillLargestPool(h.pool());
     LeagueStandings& w = open();
     auto* scroll = control<QScrollBar>(w, QStringLiteral("MemScroll"));
     EXPECT_TRUE(scroll->isEnabled());
@@ -167,7 +167,7 @@ TEST_F(StandingsWindowTest, PagesThroughTheLargestPoolWithNothingCutOff) {
 }
 
 TEST_F(StandingsWindowTest, TheSeasonsLastWeekByConfidencePointsShowsThePostSeason) {
-    test::buildBigPool(h.pool(), 2, 18);
+    test::fillLargestPool(h.pool(), 2, 18);
     for (int slot = 0; slot < PostSeasonSlots; ++slot) {
         h.pool().postSeasonResults[slot] = static_cast<int16_t>(3 * slot);
     }

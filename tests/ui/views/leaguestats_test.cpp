@@ -2,7 +2,8 @@
 // member, the consensus and the league, the totals, the chosen-by-N percentages, and the largest league.
 #include "views/leaguestats.h"
 
-#include "views/bigpool.h"
+#include "model/leaguefile.h"
+#include "support/poolbuilder.h"
 #include "support/viewtest.h"
 #include "views/workedpool.h"
 
@@ -90,7 +91,7 @@ TEST_F(StatsWindowTest, OpensFromTheMainWindowOnTheWorkedPool) {
 }
 
 TEST_F(StatsWindowTest, SixTeamColumnsForTheLargestLeague) {
-    test::buildBigPool(h.pool());
+    test::fillLargestPool(h.pool());
     h.pool().divisionRec[0].teamCount = 6;
     h.pool().divisionRec[1].teamCount = 4;
     deriveLeagueTables(h.pool());

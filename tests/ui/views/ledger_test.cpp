@@ -2,7 +2,7 @@
 // colours, and the pages of the largest pool.
 #include "views/ledger.h"
 
-#include "views/bigpool.h"
+#include "support/poolbuilder.h"
 #include "support/viewtest.h"
 #include "views/workedpool.h"
 
@@ -69,7 +69,7 @@ TEST_F(LedgerWindowTest, OpensFromTheMainWindowOnTheWorkedPool) {
 }
 
 TEST_F(LedgerWindowTest, PagesOfThirtyReachEveryMemberOfTheLargestPool) {
-    test::buildBigPool(h.pool());
+    test::fillLargestPool(h.pool());
     Ledger& w = open();
     auto* group = control<QPushButton>(w, QStringLiteral("cmdMemGroup"));
     EXPECT_TRUE(shown(group));

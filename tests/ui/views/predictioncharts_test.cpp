@@ -2,7 +2,8 @@
 // the league's division tables, the rows of small divisions, and the largest league.
 #include "views/predictioncharts.h"
 
-#include "views/bigpool.h"
+#include "model/leaguefile.h"
+#include "support/poolbuilder.h"
 #include "support/viewtest.h"
 #include "views/workedpool.h"
 
@@ -81,7 +82,7 @@ TEST_F(ChartsWindowTest, WithoutResultsTheLeagueButtonIsHidden) {
 }
 
 TEST_F(ChartsWindowTest, SixTeamsADivisionOfTheLargestLeague) {
-    test::buildBigPool(h.pool());
+    test::fillLargestPool(h.pool());
     h.pool().divisionRec[0].teamCount = 6; // 38 would not fit: take one from NFC North
     h.pool().divisionRec[1].teamCount = 4;
     deriveLeagueTables(h.pool());

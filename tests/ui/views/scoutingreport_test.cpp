@@ -2,7 +2,7 @@
 // the conference totals, the member chooser, a pool without members, and the largest league.
 #include "views/scoutingreport.h"
 
-#include "views/bigpool.h"
+#include "support/poolbuilder.h"
 #include "support/viewtest.h"
 #include "views/workedpool.h"
 
@@ -85,7 +85,7 @@ TEST_F(ScoutingWindowTest, WithoutMembersTheChooserIsEmptyAndNoRowShows) {
 }
 
 TEST_F(ScoutingWindowTest, EachConferenceHasARowPerTeamOfTheLargestLeague) {
-    test::buildBigPool(h.pool());
+    test::fillLargestPool(h.pool());
     ScoutingReport& w = open();
     EXPECT_EQ(shownRows(w, QStringLiteral("N")), 19);
     EXPECT_EQ(shownRows(w, QStringLiteral("A")), 18);

@@ -2,7 +2,7 @@
 // conference colours, the totals and averages, and the largest league.
 #include "views/teamratings.h"
 
-#include "views/bigpool.h"
+#include "support/poolbuilder.h"
 #include "support/viewtest.h"
 #include "views/workedpool.h"
 
@@ -68,7 +68,7 @@ TEST_F(RatingsWindowTest, OpensFromTheMainWindowOnTheWorkedPool) {
 }
 
 TEST_F(RatingsWindowTest, ThirtySevenTeamsTheFirstNineteenOnTheLeft) {
-    test::buildBigPool(h.pool());
+    test::fillLargestPool(h.pool());
     TeamRatings& w = open();
     EXPECT_TRUE(shown(control<QLabel>(w, QStringLiteral("teamBox36"))));
     EXPECT_EQ(place(w, 18).second, place(w, 0).second);
