@@ -474,7 +474,7 @@ bool WeekEntry::postSeasonOffered() const {
 }
 
 WriteResult WeekEntry::save() {
-    WriteResult result = WriteResult::success(QString());
+    TwoFileSave result{WriteResult::success(QString())};
     switch (m_mode) {
     case EntryMode::Predictions:
         if (pool().memberCount() > 0) {
@@ -485,29 +485,16 @@ WriteResult WeekEntry::save() {
         result = m_session.saveResults();
         break;
     case EntryMode::Spreads:
-        result = m_session.saveSpreads();
+        result = {m_session.saveSpreads()};
         break;
     }
     if (result.ok) {
         m_entriesChanged = false;
         keepCopy();
-    } else if (stoppedAtSecondFile(result)) {
+    } else if (result.firstFileWritten) {
         keepFirstFileCopy();
     }
     return result;
-}
-
-bool WeekEntry::stoppedAtSecondFile(const WriteResult& result) const {
-    switch (m_mode) {
-    case EntryMode::Predictions:
-        return result.fileName.compare(memberFileName(pool().memberName[member()], ConfidenceExtension),
-                                       Qt::CaseInsensitive) == 0;
-    case EntryMode::Results:
-        return result.fileName.compare(ScoresFileName, Qt::CaseInsensitive) == 0;
-    case EntryMode::Spreads:
-        break;
-    }
-    return false;
 }
 
 void WeekEntry::keepFirstFileCopy() {

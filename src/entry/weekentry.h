@@ -179,7 +179,6 @@ private:
     [[nodiscard]] SavedEntries current() const;
     void keepCopy();
     /// Whether a failed save wrote its first file and stopped at the second (.CPT, scores.dat).
-    [[nodiscard]] bool stoppedAtSecondFile(const WriteResult& result) const;
     void keepFirstFileCopy();
     void afterEntry(int row);
     [[nodiscard]] PoolData& pool();

@@ -27,17 +27,17 @@ void PoolSession::refreshMainButtons() {
     emit mainButtonsRefreshRequested();
 }
 
-WriteResult PoolSession::savePredictions(int member) {
+TwoFileSave PoolSession::savePredictions(int member) {
     PoolData& pool = *m_pool;
     if (member < 0 || member >= pool.memberCount()) {
-        return WriteResult::failure(memberFileName(QString(), QStringLiteral("PRD")),
-                                    QStringLiteral("there is no pool member %1").arg(member + 1));
+        return {WriteResult::failure(memberFileName(QString(), QStringLiteral("PRD")),
+                                     QStringLiteral("there is no pool member %1").arg(member + 1))};
     }
     const WeekLayout layout = fileLayout();
-    WriteResult result = writePredictions(m_folder, pool, member, layout);
+    TwoFileSave result{writePredictions(m_folder, pool, member, layout)};
     if (result.ok) {
         // Without its .PRD file a .CPT file of the new picks would describe picks that are not there.
-        result = writeConfidence(m_folder, pool, member, layout);
+        result = {writeConfidence(m_folder, pool, member, layout), true};
     }
     // Set both ways, so a member whose picks were taken back is listed as incomplete again.
     pool.predictionsComplete[member] = memberPredictionsComplete(pool, member, layout) ? True16 : 0;
@@ -49,15 +49,15 @@ WriteResult PoolSession::savePredictions(int member) {
     return result;
 }
 
-WriteResult PoolSession::saveResults() {
+TwoFileSave PoolSession::saveResults() {
     PoolData& pool = *m_pool;
     const WeekLayout layout = fileLayout();
-    WriteResult result = writeResults(m_folder, pool, layout);
+    TwoFileSave result{writeResults(m_folder, pool, layout)};
     // The main window's buttons follow currentWeek as results.dat now holds it.
     refreshMainButtons();
     if (result.ok) {
         // Scores of weeks whose results are not on disk would be read against the wrong winners.
-        result = writeScores(m_folder, pool, layout);
+        result = {writeScores(m_folder, pool, layout), true};
     }
     teamsRecalculated = false;
     if (isTrue(pool.usePointSpreads)) {

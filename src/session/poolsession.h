@@ -20,6 +20,12 @@ struct PrinterSettings {
     QString fontName;
 };
 
+/// The outcome of a save of two files: the first failure (or success), and whether the first file was
+/// written, so that what it holds is on disk even when the second failed.
+struct TwoFileSave : WriteResult {
+    bool firstFileWritten = false;
+};
+
 /// One running pool: owns the shared data model, knows the pool's folder, keeps the mail settings and
 /// the mode values that one window sets for another. Every window receives it by reference; main()
 /// owns it for the whole run.
@@ -56,10 +62,10 @@ public:
     /// predictionsComplete set, true or false, by the rule start-up reads the files with;
     /// RefreshMainButtons, pick differences, member odds; the team tallies marked stale. A member outside
     /// the member list has no files: nothing is written or recomputed and the result is a failure.
-    [[nodiscard]] WriteResult savePredictions(int member);
+    [[nodiscard]] TwoFileSave savePredictions(int member);
     /// Results saved: results.dat, RefreshMainButtons, then (when results.dat was written) scores.dat;
     /// the team tallies marked stale; the winners against the spread when point spreads are used.
-    [[nodiscard]] WriteResult saveResults();
+    [[nodiscard]] TwoFileSave saveResults();
     /// Point spreads saved: favorite.dat, then the winners against the spread.
     [[nodiscard]] WriteResult saveSpreads();
 
