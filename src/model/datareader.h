@@ -51,11 +51,8 @@ public:
     [[nodiscard]] bool unusedValues() const { return m_unusedValues; }
 
 private:
-    struct RawValue {
-        QByteArray bytes;
-        bool quoted = false;
-    };
-    std::optional<RawValue> next();
+    // The bytes of the next value, seen in place in the file's bytes: reading a value allocates nothing.
+    std::optional<QByteArrayView> next();
     template <class Int> ReadStatus readInteger(Int& target);
 
     QByteArray m_bytes;
