@@ -1,6 +1,8 @@
 #include "engine/teamrecord.h"
 
 #include <algorithm>
+#include <bit>
+#include <limits>
 
 namespace vek {
 
@@ -26,75 +28,95 @@ void clearStanding(TeamStanding& row, int team) {
     row.team = static_cast<int16_t>(team);
 }
 
+TeamPlaces::TeamPlaces(const PoolData& pool) {
+    for (int code = 0; code < TeamSlots; ++code) {
+        Place& place = m_places[code];
+        for (int d = 0; d < Divisions; ++d) {
+            if (inDivision(pool, d, code)) {
+                place.divisions = static_cast<uint8_t>(place.divisions | (1U << d));
+            }
+        }
+        place.nfc = inNfc(pool, code);
+        place.afc = inAfc(pool, code);
+    }
+}
+
+void TeamPlaces::countWin(TallyTable& counts, int winner, int loser, bool winnerAtHome, int32_t games) const {
+    TallyCounts& w = counts[winner];
+    TallyCounts& l = counts[loser];
+    w[Wins] += games;
+    l[Losses] += games;
+    if (winnerAtHome) {
+        w[HomeWins] += games;
+        l[RoadLosses] += games;
+    } else {
+        w[RoadWins] += games;
+        l[HomeLosses] += games;
+    }
+    // The division credit follows the winner: a winner that lies in no division gets none.
+    const Place& pw = m_places[winner];
+    const Place& pl = m_places[loser];
+    const int32_t inDivision = std::popcount(static_cast<unsigned>(pw.divisions & pl.divisions)) * games;
+    const int32_t outDivision = std::popcount(static_cast<unsigned>(pw.divisions & ~pl.divisions)) * games;
+    w[InDivWins] += inDivision;
+    l[InDivLosses] += inDivision;
+    w[OutDivWins] += outDivision;
+    l[OutDivLosses] += outDivision;
+    if ((pw.nfc && pl.nfc) || (pw.afc && pl.afc)) {
+        w[InConfWins] += games;
+        l[InConfLosses] += games;
+    }
+    if ((pw.nfc && pl.afc) || (pw.afc && pl.nfc)) {
+        w[OutConfWins] += games;
+        l[OutConfLosses] += games;
+    }
+}
+
+void TeamPlaces::countTie(TallyTable& counts, int away, int home) const {
+    TallyCounts& a = counts[away];
+    TallyCounts& h = counts[home];
+    ++a[Ties];
+    ++h[Ties];
+    ++a[RoadTies];
+    ++h[HomeTies];
+    // As for a win, the visitor's division decides.
+    const Place& pa = m_places[away];
+    const Place& ph = m_places[home];
+    const int32_t inDivision = std::popcount(static_cast<unsigned>(pa.divisions & ph.divisions));
+    const int32_t outDivision = std::popcount(static_cast<unsigned>(pa.divisions & ~ph.divisions));
+    a[InDivTies] += inDivision;
+    h[InDivTies] += inDivision;
+    a[OutDivTies] += outDivision;
+    h[OutDivTies] += outDivision;
+    if ((pa.nfc && ph.afc) || (pa.afc && ph.nfc)) {
+        ++a[OutConfTies];
+        ++h[OutConfTies];
+    }
+    if ((pa.nfc && ph.nfc) || (pa.afc && ph.afc)) {
+        ++a[InConfTies];
+        ++h[InConfTies];
+    }
+}
+
 namespace {
 
-bool sameConference(const PoolData& pool, int a, int b) {
-    return (inNfc(pool, a) && inNfc(pool, b)) || (inAfc(pool, a) && inAfc(pool, b));
-}
-
-bool otherConference(const PoolData& pool, int a, int b) {
-    return (inNfc(pool, a) && inAfc(pool, b)) || (inAfc(pool, a) && inNfc(pool, b));
-}
+constexpr Table<int16_t TeamStanding::*, TallyFields> CountFields{{
+    &TeamStanding::wins,        &TeamStanding::losses,        &TeamStanding::ties,
+    &TeamStanding::homeWins,    &TeamStanding::homeLosses,    &TeamStanding::homeTies,
+    &TeamStanding::roadWins,    &TeamStanding::roadLosses,    &TeamStanding::roadTies,
+    &TeamStanding::inDivWins,   &TeamStanding::inDivLosses,   &TeamStanding::inDivTies,
+    &TeamStanding::outDivWins,  &TeamStanding::outDivLosses,  &TeamStanding::outDivTies,
+    &TeamStanding::inConfWins,  &TeamStanding::inConfLosses,  &TeamStanding::inConfTies,
+    &TeamStanding::outConfWins, &TeamStanding::outConfLosses, &TeamStanding::outConfTies,
+}};
 
 } // namespace
 
-void countWin(const PoolData& pool, int winner, int loser, bool winnerAtHome, TeamStanding& winnerRow,
-              TeamStanding& loserRow) {
-    ++winnerRow.wins;
-    ++loserRow.losses;
-    if (winnerAtHome) {
-        ++winnerRow.homeWins;
-        ++loserRow.roadLosses;
-    } else {
-        ++winnerRow.roadWins;
-        ++loserRow.homeLosses;
-    }
-    // The division credit follows the winner: a winner that lies in no division gets none.
-    for (int d = 0; d < Divisions; ++d) {
-        const bool winnerIn = inDivision(pool, d, winner);
-        const bool loserIn = inDivision(pool, d, loser);
-        if (winnerIn && loserIn) {
-            ++winnerRow.inDivWins;
-            ++loserRow.inDivLosses;
-        } else if (winnerIn) {
-            ++winnerRow.outDivWins;
-            ++loserRow.outDivLosses;
-        }
-    }
-    if (sameConference(pool, winner, loser)) {
-        ++winnerRow.inConfWins;
-        ++loserRow.inConfLosses;
-    }
-    if (otherConference(pool, winner, loser)) {
-        ++winnerRow.outConfWins;
-        ++loserRow.outConfLosses;
-    }
-}
-
-void countTie(const PoolData& pool, int away, int home, TeamStanding& awayRow, TeamStanding& homeRow) {
-    ++awayRow.ties;
-    ++homeRow.ties;
-    ++awayRow.roadTies;
-    ++homeRow.homeTies;
-    // As for a win, the visitor's division decides.
-    for (int d = 0; d < Divisions; ++d) {
-        const bool awayIn = inDivision(pool, d, away);
-        const bool homeIn = inDivision(pool, d, home);
-        if (awayIn && homeIn) {
-            ++awayRow.inDivTies;
-            ++homeRow.inDivTies;
-        } else if (awayIn) {
-            ++awayRow.outDivTies;
-            ++homeRow.outDivTies;
-        }
-    }
-    if (otherConference(pool, away, home)) {
-        ++awayRow.outConfTies;
-        ++homeRow.outConfTies;
-    }
-    if (sameConference(pool, away, home)) {
-        ++awayRow.inConfTies;
-        ++homeRow.inConfTies;
+void addCounts(TeamStanding& row, const TallyCounts& counts) {
+    for (int f = 0; f < TallyFields; ++f) {
+        int16_t& field = row.*CountFields[f];
+        field = static_cast<int16_t>(std::clamp<int32_t>(
+            field + counts[f], std::numeric_limits<int16_t>::min(), std::numeric_limits<int16_t>::max()));
     }
 }
 

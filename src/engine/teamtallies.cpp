@@ -12,40 +12,50 @@ void CountMemberPredictions(PoolData& pool) {
     const int members = pool.memberCount();
     const WeekLayout layout = pool.weekLayout();
     const int none = pool.noneCode();
+    const TeamPlaces places(pool);
 
-    for (int t = 0; t < rows; ++t) {
-        clearStanding(pool.consensusStandings[t], t);
-    }
+    // How many members picked each code in each game: the consensus counts every code of a game once,
+    // weighted by its pickers, instead of counting every pick a second time.
+    Table3<int32_t, WeekSlots, GameSlots, TeamSlots> pickers{};
     for (int m = 0; m < members; ++m) {
-        const auto mi = m;
-        for (int t = 0; t < rows; ++t) {
-            clearStanding(pool.memberStandings[t][mi], t);
-        }
+        TallyTable counts{};
         for (int w = 0; w < layout.weeks(); ++w) {
-            const auto wi = w;
             for (int g = 0; g < layout.games(w); ++g) {
-                const auto gi = g;
-                const int winner = pickCode(pool.memberPicks[wi][gi][mi]);
+                const int winner = pickCode(pool.memberPicks[w][g][m]);
                 if (winner == none) {
                     continue;
                 }
                 // A pick that is not the away team counts as a home win over the away team, whoever
                 // the home team is: a pick naming neither team still goes to the picked team.
-                const int away = pool.scheduleGrid[wi][gi][0];
+                const int away = pool.scheduleGrid[w][g][0];
                 const bool winnerAtHome = winner != away;
-                const int loser = winnerAtHome ? away : pool.scheduleGrid[wi][gi][1];
+                const int loser = winnerAtHome ? away : pool.scheduleGrid[w][g][1];
                 if (!isTeamSlot(winner) || !isTeamSlot(loser)) {
                     continue; // only a damaged file holds such a code; the tables cannot
                 }
-                const auto wr = winner;
-                const auto lr = loser;
-                countWin(pool, winner, loser, winnerAtHome, pool.memberStandings[wr][mi],
-                         pool.memberStandings[lr][mi]);
-                countWin(pool, winner, loser, winnerAtHome, pool.consensusStandings[wr],
-                         pool.consensusStandings[lr]);
+                places.countWin(counts, winner, loser, winnerAtHome, 1);
+                ++pickers[w][g][winner];
+            }
+        }
+        storeTally(counts, rows, [&pool, m](int t) -> TeamStanding& { return pool.memberStandings[t][m]; });
+    }
+
+    TallyTable consensus{};
+    for (int w = 0; w < layout.weeks(); ++w) {
+        for (int g = 0; g < layout.games(w); ++g) {
+            const int away = pool.scheduleGrid[w][g][0];
+            for (int winner = 0; winner < TeamSlots; ++winner) {
+                const int32_t picks = pickers[w][g][winner];
+                if (picks == 0) {
+                    continue;
+                }
+                const bool winnerAtHome = winner != away;
+                const int loser = winnerAtHome ? away : pool.scheduleGrid[w][g][1];
+                places.countWin(consensus, winner, loser, winnerAtHome, picks);
             }
         }
     }
+    storeTally(consensus, rows, [&pool](int t) -> TeamStanding& { return pool.consensusStandings[t]; });
 }
 
 namespace {
