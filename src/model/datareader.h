@@ -53,6 +53,11 @@ public:
 private:
     // The bytes of the next value, seen in place in the file's bytes: reading a value allocates nothing.
     std::optional<QByteArrayView> next();
+    // A whole number as the program writes it (digits with an optional "-", then a separator or the
+    // file's end), taken in one pass over its bytes: nearly every value of the per-game files is one.
+    // False, with nothing consumed, for any other value. (A flag and an out value rather than an
+    // optional: returned through memory, the optional made this the slowest step of start-up.)
+    bool takePlainWholeNumber(int64_t& number);
     template <class Int> ReadStatus readInteger(Int& target);
 
     QByteArray m_bytes;
