@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstddef>
 #include <limits>
 
 namespace vek {
@@ -29,95 +30,78 @@ void clearStanding(TeamStanding& row, int team) {
 }
 
 TeamPlaces::TeamPlaces(const PoolData& pool) {
+    struct Place {
+        unsigned divisions = 0; // bit d: the code lies in division d
+        bool nfc = false;
+        bool afc = false;
+    };
+    Table<Place, TeamSlots> places{};
     for (int code = 0; code < TeamSlots; ++code) {
-        Place& place = m_places[code];
         for (int d = 0; d < Divisions; ++d) {
             if (inDivision(pool, d, code)) {
-                place.divisions = static_cast<uint8_t>(place.divisions | (1U << d));
+                places[code].divisions |= 1U << d;
             }
         }
-        place.nfc = inNfc(pool, code);
-        place.afc = inAfc(pool, code);
+        places[code].nfc = inNfc(pool, code);
+        places[code].afc = inAfc(pool, code);
     }
-}
-
-void TeamPlaces::countWin(TallyTable& counts, int winner, int loser, bool winnerAtHome, int32_t games) const {
-    TallyCounts& w = counts[winner];
-    TallyCounts& l = counts[loser];
-    w[Wins] += games;
-    l[Losses] += games;
-    if (winnerAtHome) {
-        w[HomeWins] += games;
-        l[RoadLosses] += games;
-    } else {
-        w[RoadWins] += games;
-        l[HomeLosses] += games;
-    }
-    // The division credit follows the winner: a winner that lies in no division gets none.
-    const Place& pw = m_places[winner];
-    const Place& pl = m_places[loser];
-    const int32_t inDivision = std::popcount(static_cast<unsigned>(pw.divisions & pl.divisions)) * games;
-    const int32_t outDivision = std::popcount(static_cast<unsigned>(pw.divisions & ~pl.divisions)) * games;
-    w[InDivWins] += inDivision;
-    l[InDivLosses] += inDivision;
-    w[OutDivWins] += outDivision;
-    l[OutDivLosses] += outDivision;
-    if ((pw.nfc && pl.nfc) || (pw.afc && pl.afc)) {
-        w[InConfWins] += games;
-        l[InConfLosses] += games;
-    }
-    if ((pw.nfc && pl.afc) || (pw.afc && pl.nfc)) {
-        w[OutConfWins] += games;
-        l[OutConfLosses] += games;
+    for (int first = 0; first < TeamSlots; ++first) {
+        const Place& a = places[first];
+        for (int second = 0; second < TeamSlots; ++second) {
+            const Place& b = places[second];
+            Pairing& pairing = m_pairings[first][second];
+            for (int d = 0; d < Divisions; ++d) {
+                if ((a.divisions >> d & 1U) != 0) {
+                    ++((b.divisions >> d & 1U) != 0 ? pairing.sameDivision : pairing.otherDivision);
+                }
+            }
+            pairing.sameConference = (a.nfc && b.nfc) || (a.afc && b.afc) ? 1 : 0;
+            pairing.otherConference = (a.nfc && b.afc) || (a.afc && b.nfc) ? 1 : 0;
+        }
     }
 }
 
 void TeamPlaces::countTie(TallyTable& counts, int away, int home) const {
-    TallyCounts& a = counts[away];
-    TallyCounts& h = counts[home];
-    ++a[Ties];
-    ++h[Ties];
-    ++a[RoadTies];
-    ++h[HomeTies];
-    // As for a win, the visitor's division decides.
-    const Place& pa = m_places[away];
-    const Place& ph = m_places[home];
-    const int32_t inDivision = std::popcount(static_cast<unsigned>(pa.divisions & ph.divisions));
-    const int32_t outDivision = std::popcount(static_cast<unsigned>(pa.divisions & ~ph.divisions));
-    a[InDivTies] += inDivision;
-    h[InDivTies] += inDivision;
-    a[OutDivTies] += outDivision;
-    h[OutDivTies] += outDivision;
-    if ((pa.nfc && ph.afc) || (pa.afc && ph.nfc)) {
-        ++a[OutConfTies];
-        ++h[OutConfTies];
+    // As for a win, the visitor's divisions decide.
+    const Pairing& pairing = m_pairings[away][home];
+    for (const int side : {away, home}) {
+        TallyCounts& row = counts[side];
+        ++row[Ties];
+        row[InDivTies] += pairing.sameDivision;
+        row[OutDivTies] += pairing.otherDivision;
+        row[InConfTies] += pairing.sameConference;
+        row[OutConfTies] += pairing.otherConference;
     }
-    if ((pa.nfc && ph.nfc) || (pa.afc && ph.afc)) {
-        ++a[InConfTies];
-        ++h[InConfTies];
-    }
+    ++counts[away][RoadTies];
+    ++counts[home][HomeTies];
 }
 
 namespace {
 
-constexpr Table<int16_t TeamStanding::*, TallyFields> CountFields{{
-    &TeamStanding::wins,        &TeamStanding::losses,        &TeamStanding::ties,
-    &TeamStanding::homeWins,    &TeamStanding::homeLosses,    &TeamStanding::homeTies,
-    &TeamStanding::roadWins,    &TeamStanding::roadLosses,    &TeamStanding::roadTies,
-    &TeamStanding::inDivWins,   &TeamStanding::inDivLosses,   &TeamStanding::inDivTies,
-    &TeamStanding::outDivWins,  &TeamStanding::outDivLosses,  &TeamStanding::outDivTies,
-    &TeamStanding::inConfWins,  &TeamStanding::inConfLosses,  &TeamStanding::inConfTies,
-    &TeamStanding::outConfWins, &TeamStanding::outConfLosses, &TeamStanding::outConfTies,
-}};
+// A team record as its 16-bit numbers: the team code, then the counts in the tally's order.
+using RecordNumbers = Table<int16_t, TallyFields + 1>;
+static_assert(offsetof(TeamStanding, team) == 0 && sizeof(TeamStanding) == sizeof(RecordNumbers));
 
 } // namespace
 
-void addCounts(TeamStanding& row, const TallyCounts& counts) {
+TeamStanding tallied(int16_t team, const TallyCounts& counts) {
+    // Built as one run of numbers, which the compiler saturates several at a time.
+    RecordNumbers numbers{};
+    numbers[0] = team;
     for (int f = 0; f < TallyFields; ++f) {
-        int16_t& field = row.*CountFields[f];
-        field = static_cast<int16_t>(std::clamp<int32_t>(
-            field + counts[f], std::numeric_limits<int16_t>::min(), std::numeric_limits<int16_t>::max()));
+        numbers[f + 1] = static_cast<int16_t>(std::clamp<int32_t>(
+            counts[f], std::numeric_limits<int16_t>::min(), std::numeric_limits<int16_t>::max()));
     }
+    return std::bit_cast<TeamStanding>(numbers);
+}
+
+void addCounts(TeamStanding& row, const TallyCounts& counts) {
+    const auto held = std::bit_cast<RecordNumbers>(row);
+    TallyCounts sum = counts;
+    for (int f = 0; f < TallyFields; ++f) {
+        sum[f] += held[f + 1];
+    }
+    row = tallied(row.team, sum);
 }
 
 } // namespace vek
