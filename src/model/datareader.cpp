@@ -144,72 +144,18 @@ std::optional<QByteArrayView> DataReader::next() {
     return value;
 }
 
-bool DataReader::takePlainWholeNumber(int64_t& number) {
-    constexpr int MaxDigits = 18; // below the 64-bit limit whatever the digits
-    const char* const bytes = m_bytes.constData();
-    const qsizetype size = m_bytes.size();
-    qsizetype pos = m_pos;
-    const bool negative = pos < size && bytes[pos] == '-';
-    if (negative) {
-        ++pos;
-    }
-    const qsizetype firstDigit = pos;
-    int64_t value = 0;
-    while (pos < size && pos - firstDigit < MaxDigits && bytes[pos] >= '0' && bytes[pos] <= '9') {
-        value = 10 * value + (bytes[pos] - '0');
-        ++pos;
-    }
-    if (pos == firstDigit) {
-        return false;
-    }
-    if (pos < size) {
-        // Only a separator may follow; blanks, quotes and anything else go the general way.
-        if (bytes[pos] == ',' || bytes[pos] == '\n') {
-            ++pos;
-        } else if (bytes[pos] == '\r') {
-            ++pos;
-            if (pos < size && bytes[pos] == '\n') {
-                ++pos;
-            }
-        } else {
-            return false;
-        }
-    }
-    m_pos = pos;
-    number = negative ? -value : value;
-    return true;
-}
-
-template <class Int> ReadStatus DataReader::readInteger(Int& target) {
-    int64_t plain = 0;
-    std::optional<int64_t> number;
-    if (takePlainWholeNumber(plain)) {
-        number = plain;
-    } else {
-        const auto raw = next();
-        if (!raw) {
-            return ReadStatus::End;
-        }
-        number = parseWholeNumber(*raw);
-    }
-    if (!number || *number < std::numeric_limits<Int>::min() || *number > std::numeric_limits<Int>::max()) {
-        markValueUnused();
-        return ReadStatus::Skipped;
-    }
-    target = static_cast<Int>(*number);
-    return ReadStatus::Stored;
-}
-
-ReadStatus DataReader::read(int16_t& target) {
-    return readInteger(target);
-}
-
 ReadStatus DataReader::read(int32_t& target) {
     return readInteger(target);
 }
 
 ReadStatus DataReader::read(int64_t& target) {
     return readInteger(target);
+}
+
+std::optional<int64_t> DataReader::nextWholeNumber(bool& atEnd) {
+    const auto raw = next();
+    atEnd = !raw;
+    return raw ? parseWholeNumber(*raw) : std::nullopt;
 }
 
 ReadStatus DataReader::read(float& target) {
