@@ -15,11 +15,11 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
-class QScrollBar;
 
 namespace vek {
 
 class PrinterCatalog;
+class UpDown;
 
 /// The output dialog: the administrator chooses a report, its weeks and sections, the printer, its
 /// orientation and the copies, or a report file (text or HTML), and Print sends the choice to the report
@@ -30,6 +30,8 @@ class PrinterCatalog;
 class PrintWindow final : public PoolWindow {
     Q_OBJECT
 public:
+    /// The results option's caption before a spinner or the option itself sets it.
+    static inline const QString ResultsDesignCaption = QStringLiteral("Results Listing");
     static inline const QString ResultsCaption = QStringLiteral(" Results Listing");
     static inline const QString ResultsPlusCaption = QStringLiteral(" Results Listing + ...");
     static inline const QString SelectPrinterTitle = QStringLiteral("Select Printer !");
@@ -71,7 +73,9 @@ private:
     void ssnOptionClicked();
     void wkOptionClicked();
     void noneOptionClicked();
-    void unsortedOptionClicked();
+    /// A results report over the whole season is kind 2, over any other range kind 1; both spinners and
+    /// the Unsorted option apply it.
+    void applyResultsKind();
     void fromSpinChanged(int position);
     void toSpinChanged(int position);
     void copiesSpinChanged(int position);
@@ -122,9 +126,9 @@ private:
     QGroupBox* frmStyle = nullptr;
     QRadioButton* unsortedOption = nullptr;
     QRadioButton* sortedOption = nullptr;
-    QScrollBar* fromSpin = nullptr;
-    QScrollBar* toSpin = nullptr;
-    QScrollBar* copiesSpin = nullptr;
+    UpDown* fromSpin = nullptr;
+    UpDown* toSpin = nullptr;
+    UpDown* copiesSpin = nullptr;
     QLabel* fromPanel = nullptr;
     QLabel* toPanel = nullptr;
     QLabel* copiesPanel = nullptr;
