@@ -605,17 +605,21 @@ void PrintWindow::cmdEmailClicked() {
         m_host.messages().plain(this, appinfo::Title, mail.failure);
         return;
     }
+    m_mailSelected = static_cast<int>(members.size());
+    m_mailSkipped = std::move(mail.skipped);
     setMailRunning(true);
     const MailSettings& settings = m_session.mail;
     m_mail->start({settings.smtpServer, static_cast<uint16_t>(settings.smtpPort), settings.senderEmail},
                   std::move(mail.messages));
 }
 
-void PrintWindow::mailFinished(const QString& failure) {
+void PrintWindow::mailFinished(const MailOutcome& outcome) {
     setMailRunning(false);
-    if (!failure.isEmpty()) {
-        m_host.messages().plain(this, appinfo::Title, failure);
+    if (const QString summary = mailSummary(m_mailSelected, std::move(m_mailSkipped), outcome);
+        !summary.isEmpty()) {
+        m_host.messages().plain(this, appinfo::Title, summary);
     }
+    m_mailSkipped.clear();
 }
 
 void PrintWindow::setMailRunning(bool running) {

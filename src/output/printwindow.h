@@ -23,8 +23,9 @@ class UpDown;
 
 /// The output dialog: the administrator chooses a report, its weeks and sections, the printer, its
 /// orientation and the copies, or a report file (text or HTML), and Print sends the choice to the report
-/// dispatch. Send Email writes the report file and mails it to each selected member, one message each,
-/// while the window stays responsive (Print and Send Email wait, closing the window ends the session).
+/// dispatch. Send Email writes the report file and mails it to each selected member with a usable
+/// address, one message each, while the window stays responsive (Print and Send Email wait, closing the
+/// window ends the session); one message at the end lists every member not mailed.
 /// Its handlers keep the choice consistent; its load starts afresh each time it opens, while the current
 /// printer lives on with the window's printer catalog. The main window opens it modally.
 class PrintWindow final : public PoolWindow {
@@ -85,7 +86,7 @@ private:
     void optOrientationClicked(int index);
     void cmdPrintClicked();
     void cmdEmailClicked();
-    void mailFinished(const QString& failure);
+    void mailFinished(const MailOutcome& outcome);
     /// While a mail session runs, Print and Send Email wait for it.
     void setMailRunning(bool running);
     [[nodiscard]] QString mailSubject() const;
@@ -104,6 +105,9 @@ private:
     PrinterCatalog& m_catalog;
     SmtpClient* m_mail = nullptr;
     std::function<void()> m_openMailSettings;
+    // The members of the running mail session: how many were selected, and those left out.
+    int m_mailSelected = 0;
+    std::vector<NotMailed> m_mailSkipped;
 
     // Form values; the weeks are 0-based.
     int16_t m_reportKind = KindNotChosen;
