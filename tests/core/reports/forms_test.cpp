@@ -100,7 +100,8 @@ TEST(SeasonForm, TheBlocksOfALongSeason) {
     ASSERT_EQ(lines.size(), 2u + 3 * 18 + 1);
     EXPECT_EQ(lines[2],
               "  WEEK  1         WEEK  2         WEEK  3         WEEK  4         WEEK  5         WEEK  6");
-    EXPECT_EQ(lines[3].substr(0, 28) + lines[18], "T03 @ T04     T01 @ T02     " + std::string(96, ' '));
+    // Three-letter abbreviations take four places: every week stays under its heading.
+    EXPECT_EQ(lines[3].substr(0, 32) + lines[18], "T03  @ T04      T01  @ T02      " + std::string(96, ' '));
     EXPECT_EQ(lines[38], "  WEEK 13         WEEK 14         WEEK 15         WEEK 16         WEEK 17");
     EXPECT_EQ(lines[55] + lines[56], "Score: ____" + times(4, "     Score: ____") + NameLine);
     p.numWeeks = 14; // block 3 gets neither fields nor an empty line
@@ -112,7 +113,7 @@ TEST(SeasonForm, TheBlocksOfALongSeason) {
     p.numWeeks = 8; // block 2 shows weeks 7 and 8, block 3 is left out
     lines = text();
     ASSERT_EQ(lines.size(), 2u + 2 * 18 + 1);
-    EXPECT_EQ(lines[20] + "|" + lines[21], "  WEEK  7         WEEK  8|T02 @ T01     T01 @ T02     ");
+    EXPECT_EQ(lines[20] + "|" + lines[21], "  WEEK  7         WEEK  8|T02  @ T01      T01  @ T02      ");
 }
 
 // Two weeks with confidence points, point spreads and the tie breaker: both forms on one page under one
