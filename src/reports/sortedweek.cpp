@@ -216,11 +216,14 @@ QStringList standingsHtmlHeadings(const SortedWeek& w) {
                      (w.pool.weeklyPicks == 0 ? QStringLiteral("Odds</th>") : QStringLiteral("Rank</th>")) +
                      headerCells({"Name"});
     const QString periodCells = cm ? headerCells({"W", "L", "Cpts"}) : headerCells({"W", "L", "gb", "@"});
+    // A period's heading spans its cells: three with confidence points, four with games behind.
+    const QString periodHeading = cm ? QStringLiteral("<th colspan=3 bgcolor=c0dcc0>")
+                                     : QStringLiteral("<th colspan=4 bgcolor=c0dcc0>");
     for (const auto& [shown, caption] :
          {std::pair{w.season, w.seasonCaption}, std::pair{w.half, w.halfCaption},
           std::pair{w.quarter, w.quarterCaption}}) {
         if (shown) {
-            first += QStringLiteral("<th colspan=4 bgcolor=c0dcc0>") + caption + QStringLiteral("</th>");
+            first += periodHeading + caption + QStringLiteral("</th>");
             second += periodCells;
         }
     }
