@@ -116,6 +116,32 @@ TEST(SeasonForm, TheBlocksOfALongSeason) {
     EXPECT_EQ(lines[20] + "|" + lines[21], "  WEEK  7         WEEK  8|T02  @ T01      T01  @ T02      ");
 }
 
+// Block 3 has a Monday-night field under each of its weeks in a season of 17 or 18 weeks and none in
+// another, on paper and in both files; blocks 1 and 2 always have six.
+TEST(SeasonForm, MondayNightFieldsOfTheLastBlock) {
+    auto pool = test::handPool();
+    PoolData& p = *pool;
+    test::fillSampleLeague(p);
+    test::fillSampleSchedule(p);
+    const auto count = [](const QStringList& lines, const char* field) {
+        return static_cast<int>(lines.join(QString()).count(QLatin1String(field)));
+    };
+    for (const auto& [weeks, fields] : {std::pair{18, 6}, std::pair{17, 5}, std::pair{16, 0}}) {
+        SCOPED_TRACE(weeks);
+        p.numWeeks = static_cast<int16_t>(weeks);
+        RecordingPrinter printer;
+        PrintSeasonForm(p, printer);
+        ASSERT_EQ(printer.documents.size(), 1u);
+        EXPECT_EQ(count(printer.documents[0].allText(), "MNF _______"), 12 + fields);
+        for (const auto writer : {&WriteSeasonFormText, &WriteSeasonFormHtml}) {
+            ReportFile file(DataFolder(), QStringLiteral("season.txt"));
+            writer(p, file);
+            EXPECT_EQ(count(QString::fromUtf8(file.content()).split(QStringLiteral("\r\n")), "Score: ____"),
+                      12 + fields);
+        }
+    }
+}
+
 // Two weeks with confidence points, point spreads and the tie breaker: both forms on one page under one
 // name line; a favourite away team carries its spread in front of its name.
 TEST(WeeklyForms, PrintedAndAsFiles) {
