@@ -9,6 +9,7 @@
 #include "reports/reportfile.h"
 #include "reports/seasonform.h"
 #include "reports/sortedresults.h"
+#include "reports/weeklyforms.h"
 #include "session/poolsession.h"
 #include "support/tempfolder.h"
 
@@ -116,11 +117,13 @@ TEST_F(ReportColumns, ThreeLetterAbbreviationsStandUnderTheirHeadings) {
 }
 
 // A name with emoji lays out as the same name with one letter in place of each emoji: every cut and
-// every padding counts characters, so no emoji is split and every later column keeps its place.
+// every padding counts characters, so no emoji is split and every later column keeps its place. The
+// same for a team's name, which the weekly forms right-align.
 TEST_F(ReportColumns, EmojiInANameTakeOnePlaceEach) {
     const QString emoji = QString::fromUtf8("\xF0\x9F\x8F\x88"); // American football, two UTF-16 units
     const auto reports = [&](const QString& name) {
         p.memberName[0] = name;
+        p.teamName[0] = name; // the weekly forms right-align the away team's name
         ReportChoice sorted;
         sorted.kind = KindResultsRange;
         sorted.postSeason = sorted.ledger = true;
@@ -138,6 +141,8 @@ TEST_F(ReportColumns, EmojiInANameTakeOnePlaceEach) {
              written([&](ReportFile& file) { WritePredictionReportText(p, file, KindResultsRange, 0, 0); })},
             {"member charts",
              written([&](ReportFile& file) { WriteMemberChartsText(session, file, KindResultsRange); })},
+            {"weekly forms", printed([&](ReportPrinter& printer) { PrintWeeklyForms(p, printer, 0, 0); })},
+            {"weekly forms text", written([&](ReportFile& file) { WriteWeeklyFormsText(p, file, 0, 0); })},
         };
     };
     // Every cut (3, 4, 7, 8, 9 and 14 characters) ends between two emoji.
