@@ -49,6 +49,34 @@ protected:
         return printed([&](ReportPrinter& printer) { PrintPredictionReport(session, printer, choice); });
     }
 
+    /// Every report that lays names or abbreviations out in columns, on paper and as files.
+    std::vector<std::pair<const char*, QStringList>> everyReport() {
+        ReportChoice sorted;
+        sorted.kind = KindResultsRange;
+        sorted.postSeason = sorted.ledger = true;
+        const auto sortedFile = [&](bool html) {
+            sorted.html = html;
+            return written([&](ReportFile& file) { ListSortedResults(session, sorted, file); });
+        };
+        return {
+            {"prediction report", predictionReport()},
+            {"sorted results",
+             printed([&](ReportPrinter& printer) { ListSortedResults(session, sorted, printer); })},
+            {"sorted results text", sortedFile(false)},
+            {"sorted results html", sortedFile(true)},
+            {"listing",
+             written([&](ReportFile& file) { WritePredictionReportText(p, file, KindResultsRange, 0, 0); })},
+            {"listing html",
+             written([&](ReportFile& file) { WritePredictionReportHtml(p, file, KindResultsRange, 0, 0); })},
+            {"member charts",
+             written([&](ReportFile& file) { WriteMemberChartsText(session, file, KindResultsRange); })},
+            {"season form", printed([&](ReportPrinter& printer) { PrintSeasonForm(p, printer); })},
+            {"season form html", written([&](ReportFile& file) { WriteSeasonFormHtml(p, file); })},
+            {"weekly forms", printed([&](ReportPrinter& printer) { PrintWeeklyForms(p, printer, 0, 0); })},
+            {"weekly forms text", written([&](ReportFile& file) { WriteWeeklyFormsText(p, file, 0, 0); })},
+        };
+    }
+
     test::TempFolder temp;
     PoolSession session{temp.folder()};
     PoolData& p = session.pool();
@@ -124,26 +152,7 @@ TEST_F(ReportColumns, EmojiInANameTakeOnePlaceEach) {
     const auto reports = [&](const QString& name) {
         p.memberName[0] = name;
         p.teamName[0] = name; // the weekly forms right-align the away team's name
-        ReportChoice sorted;
-        sorted.kind = KindResultsRange;
-        sorted.postSeason = sorted.ledger = true;
-        const auto sortedFile = [&](bool html) {
-            sorted.html = html;
-            return written([&](ReportFile& file) { ListSortedResults(session, sorted, file); });
-        };
-        return std::vector<std::pair<const char*, QStringList>>{
-            {"prediction report", predictionReport()},
-            {"sorted results",
-             printed([&](ReportPrinter& printer) { ListSortedResults(session, sorted, printer); })},
-            {"sorted results text", sortedFile(false)},
-            {"sorted results html", sortedFile(true)},
-            {"listing",
-             written([&](ReportFile& file) { WritePredictionReportText(p, file, KindResultsRange, 0, 0); })},
-            {"member charts",
-             written([&](ReportFile& file) { WriteMemberChartsText(session, file, KindResultsRange); })},
-            {"weekly forms", printed([&](ReportPrinter& printer) { PrintWeeklyForms(p, printer, 0, 0); })},
-            {"weekly forms text", written([&](ReportFile& file) { WriteWeeklyFormsText(p, file, 0, 0); })},
-        };
+        return everyReport();
     };
     // Every cut (3, 4, 7, 8, 9 and 14 characters) ends between two emoji.
     const auto withEmoji = reports(QStringLiteral("An") + emoji.repeated(14));
@@ -154,6 +163,19 @@ TEST_F(ReportColumns, EmojiInANameTakeOnePlaceEach) {
         QStringList lines = withEmoji[r].second;
         lines.replaceInStrings(emoji, QStringLiteral("X"));
         EXPECT_EQ(lines, withLetters[r].second);
+    }
+}
+
+// A longer abbreviation is cut to four characters: every report reads as with its first four.
+TEST_F(ReportColumns, LongerAbbreviationsAreCutToFour) {
+    const auto four = everyReport();
+    for (int t = 0; t < p.numTeams; ++t) {
+        p.teamAbbr[t] += QStringLiteral("ZZ");
+    }
+    const auto six = everyReport();
+    ASSERT_EQ(four.size(), six.size());
+    for (std::size_t r = 0; r < four.size(); ++r) {
+        EXPECT_EQ(six[r].second, four[r].second) << four[r].first;
     }
 }
 
