@@ -373,30 +373,16 @@ TEST(PredictionReportPeriods, AWeekOutsideEveryPeriodShowsItsOwnLeaders) {
     test::TempFolder temp;
     PoolSession session(temp.folder());
     PoolData& p = session.pool();
-    test::PoolBuilder(p)
-        .league({1, 1, 1, 1, 1, 1, 1, 1})
-        .season(3, 2)
-        .fewestWeekGames(2)
-        .members(2)
-        .game(0, 0, 0, 1)
-        .game(0, 1, 2, 3)
-        .result(0, 0, 0)
-        .result(0, 1, 2)
-        .game(1, 0, 4, 5)
-        .game(1, 1, 6, 7)
-        .result(1, 0, 4)
-        .result(1, 1, 6)
-        .game(2, 0, 0, 2)
-        .game(2, 1, 1, 3)
-        .result(2, 0, 0)
-        .result(2, 1, 1)
-        .picks(0, 0, {1, 3})
-        .picks(0, 1, {4, 6})
-        .picks(0, 2, {2, 3}) // 0, 2 and 0 right
-        .picks(1, 0, {1, 3})
-        .picks(1, 1, {5, 7})
-        .picks(1, 2, {0, 3}) // 0, 0 and 1 right
-        .currentWeek(2);
+    test::PoolBuilder build(p);
+    build.league({1, 1, 1, 1, 1, 1, 1, 1}).season(3, 2).fewestWeekGames(2).members(2).currentWeek(2);
+    const int games[3][2][2] = {{{0, 1}, {2, 3}}, {{4, 5}, {6, 7}}, {{0, 2}, {1, 3}}};
+    for (int w = 0; w < 3; ++w) {
+        for (int g = 0; g < 2; ++g) {
+            build.game(w, g, games[w][g][0], games[w][g][1]).result(w, g, games[w][g][0]); // away wins
+        }
+    }
+    build.picks(0, 0, {1, 3}).picks(0, 1, {4, 6}).picks(0, 2, {2, 3}); // 0, 2 and 0 right
+    build.picks(1, 0, {1, 3}).picks(1, 1, {5, 7}).picks(1, 2, {0, 3}); // 0, 0 and 1 right
     p.seasonYear = 2024;
     p.quarterFirstWeek = {0, 1, 9, 9};
     p.quarterLastWeek = {0, 1, 9, 9};
