@@ -1,5 +1,5 @@
 // From the main window's Print button to a PDF on the PDF device: a results report of a pool in
-// mid-season, read back with pdftotext.
+// mid-season, read back with pdftotext; and the sheets that a long page and its fonts come out on.
 #include "app/main.h"
 #include "output/printwindow.h"
 #include "output/qtreportprinter.h"
@@ -113,7 +113,7 @@ TEST(PrintToPdf, FullSheetsBreakAndSizesAndItalicReachThePaper) {
     const QString pdf = printer.pdfFiles().front();
 
     // One recorded page of 152 lines fills more than two sheets; the last line is on the last sheet.
-    QStringList sheets = test::pdfText(pdf).split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+    const QStringList sheets = test::pdfText(pdf).split(QLatin1Char('\f'), Qt::SkipEmptyParts);
     ASSERT_GE(sheets.size(), 3);
     EXPECT_TRUE(sheets.back().contains(QStringLiteral("line150")));
     EXPECT_FALSE(sheets.front().contains(QStringLiteral("line150")));
