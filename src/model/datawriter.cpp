@@ -73,8 +73,14 @@ WriteResult writeFileAtomically(const DataFolder& folder, const QString& fileNam
     if (!file.open(QIODevice::WriteOnly)) {
         return WriteResult::failure(shownName, file.errorString());
     }
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
+    // QSaveFile buffers small writes, and Qt 6.4's commit() renames the temporary file over the old one
+    // even when the flush it does first fails (a full disk): the flush and its error are checked here.
+    const bool written = file.write(bytes) == bytes.size() && file.flush() &&
+                         file.error() == QFileDevice::NoError && file.size() == bytes.size();
+    if (!written) {
+        const QString reason = file.error() == QFileDevice::NoError
+                                   ? QStringLiteral("only part of it could be written")
+                                   : file.errorString();
         file.cancelWriting();
         return WriteResult::failure(shownName, reason);
     }
