@@ -7,6 +7,7 @@
 #include <QSaveFile>
 
 #include <array>
+#include <cerrno>
 #include <charconv>
 #include <filesystem>
 #include <system_error>
@@ -75,12 +76,15 @@ WriteResult writeFileAtomically(const DataFolder& folder, const QString& fileNam
     }
     // QSaveFile buffers small writes, and Qt 6.4's commit() renames the temporary file over the old one
     // even when the flush it does first fails (a full disk): the flush and its error are checked here.
+    errno = 0;
     const bool written = file.write(bytes) == bytes.size() && file.flush() &&
                          file.error() == QFileDevice::NoError && file.size() == bytes.size();
+    const int systemError = errno; // Qt gives no reason when the system took part of the bytes
     if (!written) {
-        const QString reason = file.error() == QFileDevice::NoError
-                                   ? QStringLiteral("only part of it could be written")
-                                   : file.errorString();
+        QString reason = systemError != 0 ? qt_error_string(systemError) : file.errorString();
+        if (systemError == 0 && file.error() == QFileDevice::NoError) {
+            reason = QStringLiteral("only part of it could be written");
+        }
         file.cancelWriting();
         return WriteResult::failure(shownName, reason);
     }
