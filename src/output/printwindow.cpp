@@ -548,6 +548,18 @@ void PrintWindow::cmdPrintClicked() {
     if (!result.ok) {
         m_host.messages().show(
             {this, appinfo::Title, result.failure, Messages::Icon::Critical, Messages::Buttons::Ok});
+        return;
+    }
+    // Where the PDF went, or that a paused printer holds the report: the panel keeps it in view, and a
+    // printer that holds the report says so in a message too, as nothing comes out of it yet.
+    const QString notice = printer->notice();
+    if (notice.isEmpty()) {
+        return;
+    }
+    infoPanel->setText(notice);
+    if (m_catalog.deviceNames().value(m_catalog.currentDevice()) != PrinterCatalog::PdfDevice) {
+        m_host.messages().show(
+            {this, appinfo::Title, notice, Messages::Icon::Information, Messages::Buttons::Ok});
     }
 }
 

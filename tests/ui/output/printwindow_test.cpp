@@ -278,12 +278,27 @@ TEST_F(PrintWindowTest, PrintSendsTheChoiceOutAndReportsAFailure) {
     EXPECT_EQ(h.messages.requests.size(), 1u);
     EXPECT_TRUE(window().isLoaded()); // Print leaves the window open
 
+    // What the device tells: the PDF written in the panel; a paused printer in a message as well.
+    catalog.notice = QStringLiteral("printout3.pdf");
+    catalog.current = 2;
+    print();
+    EXPECT_EQ(panel("infoPanel"), catalog.notice);
+    EXPECT_EQ(h.messages.requests.size(), 1u);
+    catalog.notice =
+        QStringLiteral("Front Desk is paused: the report waits in its queue until the printer is resumed.");
+    catalog.current = 1;
+    print();
+    EXPECT_EQ(panel("infoPanel"), catalog.notice);
+    ASSERT_EQ(h.messages.requests.size(), 2u);
+    EXPECT_EQ(h.messages.requests[1].text, catalog.notice);
+    catalog.notice.clear();
+
     catalog.failure = QStringLiteral("The report could not be printed on Front Desk: out of paper");
     print();
-    ASSERT_EQ(h.messages.requests.size(), 2u);
-    EXPECT_EQ(h.messages.requests[1].text, catalog.failure);
-    EXPECT_EQ(h.messages.requests[1].title, QStringLiteral("Kestrelmoor"));
-    EXPECT_EQ(catalog.printed.size(), 3u); // the first copy, then no more
+    ASSERT_EQ(h.messages.requests.size(), 3u);
+    EXPECT_EQ(h.messages.requests[2].text, catalog.failure);
+    EXPECT_EQ(h.messages.requests[2].title, QStringLiteral("Kestrelmoor"));
+    EXPECT_EQ(catalog.printed.size(), 7u); // the first copy, then no more
 }
 
 TEST_F(PrintWindowTest, PrintToFileWritesTheReportFile) {
