@@ -521,6 +521,7 @@ TEST(BuildingASeason, AnOddLeaguesSeasonVerifiesAndScoresAsAfterARestart) {
     events.load(pool);
     EXPECT_EQ(events.range(EventSetting::WeekSize).min, 11);
     EXPECT_EQ(events.weekEntry(), 5); // the week size shown first: sixteen games
+    events.restorePeriods();          // closed with Cancel
 
     // Week 1: the home teams win; the first member picks every home team, the second every visitor,
     // the third five home teams.
