@@ -1,7 +1,6 @@
 #include "views/leaguestandings.h"
 
 #include "engine/differencesleft.h"
-#include "engine/memberodds.h"
 #include "session/poolsession.h"
 #include "views/viewdata.h"
 #include "widgets/controls.h"
@@ -489,7 +488,7 @@ void LeagueStandings::paintLine(int i, const StandingsLine& f) {
     const Line& line = m_lines[i];
     const bool byPoints = pool.confidenceMode != 0;
 
-    paintBox(line.OddsBox, pool.weeklyPicks == 0 ? OddsText(pool, f.member) : QStringLiteral("n/a"), false);
+    paintBox(line.OddsBox, memberOddsText(pool, f.member), false);
     showName(line.MemBox, pool.memberName[f.member]);
     setColours(line.MemBox, f.wonAnyEvent ? Red : buttonFace(), f.wonAnyEvent ? White : Black);
 

@@ -236,6 +236,7 @@ TEST(StandingsTexts, BalancesAndRatios) {
         EXPECT_EQ(balanceSign(b.value), b.sign);
     }
     EXPECT_EQ(winRatioText(2, 1), QStringLiteral("0.667"));
+    EXPECT_EQ(winRatioText(53, 27), QStringLiteral("0.663")); // 0.6625, held just below the half
     EXPECT_EQ(winRatioText(5, 0), QStringLiteral("1.000"));
     EXPECT_EQ(winRatioText(0, 7), QStringLiteral("0.000"));
     EXPECT_EQ(winRatioText(0, 0), QStringLiteral("0.000"));
