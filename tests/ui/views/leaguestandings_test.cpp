@@ -4,8 +4,8 @@
 
 #include "support/poolbuilder.h"
 #include "support/viewtest.h"
-#include "widgets/controls.h"
 #include "views/workedpool.h"
+#include "widgets/controls.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -20,11 +20,11 @@ namespace {
 
 using test::Ann;
 using namespace colours;
+using controls::Navy;
 using test::control;
 using test::Cy;
 using test::labelText;
 using test::shown;
-using controls::Navy;
 
 class StandingsWindowTest : public ::testing::Test {
 protected:
@@ -37,6 +37,11 @@ protected:
             texts << labelText(w, QString::fromLatin1(box) + QString::number(i));
         }
         return texts;
+    }
+
+    /// A name box's name: its tip holds the whole name when the box shows it cut.
+    static QString wholeName(const QLabel* box) {
+        return box->toolTip().isEmpty() ? box->text() : box->toolTip();
     }
 
     test::UiHarness h;
@@ -150,17 +155,57 @@ TEST_F(StandingsWindowTest, ScoringModesAndUnusedEvents) {
     EXPECT_EQ(labelText(w, QStringLiteral("OddsBox0")), QStringLiteral("n/a"));
 }
 
-TEST_F(StandingsWindowTest, PagesThroughTheLargestPoolWithNothingCutOff) {
+TEST_F(StandingsWindowTest, PagesThroughTheLargestPoolAndFitsTheScreenWithLongNames) {
     test::fillLargestPool(h.pool());
+    PoolData& p = h.pool();
+    for (int m = 0; m < p.numMembers; ++m) {
+        p.memberName[m] =
+            QStringLiteral("%1 Maximilian Bartholomew Fitzgerald-Sm").arg(m, 3, 10, QLatin1Char('0'));
+        ASSERT_EQ(p.memberName[m].size(), 40);
+    }
     LeagueStandings& w = open();
     auto* scroll = control<QScrollBar>(w, QStringLiteral("MemScroll"));
     EXPECT_TRUE(scroll->isEnabled());
     EXPECT_EQ(scroll->maximum(), 121 - 12);
     EXPECT_EQ(labelText(w, QStringLiteral("AsOfWeekBox")), QStringLiteral("10"));
-    const QString top = labelText(w, QStringLiteral("MemBox0"));
-    scroll->setValue(109);
-    EXPECT_NE(labelText(w, QStringLiteral("MemBox0")), top);
-    EXPECT_TRUE(shown(control<QLabel>(w, QStringLiteral("MemBox11"))));
+
+    // The games behind of every member, whichever page is shown.
+    const int week = p.currentWeek;
+    const auto& rows = p.weekStandings[week];
+    int leader = 0;
+    for (int r = 0; r < p.numMembers; ++r) {
+        leader = std::max<int>(leader, rows[r].seasonWins);
+    }
+    int64_t behind = 0;
+    for (int r = 0; r < p.numMembers; ++r) {
+        behind += int64_t{leader - rows[r].seasonWins} * p.seasonGbPoints;
+    }
+    ASSERT_GT(behind, 0);
+
+    // Every line of every page is the rank's member, the last page's too.
+    for (const int first : {0, 50, 109}) {
+        SCOPED_TRACE(first);
+        scroll->setValue(first);
+        for (int i = 0; i < LeagueStandings::Lines; ++i) {
+            const WeekStanding& s = rows[first + i];
+            const auto* name = control<QLabel>(w, QStringLiteral("MemBox%1").arg(i));
+            EXPECT_TRUE(shown(name)) << i;
+            EXPECT_EQ(wholeName(name), p.memberName[s.memberIndex]) << i;
+            EXPECT_EQ(labelText(w, QStringLiteral("SWBox%1").arg(i)), QString::number(s.seasonWins)) << i;
+        }
+        EXPECT_EQ(labelText(w, QStringLiteral("SGBtotBox")), QString::number(behind));
+    }
+
+    // The whole window on a screen of 1,280 x 1,024, title bar included; long names cut, not the panels.
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    EXPECT_LE(w.frameGeometry().width(), 1280);
+    EXPECT_LE(w.frameGeometry().height() + 30, 1024);
+    for (const char* box : {"DiffMem1Box", "WCmemBox", "MNmemBox", "O5memBox"}) {
+        const auto* name = control<QLabel>(w, QString::fromLatin1(box));
+        EXPECT_TRUE(name->text().endsWith(QChar(0x2026))) << box;
+        EXPECT_EQ(name->toolTip().size(), 40) << box;
+    }
     test::expectWholeOnScreen(w, QStringLiteral("standings-last-page"));
     scroll->setValue(0);
     test::expectWholeOnScreen(w, QStringLiteral("standings"));
