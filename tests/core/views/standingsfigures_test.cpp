@@ -255,6 +255,36 @@ TEST(StandingsRows, RowOfAMemberInASortedWeek) {
     EXPECT_EQ(recordOfMember(p, 5, 7), nullptr);
 }
 
+TEST(StandingsPanels, EachPanelIsWonByItsOwnEventFlag) {
+    auto pool = weekFivePool();
+    PoolData& p = *pool;
+    p.currentWeek = 5;
+    const struct {
+        int32_t flags;
+        std::array<bool, 5> won; // Wild Choices, Monday Night, Over 50%, post season, Big Game
+    } cases[] = {
+        {eventbit::WildChoices, {true, false, false, false, false}},
+        {eventbit::MondayNight, {false, true, false, false, false}},
+        {eventbit::Over50, {false, false, true, false, false}},
+        {eventbit::PostSeason, {false, false, false, true, false}},
+        {eventbit::Championship, {false, false, false, false, true}},
+        // The other events mark none of the panels.
+        {eventbit::Season | eventbit::Half0 | eventbit::Quarter1 | eventbit::GoodWeek | eventbit::BadWeek |
+             eventbit::PerfectWeek,
+         {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.flags);
+        p.weekStandings[5][1].eventFlags = c.flags; // member 0
+        const auto postSeason = postSeasonFigures(p, 0);
+        ASSERT_TRUE(postSeason.has_value());
+        const std::array<bool, 5> won{wildChoicesFigures(p, 5, 0)->won, mondayNightFigures(p, 5, 0)->won,
+                                      overStreakFigures(p, 5, 0)->won, postSeason->wonPostSeason,
+                                      postSeason->wonBigGame};
+        EXPECT_EQ(won, c.won);
+    }
+}
+
 TEST(StandingsDifferences, GamesAheadOfTwoMembers) {
     // Season of 18 weeks; the second half runs to week 20, past the season's end.
     auto pool = periodPool(3);

@@ -19,6 +19,7 @@ namespace vek {
 namespace {
 
 using test::Ann;
+using test::Bob;
 using namespace colours;
 using controls::Navy;
 using test::control;
@@ -39,6 +40,22 @@ protected:
         return texts;
     }
 
+    /// The worked pool played to the season's end: week 4 won by T5 and T2, so that Bob takes the Wild
+    /// Choices, the Monday nights and the run above 50%; Ann called the NFC East winner (the post season),
+    /// Bob the Big Game.
+    void finishSeason() {
+        PoolData& p = h.pool();
+        p.gameWinner[3] = {5, 2};
+        p.currentWeek = 3;
+        p.over50Points = 10;
+        p.postSeasonPoints = 10;
+        p.bigGamePoints = 10;
+        p.divWinnerPoints[0] = 5;
+        p.postSeasonResults[0] = 0;
+        p.postSeasonPicks[0][Ann] = 0;
+        p.postSeasonResults[PostSeasonSlots - 1] = 6;
+        p.postSeasonPicks[PostSeasonSlots - 1][Bob] = 6;
+    }
     /// A name box's name: its tip holds the whole name when the box shows it cut.
     static QString wholeName(const QLabel* box) {
         return box->toolTip().isEmpty() ? box->text() : box->toolTip();
@@ -133,6 +150,79 @@ TEST_F(StandingsWindowTest, WeekPeriodAndMemberChoosers) {
     control<QSpinBox>(w, QStringLiteral("scrMNmem"))->setValue(Cy);
     EXPECT_EQ(labelText(w, QStringLiteral("MNmemBox")), QStringLiteral("Cy"));
     EXPECT_EQ(labelText(w, QStringLiteral("MNETBox")), QStringLiteral("E"));
+}
+
+TEST_F(StandingsWindowTest, EventsWithoutPointsHideTheirFramesAndColumns) {
+    test::buildWorkedPool(h.pool());
+    finishSeason();
+    const struct {
+        int32_t season, seasonGb, postSeason, bigGame;
+        bool seasonShown, postSeasonShown, pointsShown, bigGameShown;
+    } cases[] = {
+        {50, 3, 10, 10, true, true, true, true},
+        {0, 0, 10, 0, false, true, true, false},
+        {0, 3, 0, 10, true, true, false, true},
+        {50, 0, 0, 0, true, false, false, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << c.season << " " << c.seasonGb << " " << c.postSeason << " " << c.bigGame);
+        PoolData& p = h.pool();
+        p.seasonPoints = c.season;
+        p.seasonGbPoints = c.seasonGb;
+        p.postSeasonPoints = c.postSeason;
+        p.bigGamePoints = c.bigGame;
+        LeagueStandings& w = open();
+        EXPECT_EQ(shown(control<QGroupBox>(w, QStringLiteral("seasonFrame"))), c.seasonShown);
+        EXPECT_EQ(shown(control<QGroupBox>(w, QStringLiteral("SeasonTotalFrame"))), c.seasonShown);
+        EXPECT_EQ(shown(control<QGroupBox>(w, QStringLiteral("PSFrame"))), c.postSeasonShown);
+        if (c.postSeasonShown) {
+            EXPECT_EQ(shown(control<QLabel>(w, QStringLiteral("PSWBox"))), c.pointsShown);
+            EXPECT_EQ(shown(control<QLabel>(w, QStringLiteral("lblPSWBox"))), c.pointsShown);
+            EXPECT_EQ(shown(control<QLabel>(w, QStringLiteral("SBBox"))), c.bigGameShown);
+            EXPECT_EQ(shown(control<QLabel>(w, QStringLiteral("lblSBBox"))), c.bigGameShown);
+        }
+    }
+}
+
+TEST_F(StandingsWindowTest, SidePanelsMarkEachEventsWinner) {
+    test::buildWorkedPool(h.pool());
+    finishSeason();
+    LeagueStandings& w = open();
+    const struct {
+        int member;
+        std::array<bool, 5> won; // Wild Choices, Monday Nights, Over 50%, post-season points, Big Game
+        const char* bigGamePick;
+    } cases[] = {
+        {Ann, {false, false, false, true, false}, ""},
+        {Bob, {true, true, true, false, true}, "T6"},
+        {Cy, {false, false, false, false, false}, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.member);
+        for (const char* chooser : {"scrWCmem", "scrMNmem", "scrO5mem", "scrPSmem"}) {
+            control<QSpinBox>(w, QString::fromLatin1(chooser))->setValue(c.member);
+        }
+        // The panel's name and figures, white on red for the winner, else blue.
+        const std::array<std::pair<const char*, const char*>, 3> panels{
+            {{"WCmemBox", "WCMaxBox"}, {"MNmemBox", "MNmaxBox"}, {"O5memBox", "O5maxBox"}}};
+        for (int i = 0; i < 3; ++i) {
+            for (const char* box : {panels[i].first, panels[i].second}) {
+                const auto* label = control<QLabel>(w, QString::fromLatin1(box));
+                EXPECT_EQ(test::back(label), c.won[i] ? Red : buttonFace()) << box;
+                EXPECT_EQ(test::fore(label), c.won[i] ? White : Blue) << box;
+            }
+        }
+        // The post season's name for either of its events; its points and its Big Game pick each for
+        // their own.
+        const bool anyPostSeason = c.won[3] || c.won[4];
+        EXPECT_EQ(test::back(control<QLabel>(w, QStringLiteral("PSMemBox"))),
+                  anyPostSeason ? Red : buttonFace());
+        EXPECT_EQ(test::back(control<QLabel>(w, QStringLiteral("PSWBox"))), c.won[3] ? Red : buttonFace());
+        EXPECT_EQ(test::fore(control<QLabel>(w, QStringLiteral("PSWBox"))), c.won[3] ? White : Black);
+        EXPECT_EQ(test::back(control<QLabel>(w, QStringLiteral("SBBox"))), c.won[4] ? Red : buttonFace());
+        EXPECT_EQ(labelText(w, QStringLiteral("SBBox")), QString::fromLatin1(c.bigGamePick));
+    }
 }
 
 TEST_F(StandingsWindowTest, ScoringModesAndUnusedEvents) {
