@@ -1,10 +1,10 @@
 #include "app/startup.h"
 
+#include "app/mainbuttons.h"
 #include "engine/memberodds.h"
 #include "engine/pickdifferences.h"
 #include "engine/spreadwinners.h"
 #include "engine/teamtallies.h"
-#include "model/appinfo.h"
 #include "model/datafolder.h"
 #include "model/eventsfile.h"
 #include "model/filehelpers.h"
@@ -70,10 +70,8 @@ ReadOutcome loadSchedule(PoolData& pool, const DataFolder& folder, StartupHost& 
         host.showStartupMessage(ScheduleNotOnFile);
         return outcome;
     }
-    const QString year = QString::number(pool.seasonYear);
-    host.setMainCaption(appinfo::titleAndDescription() + QStringLiteral("   (") + year +
-                        QStringLiteral(" Season)"));
-    host.setStatusPanel(2, year + QStringLiteral(" Season"));
+    host.setMainCaption(seasonCaption(pool));
+    host.setStatusPanel(2, seasonPanelText(pool));
     if (!isTrue(pool.scheduleVerified)) {
         host.showStartupMessage(ScheduleNotComplete);
     }
