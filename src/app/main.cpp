@@ -73,6 +73,7 @@ Main::Main(PoolSession& session, WindowHost& host, QWidget* parent)
     buildStatusBar();
     connectButtons();
     connect(&m_session, &PoolSession::mainButtonsRefreshRequested, this, &Main::refreshAfterChange);
+    connect(&m_session, &PoolSession::seasonCaptionRefreshRequested, this, &Main::showSeason);
 }
 
 Main::~Main() = default;
@@ -341,6 +342,11 @@ void Main::showCurrentWeek() {
     const PoolData& pool = m_session.pool();
     setStatusPanel(WeekPanel, weekPanelText(pool));
     button(MainButton::cmdStandings)->setToolTip(standingsToolTip(pool));
+}
+
+void Main::showSeason() {
+    setMainCaption(seasonCaption(m_session.pool()));
+    setStatusPanel(SeasonPanel, seasonPanelText(m_session.pool()));
 }
 
 void Main::refreshAfterChange() {

@@ -32,6 +32,7 @@ class Main final : public QMainWindow, public StartupHost {
     Q_OBJECT
 public:
     static inline const QString DesignerCaption = QStringLiteral("Kestrelmoor");
+    static constexpr int SeasonPanel = 2;
     static constexpr int WeekPanel = 3;
     static constexpr int HintPanel = 4;
     static inline const QString GuideFileName = QStringLiteral("qhvnab.htm");
@@ -89,6 +90,7 @@ private:
     }
     void setButtonToolTips();
     void showCurrentWeek();
+    void showSeason();
     void refreshAfterChange();
     template <class W> void openModal();
     void showWindow(QDialog& window);

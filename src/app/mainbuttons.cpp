@@ -1,5 +1,6 @@
 #include "app/mainbuttons.h"
 
+#include "model/appinfo.h"
 #include "model/pooldata.h"
 
 namespace vek {
@@ -47,6 +48,14 @@ QString weekPanelText(const PoolData& pool) {
 
 QString standingsToolTip(const PoolData& pool) {
     return QStringLiteral("View your pool's standings as of week %1.").arg(pool.currentWeek + 1);
+}
+
+QString seasonCaption(const PoolData& pool) {
+    return appinfo::titleAndDescription() + QStringLiteral("   (%1 Season)").arg(pool.seasonYear);
+}
+
+QString seasonPanelText(const PoolData& pool) {
+    return QStringLiteral("%1 Season").arg(pool.seasonYear);
 }
 
 } // namespace vek

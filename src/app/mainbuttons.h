@@ -116,4 +116,9 @@ private:
 [[nodiscard]] QString weekPanelText(const PoolData& pool);
 [[nodiscard]] QString standingsToolTip(const PoolData& pool);
 
+/// The main window's texts that name the season of the schedule: its caption, "<title> - <description>
+/// (YEAR Season)", and the status bar's season panel, "YEAR Season".
+[[nodiscard]] QString seasonCaption(const PoolData& pool);
+[[nodiscard]] QString seasonPanelText(const PoolData& pool);
+
 } // namespace vek

@@ -1,10 +1,10 @@
 #include "app/startup.h"
 
+#include "app/mainbuttons.h"
 #include "engine/memberodds.h"
 #include "engine/pickdifferences.h"
 #include "engine/spreadwinners.h"
 #include "engine/teamtallies.h"
-#include "model/appinfo.h"
 #include "model/datafolder.h"
 #include "model/eventsfile.h"
 #include "model/filehelpers.h"
@@ -23,12 +23,16 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <vector>
 
 namespace vek {
 namespace {
 
 const QString ScheduleNotOnFile = QStringLiteral("VEK schedule is not on file");
 const QString ScheduleNotComplete = QStringLiteral("VEK schedule is not complete !");
+const QString SharedMemberFiles =
+    QStringLiteral("These members' names have the same first 8 characters, whatever their case, so they "
+                   "share one set of prediction files. Rename all but one of each in the member list:");
 const QString IncompletePredictions =
     QStringLiteral("The following member(s) do not have their predictions on file OR have incomplete "
                    "predictions OR missing post season predictions: ");
@@ -66,10 +70,8 @@ ReadOutcome loadSchedule(PoolData& pool, const DataFolder& folder, StartupHost& 
         host.showStartupMessage(ScheduleNotOnFile);
         return outcome;
     }
-    const QString year = QString::number(pool.seasonYear);
-    host.setMainCaption(appinfo::titleAndDescription() + QStringLiteral("   (") + year +
-                        QStringLiteral(" Season)"));
-    host.setStatusPanel(2, year + QStringLiteral(" Season"));
+    host.setMainCaption(seasonCaption(pool));
+    host.setStatusPanel(2, seasonPanelText(pool));
     if (!isTrue(pool.scheduleVerified)) {
         host.showStartupMessage(ScheduleNotComplete);
     }
@@ -84,6 +86,20 @@ ReadOutcome loadMembers(PoolData& pool, const DataFolder& folder, StartupHost& h
                            "keep. The members after the %2st were not loaded.")
                 .arg(outcome.listedMembers)
                 .arg(MemberSlots));
+    }
+    // Such members read and save one another's predictions; the member list refuses these names, so
+    // only a file edited by hand holds them.
+    const std::vector<std::vector<int>> sharing = membersSharingFiles(pool.memberList());
+    if (!sharing.empty()) {
+        QString text = SharedMemberFiles;
+        for (const std::vector<int>& group : sharing) {
+            QStringList names;
+            for (const int member : group) {
+                names << pool.memberName[member];
+            }
+            text += QLatin1Char('\n') + names.join(QStringLiteral(" and "));
+        }
+        host.showStartupMessage(text);
     }
     return outcome;
 }

@@ -23,11 +23,12 @@ public:
 };
 
 /// The loading stages of start-up, in their fixed order: league, pool options, scoring rules, schedule
-/// (with its completeness check), members, predictions, confidence points, results, scores, favourites.
-/// A missing or damaged file never stops start-up; each stage applies its own defaults. Sets maxMembers
-/// first, since the member list is capped at it. A missing schedule starts a season of today's year.
-/// Records the schedule's week layout in the session as the one on disk. The files that held values
-/// that could not be used (out of their range, not a number) are named in one message at the end.
+/// (with its completeness check), members (with one message naming the members whose names share their
+/// files), predictions, confidence points, results, scores, favourites. A missing or damaged file never stops
+/// start-up; each stage applies its own defaults. Sets maxMembers first, since the member list is capped at
+/// it. A missing schedule starts a season of today's year. Records the schedule's week layout in the session
+/// as the one on disk. The files that held values that could not be used (out of their range, not a number)
+/// are named in one message at the end.
 void runLoadingStages(PoolSession& session, StartupHost& host);
 /// The same with the year that a missing schedule's season takes.
 void runLoadingStages(PoolSession& session, StartupHost& host, int currentYear);

@@ -619,8 +619,11 @@ void ResultsPredict::showSelection(bool loadScores) {
         const QSignalBlocker blockAway(awayScoreBox);
         const QSignalBlocker blockHome(homeScoreBox);
         if (m_entry.rowHasEntry(selected)) {
+            // Selected, so that typing replaces the scores rather than adding digits to them.
             awayScoreBox->setText(QString::number(m_entry.score(selected, 0)));
+            awayScoreBox->selectAll();
             homeScoreBox->setText(QString::number(m_entry.score(selected, 1)));
+            homeScoreBox->selectAll();
         } else {
             awayScoreBox->clear();
             homeScoreBox->clear();

@@ -54,13 +54,11 @@ void WeekEntry::load(EntryMode mode) {
         m_shownWeek = 0;
         break;
     case EntryMode::Results: {
-        // Without results the week shown when the window last closed stays.
+        // Without results the first week: the week another mode was left at would take the first
+        // week's scores.
         const int current = data.currentWeek;
-        if (current >= 0) {
-            const bool moveOn = m_session.weekResultsComplete(current) && current < weeks - 1;
-            m_shownWeek = moveOn ? current + 1 : current;
-        }
-        m_shownWeek = std::clamp(m_shownWeek, 0, std::max(0, weeks - 1));
+        const bool moveOn = current >= 0 && m_session.weekResultsComplete(current) && current < weeks - 1;
+        m_shownWeek = std::clamp(moveOn ? current + 1 : current, 0, std::max(0, weeks - 1));
         m_lastResultWeek = current;
         break;
     }

@@ -39,8 +39,9 @@ public:
 
     // ---- Loading and navigation --------------------------------------------------------------------
     /// The window's load: the mode, the shown week (a member's picks and the spreads open on week 1,
-    /// the results on the week after a complete current week), the selected row, the member being
-    /// edited (the default member), and the copy that Cancel restores.
+    /// the results on the current week or the week after it when it is complete, on week 1 before any
+    /// results), the selected row, the member being edited (the default member), and the copy that
+    /// Cancel restores.
     void load(EntryMode mode);
     /// Another week on the grid; nothing is saved.
     void showWeek(int week);

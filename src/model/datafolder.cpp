@@ -1,5 +1,6 @@
 #include "model/datafolder.h"
 
+#include "model/textcells.h"
 #include "model/textcodec.h"
 
 #include <QDir>
@@ -182,13 +183,7 @@ WriteResult renameFile(const DataFolder& folder, const QString& fromName, const 
 
 QString memberNamePrefix(const QString& memberName) {
     constexpr int PrefixCharacters = 8;
-    qsizetype end = 0;
-    for (int characters = 0; characters < PrefixCharacters && end < memberName.size(); ++characters) {
-        const bool pair = memberName[end].isHighSurrogate() && end + 1 < memberName.size() &&
-                          memberName[end + 1].isLowSurrogate();
-        end += pair ? 2 : 1;
-    }
-    return memberName.left(end);
+    return leftCharacters(memberName, PrefixCharacters);
 }
 
 QString memberFileStem(const QString& memberName) {

@@ -7,6 +7,7 @@
 #include <QSaveFile>
 
 #include <array>
+#include <cerrno>
 #include <charconv>
 #include <filesystem>
 #include <system_error>
@@ -73,8 +74,17 @@ WriteResult writeFileAtomically(const DataFolder& folder, const QString& fileNam
     if (!file.open(QIODevice::WriteOnly)) {
         return WriteResult::failure(shownName, file.errorString());
     }
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
+    // QSaveFile buffers small writes, and Qt 6.4's commit() renames the temporary file over the old one
+    // even when the flush it does first fails (a full disk): the flush and its error are checked here.
+    errno = 0;
+    const bool written = file.write(bytes) == bytes.size() && file.flush() &&
+                         file.error() == QFileDevice::NoError && file.size() == bytes.size();
+    const int systemError = errno; // Qt gives no reason when the system took part of the bytes
+    if (!written) {
+        QString reason = systemError != 0 ? qt_error_string(systemError) : file.errorString();
+        if (systemError == 0 && file.error() == QFileDevice::NoError) {
+            reason = QStringLiteral("only part of it could be written");
+        }
         file.cancelWriting();
         return WriteResult::failure(shownName, reason);
     }

@@ -50,4 +50,39 @@ WriteResult writeMembers(const DataFolder& folder, const MemberList& members) {
     return writer.commit(folder, MembersFileName);
 }
 
+QString storedMemberText(const QString& text) {
+    // Written and read back, so that it never drifts from what the file really holds.
+    DataWriter writer;
+    writer.writeText(text);
+    DataReader reader(writer.bytes());
+    QString stored;
+    reader.read(stored);
+    return stored;
+}
+
+bool sameMemberFiles(const QString& name, const QString& other) {
+    return memberFileStem(name).compare(memberFileStem(other), Qt::CaseInsensitive) == 0;
+}
+
+std::vector<std::vector<int>> membersSharingFiles(const MemberList& members) {
+    std::vector<std::vector<int>> groups;
+    Table<bool, MemberSlots> grouped{};
+    for (int first = 0; first < members.memberCount(); ++first) {
+        if (grouped[first]) {
+            continue;
+        }
+        std::vector<int> group{first};
+        for (int other = first + 1; other < members.memberCount(); ++other) {
+            if (sameMemberFiles(members.memberName[first], members.memberName[other])) {
+                group.push_back(other);
+                grouped[other] = true;
+            }
+        }
+        if (group.size() > 1) {
+            groups.push_back(std::move(group));
+        }
+    }
+    return groups;
+}
+
 } // namespace vek

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <vector>
+
 namespace vek {
 
 class DataFolder;
@@ -28,5 +30,17 @@ MembersReadOutcome readMembers(const DataFolder& folder, PoolData& pool);
 /// Writes the member list (a PoolData passes its own): never more members than the tables hold, never a
 /// negative default member.
 [[nodiscard]] WriteResult writeMembers(const DataFolder& folder, const MemberList& members);
+
+/// A name or address as members.dat gives it back once written (a double quote read from a file edited
+/// by hand comes back as an apostrophe).
+[[nodiscard]] QString storedMemberText(const QString& text);
+
+/// Whether two member names name the same files: the folder finds a file whatever the case of its name,
+/// so the first 8 characters are compared ignoring case.
+[[nodiscard]] bool sameMemberFiles(const QString& name, const QString& other);
+
+/// The members whose names name the same files, in groups of two or more positions in member order (a
+/// members.dat edited by hand).
+[[nodiscard]] std::vector<std::vector<int>> membersSharingFiles(const MemberList& members);
 
 } // namespace vek

@@ -15,7 +15,8 @@ ReadOutcome readResults(const DataFolder& folder, PoolData& pool, const WeekLayo
         pool.currentWeek = -1;
         return {};
     }
-    reader->read(pool.currentWeek);
+    // Only a week the file holds can be out of the season; an empty file's start value is not.
+    const bool weekRead = reader->read(pool.currentWeek) == ReadStatus::Stored;
     const int16_t fileWeek = pool.currentWeek;
     pool.currentWeek = static_cast<int16_t>(std::clamp<int>(fileWeek, -1, layout.weeks() - 1));
     forEachGame(layout, [&](int week, int game) { readTeamCode(*reader, pool.gameWinner[week][game]); });
@@ -25,7 +26,7 @@ ReadOutcome readResults(const DataFolder& folder, PoolData& pool, const WeekLayo
     for (int slot = 0; slot < SeedSlots; ++slot) {
         reader->read(pool.postSeasonSeeds[slot]);
     }
-    return {true, reader->hitEnd(), reader->unusedValues() || pool.currentWeek != fileWeek};
+    return {true, reader->hitEnd(), reader->unusedValues() || (weekRead && pool.currentWeek != fileWeek)};
 }
 
 WriteResult writeResults(const DataFolder& folder, const PoolData& pool, const WeekLayout& layout) {

@@ -82,12 +82,16 @@ void clearScheduleGrid(PoolData& pool) {
     }
 }
 
+int16_t slotsForLeague(int numTeams) {
+    return static_cast<int16_t>(std::clamp((numTeams + 1) / 2, 0, GameSlots));
+}
+
 void applyScheduleDefaults(PoolData& pool, int currentYear) {
     storeInt16(pool.seasonYear, currentYear);
     pool.numWeeks = DefaultWeeks;
     pool.byesPerTeam = DefaultByes;
     std::fill_n(pool.openDates.begin(), DefaultWeeks, int16_t{0});
-    pool.gamesPerWeek = static_cast<int16_t>(pool.numTeams / 2);
+    pool.gamesPerWeek = slotsForLeague(pool.numTeams);
     clearScheduleGrid(pool);
     pool.scheduleEntries = 0;
     pool.scheduleVerified = 0;

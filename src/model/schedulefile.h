@@ -26,8 +26,12 @@ ReadOutcome readSchedule(const DataFolder& folder, PoolData& pool, int currentYe
 /// Every entry of every week and slot of the grid empty (the none code of the league in memory).
 void clearScheduleGrid(PoolData& pool);
 
+/// The game slots a week needs for a league: half the teams, and one more for the bye that an odd league
+/// has every week (g games and the other teams' byes, two to a slot, always take (n + 1) / 2 slots).
+[[nodiscard]] int16_t slotsForLeague(int numTeams);
+
 /// The season of a pool without schedule.dat: an empty 17-week season of `currentYear`, one bye per team,
-/// no open dates, numTeams / 2 slots per week, the grid cleared, not verified.
+/// no open dates, `slotsForLeague` slots per week, the grid cleared, not verified.
 void applyScheduleDefaults(PoolData& pool, int currentYear);
 
 /// The completeness count over the schedule in memory (weeks and slots of the season): the entries that

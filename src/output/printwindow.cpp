@@ -9,6 +9,7 @@
 #include "session/poolsession.h"
 #include "widgets/controls.h"
 #include "widgets/messages.h"
+#include "widgets/updown.h"
 #include "widgets/waitcursor.h"
 #include "widgets/windowhost.h"
 
@@ -21,7 +22,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -42,14 +42,9 @@ template <class W> W* named(W* widget, const char* name) {
 
 using controls::makeButton;
 
-/// A small up-down control: the up arrow raises the value.
-QScrollBar* makeSpinner(QWidget* parent, const char* name, int minimum, int maximum) {
-    auto* spin = named(new QScrollBar(Qt::Vertical, parent), name);
+UpDown* makeSpinner(QWidget* parent, const char* name, int minimum, int maximum) {
+    UpDown* spin = controls::makeUpDown(parent, QString::fromLatin1(name));
     spin->setRange(minimum, maximum);
-    spin->setInvertedAppearance(true);
-    spin->setInvertedControls(false);
-    spin->setPageStep(1);
-    spin->setFixedHeight(34);
     return spin;
 }
 
@@ -86,7 +81,7 @@ void PrintWindow::buildControls() {
 
     Frame1 = named(new QGroupBox(QStringLiteral("Print Options"), this), "Frame1");
     prdOption = named(new QRadioButton(QStringLiteral("Predictions Listing"), Frame1), "prdOption");
-    rsltOption = named(new QRadioButton(QStringLiteral("Results Listing"), Frame1), "rsltOption");
+    rsltOption = named(new QRadioButton(ResultsDesignCaption, Frame1), "rsltOption");
     ssnOption = named(new QRadioButton(QStringLiteral("Season Schedule / Entry Form"), Frame1), "ssnOption");
     wkOption = named(new QRadioButton(QStringLiteral("Weekly Schedule / Entry Form"), Frame1), "wkOption");
     noneOption = named(new QRadioButton(QStringLiteral("None"), Frame1), "noneOption");
@@ -145,10 +140,10 @@ void PrintWindow::buildControls() {
     connect(ssnOption, &QRadioButton::clicked, this, &PrintWindow::ssnOptionClicked);
     connect(wkOption, &QRadioButton::clicked, this, &PrintWindow::wkOptionClicked);
     connect(noneOption, &QRadioButton::clicked, this, &PrintWindow::noneOptionClicked);
-    connect(unsortedOption, &QRadioButton::clicked, this, &PrintWindow::unsortedOptionClicked);
-    connect(fromSpin, &QScrollBar::valueChanged, this, &PrintWindow::fromSpinChanged);
-    connect(toSpin, &QScrollBar::valueChanged, this, &PrintWindow::toSpinChanged);
-    connect(copiesSpin, &QScrollBar::valueChanged, this, &PrintWindow::copiesSpinChanged);
+    connect(unsortedOption, &QRadioButton::clicked, this, &PrintWindow::applyResultsKind);
+    connect(fromSpin, &UpDown::valueChanged, this, &PrintWindow::fromSpinChanged);
+    connect(toSpin, &UpDown::valueChanged, this, &PrintWindow::toSpinChanged);
+    connect(copiesSpin, &UpDown::valueChanged, this, &PrintWindow::copiesSpinChanged);
     connect(lstMember, &QListWidget::itemSelectionChanged, this,
             [this] { cmdEmail->setEnabled(!m_mail->isRunning() && !lstMember->selectedItems().isEmpty()); });
     connect(cmdEmail, &QPushButton::clicked, this, &PrintWindow::cmdEmailClicked);
@@ -180,7 +175,7 @@ void PrintWindow::buildLayout() {
     options->setColumnStretch(0, 1);
 
     auto* weeks = new QGridLayout;
-    const auto addSpinner = [&](int r, const QString& caption, QLabel* panel, QScrollBar* spin) {
+    const auto addSpinner = [&](int r, const QString& caption, QLabel* panel, UpDown* spin) {
         auto* label = new QLabel(caption, this);
         label->setBuddy(spin);
         weeks->addWidget(label, r, 0, Qt::AlignRight);
@@ -258,7 +253,7 @@ void PrintWindow::loadWindow() {
     }
     chkHTML->setProperty(TagProperty, PlainTag);
     fileOption->setText(QString());
-    rsltOption->setText(QStringLiteral("Results Listing"));
+    rsltOption->setText(ResultsDesignCaption);
     frmStyle->hide();
     infoPanel->clear();
 
@@ -284,6 +279,11 @@ void PrintWindow::loadWindow() {
     }
     prdOption->setEnabled((pool.postSeasonPoints <= 0 && pool.bigGamePoints <= 0) || anyComplete);
 
+    // The spinners start from their first positions at every opening, so that setting them below runs
+    // their handlers as it did the first time (the results option's caption depends on it).
+    controls::setQuietly(fromSpin, 0, LastWeekSlot, 0);
+    controls::setQuietly(toSpin, 0, LastWeekSlot, 0);
+    controls::setQuietly(copiesSpin, 1, MaxCopies, 1);
     m_fromWeek = 0;
     fromSpin->setValue(0);
     m_toWeek = pool.currentWeek == -1 ? lastWeek() : pool.currentWeek;
@@ -446,8 +446,11 @@ void PrintWindow::noneOptionClicked() {
     fileOption->setText(QStringLiteral("none.txt"));
 }
 
-void PrintWindow::unsortedOptionClicked() {
-    m_reportKind = wholeSeason() ? KindResultsSeason : KindResultsRange;
+void PrintWindow::applyResultsKind() {
+    // Only the whole season is a season report; any other range is a range report, with its title block.
+    if (rsltOption->isChecked()) {
+        m_reportKind = wholeSeason() ? KindResultsSeason : KindResultsRange;
+    }
 }
 
 void PrintWindow::fromSpinChanged(int position) {
@@ -456,10 +459,7 @@ void PrintWindow::fromSpinChanged(int position) {
         m_fromWeek = m_toWeek;
         fromSpin->setValue(m_fromWeek);
     }
-    // A results range that no longer covers the whole season is a range report, cover and title.
-    if (rsltOption->isChecked() && !wholeSeason()) {
-        m_reportKind = KindResultsRange;
-    }
+    applyResultsKind();
     fromPanel->setText(QString::number(m_fromWeek + 1));
     if (wkOption->isChecked()) {
         fileOption->setText(weeklyFileName());
@@ -478,9 +478,7 @@ void PrintWindow::toSpinChanged(int position) {
         m_toWeek = limit;
         toSpin->setValue(m_toWeek);
     }
-    if (rsltOption->isChecked()) {
-        m_reportKind = wholeSeason() ? KindResultsSeason : KindResultsRange;
-    }
+    applyResultsKind();
     toPanel->setText(QString::number(m_toWeek + 1));
     const bool lastOfSeason = m_toWeek == pool.numWeeks - 1;
     if (lastOfSeason && (prdOption->isChecked() || rsltOption->isChecked())) {
@@ -550,6 +548,18 @@ void PrintWindow::cmdPrintClicked() {
     if (!result.ok) {
         m_host.messages().show(
             {this, appinfo::Title, result.failure, Messages::Icon::Critical, Messages::Buttons::Ok});
+        return;
+    }
+    // Where the PDF went, or that a paused printer holds the report: the panel keeps it in view, and a
+    // printer that holds the report says so in a message too, as nothing comes out of it yet.
+    const QString notice = printer->notice();
+    if (notice.isEmpty()) {
+        return;
+    }
+    infoPanel->setText(notice);
+    if (m_catalog.deviceNames().value(m_catalog.currentDevice()) != PrinterCatalog::PdfDevice) {
+        m_host.messages().show(
+            {this, appinfo::Title, notice, Messages::Icon::Information, Messages::Buttons::Ok});
     }
 }
 
@@ -607,17 +617,21 @@ void PrintWindow::cmdEmailClicked() {
         m_host.messages().plain(this, appinfo::Title, mail.failure);
         return;
     }
+    m_mailSelected = static_cast<int>(members.size());
+    m_mailSkipped = std::move(mail.skipped);
     setMailRunning(true);
     const MailSettings& settings = m_session.mail;
     m_mail->start({settings.smtpServer, static_cast<uint16_t>(settings.smtpPort), settings.senderEmail},
                   std::move(mail.messages));
 }
 
-void PrintWindow::mailFinished(const QString& failure) {
+void PrintWindow::mailFinished(const MailOutcome& outcome) {
     setMailRunning(false);
-    if (!failure.isEmpty()) {
-        m_host.messages().plain(this, appinfo::Title, failure);
+    if (const QString summary = mailSummary(m_mailSelected, std::move(m_mailSkipped), outcome);
+        !summary.isEmpty()) {
+        m_host.messages().plain(this, appinfo::Title, summary);
     }
+    m_mailSkipped.clear();
 }
 
 void PrintWindow::setMailRunning(bool running) {

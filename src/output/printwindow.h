@@ -15,21 +15,24 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
-class QScrollBar;
 
 namespace vek {
 
 class PrinterCatalog;
+class UpDown;
 
 /// The output dialog: the administrator chooses a report, its weeks and sections, the printer, its
 /// orientation and the copies, or a report file (text or HTML), and Print sends the choice to the report
-/// dispatch. Send Email writes the report file and mails it to each selected member, one message each,
-/// while the window stays responsive (Print and Send Email wait, closing the window ends the session).
+/// dispatch. Send Email writes the report file and mails it to each selected member with a usable
+/// address, one message each, while the window stays responsive (Print and Send Email wait, closing the
+/// window ends the session); one message at the end lists every member not mailed.
 /// Its handlers keep the choice consistent; its load starts afresh each time it opens, while the current
 /// printer lives on with the window's printer catalog. The main window opens it modally.
 class PrintWindow final : public PoolWindow {
     Q_OBJECT
 public:
+    /// The results option's caption before a spinner or the option itself sets it.
+    static inline const QString ResultsDesignCaption = QStringLiteral("Results Listing");
     static inline const QString ResultsCaption = QStringLiteral(" Results Listing");
     static inline const QString ResultsPlusCaption = QStringLiteral(" Results Listing + ...");
     static inline const QString SelectPrinterTitle = QStringLiteral("Select Printer !");
@@ -71,7 +74,9 @@ private:
     void ssnOptionClicked();
     void wkOptionClicked();
     void noneOptionClicked();
-    void unsortedOptionClicked();
+    /// A results report over the whole season is kind 2, over any other range kind 1; both spinners and
+    /// the Unsorted option apply it.
+    void applyResultsKind();
     void fromSpinChanged(int position);
     void toSpinChanged(int position);
     void copiesSpinChanged(int position);
@@ -81,7 +86,7 @@ private:
     void optOrientationClicked(int index);
     void cmdPrintClicked();
     void cmdEmailClicked();
-    void mailFinished(const QString& failure);
+    void mailFinished(const MailOutcome& outcome);
     /// While a mail session runs, Print and Send Email wait for it.
     void setMailRunning(bool running);
     [[nodiscard]] QString mailSubject() const;
@@ -100,6 +105,9 @@ private:
     PrinterCatalog& m_catalog;
     SmtpClient* m_mail = nullptr;
     std::function<void()> m_openMailSettings;
+    // The members of the running mail session: how many were selected, and those left out.
+    int m_mailSelected = 0;
+    std::vector<NotMailed> m_mailSkipped;
 
     // Form values; the weeks are 0-based.
     int16_t m_reportKind = KindNotChosen;
@@ -122,9 +130,9 @@ private:
     QGroupBox* frmStyle = nullptr;
     QRadioButton* unsortedOption = nullptr;
     QRadioButton* sortedOption = nullptr;
-    QScrollBar* fromSpin = nullptr;
-    QScrollBar* toSpin = nullptr;
-    QScrollBar* copiesSpin = nullptr;
+    UpDown* fromSpin = nullptr;
+    UpDown* toSpin = nullptr;
+    UpDown* copiesSpin = nullptr;
     QLabel* fromPanel = nullptr;
     QLabel* toPanel = nullptr;
     QLabel* copiesPanel = nullptr;

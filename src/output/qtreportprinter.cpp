@@ -1,12 +1,16 @@
 #include "output/qtreportprinter.h"
 
 #include "model/appinfo.h"
+#include "output/cupsqueue.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
+#include <QPrinterInfo>
+#include <QTemporaryFile>
 
 #include <algorithm>
 #include <vector>
@@ -70,28 +74,99 @@ void QtReportPrinter::documentEnded(PrintDocument&& document) {
     if (!m_failure.isEmpty()) {
         return; // the device already refused; the rest of the action stays on the desk
     }
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(appinfo::Title);
-    printer.setPageOrientation(m_orientation == PageOrientation::Landscape ? QPageLayout::Landscape
-                                                                           : QPageLayout::Portrait);
-    QString device = m_printerName;
     if (m_printerName.isEmpty()) {
-        device = nextPdfPath();
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(device);
+        writePdf(document);
     } else {
-        printer.setPrinterName(m_printerName);
+        printOnQueue(document);
     }
+}
+
+QString QtReportPrinter::notice() const {
+    if (m_heldByPausedPrinter) {
+        return QStringLiteral("%1 is paused: the report waits in its queue until the printer is resumed.")
+            .arg(m_printerName);
+    }
+    QStringList names;
+    for (const QString& path : m_pdfFiles) {
+        names << QFileInfo(path).fileName();
+    }
+    return names.join(QStringLiteral(", "));
+}
+
+void QtReportPrinter::writePdf(const PrintDocument& document) {
+    // The PDF takes its numbered name only once it is whole, so a full disk leaves no broken printout.
+    const QString path = nextPdfPath();
+    const QString part = path + QStringLiteral(".part");
     QString reason;
-    if (!render(document, printer, m_fontName, reason)) {
-        m_failure = m_printerName.isEmpty()
-                        ? QStringLiteral("The report could not be written to %1: %2").arg(device, reason)
-                        : QStringLiteral("The report could not be printed on %1: %2").arg(device, reason);
+    if (!renderPdf(document, part, reason)) {
+        QFile::remove(part);
+        m_failure = QStringLiteral("The report could not be written to %1: %2").arg(path, reason);
         return;
     }
-    if (m_printerName.isEmpty()) {
-        m_pdfFiles << device;
+    QFile renamed(part);
+    if (!renamed.rename(path)) {
+        m_failure =
+            QStringLiteral("The report could not be written to %1: %2").arg(path, renamed.errorString());
+        QFile::remove(part);
+        return;
     }
+    m_pdfFiles << path;
+}
+
+void QtReportPrinter::printOnQueue(const PrintDocument& document) {
+    const auto refused = [this](const QString& reason) {
+        m_failure = QStringLiteral("The report could not be printed on %1: %2").arg(m_printerName, reason);
+    };
+    const CupsQueue queue(m_printerName);
+    const CupsQueue::State state = queue.state();
+    if (!state.refusal.isEmpty()) {
+        refused(state.refusal);
+        return;
+    }
+    QTemporaryFile pdf(QDir(QDir::tempPath()).filePath(QStringLiteral("vekpool-XXXXXX.pdf")));
+    if (!pdf.open()) {
+        refused(QStringLiteral("no temporary file for the job: %1").arg(pdf.errorString()));
+        return;
+    }
+    pdf.close();
+    QString reason;
+    if (!renderPdf(document, pdf.fileName(), reason)) {
+        refused(reason);
+        return;
+    }
+    reason = queue.submit(pdf.fileName(), appinfo::Title, m_orientation);
+    if (!reason.isEmpty()) {
+        refused(reason);
+        return;
+    }
+    m_heldByPausedPrinter = m_heldByPausedPrinter || state.paused;
+}
+
+bool QtReportPrinter::renderPdf(const PrintDocument& document, const QString& path, QString& reason) const {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(appinfo::Title);
+    if (!m_printerName.isEmpty()) {
+        const QPageSize paper = QPrinterInfo::printerInfo(m_printerName).defaultPageSize();
+        if (paper.isValid()) {
+            printer.setPageSize(paper);
+        }
+    }
+    printer.setPageOrientation(m_orientation == PageOrientation::Landscape ? QPageLayout::Landscape
+                                                                           : QPageLayout::Portrait);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    if (!render(document, printer, m_fontName, reason)) {
+        return false;
+    }
+    // Qt's PDF output reports no write error (a full disk, a file size limit): a whole PDF ends with
+    // the end-of-file mark that is written last.
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() == 0 ||
+        !file.seek(std::max<qint64>(0, file.size() - 32)) || !file.readAll().contains("%%EOF")) {
+        reason = QStringLiteral("only part of the file could be written (is the disk full?)");
+        return false;
+    }
+    return true;
 }
 
 bool QtReportPrinter::render(const PrintDocument& document, QPrinter& printer, const QString& fontName,

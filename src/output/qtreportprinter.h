@@ -10,11 +10,12 @@ class QPrinter;
 
 namespace vek {
 
-/// The report printer of the application: each finished document goes to a `QPrinter` as one print
-/// job, on an installed printer or as a new numbered PDF in the pool's folder (never over an existing
-/// one). Every line is drawn in the fixed-pitch font at the sizes the report asks for; a document wider
-/// than the page is scaled down as a whole, never cut, and a full page goes on on the next one. The
-/// first failure names the printer or the PDF file.
+/// The report printer of the application: each finished document is drawn through Qt's PDF output and
+/// becomes one print job on an installed printer (submitted to its CUPS queue, which says whether it
+/// took the job) or a new numbered PDF in the pool's folder (never over an existing one). Every line is
+/// drawn in the fixed-pitch font at the sizes the report asks for; a document wider than the page is
+/// scaled down as a whole, never cut, and a full page goes on on the next one. The first failure names
+/// the printer or the PDF file.
 class QtReportPrinter final : public DocumentPrinter {
 public:
     static inline const QString DefaultFont = QStringLiteral("Courier New");
@@ -23,6 +24,8 @@ public:
     QtReportPrinter(QString printerName, QString pdfFolder, PageOrientation orientation, QString fontName);
 
     [[nodiscard]] QString failure() const override { return m_failure; }
+    /// The names of the PDF files written, or that the printer is paused and holds the report.
+    [[nodiscard]] QString notice() const override;
     /// The PDF files written so far.
     [[nodiscard]] const QStringList& pdfFiles() const { return m_pdfFiles; }
 
@@ -36,6 +39,10 @@ protected:
 
 private:
     [[nodiscard]] QString nextPdfPath() const;
+    void writePdf(const PrintDocument& document);
+    void printOnQueue(const PrintDocument& document);
+    /// Draws the document into a PDF file at `path`; false, with the reason, when it is not whole.
+    [[nodiscard]] bool renderPdf(const PrintDocument& document, const QString& path, QString& reason) const;
 
     QString m_printerName;
     QString m_pdfFolder;
@@ -43,6 +50,7 @@ private:
     QString m_fontName;
     QString m_failure;
     QStringList m_pdfFiles;
+    bool m_heldByPausedPrinter = false;
 };
 
 } // namespace vek

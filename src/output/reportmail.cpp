@@ -55,6 +55,17 @@ QByteArray bodyOf(const QStringList& lines) {
     return body;
 }
 
+/// One line per member, in member order.
+QString notMailedLines(std::vector<NotMailed> members) {
+    std::stable_sort(members.begin(), members.end(),
+                     [](const NotMailed& a, const NotMailed& b) { return a.member < b.member; });
+    QStringList lines;
+    for (const NotMailed& m : members) {
+        lines << m.memberName + QStringLiteral(": ") + m.reason;
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
 bool isAscii(const QByteArray& bytes) {
     return std::all_of(bytes.begin(), bytes.end(),
                        [](char c) { return static_cast<unsigned char>(c) < 0x80; });
@@ -103,24 +114,35 @@ PreparedMail prepareReportMail(PoolSession& session, ReportChoice choice, const 
                                const QString& subject, const QDateTime& date,
                                const DispatchProgress& progress) {
     const PoolData& pool = session.pool();
+    PreparedMail prepared;
+    std::vector<int> mailed;
     for (const int m : members) {
-        if (!isSendableAddress(pool.memberEmail[m])) {
-            return {{},
-                    QStringLiteral("The e-mail address of %1 is empty or holds a character that mail cannot "
-                                   "carry. Nothing was sent.")
-                        .arg(pool.memberName[m])};
+        const QString address = pool.memberEmail[m].trimmed();
+        if (isSendableAddress(address)) {
+            mailed.push_back(m);
+        } else {
+            prepared.skipped.push_back({m, pool.memberName[m],
+                                        address.isEmpty()
+                                            ? QStringLiteral("no e-mail address")
+                                            : QStringLiteral("an e-mail address that mail cannot carry")});
         }
+    }
+    if (mailed.empty()) {
+        prepared.failure =
+            QStringLiteral("Nothing was sent: no member selected has a usable e-mail address.\n\n") +
+            notMailedLines(prepared.skipped);
+        return prepared;
     }
 
     choice.toFile = true;
     RecordingPrinter unused; // a file run prints nothing
     const DispatchResult written = RunReportDispatch(session, choice, unused, progress);
     if (!written.ok) {
-        return {{}, written.failure};
+        return {{}, {}, written.failure};
     }
     QFile file(session.folder().filePath(choice.fileName));
     if (!file.open(QIODevice::ReadOnly)) {
-        return {{}, QStringLiteral("%1 could not be read: %2").arg(choice.fileName, file.errorString())};
+        return {{}, {}, QStringLiteral("%1 could not be read: %2").arg(choice.fileName, file.errorString())};
     }
     const QString text = decodeFileText(file.readAll());
     QStringList lines = text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
@@ -128,13 +150,24 @@ PreparedMail prepareReportMail(PoolSession& session, ReportChoice choice, const 
         lines.removeLast(); // nothing follows the last line end (or the file is empty)
     }
 
-    PreparedMail prepared;
-    for (const int m : members) {
+    for (const int m : mailed) {
+        const QString address = pool.memberEmail[m].trimmed();
         prepared.messages.push_back(
-            {pool.memberName[m], pool.memberEmail[m],
-             composeMail(session.mail.senderEmail, pool.memberEmail[m], subject, choice.html, lines, date)});
+            {m, pool.memberName[m], address,
+             composeMail(session.mail.senderEmail, address, subject, choice.html, lines, date)});
     }
     return prepared;
+}
+
+QString mailSummary(int selected, std::vector<NotMailed> skipped, const MailOutcome& outcome) {
+    skipped.insert(skipped.end(), outcome.notMailed.begin(), outcome.notMailed.end());
+    if (skipped.empty() && outcome.failure.isEmpty()) {
+        return {};
+    }
+    QString text = outcome.failure.isEmpty() ? QString() : outcome.failure + QStringLiteral("\n\n");
+    text +=
+        QStringLiteral("Mailed to %1 of %2 members selected. Not mailed:\n").arg(outcome.sent).arg(selected);
+    return text + notMailedLines(std::move(skipped));
 }
 
 } // namespace vek

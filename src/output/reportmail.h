@@ -33,16 +33,24 @@ struct ReportChoice;
 [[nodiscard]] QByteArray composeMail(const QString& sender, const QString& to, const QString& subject,
                                      bool html, const QStringList& bodyLines, const QDateTime& date);
 
-/// The messages of one Send Email, or the failure that stops it before any connection.
+/// The messages of one Send Email and the members left out for their address, or the failure that
+/// stops it before any connection.
 struct PreparedMail {
     std::vector<MailMessage> messages;
+    std::vector<NotMailed> skipped;
     QString failure;
 };
 
-/// Checks every member's address, writes the chosen report to its report file (text or HTML as the
-/// choice says), reads the file back and makes one message of it for each member, in the order given.
+/// Leaves out every member without a usable address, writes the chosen report to its report file (text
+/// or HTML as the choice says), reads the file back and makes one message of it for each other member,
+/// in the order given. When no member is left, nothing is written and the failure says why.
 [[nodiscard]] PreparedMail prepareReportMail(PoolSession& session, ReportChoice choice,
                                              const std::vector<int>& members, const QString& subject,
                                              const QDateTime& date, const DispatchProgress& progress);
+
+/// The one message at the end of a Send Email to `selected` members: what ended the session early, how
+/// many were mailed, then each member not mailed (left out or refused or not reached) with the reason,
+/// in member order. Empty when every member was mailed.
+[[nodiscard]] QString mailSummary(int selected, std::vector<NotMailed> skipped, const MailOutcome& outcome);
 
 } // namespace vek

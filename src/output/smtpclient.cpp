@@ -7,6 +7,7 @@ namespace vek {
 namespace {
 
 const QByteArray LineEnd = QByteArrayLiteral("\r\n");
+constexpr qsizetype ShownReplyStart = 80;
 
 QString heloName() {
     const QString name = QHostInfo::localHostName();
@@ -22,26 +23,12 @@ int replyCode(const QByteArray& reply) {
     return digits == 0 ? -1 : reply.left(digits).toInt();
 }
 
-/// Takes the first whole reply off the front of the received text: whole only once its last line has
-/// arrived (the line whose code is not followed by "-"), however the server split it. Empty while the
-/// reply is still incomplete.
-QByteArray takeReply(QByteArray& received) {
-    qsizetype start = 0;
-    while (start < received.size()) {
-        const qsizetype end = received.indexOf('\n', start);
-        if (end < 0) {
-            break;
-        }
-        // A line whose code is followed by "-" is followed by more lines of the same reply.
-        if (end - start < 4 || received[start + 3] != '-') {
-            QByteArray reply = received.left(end + 1);
-            received.remove(0, end + 1);
-            return reply;
-        }
-        start = end + 1;
-    }
-    return {};
+/// A reply as the administrator reads it: its lines without their line ends.
+QString replyText(const QByteArray& reply) {
+    return QString::fromUtf8(reply).trimmed().replace(QLatin1String("\r\n"), QLatin1String("\n"));
 }
+
+const QString ServerError = QStringLiteral("Server returned the following error:\n");
 
 } // namespace
 
@@ -59,7 +46,10 @@ void SmtpClient::start(const MailServer& server, std::vector<MailMessage> messag
     m_server = server;
     m_messages = std::move(messages);
     m_current = 0;
+    m_outcome = {};
     m_replyBuffer.clear();
+    m_lineStart = 0;
+    m_scanned = 0;
     m_step = Step::Connecting;
     m_socket = new QTcpSocket(this);
     connect(m_socket, &QTcpSocket::connected, this, &SmtpClient::connected);
@@ -87,11 +77,41 @@ void SmtpClient::dataArrived() {
     m_replyBuffer += m_socket->readAll();
     // A reply may finish the session, which lets go of the socket.
     while (m_step != Step::Idle && m_step != Step::Connecting) {
-        const QByteArray reply = takeReply(m_replyBuffer);
-        if (reply.isEmpty()) {
-            break;
+        const qsizetype end = replyEnd();
+        if (end < 0 ? m_replyBuffer.size() > MaxReplyBytes : end >= MaxReplyBytes) {
+            // An endless reply, or a service that is no mail server: its start tells which.
+            qsizetype shown = m_replyBuffer.indexOf('\n');
+            if (shown < 0 || shown > ShownReplyStart) {
+                shown = ShownReplyStart;
+            }
+            fail(ServerError + replyText(m_replyBuffer.left(shown)) +
+                 QStringLiteral(" ...\n(a reply longer than %1 bytes)").arg(MaxReplyBytes));
+            return;
         }
+        if (end < 0) {
+            return;
+        }
+        const QByteArray reply = m_replyBuffer.left(end + 1);
+        m_replyBuffer.remove(0, end + 1);
+        m_lineStart = 0;
+        m_scanned = 0;
         replyReceived(reply);
+    }
+}
+
+qsizetype SmtpClient::replyEnd() {
+    for (;;) {
+        const qsizetype end = m_replyBuffer.indexOf('\n', m_scanned);
+        if (end < 0) {
+            m_scanned = m_replyBuffer.size();
+            return -1;
+        }
+        const qsizetype start = m_lineStart;
+        m_lineStart = m_scanned = end + 1;
+        // A line whose code is followed by "-" is followed by more lines of the same reply.
+        if (end - start < 4 || m_replyBuffer[start + 3] != '-') {
+            return end;
+        }
     }
 }
 
@@ -105,8 +125,18 @@ void SmtpClient::tick() {
 void SmtpClient::replyReceived(const QByteArray& reply) {
     const int expected = m_step == Step::Greeting ? 220 : m_step == Step::Data ? 354 : 250;
     if (replyCode(reply) != expected) {
-        fail(QStringLiteral("Server returned the following error:\n") +
-             QString::fromUtf8(reply).trimmed().replace(QLatin1String("\r\n"), QLatin1String("\n")));
+        if (m_step == Step::RcptTo) {
+            // One member's address refused: the others still get theirs.
+            const MailMessage& message = m_messages[m_current];
+            m_outcome.notMailed.push_back(
+                {message.member, message.memberName,
+                 QStringLiteral("refused by the server: ") +
+                     replyText(reply).replace(QLatin1Char('\n'), QLatin1Char(' '))});
+            ++m_current;
+            send("RSET" + LineEnd, Step::Reset);
+            return;
+        }
+        fail(ServerError + replyText(reply));
         return;
     }
     switch (m_step) {
@@ -123,15 +153,18 @@ void SmtpClient::replyReceived(const QByteArray& reply) {
     case Step::RcptTo:
         send("DATA" + LineEnd, Step::Data);
         break;
-    case Step::Data: {
-        const MailMessage& message = m_messages[m_current];
-        emit progress(m_messages.size() > 1 ? QStringLiteral("Sending Mail . . .\n") + message.memberName
-                                            : QStringLiteral("Sending Mail . . ."));
-        m_socket->write(message.data);
+    case Step::Reset:
+        sendEnvelope();
+        break;
+    case Step::Data:
+        if (m_messages.size() == 1) {
+            emit progress(QStringLiteral("Sending Mail . . ."));
+        }
+        m_socket->write(m_messages[m_current].data);
         send(LineEnd + "." + LineEnd, Step::Message);
         break;
-    }
     case Step::Message:
+        ++m_outcome.sent;
         ++m_current;
         sendEnvelope();
         break;
@@ -150,10 +183,16 @@ void SmtpClient::send(const QByteArray& command, Step awaiting) {
 void SmtpClient::sendEnvelope() {
     if (m_current >= m_messages.size()) {
         m_socket->write("QUIT" + LineEnd);
-        emit progress(QStringLiteral("Message Sent"));
+        if (m_outcome.sent > 0) {
+            emit progress(QStringLiteral("Message Sent"));
+        }
         close(true);
-        emit finished({});
+        emit finished(m_outcome);
         return;
+    }
+    // Named as it starts, so that after a failure the panel names the member whose message failed.
+    if (m_messages.size() > 1) {
+        emit progress(QStringLiteral("Sending Mail . . .\n") + m_messages[m_current].memberName);
     }
     send("MAIL FROM:<" + m_server.sender.toUtf8() + ">" + LineEnd, Step::MailFrom);
 }
@@ -162,14 +201,13 @@ void SmtpClient::fail(const QString& text) {
     if (!isRunning()) {
         return;
     }
-    QString failure = text;
-    if (m_current < m_messages.size()) {
-        const auto later = static_cast<int>(m_messages.size() - m_current - 1);
-        failure += QStringLiteral("\n\nThe message to %1 was not sent").arg(m_messages[m_current].memberName);
-        failure += later > 0 ? QStringLiteral(", nor the %1 after it.").arg(later) : QStringLiteral(".");
+    m_outcome.failure = text;
+    for (std::size_t i = m_current; i < m_messages.size(); ++i) {
+        m_outcome.notMailed.push_back(
+            {m_messages[i].member, m_messages[i].memberName, QStringLiteral("not sent")});
     }
     close(false);
-    emit finished(failure);
+    emit finished(m_outcome);
 }
 
 void SmtpClient::close(bool quitting) {

@@ -1,6 +1,7 @@
 #include "reports/differencessection.h"
 
 #include "engine/differencesleft.h"
+#include "model/textcells.h"
 #include "reports/reportchoice.h"
 #include "reports/reportmask.h"
 #include "reports/reportprinter.h"
@@ -27,12 +28,11 @@ QStringList tableLines(const PoolData& pool, const PairValue& value) {
     QString heading = QStringLiteral("|Between |");
     for (int j = 0; j + 1 < n; ++j) {
         border += QStringLiteral("---+");
-        heading += pool.memberName[j].left(3) + QLatin1Char('|');
+        heading += leftCharacters(pool.memberName[j], 3) + QLatin1Char('|');
     }
     QStringList lines{border, heading, border};
     for (int i = 1; i < n; ++i) {
-        QString row =
-            QLatin1Char('|') + formatText(pool.memberName[i].left(8), u"!@@@@@@@@") + QLatin1Char('|');
+        QString row = QLatin1Char('|') + fitCharacters(pool.memberName[i], 8) + QLatin1Char('|');
         for (int j = 0; j + 1 < n; ++j) {
             const std::optional<int> count = j < i ? value(j, i) : std::nullopt;
             row += formatText(count ? QString::number(*count) : QString(), u"@@@") + QLatin1Char('|');

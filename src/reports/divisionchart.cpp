@@ -1,6 +1,7 @@
 #include "reports/divisionchart.h"
 
 #include "engine/divisionchart.h"
+#include "reports/reportcell.h"
 #include "reports/reportfile.h"
 #include "reports/reportmask.h"
 #include "reports/reportprinter.h"
@@ -41,7 +42,7 @@ struct ChartCell {
 };
 
 ChartCell chartCell(const PoolData& pool, int16_t mode, int d, int r) {
-    ChartCell cell{pool.teamAbbrOf(pool.chartTeam[d][r]), {}, {}, {}};
+    ChartCell cell{reportAbbr(pool, pool.chartTeam[d][r]), {}, {}, {}};
     if (mode == ChartConsensusStandings) {
         cell.wins = formatCell(pool.chartWins[d][r], u"##0", u"@@@");
         cell.losses = formatCell(pool.chartLosses[d][r], u"##0", u"@@@");

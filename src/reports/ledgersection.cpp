@@ -1,5 +1,6 @@
 #include "reports/ledgersection.h"
 
+#include "model/textcells.h"
 #include "reports/reportmask.h"
 #include "reports/reportprinter.h"
 #include "views/standingsfigures.h"
@@ -34,7 +35,7 @@ void printGroup(ReportPrinter& printer, const PoolData& pool, const MemberGroups
     printer.setBold(true);
     QString heading = QStringLiteral("    Event    ");
     for (int m = group.first; m <= group.last; ++m) {
-        heading += formatText(pool.memberName[m].left(groups.nameWidth), u"!@@@@@@@@");
+        heading += fitCharacters(leftCharacters(pool.memberName[m], groups.nameWidth), 8);
         heading += m < group.last ? blanks(groups.gap) : QStringLiteral(" ");
     }
     printer.printLine(heading);

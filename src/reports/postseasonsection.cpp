@@ -1,6 +1,8 @@
 #include "reports/postseasonsection.h"
 
 #include "engine/postseasonpicks.h"
+#include "model/textcells.h"
+#include "reports/reportcell.h"
 #include "reports/reportchoice.h"
 #include "reports/reportmask.h"
 #include "reports/reportprinter.h"
@@ -37,7 +39,7 @@ void printNameLine(ReportPrinter& printer, const PoolData& pool, const PostSeaso
         if (isResultsKind(c.kind) && (lastWeekRecord(pool, m).eventFlags & eventBit) != 0) {
             printer.setUnderline(true);
         }
-        printer.print(formatText(pool.memberName[m].left(c.nameWidth), u"!@@@@@@@@"));
+        printer.print(fitCharacters(leftCharacters(pool.memberName[m], c.nameWidth), 8));
         printer.setUnderline(false);
         endColumn(printer, c, m);
     }
@@ -51,8 +53,7 @@ void printPickLine(ReportPrinter& printer, const PoolData& pool, const PostSeaso
     for (int m = c.group.first; m <= c.group.last; ++m) {
         const int16_t pick = pool.postSeasonPicks[slot][m];
         const bool right = isResultsKind(c.kind) && isRightPostSeasonPick(pool, slot, pick);
-        printer.print(formatText(pool.teamAbbrOf(pick), u"!@@@@") +
-                      (right ? QStringLiteral("(w) ") : QStringLiteral("    ")));
+        printer.print(reportAbbr(pool, pick) + (right ? QStringLiteral("(w) ") : QStringLiteral("    ")));
         endColumn(printer, c, m);
     }
 }

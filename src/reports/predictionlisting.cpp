@@ -1,10 +1,12 @@
 #include "reports/predictionlisting.h"
 
+#include "engine/gameresult.h"
 #include "engine/seasonscoring.h"
 #include "engine/weekperiods.h"
 #include "model/appinfo.h"
-#include "engine/gameresult.h"
+#include "model/textcells.h"
 #include "reports/membergroups.h"
+#include "reports/reportcell.h"
 #include "reports/reportchoice.h"
 #include "reports/reportfile.h"
 #include "reports/reportmask.h"
@@ -127,9 +129,8 @@ private:
             m_file.writeLine(columns + QStringLiteral("</tr>"));
         } else {
             m_file.writeLine(title);
-            m_file.writeLine(QStringLiteral("   Game     ") + memberCells(group, [&](int m) {
-                                 return formatText(p.memberName[m].left(4), u"!@@@@");
-                             }));
+            m_file.writeLine(QStringLiteral("   Game     ") +
+                             memberCells(group, [&](int m) { return fitCharacters(p.memberName[m], 4); }));
         }
         for (int g = 0; g < p.games(w); ++g) {
             writeGame(w, g, group);
@@ -152,12 +153,12 @@ private:
                                : (awayWon ? QStringLiteral(" > ") : QStringLiteral(" < "));
         }
         const QString label =
-            p.teamAbbrOf(away) + separator + p.teamAbbrOf(p.scheduleGrid[w][g][1]) + QStringLiteral(" ");
+            reportAbbr(p, away) + separator + reportAbbr(p, p.scheduleGrid[w][g][1]) + QStringLiteral(" ");
         const int16_t winner = winnerToMark(p, w, g);
         const auto cell = [&](int m) {
             const int16_t team = pickCode(p.memberPicks[w][g][m]);
             const bool shown = !results() || (team == winner && team != p.noneCode());
-            const QString abbr = formatText(p.teamAbbrOf(team), u"!@@@@");
+            const QString abbr = reportAbbr(p, team);
             return shown ? (m_html ? htmlText(abbr) : abbr) : blanks(4);
         };
         if (m_html) {
@@ -217,7 +218,7 @@ private:
                 // A name longer than eight characters is written whole and widens its cell.
                 const QString& name = p.memberName[m];
                 cell = (m_html ? htmlText(name) : name) + QStringLiteral(" ") +
-                       blanks(8 - static_cast<int>(name.size())) +
+                       blanks(8 - characterCount(name)) +
                        formatText(formatNumber(memberRecord(p, w, m).pointsTotal, u"#####0"), u"@@@@@@@ ");
             }
             line << (m_html ? QStringLiteral("<td>") + cell : cell);

@@ -1,5 +1,7 @@
 #include "reports/reportcell.h"
 
+#include "model/pooldata.h"
+#include "model/textcells.h"
 #include "reports/reportprinter.h"
 
 namespace vek {
@@ -19,6 +21,11 @@ void printRow(ReportPrinter& printer, const CellRow& row) {
     }
     printer.setBold(false);
     printer.endLine();
+}
+
+QString reportAbbr(const PoolData& pool, int code) {
+    constexpr int AbbrPlaces = 4;
+    return fitCharacters(pool.teamAbbrOf(code), AbbrPlaces);
 }
 
 QString htmlCell(const QString& text, bool strong) {

@@ -1,5 +1,7 @@
 #include "reports/reportmask.h"
 
+#include "model/rounding.h"
+
 #include <cmath>
 #include <vector>
 
@@ -8,14 +10,6 @@ namespace {
 
 bool isDigitPlace(QChar c) {
     return c == QLatin1Char('0') || c == QLatin1Char('#');
-}
-
-/// |value| scaled to `decimals` places and rounded, halves away from zero. The value is first taken to
-/// the 15 significant digits that it holds, so that 1.25 stored as 1.2499999... still rounds up.
-double roundedMagnitude(double value, int decimals) {
-    const double scaled = std::fabs(value) * std::pow(10.0, decimals);
-    const double clean = QString::number(scaled, 'g', 15).toDouble();
-    return std::round(clean);
 }
 
 } // namespace
@@ -50,7 +44,7 @@ QString formatNumber(double value, QStringView mask) {
         value *= 100.0;
     }
 
-    const double rounded = roundedMagnitude(value, decimals);
+    const double rounded = std::fabs(roundedUnits(value, decimals));
     // All the digits of the rounded magnitude, the last `decimals` of them after the point.
     QString digits = QString::number(rounded, 'f', 0);
     if (digits.size() <= decimals) {

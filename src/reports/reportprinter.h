@@ -27,6 +27,9 @@ public:
     /// The first failure of the device so far, naming the device ("" while all went well). A report
     /// runs to its end regardless; its caller looks here before telling the user the report is out.
     [[nodiscard]] virtual QString failure() const = 0;
+    /// What the user should be told once every document reached the device: the PDF files written (by
+    /// their names) or that a paused printer keeps the report in its queue; "" when there is nothing to say.
+    [[nodiscard]] virtual QString notice() const { return {}; }
 
     /// A whole line: the piece and the line end.
     void printLine(const QString& text) {

@@ -1,6 +1,7 @@
 #include "reports/seasonform.h"
 
 #include "model/pooldata.h"
+#include "reports/reportcell.h"
 #include "reports/reportfile.h"
 #include "reports/reportmask.h"
 #include "reports/reportprinter.h"
@@ -92,7 +93,7 @@ public:
             return {};
         }
         const auto abbr = [&](int side) {
-            const QString text = m_pool.teamAbbrOf(m_pool.scheduleGrid[week][slot][side]);
+            const QString text = reportAbbr(m_pool, m_pool.scheduleGrid[week][slot][side]);
             return html ? htmlText(text) : text;
         };
         const auto isTeam = [&](int side) { return m_pool.scheduleGrid[week][slot][side] < ByeFlag; };
@@ -129,7 +130,8 @@ public:
         QString text;
         for (int t = std::max<int>(range.firstTeam, 0); t <= std::min<int>(range.lastTeam, TeamSlots - 1);
              ++t) {
-            text += before + (html ? htmlText(m_pool.teamAbbr[t]) : m_pool.teamAbbr[t]) + after;
+            const QString abbr = reportAbbr(m_pool, t);
+            text += before + (html ? htmlText(abbr) : abbr) + after;
         }
         return text;
     }

@@ -1,6 +1,7 @@
 #include "reports/sortedtables.h"
 
 #include "engine/postseasonpicks.h"
+#include "model/textcells.h"
 #include "reports/reportcell.h"
 #include "reports/reportchoice.h"
 #include "reports/reportfile.h"
@@ -73,14 +74,14 @@ int memberOfRow(const PoolData& pool, int week, int row) {
 }
 
 QString nameOf(const PoolData& pool, int member) {
-    return formatText(isMember(member) ? pool.memberName[member].left(9) : QString(), u"!@@@@@@@@@");
+    return fitCharacters(isMember(member) ? pool.memberName[member] : QString(), 9);
 }
 
 ReportCell pickCell(const PoolData& pool, int slot, int member) {
     const int16_t pick = pool.postSeasonPicks[slot][member];
-    const QString abbr = pool.teamAbbrOf(pick);
+    const QString abbr = reportAbbr(pool, pick);
     const bool right = isRightPostSeasonPick(pool, slot, pick);
-    return {formatText(abbr, u"!@@@@|"), right, htmlCell(htmlText(formatText(abbr, u"!@@@@")), right)};
+    return {abbr + QLatin1Char('|'), right, htmlCell(htmlText(abbr), right)};
 }
 
 CellRow postSeasonRow(const PoolData& pool, int week, int16_t kind, int row) {

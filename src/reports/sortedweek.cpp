@@ -1,6 +1,7 @@
 #include "reports/sortedweek.h"
 
 #include "engine/memberodds.h"
+#include "model/textcells.h"
 #include "reports/reportfile.h"
 #include "reports/reportmask.h"
 
@@ -167,7 +168,7 @@ CellRow standingsRow(const SortedWeek& w, int row, SortedLayout layout) {
     const int m = s.memberIndex;
     const bool anyEvent = s.eventFlags != 0;
     const int nameWidth = layout == SortedLayout::Printed ? 14 : 9;
-    const QString name = isMember(m) ? p.memberName[m].left(nameWidth) : QString();
+    const QString name = isMember(m) ? p.memberName[m] : QString();
 
     CellRow cells;
     if (p.weeklyPicks == 0) {
@@ -178,9 +179,8 @@ CellRow standingsRow(const SortedWeek& w, int row, SortedLayout layout) {
         const QString rank = formatCell(row + 1, u"##0", u"@@@");
         cells.push_back({QLatin1Char('|') + rank + QLatin1Char('|'), anyEvent, htmlRightCell(rank)});
     }
-    const QString nameMask = QLatin1Char('!') + QString(nameWidth, QLatin1Char('@'));
-    cells.push_back({formatText(name, nameMask) + QLatin1Char('|'), anyEvent,
-                     htmlCell(htmlText(formatText(name.left(9), u"!@@@@@@@@@")))});
+    cells.push_back({fitCharacters(name, nameWidth) + QLatin1Char('|'), anyEvent,
+                     htmlCell(htmlText(fitCharacters(name, 9)))});
     if (w.season) {
         cells.push_back(periodCell(w, s, seasonTally(s), w.leaders.seasonWins, Contest::Season,
                                    (s.eventFlags & eventbit::Season) != 0, SeasonMasks));
@@ -216,11 +216,14 @@ QStringList standingsHtmlHeadings(const SortedWeek& w) {
                      (w.pool.weeklyPicks == 0 ? QStringLiteral("Odds</th>") : QStringLiteral("Rank</th>")) +
                      headerCells({"Name"});
     const QString periodCells = cm ? headerCells({"W", "L", "Cpts"}) : headerCells({"W", "L", "gb", "@"});
+    // A period's heading spans its cells: three with confidence points, four with games behind.
+    const QString periodHeading = cm ? QStringLiteral("<th colspan=3 bgcolor=c0dcc0>")
+                                     : QStringLiteral("<th colspan=4 bgcolor=c0dcc0>");
     for (const auto& [shown, caption] :
          {std::pair{w.season, w.seasonCaption}, std::pair{w.half, w.halfCaption},
           std::pair{w.quarter, w.quarterCaption}}) {
         if (shown) {
-            first += QStringLiteral("<th colspan=4 bgcolor=c0dcc0>") + caption + QStringLiteral("</th>");
+            first += periodHeading + caption + QStringLiteral("</th>");
             second += periodCells;
         }
     }

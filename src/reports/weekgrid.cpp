@@ -1,6 +1,7 @@
 #include "reports/weekgrid.h"
 
 #include "engine/gameresult.h"
+#include "reports/reportcell.h"
 #include "reports/reportmask.h"
 #include "reports/reportprinter.h"
 #include "reports/weekpage.h"
@@ -54,11 +55,11 @@ void printGameRow(ReportPrinter& printer, const WeekPage& page, int slot) {
     const int16_t home = p.scheduleGrid[w][slot][1];
 
     setTeamStyle(printer, page, winner, away);
-    printer.print(p.teamAbbrOf(away));
+    printer.print(reportAbbr(p, away));
     printer.setBold(false);
     printer.print(QStringLiteral(" @ "));
     setTeamStyle(printer, page, winner, home);
-    printer.print(p.teamAbbrOf(home) + QStringLiteral("  "));
+    printer.print(reportAbbr(p, home) + QStringLiteral("  "));
     printer.setBold(false);
     printer.setItalic(false);
 
@@ -70,8 +71,7 @@ void printGameRow(ReportPrinter& printer, const WeekPage& page, int slot) {
         }
         // A missing pick is never right, even in a game still without a result.
         const bool right = team == winner && team != p.noneCode();
-        printer.print(formatText(p.teamAbbrOf(team), u"!@@@@") +
-                      pickSuffix(page, right, p.confidencePoints[w][slot][m]));
+        printer.print(reportAbbr(p, team) + pickSuffix(page, right, p.confidencePoints[w][slot][m]));
         printer.setBold(false);
         page.endCell(printer, m);
     }

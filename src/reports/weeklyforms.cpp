@@ -2,6 +2,7 @@
 
 #include "engine/weekperiods.h"
 #include "model/pooldata.h"
+#include "model/textcells.h"
 #include "reports/reportfile.h"
 #include "reports/reportmask.h"
 #include "reports/reportprinter.h"
@@ -48,7 +49,8 @@ QString printedGameLine(const PoolData& pool, int week, int game) {
         }
     }
     const QString awayName = pool.teamNameOf(away);
-    const int lead = AtColumn - (confidence ? BoxWidth : 0) - int(awayName.size()) - int(awaySpread.size());
+    const int lead =
+        AtColumn - (confidence ? BoxWidth : 0) - characterCount(awayName) - int(awaySpread.size());
     return (confidence ? blanks(10) + QStringLiteral("[__]") : QString()) + blanks(lead) + awaySpread +
            awayName + QStringLiteral(" @ ") + pool.teamNameOf(home) + homeSpread;
 }
@@ -131,7 +133,7 @@ void WriteWeeklyFormsText(const PoolData& pool, ReportFile& file, int fromWeek, 
         file.writeLine();
         for (int g = 0; g < pool.games(w); ++g) {
             const QString away = pool.teamNameOf(team(pool, w, g, 0));
-            file.writeLine(blanks(FileAtColumn - int(away.size())) + away + QStringLiteral(" @ ") +
+            file.writeLine(blanks(FileAtColumn - characterCount(away)) + away + QStringLiteral(" @ ") +
                            pool.teamNameOf(team(pool, w, g, 1)));
         }
         file.writeLine();
@@ -153,7 +155,7 @@ void WriteWeeklyFormsHtml(const PoolData& pool, ReportFile& file, int fromWeek, 
         file.writeLine(QStringLiteral("<table border=1 cellspacing=1 cellpadding=1 font=courier>"));
         for (int g = 0; g < pool.games(w); ++g) {
             const QString away = pool.teamNameOf(team(pool, w, g, 0));
-            file.writeLine(QStringLiteral("<tr><td>") + blanks(FileAtColumn - int(away.size())) +
+            file.writeLine(QStringLiteral("<tr><td>") + blanks(FileAtColumn - characterCount(away)) +
                            htmlText(away) + QStringLiteral("</td><td> @ </td><td>") +
                            htmlText(pool.teamNameOf(team(pool, w, g, 1))) + QStringLiteral("</td></tr>"));
         }

@@ -1,5 +1,6 @@
 #include "reports/weekpage.h"
 
+#include "model/textcells.h"
 #include "reports/reportchoice.h"
 #include "reports/reportmask.h"
 #include "reports/reportprinter.h"
@@ -19,7 +20,7 @@ void WeekPage::endCell(ReportPrinter& printer, int member) const {
 }
 
 QString WeekPage::nameCell(int member) const {
-    return formatText(pool.memberName[member].left(nameWidth), u"!@@@@@@@@");
+    return fitCharacters(leftCharacters(pool.memberName[member], nameWidth), 8);
 }
 
 const WeekStanding& WeekPage::record(int member) const {

@@ -193,6 +193,13 @@ WriteResult SaveLeagueAlignment(PoolSession& session, const LeagueAlignment& ali
             applyScheduleDefaults(*next, next->seasonYear);
             layout = next->weekLayout();
         }
+        // A deleted team leaves games with an empty side, an added one has no games: a schedule that the
+        // next start would find incomplete is not verified now either.
+        const ScheduleCount count = countSchedule(*next);
+        if (!count.balanced || count.entries != next->weekLayout().weeks() * next->numTeams) {
+            next->scheduleVerified = 0;
+        }
+        storeInt16(next->scheduleEntries, count.entries);
         addGameFiles(rewrite, folder, *next, layout);
         if (scheduleOnFile) {
             rewrite.add(ScheduleFileName, [&] { return writeSchedule(folder, *next); });
@@ -201,6 +208,7 @@ WriteResult SaveLeagueAlignment(PoolSession& session, const LeagueAlignment& ali
     rewrite.add(LeagueFileName, [&] { return writeLeague(folder, *next); });
     const WriteResult result = rewrite.run();
     if (result) {
+        const bool verificationLost = isTrue(pool.scheduleVerified) && !isTrue(next->scheduleVerified);
         pool = *next;
         session.setFileLayout(layout);
         session.teamsRecalculated = false;
@@ -211,6 +219,9 @@ WriteResult SaveLeagueAlignment(PoolSession& session, const LeagueAlignment& ali
             if (isTrue(pool.usePointSpreads)) {
                 CalcSpreadWinners(pool);
             }
+        }
+        if (verificationLost) {
+            session.refreshMainButtons();
         }
     }
     return result;

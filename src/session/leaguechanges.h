@@ -65,7 +65,9 @@ inline const QString DeletedTeamsQuestion =
 /// none slots), every stored code carried to its team's new code, and the files rewritten: the per-game
 /// files and schedule.dat when codes change (all or nothing), vek.dat last. Without schedule.dat a new
 /// number of teams also gives the season start-up's defaults for the new league (its slots per week).
-/// The shared tables change only after every write succeeded; the team tallies are then marked stale.
+/// A schedule that start-up would no longer find complete (a deleted team's games emptied, a new team
+/// without games) is no longer verified. The shared tables change only after every write succeeded; the
+/// team tallies are then marked stale, and the main window's buttons follow a lost verification.
 /// An alignment beyond the limits of the tables is refused without a change.
 [[nodiscard]] WriteResult SaveLeagueAlignment(PoolSession& session, const LeagueAlignment& alignment);
 

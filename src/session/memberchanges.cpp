@@ -9,6 +9,10 @@
 
 #include <QStringList>
 
+#include <algorithm>
+#include <filesystem>
+#include <ranges>
+
 namespace vek {
 namespace {
 
@@ -16,58 +20,158 @@ namespace {
 const QStringList MemberExtensions{QStringLiteral("PRD"), QStringLiteral("CPT"), QStringLiteral("OLD"),
                                    QStringLiteral("OCP")};
 
-bool stemUsedByAnother(const MemberList& list, const QString& stem, int position) {
-    for (int i = 0; i < list.memberCount(); ++i) {
-        if (i != position && memberFileStem(list.memberName[i]) == stem) {
+// One renamed member's files and whether they go to the new name.
+struct FileMove {
+    MemberRename rename;
+    bool moves = true;
+    QStringList extensions;                     // the files the member has
+    std::vector<std::filesystem::path> sources; // where they are
+    QString temporaryStem;
+};
+
+bool isRenamed(const std::vector<MemberRename>& renames, int position) {
+    return std::ranges::any_of(renames, [position](const MemberRename& r) { return r.position == position; });
+}
+
+// A file of the new name stands in the way unless a moving member takes it away.
+bool targetTaken(const DataFolder& folder, const FileMove& move, const std::vector<FileMove>& moves) {
+    for (const QString& extension : MemberExtensions) {
+        const DataFolder::Lookup target = folder.find(memberFileName(move.rename.newName, extension));
+        const bool leaving = std::ranges::any_of(moves, [&target](const FileMove& other) {
+            return other.moves && std::ranges::find(other.sources, target.path) != other.sources.end();
+        });
+        if (target.found && !leaving) {
             return true;
         }
     }
     return false;
 }
 
-// Moves the member's files to the new name: all of them or none.
-bool moveMemberFiles(const DataFolder& folder, const MemberRename& rename) {
-    QStringList moving;
-    for (const QString& extension : MemberExtensions) {
-        const DataFolder::Lookup from = folder.find(memberFileName(rename.oldName, extension));
-        const DataFolder::Lookup to = folder.find(memberFileName(rename.newName, extension));
-        if (to.found && to.path != from.path) {
-            return false; // another member's files, or files left behind: never replaced
-        }
-        if (from.found) {
-            moving << extension;
-        }
-    }
-    for (qsizetype i = 0; i < moving.size(); ++i) {
-        if (!renameFile(folder, memberFileName(rename.oldName, moving[i]),
-                        memberFileName(rename.newName, moving[i]))) {
-            while (i-- > 0) {
-                (void)renameFile(folder, memberFileName(rename.newName, moving[i]),
-                                 memberFileName(rename.oldName, moving[i]));
+// Which renamed members' files go to their new names. They stay under the old name while another member
+// that keeps that name reads them, or while a file of the new name that no moving member leaves is in the
+// way; since a move that stays leaves its files in place, that is settled until nothing changes.
+std::vector<FileMove> planMoves(const DataFolder& folder, const MemberList& list,
+                                const std::vector<MemberRename>& renames) {
+    std::vector<FileMove> moves;
+    for (const MemberRename& rename : renames) {
+        FileMove move;
+        move.rename = rename;
+        for (int position = 0; position < list.memberCount(); ++position) {
+            if (position != rename.position && !isRenamed(renames, position) &&
+                sameMemberFiles(list.memberName[position], rename.oldName)) {
+                move.moves = false;
             }
-            return false;
+        }
+        for (const FileMove& earlier : moves) {
+            if (sameMemberFiles(earlier.rename.oldName, rename.oldName) ||
+                sameMemberFiles(earlier.rename.newName, rename.newName)) {
+                move.moves = false; // only one member can take the same files
+            }
+        }
+        for (const QString& extension : MemberExtensions) {
+            const DataFolder::Lookup source = folder.find(memberFileName(rename.oldName, extension));
+            if (source.found) {
+                move.extensions << extension;
+                move.sources.push_back(source.path);
+            }
+        }
+        moves.push_back(std::move(move));
+    }
+    for (bool settled = false; !settled;) {
+        settled = true;
+        for (FileMove& move : moves) {
+            if (move.moves && targetTaken(folder, move, moves)) {
+                move.moves = false;
+                settled = false;
+            }
         }
     }
-    return true;
+    return moves;
+}
+
+// The renames done so far, to be put back when a later one fails.
+class RenameLog {
+public:
+    RenameLog(const DataFolder& folder, const FileRename& rename) : m_folder(folder), m_rename(rename) {}
+
+    WriteResult move(const QString& from, const QString& to) {
+        WriteResult result = m_rename(m_folder, from, to);
+        if (result) {
+            m_done.push_back({from, to});
+        }
+        return result;
+    }
+    void putBack() {
+        for (const auto& [from, to] : std::views::reverse(m_done)) {
+            (void)m_rename(m_folder, to, from);
+        }
+        m_done.clear();
+    }
+
+private:
+    const DataFolder& m_folder;
+    const FileRename& m_rename;
+    std::vector<std::pair<QString, QString>> m_done;
+};
+
+QString fileName(const QString& stem, const QString& extension) {
+    return stem + QLatin1Char('.') + extension;
+}
+
+// First every moving member's files to a name of their own, then to the new names: in a chain or an
+// exchange of names a member's new name is still another's old one when the first move is made.
+WriteResult moveFiles(const DataFolder& folder, std::vector<FileMove>& moves, RenameLog& log) {
+    const auto taken = [&folder](const QString& stem) {
+        return std::ranges::any_of(MemberExtensions, [&](const QString& extension) {
+            return folder.exists(fileName(stem, extension));
+        });
+    };
+    int unused = 0;
+    for (FileMove& move : moves | std::views::filter(&FileMove::moves)) {
+        do {
+            move.temporaryStem = QStringLiteral("~member%1").arg(unused++);
+        } while (taken(move.temporaryStem));
+        for (const QString& extension : move.extensions) {
+            const WriteResult result = log.move(memberFileName(move.rename.oldName, extension),
+                                                fileName(move.temporaryStem, extension));
+            if (!result) {
+                return WriteResult::failure(memberFileName(move.rename.newName, extension), result.reason);
+            }
+        }
+    }
+    for (const FileMove& move : moves | std::views::filter(&FileMove::moves)) {
+        for (const QString& extension : move.extensions) {
+            const QString target = memberFileName(move.rename.newName, extension);
+            const WriteResult result = log.move(fileName(move.temporaryStem, extension), target);
+            if (!result) {
+                return WriteResult::failure(target, result.reason);
+            }
+        }
+    }
+    return {};
 }
 
 } // namespace
 
 MemberListOutcome changeMemberList(PoolSession& session, const MemberList& list,
-                                   const std::vector<MemberRename>& renames) {
+                                   const std::vector<MemberRename>& renames, const FileRename& rename) {
     PoolData& pool = session.pool();
     const DataFolder& folder = session.folder();
     MemberListOutcome outcome;
-    outcome.written = writeMembers(folder, list);
+    std::vector<FileMove> moves = planMoves(folder, list, renames);
+    RenameLog log(folder, rename);
+    outcome.written = moveFiles(folder, moves, log);
+    if (outcome.written) {
+        outcome.written = writeMembers(folder, list);
+    }
     if (!outcome.written) {
+        // Every member's files where they were, named as the members file that stays names them.
+        log.putBack();
         return outcome;
     }
-
-    for (const MemberRename& rename : renames) {
-        const bool moved = !stemUsedByAnother(list, memberFileStem(rename.oldName), rename.position) &&
-                           moveMemberFiles(folder, rename);
-        if (!moved) {
-            outcome.kept.push_back(rename);
+    for (const FileMove& move : moves) {
+        if (!move.moves) {
+            outcome.kept.push_back(move.rename);
         }
     }
 

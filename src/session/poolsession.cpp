@@ -3,6 +3,7 @@
 #include "engine/memberodds.h"
 #include "engine/pickdifferences.h"
 #include "engine/spreadwinners.h"
+#include "model/periodtables.h"
 #include "model/predictionfiles.h"
 #include "model/resultfiles.h"
 
@@ -21,10 +22,15 @@ WeekLayout PoolSession::fileLayout() const {
 
 void PoolSession::setFileLayout(const WeekLayout& layout) {
     m_fileLayout = layout;
+    m_pool->minWeekGames = fewestWeekGames(layout);
 }
 
 void PoolSession::refreshMainButtons() {
     emit mainButtonsRefreshRequested();
+}
+
+void PoolSession::refreshSeasonCaption() {
+    emit seasonCaptionRefreshRequested();
 }
 
 TwoFileSave PoolSession::savePredictions(int member) {

@@ -44,12 +44,17 @@ public:
 
     /// Asks the main window to set its buttons' enabled state from the data (the one way back into it).
     void refreshMainButtons();
+    /// Asks the main window to show the season year in its caption and season panel again: a schedule
+    /// was saved, or a new season began.
+    void refreshSeasonCaption();
 
     /// The week layout of schedule.dat as it is on disk: the layout that every per-game file (each
     /// member's .PRD and .CPT, results.dat, scores.dat, favorite.dat) is written with and is read with at
     /// the next start, whatever the schedule editor has changed in memory since. Start-up records it; a
     /// successful schedule save and a new season record the new one. Until one is recorded (a session
-    /// that has not read a folder) it is the schedule in memory, there being no other.
+    /// that has not read a folder) it is the schedule in memory, there being no other. Recording a layout
+    /// also gives minWeekGames the value start-up works out for it, so that the week sizes of the event
+    /// profiles and the scoring agree with those of the next start.
     [[nodiscard]] WeekLayout fileLayout() const;
     void setFileLayout(const WeekLayout& layout);
 
@@ -94,6 +99,7 @@ public:
 
 signals:
     void mainButtonsRefreshRequested();
+    void seasonCaptionRefreshRequested();
 
 private:
     DataFolder m_folder;

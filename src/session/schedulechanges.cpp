@@ -1,5 +1,6 @@
 #include "session/schedulechanges.h"
 
+#include "engine/memberodds.h"
 #include "engine/pickdifferences.h"
 #include "model/datafolder.h"
 #include "model/predictionfiles.h"
@@ -148,6 +149,72 @@ bool carryGameValues(PoolData& to, const PoolData& from, const SavedSchedule& sa
     return moved;
 }
 
+// The bye count that most teams have (the first such count in team order on a tie), so that a
+// verification names the odd team out, whichever team it is.
+int usualByeCount(const Table<int, TeamSlots>& byes, int teams) {
+    int usual = teams > 0 ? byes[0] : 0;
+    int most = 0;
+    for (int team = 0; team < teams; ++team) {
+        const int count = static_cast<int>(std::count(byes.begin(), byes.begin() + teams, byes[team]));
+        if (count > most) {
+            most = count;
+            usual = byes[team];
+        }
+    }
+    return usual;
+}
+
+// Sets aside files of the folder all or nothing: when a rename fails, every rename made before it is
+// undone and the older copies those renames replaced are written back, so the folder never holds half
+// of a finished season.
+class SetAside {
+public:
+    explicit SetAside(const DataFolder& folder) : m_folder(folder) {}
+
+    bool rename(const QString& from, const QString& to) {
+        Renamed renamed{from, to, std::nullopt};
+        if (m_folder.exists(to)) {
+            renamed.older = m_folder.readFile(to);
+            if (!renamed.older) {
+                return fail(from, to, QStringLiteral("%1 could not be read").arg(to));
+            }
+        }
+        const WriteResult moved = renameFile(m_folder, from, to);
+        if (!moved) {
+            return fail(from, to, moved.reason);
+        }
+        m_renamed.push_back(std::move(renamed));
+        return true;
+    }
+
+    [[nodiscard]] const QString& failure() const { return m_failure; }
+
+private:
+    struct Renamed {
+        QString from;
+        QString to;
+        std::optional<QByteArray> older;
+    };
+
+    bool fail(const QString& from, const QString& to, const QString& reason) {
+        m_failure = QStringLiteral("%1 could not be renamed to %2: %3").arg(from, to, reason);
+        for (auto it = m_renamed.rbegin(); it != m_renamed.rend(); ++it) {
+            const WriteResult back = renameFile(m_folder, it->to, it->from);
+            if (back && it->older) {
+                (void)writeFileAtomically(m_folder, it->to, *it->older);
+            } else if (!back) {
+                m_failure += QStringLiteral("; %1 could not be put back: %2").arg(it->from, back.reason);
+            }
+        }
+        m_renamed.clear();
+        return false;
+    }
+
+    const DataFolder& m_folder;
+    std::vector<Renamed> m_renamed;
+    QString m_failure;
+};
+
 } // namespace
 
 int16_t countOpenDates(const PoolData& pool, int week) {
@@ -218,13 +285,14 @@ VerifyReport VerifySchedule(PoolSession& session) {
     }
     const ScheduleCount count = countSchedule(pool);
     VerifyReport report{{}, count.away, count.home, count.byes};
+    const int usualByes = usualByeCount(count.byes, teams);
 
     for (int team = 0; team < teams; ++team) {
         const int away = count.away[team];
         const int home = count.home[team];
         if ((away + home) % 2 == 0 && away != home) {
             report.lines << QStringLiteral("Check schedule for ") + pool.teamAbbr[team];
-        } else if ((away + home) % 2 != 0 || count.byes[team] != count.byes[0]) {
+        } else if ((away + home) % 2 != 0 || count.byes[team] != usualByes) {
             report.lines << QStringLiteral("Check bye games for") + pool.teamAbbr[team];
         }
     }
@@ -234,10 +302,10 @@ VerifyReport VerifySchedule(PoolSession& session) {
         }
     }
 
-    // The last word is start-up's own check, with the byes this schedule gives team 0, so that a
+    // The last word is start-up's own check, with the byes this schedule gives most teams, so that a
     // schedule verified here is one that start-up accepts.
     const int16_t byesBefore = pool.byesPerTeam;
-    pool.byesPerTeam = static_cast<int16_t>(count.byes[0]);
+    pool.byesPerTeam = static_cast<int16_t>(usualByes);
     const ScheduleCount startup = countSchedule(pool);
     pool.scheduleEntries = static_cast<int16_t>(startup.entries);
     const bool complete = report.lines.isEmpty() && startup.balanced && startup.entries == weeks * teams;
@@ -278,7 +346,6 @@ WriteResult SaveSchedule(PoolSession& session, SavedSchedule& saved) {
     }
 
     saved = savedScheduleOf(pool);
-    session.setFileLayout(after);
     if (moved) {
         pool = *next;
         // What start-up would find in the rewritten files.
@@ -290,7 +357,12 @@ WriteResult SaveSchedule(PoolSession& session, SavedSchedule& saved) {
             }
         }
     }
+    session.setFileLayout(after);
     CalcPickDifferences(pool);
+    // Home and road splits follow the schedule, and the odds the differences.
+    CalcMemberOdds(pool);
+    session.teamsRecalculated = false;
+    session.refreshSeasonCaption();
     return result;
 }
 
@@ -300,47 +372,33 @@ NewSeasonOutcome NewSeason(PoolSession& session, SavedSchedule& saved, int curre
     PoolData& pool = session.pool();
     const DataFolder& folder = session.folder();
     NewSeasonOutcome outcome;
-    const auto rename = [&folder](const QString& from, const QString& to, QString& failure) {
-        const WriteResult moved = renameFile(folder, from, to);
-        if (!moved) {
-            failure = QStringLiteral("%1 could not be renamed to %2: %3").arg(from, to, moved.reason);
-        }
-        return moved.ok;
-    };
-    const QString oldSchedule = QStringLiteral("schedule.old");
 
-    // The two files that say which season this is go first; when either stays, nothing else happens
-    // (and an older schedule.old that the first replaced is written back).
+    // Every file of the finished season goes, or none: one left behind would be read as this season's
+    // at the next start, or be written over by the first save. The prediction files go whoever they
+    // belong to, so a member who comes back later does not get last season's picks back.
     const bool hadSchedule = folder.exists(ScheduleFileName);
-    const std::optional<QByteArray> olderSchedule = folder.readFile(oldSchedule);
-    if (hadSchedule && !rename(ScheduleFileName, oldSchedule, outcome.failure)) {
-        return outcome;
-    }
-    if (folder.exists(ResultsFileName) &&
-        !rename(ResultsFileName, QStringLiteral("results.old"), outcome.failure)) {
-        if (hadSchedule) {
-            QString ignored;
-            rename(oldSchedule, ScheduleFileName, ignored);
-            if (olderSchedule) {
-                (void)writeFileAtomically(folder, oldSchedule, *olderSchedule);
+    SetAside setAside(folder);
+    QStringList renames{ScheduleFileName, ResultsFileName, ScoresFileName, FavoritesFileName};
+    QStringList keptAs{QStringLiteral("schedule.old"), QStringLiteral("results.old"),
+                       QStringLiteral("scores.old"), QStringLiteral("favorite.old")};
+    const std::array<std::pair<QString, QString>, 2> predictionFiles{
+        {{PicksExtension, QStringLiteral("OLD")}, {ConfidenceExtension, QStringLiteral("OCP")}}};
+    for (const QString& file : folderFiles(folder)) {
+        const qsizetype dot = file.lastIndexOf(QLatin1Char('.'));
+        for (const auto& [extension, oldExtension] : predictionFiles) {
+            if (dot >= 0 && file.mid(dot + 1).compare(extension, Qt::CaseInsensitive) == 0) {
+                renames << file;
+                keptAs << file.left(dot + 1) + oldExtension;
             }
         }
-        return outcome;
+    }
+    for (qsizetype i = 0; i < renames.size(); ++i) {
+        if (folder.exists(renames[i]) && !setAside.rename(renames[i], keptAs[i])) {
+            outcome.failure = setAside.failure();
+            return outcome;
+        }
     }
     outcome.done = true;
-    const auto keep = [&](const QString& from, const QString& to) {
-        QString failure;
-        if (folder.exists(from) && !rename(from, to, failure)) {
-            outcome.notRenamed << failure;
-        }
-    };
-    keep(ScoresFileName, QStringLiteral("scores.old"));
-    keep(FavoritesFileName, QStringLiteral("favorite.old"));
-    for (int member = 0; member < pool.memberCount(); ++member) {
-        const QString& name = pool.memberName[member];
-        keep(memberFileName(name, PicksExtension), memberFileName(name, QStringLiteral("OLD")));
-        keep(memberFileName(name, ConfidenceExtension), memberFileName(name, QStringLiteral("OCP")));
-    }
 
     // Whatever was there, the per-game files are gone: the next ones follow the layout start-up would
     // read them with.
@@ -351,13 +409,14 @@ NewSeasonOutcome NewSeason(PoolSession& session, SavedSchedule& saved, int curre
         pool.numWeeks = 18;
         pool.byesPerTeam = 2;
         pool.openDates.fill(0);
-        pool.gamesPerWeek = static_cast<int16_t>(pool.numTeams / 2);
+        pool.gamesPerWeek = slotsForLeague(pool.numTeams);
         clearScheduleGrid(pool);
         pool.scheduleEntries = 0;
         pool.scheduleVerified = 0;
         outcome.scheduleReset = true;
         saved = withoutFile;
         session.refreshMainButtons();
+        session.refreshSeasonCaption();
     }
     clearSeasonEntries(pool);
     session.scheduleMode = 1;

@@ -47,8 +47,8 @@ inline const QString VerifySuccess = QStringLiteral("Success !");
 inline const QString VerifyIncomplete = QStringLiteral("Schedule is not complete");
 
 /// Checks the schedule in memory team by team and week by week: every team as often at home as away,
-/// every team with as many byes as team 0, every week's games first (two teams each) and only byes or
-/// empty entries after them, one entry per team and week. Recomputes every week's open dates,
+/// every team with as many byes as most teams have, every week's games first (two teams each) and only byes
+/// or empty entries after them, one entry per team and week. Recomputes every week's open dates,
 /// scheduleEntries and scheduleVerified (so a verified schedule is one that start-up accepts), fixes
 /// byesPerTeam on success, and refreshes the main window's buttons. Changes no schedule entry.
 VerifyReport VerifySchedule(PoolSession& session);
@@ -61,24 +61,27 @@ VerifyReport VerifySchedule(PoolSession& session);
 /// two changed sides), else in its slot when the game that stood there is gone from the week; a game
 /// the week did not have starts empty. On success `saved`
 /// becomes the schedule just written, the session records the new file layout, memory holds the values
-/// at their new places and the pick differences are recomputed; on a failure every file and every
-/// value is as it was and the result names the file that failed.
+/// at their new places, the pick differences and member odds are recomputed, the team tallies are
+/// marked stale and the main window shows the season; on a failure every file and every value is as
+/// it was and the result names the file that failed.
 [[nodiscard]] WriteResult SaveSchedule(PoolSession& session, SavedSchedule& saved);
 
 /// What New season did.
 struct NewSeasonOutcome {
-    bool done = false;          // false: schedule.dat or results.dat kept its name and nothing changed
-    QString failure;            // why, when not done
+    bool done = false;          // false: a file could not be set aside and nothing changed
+    QString failure;            // why, naming the file, when not done
     bool scheduleReset = false; // schedule.dat was there: the season frame and the schedule were reset
-    QStringList notRenamed;     // the other files that could not be renamed
 };
 
 /// New season: keeps the finished season's files under their "old" names (schedule.old, results.old,
-/// scores.old, favorite.old, each member's .OLD and .OCP, replacing older copies) and resets the season
-/// in memory: the next year's empty 18-week frame when there was a schedule file, and every result,
-/// score, spread, pick, confidence value and post-season value. The session's file layout, and `saved`
-/// when the schedule was reset, become what start-up makes without a schedule file. Then the pick
-/// differences, the team tallies marked stale and the main window's buttons; scheduleMode becomes 1.
+/// scores.old, favorite.old, and every .PRD and .CPT of the folder, whatever the case of its extension,
+/// as .OLD and .OCP, replacing older copies), all or none: when one cannot be renamed, the renames made
+/// before it are undone and nothing in memory changes. Then resets the season in memory: the next
+/// year's empty 18-week frame with the slots the league needs when there was a schedule file, and every
+/// result, score, spread, pick, confidence value and post-season value. The session's file layout, and
+/// `saved` when the schedule was reset, become what start-up makes without a schedule file. Then the
+/// pick differences, the team tallies marked stale, the main window's buttons and caption; scheduleMode
+/// becomes 1.
 NewSeasonOutcome NewSeason(PoolSession& session, SavedSchedule& saved, int currentYear);
 
 } // namespace vek

@@ -619,10 +619,6 @@ void CreateSchedule::menuNewClicked() {
         RefreshTeamBox();
         RedrawScheduleWeek();
     }
-    if (!outcome.notRenamed.isEmpty()) {
-        messages.show({this, title, outcome.notRenamed.join(QLatin1Char('\n')), Messages::Icon::Warning,
-                       Messages::Buttons::Ok});
-    }
     setWindowTitle(DesignerCaption);
 }
 
@@ -636,11 +632,22 @@ bool CreateSchedule::settleUnsavedChanges() {
     if (!scheduleChangedSince(m_session.pool(), m_saved)) {
         return true;
     }
-    if (m_host.messages().askYesNo(this, appinfo::messageTitle(), UnsavedQuestion)) {
+    // A season built click by click is lost only on an explicit No; Enter and Esc go back to it.
+    const Messages::Answer answer =
+        m_host.messages().show({this, appinfo::messageTitle(), UnsavedQuestion, Messages::Icon::Question,
+                                Messages::Buttons::YesNoCancel, Messages::Answer::Cancel});
+    if (answer == Messages::Answer::Yes) {
         return cmdSaveClicked();
     }
+    if (answer != Messages::Answer::No) {
+        return false;
+    }
+    const int16_t yearShown = m_session.pool().seasonYear;
     restoreSchedule(m_session.pool(), m_saved);
     m_session.refreshMainButtons();
+    if (m_session.pool().seasonYear != yearShown) {
+        m_session.refreshSeasonCaption(); // a new season left unsaved is not begun
+    }
     return true;
 }
 

@@ -25,9 +25,9 @@ namespace vek {
 /// The schedule editor: builds the season schedule week by week on a board of team labels, swaps games,
 /// sets the year and the number of weeks, verifies and saves the schedule, starts a new season and opens
 /// the season information window. Every action changes the shared schedule at once; closing with
-/// changes that are not saved asks to save them or puts the saved schedule back, so the weekly entry
-/// never shows games that its saved picks do not belong to. The main window owns the single instance
-/// through the window host; the board and the shown week live on with it.
+/// changes that are not saved asks to save them, to put the saved schedule back or to go on editing, so the
+/// weekly entry never shows games that its saved picks do not belong to. The main window owns the single
+/// instance through the window host; the board and the shown week live on with it.
 class CreateSchedule final : public PoolWindow {
     Q_OBJECT
 public:
@@ -76,7 +76,8 @@ private:
     void menuNewClicked();
     void menuStatsClicked();
     void cmdOkClicked();
-    /// Closing: unsaved changes are saved (Yes) or put back (No). False when a save failed.
+    /// Closing: unsaved changes are saved (Yes) or put back (No). False, and the editor stays open, on
+    /// Cancel or when a save failed.
     bool settleUnsavedChanges();
 
     ScheduleBoard m_board;

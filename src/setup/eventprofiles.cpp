@@ -424,6 +424,9 @@ void EventProfiles::loadWindow() {
     m_draft.load(m_session.pool());
     m_draft.setPointsIncrement(chosen < 0 ? 1 : static_cast<int>(std::pow(10, chosen)));
     showAll();
+    if (const QString note = m_draft.fittedPeriodsNote(); !note.isEmpty()) {
+        desBox->setText(note);
+    }
 }
 
 void EventProfiles::showAll() {

@@ -100,6 +100,25 @@ void visitSetting(Values& v, EventSetting setting, bool confidencePool, int k, F
 
 } // namespace
 
+bool fitPeriodLengths(std::span<int16_t> lengths, int seasonWeeks) {
+    int total = 0;
+    bool negative = false;
+    for (const int16_t weeks : lengths) {
+        total += weeks;
+        negative = negative || weeks < 0;
+    }
+    if (!negative && total == seasonWeeks) {
+        return false;
+    }
+    const int periods = static_cast<int>(lengths.size());
+    const int weeks = std::max(seasonWeeks, 0);
+    int period = 0;
+    for (int16_t& length : lengths) {
+        length = static_cast<int16_t>(weeks / periods + (period++ < weeks % periods ? 1 : 0));
+    }
+    return true;
+}
+
 int SettingRange::clamp(int value) const {
     return empty() ? value : std::clamp(value, min, max);
 }
@@ -115,6 +134,8 @@ void EventSettingsDraft::load(PoolData& pool) {
     m_halfLastWeek = pool.halfLastWeek;
     m_quarterFirstWeek = pool.quarterFirstWeek;
     m_quarterLastWeek = pool.quarterLastWeek;
+    m_halvesFitted = fitPeriodLengths(std::span(m_values.halfWeeks.data(), 2), m_layout.numWeeks);
+    m_quartersFitted = fitPeriodLengths(std::span(m_values.quarterWeeks.data(), 4), m_layout.numWeeks);
     // The Week tab opens on a week without byes, or the largest week size the tables hold.
     m_weekSize = range(EventSetting::WeekSize).clamp(m_teams / 2);
     deriveQuarters();
@@ -128,6 +149,19 @@ void EventSettingsDraft::restorePeriods() {
         m_pool->quarterFirstWeek = m_quarterFirstWeek;
         m_pool->quarterLastWeek = m_quarterLastWeek;
     }
+}
+
+QString EventSettingsDraft::fittedPeriodsNote() const {
+    if (!m_halvesFitted && !m_quartersFitted) {
+        return {};
+    }
+    const QString periods = m_halvesFitted && m_quartersFitted ? QStringLiteral("halves and quarters")
+                            : m_halvesFitted                   ? QStringLiteral("halves")
+                                                               : QStringLiteral("quarters");
+    return QStringLiteral("The stored lengths of the %1 did not fit the season of %2 weeks; they are "
+                          "shown spread over the season and OK stores them.")
+        .arg(periods)
+        .arg(m_layout.numWeeks);
 }
 
 int EventSettingsDraft::weekEntry() const {
@@ -183,8 +217,11 @@ SettingRange EventSettingsDraft::range(EventSetting setting) const {
     case EventSetting::Quarter3Weeks:
     case EventSetting::Quarter4Weeks:
     case EventSetting::Half1Weeks:
-    case EventSetting::Half2Weeks:
-        return {0, std::max(m_layout.numWeeks - 1, 0)};
+    case EventSetting::Half2Weeks: {
+        // A season of one week: its whole length must fit the first half and the first quarter.
+        const int weeks = std::max<int>(m_layout.numWeeks, 0);
+        return {0, weeks <= 1 ? weeks : weeks - 1};
+    }
     case EventSetting::DivWinner1Points:
     case EventSetting::DivWinner2Points:
     case EventSetting::DivWinner3Points:

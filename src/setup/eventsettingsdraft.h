@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <span>
 
 namespace vek {
 
@@ -45,6 +46,11 @@ enum class EventSetting : int {
     MondayNightPoints,
 };
 
+/// Keeps period lengths that fit a season of `seasonWeeks` weeks (none negative, together the whole
+/// season); otherwise spreads the season over the periods as evenly as they allow, the earlier periods
+/// the longer. Returns whether it changed them.
+bool fitPeriodLengths(std::span<int16_t> lengths, int seasonWeeks);
+
 /// The values an up-down control can take; empty when max < min.
 struct SettingRange {
     int min = 0;
@@ -69,8 +75,11 @@ public:
         int games = 0;
     };
 
-    /// Copies the settings of the shared tables and derives the periods from them.
+    /// Copies the settings of the shared tables and derives the periods from them. Stored halves or
+    /// quarters that do not fit the season are replaced by lengths that do, which saving then stores.
     void load(PoolData& pool);
+    /// What the window's information line says when the stored lengths were replaced; empty otherwise.
+    [[nodiscard]] QString fittedPeriodsNote() const;
     /// The period tables as they were when the draft was loaded.
     void restorePeriods();
 
@@ -114,6 +123,8 @@ private:
     bool m_confidencePool = false;
     int m_weekSize = 0;
     int m_pointsIncrement = 1;
+    bool m_halvesFitted = false;
+    bool m_quartersFitted = false;
     Table<int16_t, HalfEntries> m_halfFirstWeek{};
     Table<int16_t, HalfEntries> m_halfLastWeek{};
     Table<int16_t, QuarterEntries> m_quarterFirstWeek{};

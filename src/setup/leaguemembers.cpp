@@ -189,8 +189,11 @@ void LeagueMembers::cmdEditClicked() {
         return;
     }
     const auto& entry = m_draft.entries()[static_cast<std::size_t>(row)];
+    // Selected, so that typing replaces the member's texts.
     nameInput->setText(entry.name);
+    nameInput->selectAll();
     emailInput->setText(entry.email);
+    emailInput->selectAll();
     nameInput->setFocus();
     cmdAdd->setEnabled(m_draft.canAdd());
 }

@@ -1,6 +1,7 @@
 #include "setup/memberlistdraft.h"
 
 #include "model/datafolder.h"
+#include "model/membersfile.h"
 #include "model/pooldata.h"
 
 namespace vek {
@@ -59,9 +60,10 @@ void MemberListDraft::load(const PoolData& pool) {
 }
 
 int MemberListDraft::collision(const QString& name, int except) const {
-    const QString stem = memberFileStem(name);
+    // Names as OK will write them, since those name the files from then on.
+    const QString stored = storedMemberText(name);
     for (int i = 0; i < count(); ++i) {
-        if (i != except && memberFileStem(m_entries[static_cast<std::size_t>(i)].name) == stem) {
+        if (i != except && sameMemberFiles(storedMemberText(at(i).name), stored)) {
             return i;
         }
     }
@@ -74,13 +76,13 @@ MemberListDraft::AddOutcome MemberListDraft::add(const QString& name, const QStr
     }
     const int match = collision(name, m_editIndex);
     if (match != -1) {
-        return {AddResult::Duplicate, m_entries[static_cast<std::size_t>(match)].name};
+        return {AddResult::Duplicate, at(match).name};
     }
     if (m_editIndex == -1) {
         m_entries.push_back({name, email, -1, {}});
         return {AddResult::Added, {}};
     }
-    Entry& entry = m_entries[static_cast<std::size_t>(m_editIndex)];
+    Entry& entry = at(m_editIndex);
     if (entry.name == name && entry.email == email) {
         return {AddResult::Unchanged, {}};
     }
@@ -143,8 +145,8 @@ MemberList MemberListDraft::list() const {
     MemberList list;
     list.numMembers = static_cast<int16_t>(count());
     for (int i = 0; i < count(); ++i) {
-        list.memberName[i] = m_entries[static_cast<std::size_t>(i)].name;
-        list.memberEmail[i] = m_entries[static_cast<std::size_t>(i)].email;
+        list.memberName[i] = storedMemberText(at(i).name);
+        list.memberEmail[i] = storedMemberText(at(i).email);
     }
     list.defaultMember = static_cast<int16_t>(savedDefault());
     return list;
@@ -153,9 +155,11 @@ MemberList MemberListDraft::list() const {
 std::vector<MemberRename> MemberListDraft::renames() const {
     std::vector<MemberRename> list;
     for (int i = 0; i < count(); ++i) {
-        const Entry& entry = m_entries[static_cast<std::size_t>(i)];
-        if (entry.loadedAs >= 0 && memberFileStem(entry.loadedName) != memberFileStem(entry.name)) {
-            list.push_back({i, entry.loadedName, entry.name});
+        const Entry& entry = at(i);
+        // A name read from a file edited by hand may be written otherwise than it was read.
+        const QString written = storedMemberText(entry.name);
+        if (entry.loadedAs >= 0 && memberFileStem(entry.loadedName) != memberFileStem(written)) {
+            list.push_back({i, entry.loadedName, written});
         }
     }
     return list;

@@ -40,7 +40,7 @@ public:
 
     enum class AddResult {
         Ignored,   // an empty name, or the list is full and no edit is pending
-        Duplicate, // the name's first 8 characters are another member's: nothing stored
+        Duplicate, // the name's first 8 characters are another member's, whatever their case: nothing stored
         Added,     // appended as a new member
         Stored,    // the pending edit was stored and ended
         Unchanged, // the pending edit holds what the entry holds: it stays pending
@@ -78,15 +78,19 @@ public:
     /// The default member as saved: the chosen position, member 0 when none is chosen.
     [[nodiscard]] int savedDefault() const { return m_defaultIndex < 0 ? 0 : m_defaultIndex; }
 
-    /// The list as OK saves it.
+    /// The list as OK saves it: each name and address as members.dat holds it once written.
     [[nodiscard]] MemberList list() const;
-    /// The loaded members whose names now start with other first 8 characters: their files are named by
-    /// the old names.
+    /// The loaded members whose files take another name: the first 8 characters of the name as written
+    /// differ from the name's as loaded (in case alone, too).
     [[nodiscard]] std::vector<MemberRename> renames() const;
 
 private:
-    /// The entry whose first 8 characters equal the name's, other than `except`; -1 when none.
+    /// The entry whose first 8 characters equal the name's whatever their case, other than `except`;
+    /// -1 when none.
     [[nodiscard]] int collision(const QString& name, int except) const;
+
+    [[nodiscard]] Entry& at(int index) { return m_entries[static_cast<std::size_t>(index)]; }
+    [[nodiscard]] const Entry& at(int index) const { return m_entries[static_cast<std::size_t>(index)]; }
 
     std::vector<Entry> m_entries;
     int m_loadedCount = 0;

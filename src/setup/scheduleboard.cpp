@@ -63,6 +63,7 @@ void ScheduleBoard::clearStates() {
     m_awayCount.fill(0);
     m_homeCount.fill(0);
     m_byeCount.fill(0);
+    m_weekKnown.fill(true);
     m_editWeek = 0;
     m_swapCount = 0;
 }
@@ -71,6 +72,9 @@ void ScheduleBoard::clearStates() {
 void ScheduleBoard::rebuildStates() {
     for (auto& week : m_teamState) {
         week.fill(TeamState::Free);
+    }
+    for (int week = 0; week < m_pool.weekLayout().weeks(); ++week) {
+        m_weekKnown[week] = true;
     }
     recountSeason();
 }
@@ -112,12 +116,15 @@ void ScheduleBoard::setNumWeeks(int weeks) {
     const int before = m_pool.weekLayout().weeks();
     const int after = std::clamp(weeks, 0, MaxWeeks);
     m_pool.numWeeks = static_cast<int16_t>(after);
-    // A week that joins the season has never been built in this season: whatever the grid held there
-    // (nothing, or a week dropped earlier) must not appear as games.
+    // A week lowered away a moment ago comes back as it was; what the grid holds in a week that was
+    // never part of the season must not appear as games.
     for (int week = before; week < after; ++week) {
-        for (auto& slot : m_pool.scheduleGrid[week]) {
-            slot[0] = m_pool.noneCode();
-            slot[1] = m_pool.noneCode();
+        if (!m_weekKnown[week]) {
+            for (auto& slot : m_pool.scheduleGrid[week]) {
+                slot[0] = m_pool.noneCode();
+                slot[1] = m_pool.noneCode();
+            }
+            m_weekKnown[week] = true;
         }
         m_teamState[week].fill(TeamState::Free);
     }

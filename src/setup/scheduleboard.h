@@ -42,7 +42,8 @@ public:
     /// Shows another week (kept within the season): its open dates and cursor are worked out again, and
     /// the marks for a swap, which belong to the week they were made in, are dropped.
     void showWeek(int week);
-    /// The number of weeks, 0..19. Weeks that come into the season start empty, every team free in them.
+    /// The number of weeks, 0..19. A week lowered away keeps its entries and has them again when it comes
+    /// back; a week never loaded or cleared comes in empty, whatever the grid held there.
     void setNumWeeks(int weeks);
 
     [[nodiscard]] TeamState state(int team) const { return state(m_editWeek, team); }
@@ -101,6 +102,7 @@ private:
     PoolData& m_pool;
     int m_editWeek = 0;
     Table2<TeamState, WeekSlots, TeamSlots> m_teamState{};
+    Table<bool, WeekSlots> m_weekKnown{}; // loaded, cleared or built: its entries are the season's
     std::array<int16_t, TeamSlots> m_awayCount{};
     std::array<int16_t, TeamSlots> m_homeCount{};
     std::array<int16_t, TeamSlots> m_byeCount{};

@@ -313,8 +313,11 @@ void vekalign::editClicked(int division) {
         return;
     }
     const DivisionPage& p = m_pages[static_cast<std::size_t>(division)];
+    // Selected, so that typing replaces the team's texts.
     fnameInput->setText(p.fullList->item(row)->text());
+    fnameInput->selectAll();
     anameInput->setText(p.abbrList->item(row)->text());
+    anameInput->selectAll();
     fnameInput->setFocus();
     m_copy.armEdit(division, row);
 }

@@ -1,7 +1,6 @@
 #include "views/leaguestandings.h"
 
 #include "engine/differencesleft.h"
-#include "engine/memberodds.h"
 #include "session/poolsession.h"
 #include "views/viewdata.h"
 #include "widgets/controls.h"
@@ -245,88 +244,108 @@ QWidget* LeagueStandings::buildGrid() {
 
 QWidget* LeagueStandings::buildSidePanels() {
     auto* host = new QWidget(this);
-    const int small = widthFor(this, {QStringLiteral("000"), QStringLiteral("Left"), QStringLiteral("Strk"),
-                                      QStringLiteral("Lead")});
+    const int small = widthFor(this, {QStringLiteral("000")});
     const int points = widthFor(this, {QStringLiteral("000000"), QStringLiteral("PSPts")});
     const int team = widthFor(this, {QStringLiteral("Big Game"), QStringLiteral("WWWWWW")});
 
-    // A panel's boxes: one heading row, one row of values, the member's chooser at the end.
-    const auto panelRow = [&](QGroupBox* frame, QGridLayout* g, int row,
-                              std::initializer_list<std::tuple<QString, QString, QLabel**, int>> boxes) {
+    using Boxes = std::initializer_list<std::tuple<QString, QString, QLabel**, int>>;
+    // A panel's figures: one heading row, one row of values, each box at least as wide as its heading.
+    const auto boxWidth = [this](const QString& heading, int width) {
+        return widthFor(this, {heading}, width);
+    };
+    const auto panelRow = [&](QGroupBox* frame, QGridLayout* g, int row, Boxes boxes) {
         int c = 0;
         for (const auto& [heading, name, box, width] : boxes) {
             QLabel* head =
                 makeHeading(frame, heading, heading.isEmpty() ? QString() : QStringLiteral("lbl") + name);
             g->addWidget(head, row, c);
-            *box = makeBox(frame, name, width);
+            *box = makeBox(frame, name, boxWidth(heading, width));
             g->addWidget(*box, row + 1, c);
             ++c;
         }
-        return c;
+    };
+    // A member's name takes a line above the figures and no more room than they do, so that the panels
+    // stay narrow enough for the window to fit the screen; a longer name is cut. `columns` figures from
+    // the first.
+    const auto nameWidth = [&](Boxes boxes, int columns) {
+        int width = -Spacing;
+        for (const auto& [heading, name, box, minimum] : boxes) {
+            if (columns-- > 0) {
+                width += boxWidth(heading, minimum) + Spacing;
+            }
+        }
+        return width;
     };
 
+    // The two members' names with their choosers over the figures, the choosers in the last column.
     frmDiff = makeFrame(host, QStringLiteral("frmDiff"), QStringLiteral("Differences"));
     {
+        const Boxes figures{{QStringLiteral("Season"), QStringLiteral("SDiffBox"), &SDiffBox, small},
+                            {QStringLiteral("Half"), QStringLiteral("HDiffBox"), &HDiffBox, small},
+                            {QStringLiteral("Quarter"), QStringLiteral("QDiffBox"), &QDiffBox, small},
+                            {QStringLiteral("Week"), QStringLiteral("WDiffBox"), &WDiffBox, small}};
         QGridLayout* g = frameGrid(frmDiff);
-        DiffMem1Box = makeBox(frmDiff, QStringLiteral("DiffMem1Box"), MinNameWidth, Qt::AlignLeft);
-        DiffMem2Box = makeBox(frmDiff, QStringLiteral("DiffMem2Box"), MinNameWidth, Qt::AlignLeft);
+        const int width = nameWidth(figures, 3);
+        DiffMem1Box = makeBox(frmDiff, QStringLiteral("DiffMem1Box"), width, Qt::AlignLeft);
+        DiffMem2Box = makeBox(frmDiff, QStringLiteral("DiffMem2Box"), width, Qt::AlignLeft);
         scrDiffMem1 = makeUpDown(frmDiff, QStringLiteral("scrDiffMem1"));
         scrDiffMem2 = makeUpDown(frmDiff, QStringLiteral("scrDiffMem2"));
-        g->addWidget(DiffMem1Box, 0, 0, 1, 4);
-        g->addWidget(scrDiffMem1, 0, 4);
-        g->addWidget(DiffMem2Box, 1, 0, 1, 4);
-        g->addWidget(scrDiffMem2, 1, 4);
-        panelRow(frmDiff, g, 2,
-                 {{QStringLiteral("Season"), QStringLiteral("SDiffBox"), &SDiffBox, small},
-                  {QStringLiteral("Half"), QStringLiteral("HDiffBox"), &HDiffBox, small},
-                  {QStringLiteral("Quarter"), QStringLiteral("QDiffBox"), &QDiffBox, small},
-                  {QStringLiteral("Week"), QStringLiteral("WDiffBox"), &WDiffBox, small}});
+        g->addWidget(DiffMem1Box, 0, 0, 1, 3);
+        g->addWidget(scrDiffMem1, 0, 3, Qt::AlignLeft);
+        g->addWidget(DiffMem2Box, 1, 0, 1, 3);
+        g->addWidget(scrDiffMem2, 1, 3, Qt::AlignLeft);
+        panelRow(frmDiff, g, 2, figures);
+        g->setColumnStretch(4, 1);
         connect(scrDiffMem1, &QSpinBox::valueChanged, this, [this](int v) { scrDiffMemChanged(true, v); });
         connect(scrDiffMem2, &QSpinBox::valueChanged, this, [this](int v) { scrDiffMemChanged(false, v); });
     }
 
+    // The heading "Name" with the chooser at its end, the name, the figures.
     const auto memberPanel = [&](QGroupBox*& frame, const QString& name, const QString& caption,
-                                 std::initializer_list<std::tuple<QString, QString, QLabel**, int>> boxes,
+                                 QLabel*& nameBox, const QString& nameBoxName, Boxes figures,
                                  UpDown*& chooser, const QString& chooserName) {
         frame = makeFrame(host, name, caption);
         QGridLayout* g = frameGrid(frame);
-        const int columns = panelRow(frame, g, 0, boxes);
+        const int columns = static_cast<int>(figures.size());
+        g->addWidget(
+            makeHeading(frame, QStringLiteral("Name"), QStringLiteral("lbl") + nameBoxName, Qt::AlignLeft), 0,
+            0, 1, columns);
         chooser = makeUpDown(frame, chooserName);
-        g->addWidget(chooser, 0, columns, 2, 1, Qt::AlignBottom);
-        g->setColumnStretch(columns + 1, 1);
+        g->addWidget(chooser, 0, 0, 1, columns, Qt::AlignRight);
+        nameBox = makeBox(frame, nameBoxName, nameWidth(figures, columns), Qt::AlignLeft);
+        g->addWidget(nameBox, 1, 0, 1, columns);
+        panelRow(frame, g, 2, figures);
+        g->setColumnStretch(columns, 1);
     };
-    memberPanel(WildChoiceFrame, QStringLiteral("WildChoiceFrame"), QStringLiteral("Wild Choices"),
-                {{QStringLiteral("Name"), QStringLiteral("WCmemBox"), &WCmemBox, MinNameWidth},
-                 {QStringLiteral("W"), QStringLiteral("WCWBox"), &WCWBox, small},
+    memberPanel(WildChoiceFrame, QStringLiteral("WildChoiceFrame"), QStringLiteral("Wild Choices"), WCmemBox,
+                QStringLiteral("WCmemBox"),
+                {{QStringLiteral("W"), QStringLiteral("WCWBox"), &WCWBox, small},
                  {QStringLiteral("L"), QStringLiteral("WCLBox"), &WCLBox, small},
                  {QStringLiteral("Left"), QStringLiteral("WCtotBox"), &WCtotBox, small},
                  {QStringLiteral("e/t"), QStringLiteral("WCETBox"), &WCETBox, small},
                  {QStringLiteral("Max"), QStringLiteral("WCMaxBox"), &WCMaxBox, small}},
                 scrWCmem, QStringLiteral("scrWCmem"));
-    memberPanel(mondayFrame, QStringLiteral("mondayFrame"), QStringLiteral("Monday Nights"),
-                {{QStringLiteral("Name"), QStringLiteral("MNmemBox"), &MNmemBox, MinNameWidth},
-                 {QStringLiteral("W"), QStringLiteral("MNWBox"), &MNWBox, small},
+    memberPanel(mondayFrame, QStringLiteral("mondayFrame"), QStringLiteral("Monday Nights"), MNmemBox,
+                QStringLiteral("MNmemBox"),
+                {{QStringLiteral("W"), QStringLiteral("MNWBox"), &MNWBox, small},
                  {QStringLiteral("L"), QStringLiteral("MNLBox"), &MNLBox, small},
                  {QStringLiteral("e/t"), QStringLiteral("MNETBox"), &MNETBox, small},
                  {QStringLiteral("Max"), QStringLiteral("MNmaxBox"), &MNmaxBox, small}},
                 scrMNmem, QStringLiteral("scrMNmem"));
-    memberPanel(Over500Frame, QStringLiteral("Over500Frame"), QStringLiteral("Over 50% In A Row"),
-                {{QStringLiteral("Name"), QStringLiteral("O5memBox"), &O5memBox, MinNameWidth},
-                 {QStringLiteral("Strk"), QStringLiteral("O5CBox"), &O5CBox, small},
+    memberPanel(Over500Frame, QStringLiteral("Over500Frame"), QStringLiteral("Over 50% In A Row"), O5memBox,
+                QStringLiteral("O5memBox"),
+                {{QStringLiteral("Strk"), QStringLiteral("O5CBox"), &O5CBox, small},
                  {QStringLiteral("Lead"), QStringLiteral("O5leadBox"), &O5leadBox, small},
                  {QStringLiteral("e/t"), QStringLiteral("O5ETBox"), &O5ETBox, small},
                  {QStringLiteral("Max"), QStringLiteral("O5maxBox"), &O5maxBox, small}},
                 scrO5mem, QStringLiteral("scrO5mem"));
-    memberPanel(PSFrame, QStringLiteral("PSFrame"), QStringLiteral("Post Season"),
-                {{QStringLiteral("Name"), QStringLiteral("PSMemBox"), &PSMemBox, MinNameWidth},
-                 {QStringLiteral("PSPts"), QStringLiteral("PSWBox"), &PSWBox, points},
+    memberPanel(PSFrame, QStringLiteral("PSFrame"), QStringLiteral("Post Season"), PSMemBox,
+                QStringLiteral("PSMemBox"),
+                {{QStringLiteral("PSPts"), QStringLiteral("PSWBox"), &PSWBox, points},
                  {QStringLiteral("Big Game"), QStringLiteral("SBBox"), &SBBox, team}},
                 scrPSmem, QStringLiteral("scrPSmem"));
     lblPSPts = PSFrame->findChild<QLabel*>(QStringLiteral("lblPSWBox"));
     lblBigGame = PSFrame->findChild<QLabel*>(QStringLiteral("lblSBBox"));
-    for (QLabel* box : {WCmemBox, MNmemBox, O5memBox, PSMemBox}) {
-        box->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    }
 
     connect(scrWCmem, &QSpinBox::valueChanged, this, [this](int v) {
         wcMember = v;
@@ -354,14 +373,12 @@ QWidget* LeagueStandings::buildSidePanels() {
     return host;
 }
 
-/// Every name box is as wide as the longest member name needs, within limits.
+/// The grid's name boxes are as wide as the longest member name needs, within limits. The side panels'
+/// keep their width and cut a long name, so that the window stays on the screen.
 void LeagueStandings::sizeNameBoxes() {
     const int width = memberNameWidth(this, m_session.pool(), MinNameWidth);
     for (const Line& line : m_lines) {
         line.MemBox->setFixedWidth(width);
-    }
-    for (QLabel* box : {DiffMem1Box, DiffMem2Box, WCmemBox, MNmemBox, O5memBox, PSMemBox}) {
-        box->setFixedWidth(width);
     }
     static_cast<QGridLayout*>(memberFrame->layout())->setColumnMinimumWidth(1, width);
 }
@@ -489,7 +506,7 @@ void LeagueStandings::paintLine(int i, const StandingsLine& f) {
     const Line& line = m_lines[i];
     const bool byPoints = pool.confidenceMode != 0;
 
-    paintBox(line.OddsBox, pool.weeklyPicks == 0 ? OddsText(pool, f.member) : QStringLiteral("n/a"), false);
+    paintBox(line.OddsBox, memberOddsText(pool, f.member), false);
     showName(line.MemBox, pool.memberName[f.member]);
     setColours(line.MemBox, f.wonAnyEvent ? Red : buttonFace(), f.wonAnyEvent ? White : Black);
 

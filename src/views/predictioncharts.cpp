@@ -7,12 +7,15 @@
 #include "widgets/updown.h"
 #include "widgets/waitcursor.h"
 
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace vek {
 
@@ -23,6 +26,16 @@ namespace {
 constexpr std::array<const char*, Divisions> Prefixes{"nfce", "nfcn", "nfcs", "nfcw",
                                                       "afce", "afcn", "afcs", "afcw"};
 constexpr std::array<const char*, 4> PanelCaptions{"East", "North", "South", "West"};
+
+/// Shows the title in the box; a name too long for it is cut with an ellipsis before the odds, which
+/// always show, and the box's tip then holds the whole title.
+void showTitle(QLabel* box, const ChartTitle& title) {
+    const QFontMetrics metrics = box->fontMetrics();
+    const int room = box->contentsRect().width() - 6 - metrics.horizontalAdvance(title.odds);
+    const QString name = metrics.elidedText(title.name, Qt::ElideRight, std::max(room, 0));
+    box->setText(name + title.odds);
+    box->setToolTip(name == title.name ? QString() : title.text());
+}
 
 } // namespace
 
@@ -122,14 +135,14 @@ void PredictionCharts::loadWindow() {
 }
 
 void PredictionCharts::ShowMemberChart() {
-    showName(MemberBox, chartTitle(m_session.pool(), m_member));
+    showTitle(MemberBox, chartTitle(m_session.pool(), m_member));
     fillPanels(m_member, false);
 }
 
 void PredictionCharts::ShowLeagueChart() {
     const PoolData& pool = m_session.pool();
     const int league = pool.memberCount() + 1;
-    MemberBox->setText(chartTitle(pool, league));
+    showTitle(MemberBox, chartTitle(pool, league));
     fillPanels(league, true);
 }
 

@@ -1,9 +1,11 @@
 #include "views/ratingfigures.h"
 
 #include "engine/teamrecord.h"
+#include "views/figuretexts.h"
 #include "views/teamfigures.h"
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 namespace vek {
@@ -25,10 +27,6 @@ std::optional<double> strength(const PoolData& pool, int team) {
 /// Adds to a rating in double precision and keeps the sum in single precision.
 void add(float& rating, double amount) {
     rating = static_cast<float>(static_cast<double>(rating) + amount);
-}
-
-float average(float total, int teams) {
-    return teams > 0 ? total / static_cast<float>(teams) : 0.0F;
 }
 
 } // namespace
@@ -64,27 +62,30 @@ RatingTable teamRatings(const PoolData& pool) {
     std::stable_sort(table.ranking.begin(), table.ranking.end(),
                      [](const TeamRating& a, const TeamRating& b) { return a.rating > b.rating; });
 
-    std::array<float, Divisions> divisionTotal{};
     for (const TeamRating& r : table.ranking) {
         for (int d = 0; d < Divisions; ++d) {
             if (inDivision(pool, d, r.team)) {
-                divisionTotal[d] += r.rating;
-                (d < 4 ? table.nfcTotal : table.afcTotal) += r.rating;
+                table.divisions[d].total += r.rating;
+                (d < 4 ? table.nfc : table.afc).total += r.rating;
                 break;
             }
         }
     }
-    int nfcTeams = 0;
-    int afcTeams = 0;
     for (int d = 0; d < Divisions; ++d) {
         const int count = pool.divisionRec[d].teamCount;
-        table.divisionAverage[d] = average(divisionTotal[d], count);
-        (d < 4 ? nfcTeams : afcTeams) += count;
+        table.divisions[d].teams = count;
+        (d < 4 ? table.nfc : table.afc).teams += count;
     }
-    table.nfcAverage = average(table.nfcTotal, nfcTeams);
-    table.afcAverage = average(table.afcTotal, afcTeams);
-    table.leagueAverage = average(table.nfcTotal + table.afcTotal, teams);
+    table.league = {table.nfc.total + table.afc.total, teams};
     return table;
+}
+
+QString averageText(const RatingGroup& group) {
+    if (group.teams <= 0) {
+        return decimalText(0.0, 2);
+    }
+    const auto quarters = std::llround(4.0 * static_cast<double>(group.total));
+    return ratioText(quarters, 4 * int64_t{group.teams}, 2);
 }
 
 } // namespace vek

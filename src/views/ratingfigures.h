@@ -2,6 +2,8 @@
 
 #include "model/pooldata.h"
 
+#include <QString>
+
 #include <array>
 #include <vector>
 
@@ -15,17 +17,27 @@ struct TeamRating {
     bool operator==(const TeamRating&) const = default;
 };
 
-/// The ratings of teams 0..numTeams-1 best first (equal ratings in team-code order), with the totals of
-/// the two conferences and the averages of the conferences, the divisions and the league (0 for a group
-/// without teams).
+/// The ratings of a group of teams: their total and the number of teams its average divides by (the
+/// division's teamCount, the sum of a conference's, numTeams for the league).
+struct RatingGroup {
+    float total = 0.0F;
+    int teams = 0;
+    bool operator==(const RatingGroup&) const = default;
+};
+
+/// The group's average with two decimals ("0.00"; "0.00" for a group without teams). Every rating is a
+/// whole number of quarter points, so the average is a ratio of whole numbers and is rounded exactly:
+/// 123.25 over 10 teams shows "12.33", though the nearest float to 12.325 lies below it.
+[[nodiscard]] QString averageText(const RatingGroup& group);
+
+/// The ratings of teams 0..numTeams-1 best first (equal ratings in team-code order), with the groups
+/// whose totals and averages the window shows.
 struct RatingTable {
     std::vector<TeamRating> ranking;
-    float nfcTotal = 0.0F;
-    float afcTotal = 0.0F;
-    float nfcAverage = 0.0F;
-    float afcAverage = 0.0F;
-    std::array<float, Divisions> divisionAverage{};
-    float leagueAverage = 0.0F;
+    RatingGroup nfc;
+    RatingGroup afc;
+    std::array<RatingGroup, Divisions> divisions{};
+    RatingGroup league;
 };
 
 /// Over weeks 0..currentWeek, with a team's strength 1 + wins + ties / 2 from the league standings: a

@@ -1,9 +1,11 @@
 #include "views/standingsfigures.h"
 
 #include "engine/differencesleft.h"
+#include "engine/memberodds.h"
+#include "model/rounding.h"
+#include "views/figuretexts.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace vek {
 
@@ -203,18 +205,20 @@ QString contestMark(ContestStatus status) {
 }
 
 QString winRatioText(int64_t wins, int64_t losses) {
-    const int64_t games = wins + losses;
-    const double ratio = games == 0 ? 0.0 : static_cast<double>(wins) / static_cast<double>(games);
-    return QString::number(ratio, 'f', 3);
+    return ratioText(wins, wins + losses, 3);
 }
 
 double roundedBalance(double value) {
-    // Adding 0.0 turns a rounded -0 into 0.
-    return std::round(value) + 0.0;
+    return roundedUnits(value, 0);
 }
 
 QString balanceText(double value) {
-    return QString::number(roundedBalance(value), 'f', 0);
+    return unitsText(roundedBalance(value), 0);
+}
+
+QString memberOddsText(const PoolData& pool, int member) {
+    // Picked week by week, the season's picks are not all in: no odds to show, whatever memberOdds holds.
+    return pool.weeklyPicks == 0 ? OddsText(pool, member) : QStringLiteral("n/a");
 }
 
 int balanceSign(double value) {

@@ -124,7 +124,8 @@ struct ContestStatus {
 /// The window's e/t mark: "T" can at best tie, else "E" eliminated, else one blank.
 [[nodiscard]] QString contestMark(ContestStatus status);
 
-/// A win ratio wins / (wins + losses) with three decimals ("0.667"); "0.000" when both are 0.
+/// A win ratio wins / (wins + losses) with three decimals, rounded exactly ("0.667", 53-27 "0.663");
+/// "0.000" when both are 0.
 [[nodiscard]] QString winRatioText(int64_t wins, int64_t losses);
 
 /// A points balance rounded to a whole number, halves away from zero; never -0.
@@ -133,6 +134,10 @@ struct ContestStatus {
 [[nodiscard]] QString balanceText(double value);
 /// -1, 0 or 1: the sign of the balance as shown, so that -0.4 (shown "0") counts as 0.
 [[nodiscard]] int balanceSign(double value);
+
+/// A member's odds as the views show them beside the name: the odds text when every pick is made
+/// before the season, "n/a" when members pick week by week.
+[[nodiscard]] QString memberOddsText(const PoolData& pool, int member);
 
 /// The row of the week that holds the member (the first such row); -1 when none does.
 [[nodiscard]] int rowOfMember(const PoolData& pool, int week, int member);

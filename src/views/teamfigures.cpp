@@ -1,7 +1,7 @@
 #include "views/teamfigures.h"
 
-#include "engine/memberodds.h"
 #include "engine/teamrecord.h"
+#include "views/standingsfigures.h"
 
 #include <algorithm>
 
@@ -39,12 +39,13 @@ QString sourceName(const PoolData& pool, int source) {
     return source == members ? QStringLiteral("Consensus") : QStringLiteral("VEK");
 }
 
-QString chartTitle(const PoolData& pool, int source) {
+ChartTitle chartTitle(const PoolData& pool, int source) {
     const int members = pool.memberCount();
     if (source >= 0 && source < members) {
-        return pool.memberName[source] + QStringLiteral(" (") + OddsText(pool, source) + QLatin1Char(')');
+        return {pool.memberName[source],
+                QStringLiteral(" (") + memberOddsText(pool, source) + QLatin1Char(')')};
     }
-    return source == members ? QStringLiteral("Consensus") : QStringLiteral("VEK Standings");
+    return {source == members ? QStringLiteral("Consensus") : QStringLiteral("VEK Standings"), {}};
 }
 
 QString divisionName(int division) {

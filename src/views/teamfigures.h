@@ -24,8 +24,16 @@ namespace vek {
 /// The statistics' name of a source: the member's name, "Consensus" or "VEK".
 [[nodiscard]] QString sourceName(const PoolData& pool, int source);
 
-/// The charts' title of a source: the member's name and " (" odds ")", "Consensus" or "VEK Standings".
-[[nodiscard]] QString chartTitle(const PoolData& pool, int source);
+/// The charts' title of a source in two pieces, so that a box too narrow for a long name can cut the
+/// name and keep the odds: the member's name and " (" odds ")" (the odds as the standings show them);
+/// "Consensus" or "VEK Standings" with nothing after it.
+struct ChartTitle {
+    QString name;
+    QString odds;
+    [[nodiscard]] QString text() const { return name + odds; }
+    bool operator==(const ChartTitle&) const = default;
+};
+[[nodiscard]] ChartTitle chartTitle(const PoolData& pool, int source);
 
 /// The division names "NFC East" .. "AFC West"; empty outside 0..7.
 [[nodiscard]] QString divisionName(int division);

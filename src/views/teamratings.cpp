@@ -145,14 +145,14 @@ void TeamRatings::CalcTeamRatings() {
         setColours(teamBox[r], inNfc(pool, rating.team) ? Blue : Red, White);
         RateBox[r]->setText(decimalText(rating.rating, 2));
     }
-    NFCTotBox->setText(decimalText(table.nfcTotal, 2));
-    NFCAveBox->setText(decimalText(table.nfcAverage, 2));
-    AFCTotBox->setText(decimalText(table.afcTotal, 2));
-    AFCAveBox->setText(decimalText(table.afcAverage, 2));
+    NFCTotBox->setText(decimalText(table.nfc.total, 2));
+    NFCAveBox->setText(averageText(table.nfc));
+    AFCTotBox->setText(decimalText(table.afc.total, 2));
+    AFCAveBox->setText(averageText(table.afc));
     for (int d = 0; d < Divisions; ++d) {
-        divisionAveBox[d]->setText(decimalText(table.divisionAverage[d], 2));
+        divisionAveBox[d]->setText(averageText(table.divisions[d]));
     }
-    VEKAveBox->setText(decimalText(table.leagueAverage, 2));
+    VEKAveBox->setText(averageText(table.league));
 }
 
 } // namespace vek

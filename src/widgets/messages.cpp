@@ -56,6 +56,7 @@ QStyle::StandardPixmap iconPixmap(Messages::Icon icon) {
 Messages::Answer escapeAnswer(Messages::Buttons buttons) {
     switch (buttons) {
     case Messages::Buttons::OkCancel:
+    case Messages::Buttons::YesNoCancel:
         return Messages::Answer::Cancel;
     case Messages::Buttons::YesNo:
         return Messages::Answer::No;
@@ -73,6 +74,10 @@ buttonsOf(Messages::Buttons buttons) {
                 {QDialogButtonBox::Cancel, Messages::Answer::Cancel}};
     case Messages::Buttons::YesNo:
         return {{QDialogButtonBox::Yes, Messages::Answer::Yes}, {QDialogButtonBox::No, Messages::Answer::No}};
+    case Messages::Buttons::YesNoCancel:
+        return {{QDialogButtonBox::Yes, Messages::Answer::Yes},
+                {QDialogButtonBox::No, Messages::Answer::No},
+                {QDialogButtonBox::Cancel, Messages::Answer::Cancel}};
     case Messages::Buttons::Ok:
         break;
     }

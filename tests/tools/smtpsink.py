@@ -1,5 +1,6 @@
 """Mail server handler of the tests: keeps each accepted message's raw bytes (what followed DATA) as
 messageN.eml in the folder named on the command line, its envelope (sender, recipients) as messageN.env.
+Refuses every recipient whose address starts with "refused".
 
 PYTHONPATH=tests/tools /usr/bin/python3 -m aiosmtpd -n -l 127.0.0.1:PORT -c smtpsink.Sink FOLDER
 """
@@ -14,6 +15,12 @@ class Sink:
     @classmethod
     def from_cli(cls, parser, folder):
         return cls(folder)
+
+    async def handle_RCPT(self, server, session, envelope, address, rcpt_options):
+        if address.startswith("refused"):
+            return "550 5.1.1 No such member here"
+        envelope.rcpt_tos.append(address)
+        return "250 OK"
 
     async def handle_DATA(self, server, session, envelope):
         self.count += 1

@@ -87,7 +87,7 @@ TEST_F(WeekEntryTest, OpensOnTheWeekOfItsMode) {
         {"results move on after a complete current week", EntryMode::Results, 0, 3, 1},
         {"the last week complete stays", EntryMode::Results, Weeks - 1, 0, Weeks - 1},
         {"an incomplete current week stays", EntryMode::Results, 1, 3, 1},
-        {"no results: the week shown last", EntryMode::Results, -1, 2, 2},
+        {"no results: week 1, wherever another mode was left", EntryMode::Results, -1, 2, 0},
     };
     for (int g = 0; g < Slots; ++g) {
         build.result(Weeks - 1, g, Tie);

@@ -124,20 +124,30 @@ TEST(ResultFiles, MissingAndEmptyResults) {
     EXPECT_EQ(pool->pointSpread[1][1], 0.0f);
 }
 
-TEST(ResultFiles, CurrentWeekIsKeptWithinTheSeason) {
+TEST(ResultFiles, CurrentWeekIsKeptWithinTheSeasonAndOnlyAWeekReadIsReplaced) {
+    struct Case {
+        QByteArray file;
+        int weeks;
+        int currentWeek;
+        bool replaced;
+    };
+    const Case cases[] = {
+        {"40\r\n", 17, 16, true},  {"-7\r\n", 17, -1, true},
+        {"16\r\n", 17, 16, false}, {"-1\r\n", 17, -1, false},
+        {"3\r\n", 0, -1, true},    {"", 17, 0, false}, // an empty file: week 0 counts as complete
+        {"", 0, -1, false}, // and without weeks there is none: nothing in the file was replaced
+    };
     test::TempFolder dir;
     auto pool = fullWeeksPool();
-    WeekLayout layout = pool->weekLayout();
-    const std::pair<const char*, int> cases[] = {{"40", 16}, {"-7", -1}, {"16", 16}, {"-1", -1}};
-    for (const auto& [value, expected] : cases) {
-        dir.write(Results, test::fileOf({value}));
-        readResults(dir.folder(), *pool, layout);
-        EXPECT_EQ(pool->currentWeek, expected) << value;
+    for (const Case& c : cases) {
+        WeekLayout layout = pool->weekLayout();
+        layout.numWeeks = static_cast<int16_t>(c.weeks);
+        pool->currentWeek = 0; // its start-up value
+        dir.write(Results, c.file);
+        const ReadOutcome outcome = readResults(dir.folder(), *pool, layout);
+        EXPECT_EQ(pool->currentWeek, c.currentWeek) << c.file.constData() << " " << c.weeks;
+        EXPECT_EQ(outcome.valuesReplaced, c.replaced) << c.file.constData() << " " << c.weeks;
     }
-    layout.numWeeks = 0;
-    dir.write(Results, test::fileOf({"3"}));
-    readResults(dir.folder(), *pool, layout);
-    EXPECT_EQ(pool->currentWeek, -1);
 }
 
 TEST(ResultFiles, TeamCodesOutsideTheTeamSlotsAreNotStored) {

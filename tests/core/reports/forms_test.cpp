@@ -100,7 +100,8 @@ TEST(SeasonForm, TheBlocksOfALongSeason) {
     ASSERT_EQ(lines.size(), 2u + 3 * 18 + 1);
     EXPECT_EQ(lines[2],
               "  WEEK  1         WEEK  2         WEEK  3         WEEK  4         WEEK  5         WEEK  6");
-    EXPECT_EQ(lines[3].substr(0, 28) + lines[18], "T03 @ T04     T01 @ T02     " + std::string(96, ' '));
+    // Three-letter abbreviations take four places: every week stays under its heading.
+    EXPECT_EQ(lines[3].substr(0, 32) + lines[18], "T03  @ T04      T01  @ T02      " + std::string(96, ' '));
     EXPECT_EQ(lines[38], "  WEEK 13         WEEK 14         WEEK 15         WEEK 16         WEEK 17");
     EXPECT_EQ(lines[55] + lines[56], "Score: ____" + times(4, "     Score: ____") + NameLine);
     p.numWeeks = 14; // block 3 gets neither fields nor an empty line
@@ -112,7 +113,33 @@ TEST(SeasonForm, TheBlocksOfALongSeason) {
     p.numWeeks = 8; // block 2 shows weeks 7 and 8, block 3 is left out
     lines = text();
     ASSERT_EQ(lines.size(), 2u + 2 * 18 + 1);
-    EXPECT_EQ(lines[20] + "|" + lines[21], "  WEEK  7         WEEK  8|T02 @ T01     T01 @ T02     ");
+    EXPECT_EQ(lines[20] + "|" + lines[21], "  WEEK  7         WEEK  8|T02  @ T01      T01  @ T02      ");
+}
+
+// Block 3 has a Monday-night field under each of its weeks in a season of 17 or 18 weeks and none in
+// another, on paper and in both files; blocks 1 and 2 always have six.
+TEST(SeasonForm, MondayNightFieldsOfTheLastBlock) {
+    auto pool = test::handPool();
+    PoolData& p = *pool;
+    test::fillSampleLeague(p);
+    test::fillSampleSchedule(p);
+    const auto count = [](const QStringList& lines, const char* field) {
+        return static_cast<int>(lines.join(QString()).count(QLatin1String(field)));
+    };
+    for (const auto& [weeks, fields] : {std::pair{18, 6}, std::pair{17, 5}, std::pair{16, 0}}) {
+        SCOPED_TRACE(weeks);
+        p.numWeeks = static_cast<int16_t>(weeks);
+        RecordingPrinter printer;
+        PrintSeasonForm(p, printer);
+        ASSERT_EQ(printer.documents.size(), 1u);
+        EXPECT_EQ(count(printer.documents[0].allText(), "MNF _______"), 12 + fields);
+        for (const auto writer : {&WriteSeasonFormText, &WriteSeasonFormHtml}) {
+            ReportFile file(DataFolder(), QStringLiteral("season.txt"));
+            writer(p, file);
+            EXPECT_EQ(count(QString::fromUtf8(file.content()).split(QStringLiteral("\r\n")), "Score: ____"),
+                      12 + fields);
+        }
+    }
 }
 
 // Two weeks with confidence points, point spreads and the tie breaker: both forms on one page under one

@@ -72,7 +72,7 @@ TEST_F(MemberCharts, TextSectionAppendedByteForByte) {
     WriteMemberChartsText(session, predictions, KindPredictions);
     ASSERT_TRUE(predictions.commit().ok);
     const QList<QByteArray> lines = test::fileLines(temp.read(QStringLiteral("predict.txt")));
-    EXPECT_EQ(lines.size(), 5 + 3 * 9 + 7);
+    ASSERT_EQ(lines.size(), 5 + 3 * 9 + 7);
     EXPECT_EQ(lines.back(), Blank91.toUtf8());
 }
 
@@ -142,7 +142,7 @@ TEST_F(MemberCharts, HtmlSectionByteForByteWithNamesEscaped) {
     WriteMemberChartsHtml(session, predictions, KindPredictions);
     ASSERT_TRUE(predictions.commit().ok);
     const QList<QByteArray> form = test::fileLines(temp.read(QStringLiteral("predict.txt")));
-    EXPECT_EQ(form.size(), 38);
+    ASSERT_EQ(form.size(), 38);
     EXPECT_EQ(form.back(), QByteArray("</table>"));
 }
 
@@ -157,16 +157,16 @@ TEST_F(MemberCharts, PrintedWithAPageAfterEveryEighthMember) {
     ASSERT_EQ(document.pageCount(), 3); // the report before, the charts on a page of their own, Ivy on
     EXPECT_EQ(document.pageText(0), QStringList{QStringLiteral("the report")});
     const auto first = test::linesOf(document.pageMarkup(1));
+    ASSERT_EQ(first.size(), 3u + 8 * 9);
     EXPECT_EQ(first[0], "{16}<b>2024 VEK Season        Member Charts</b>");
     EXPECT_EQ(first[1], "");
     EXPECT_EQ(first[2], "{10}<b>" + ColumnLine.toStdString() + "</b>");
     EXPECT_EQ(first[3], "<b>" + std::string(36, ' ') + "Ann</b>");
-    EXPECT_EQ(first.size(), 3u + 8 * 9);
     const auto second = test::linesOf(document.pageMarkup(2));
+    ASSERT_EQ(second.size(), 9u + 7 + 7);
     EXPECT_EQ(second[0], "<b>" + std::string(36, ' ') + "Ivy</b>");
     EXPECT_EQ(second[9], "<b>" + std::string(28, ' ') + "Consensus Predictions</b>");
     EXPECT_EQ(second[16], "<b>" + std::string(33, ' ') + "VEK Standings</b>");
-    EXPECT_EQ(second.size(), 9u + 7 + 7);
     // Sample divisions hold four teams: each member chart has four filled rows and four blank ones.
     EXPECT_NE(first[7], Blank91.toStdString());
     EXPECT_EQ(first[8], Blank91.toStdString());
@@ -193,12 +193,15 @@ TEST(DivisionChartLines, RowsOfEachModeAndTheirLimits) {
     EXPECT_EQ(divisionChartLines(p, 0).size(), 8);
     EXPECT_TRUE(divisionChartLines(p, 3).isEmpty());
     EXPECT_TRUE(divisionChartHtmlLines(p, -1).isEmpty());
-    EXPECT_EQ(divisionChartHtmlLines(p, 2).size(), 7);
-    EXPECT_EQ(divisionChartHtmlLines(p, 2).back(), QStringLiteral("</table>"));
+    const QStringList league = divisionChartHtmlLines(p, 2);
+    ASSERT_EQ(league.size(), 7);
+    EXPECT_EQ(league.back(), QStringLiteral("</table>"));
 
     // A chart shows only the rows it filled itself, never rows left from an earlier chart.
     p.divisionFill[0] = 2;
-    EXPECT_EQ(divisionChartLines(p, 1)[2], Blank91);
+    const QStringList refilled = divisionChartLines(p, 1);
+    ASSERT_EQ(refilled.size(), 6);
+    EXPECT_EQ(refilled[2], Blank91);
 }
 
 } // namespace

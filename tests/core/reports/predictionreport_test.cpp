@@ -5,11 +5,15 @@
 #include "reports/predictionreport.h"
 #include "reports/recordingprinter.h"
 #include "reports/reportchoice.h"
+#include "reports/sortedtables.h"
 #include "session/poolsession.h"
 #include "support/poolbuilder.h"
 #include "support/tempfolder.h"
+#include "views/standingsfigures.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace vek {
 namespace {
@@ -282,6 +286,123 @@ TEST_F(PredictionReport, LedgerTotalsBelongToTheirMembersAfterASortedRun) {
     p.currentWeek = -1;
     const Lines none = test::linesOf(print(predictions).front().pageText(1));
     EXPECT_EQ(none[17], "Total Points        0            0            0");
+}
+
+TEST_F(PredictionReport, LedgerRowsShowTheirOwnEventColumns) {
+    // Ann's balance in each event column is the column's number + 1.
+    for (int column = 0; column < LedgerEvents; ++column) {
+        p.ledgerBalance[0][column] = static_cast<float>(column + 1);
+    }
+    ReportChoice choice;
+    choice.kind = KindPredictions;
+    choice.ledger = true;
+    const auto documents = print(choice);
+    ASSERT_EQ(documents.size(), 1u);
+    const QStringList ledger = documents.front().pageText(1);
+    // Monday Night stands between ">50% In Row" and "Post Season", although its column is the last.
+    const std::vector<std::pair<const char*, int>> rows{
+        {"Season       ", 0},  {"Season GB    ", 1}, {"Semi-Season  ", 2},  {"Semi-Ssn GB  ", 3},
+        {"Quarter      ", 4},  {"Quarter GB   ", 5}, {"Good Weeks   ", 6},  {"Bad Weeks    ", 7},
+        {"Perfect Wks  ", 8},  {"Wild Choice  ", 9}, {">50% In Row  ", 10}, {"Monday Night ", 13},
+        {"Post Season  ", 11}, {"Championship ", 12}};
+    ASSERT_GE(ledger.size(), 3 + static_cast<int>(rows.size()));
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        EXPECT_EQ(ledger[3 + static_cast<int>(r)].left(21).toStdString(),
+                  rows[r].first + QStringLiteral("%1").arg(rows[r].second + 1, 8).toStdString());
+    }
+
+    // The sorted results' ledger table has the same order.
+    for (int r = 0; r < 3; ++r) {
+        p.weekStandings[0][r].memberIndex = static_cast<int16_t>(r);
+    }
+    const QStringList sorted = sortedLedgerText(p, 0);
+    ASSERT_GE(sorted.size(), 6);
+    EXPECT_EQ(sorted[5].toStdString(),
+              "|Ann Avery|     1|    2|    3|   4|    5|   6|    7|    8|    9|   10|"
+              "   11|   14|   12|   13|      0|");
+}
+
+TEST_F(PredictionReport, PostSeasonBlocksOfEveryGroupComeBeforeTheBigGameBlocks) {
+    for (int m = 3; m < 16; ++m) {
+        test::PoolBuilder(p).member(QStringLiteral("M%1").arg(m, 2, 10, QLatin1Char('0')), {});
+    }
+    ReportChoice choice;
+    choice.kind = KindPredictions;
+    choice.postSeason = true;
+    const auto documents = print(choice);
+    ASSERT_EQ(documents.size(), 1u);
+    // The section titles, and each name line by its first member: two groups of eight, each titled once.
+    std::vector<std::string> order;
+    for (const QString& line : documents.front().allText()) {
+        if (line.startsWith(QLatin1String("2024 VEK Season"))) {
+            order.push_back(line.mid(16).trimmed().toStdString());
+        } else if (line.startsWith(QLatin1String(" Conf-Div    ")) ||
+                   (line.startsWith(QString(13, QLatin1Char(' '))) && line.at(13) != QLatin1Char(' '))) {
+            order.push_back(line.left(21).trimmed().toStdString());
+        }
+    }
+    EXPECT_EQ(order, (Lines{"Week 01", "Week 01", "Post Season", "Conf-Div    Ann Aver", "Conf-Div    M08",
+                            "Big Game", "Ann Aver", "M08"}));
+}
+
+TEST_F(PredictionReport, LeadersComeFromEveryMember) {
+    // Twelve members, and only the last one picked week 1's winners.
+    for (int m = 3; m < 12; ++m) {
+        test::PoolBuilder(p).member(QStringLiteral("M%1").arg(m, 2, 10, QLatin1Char('0')), {});
+    }
+    for (int m = 0; m < 12; ++m) {
+        test::PoolBuilder(p).picks(m, 0, {test::NoPick, test::NoPick});
+    }
+    test::PoolBuilder(p).picks(11, 0, {0, 3});
+    const auto documents = print(allSections(KindResultsRange, 0, 0));
+    ASSERT_EQ(documents.size(), 1u);
+    const QStringList page = documents.front().pageText(0);
+    const auto behind = std::find_if(page.begin(), page.end(),
+                                     [](const QString& line) { return line.startsWith("         gb  "); });
+    ASSERT_NE(behind, page.end());
+    // Cells of 8 places with gaps of 2: every member but the last is 2 games behind.
+    EXPECT_EQ(behind->mid(13, 3), QStringLiteral("  2"));
+    EXPECT_EQ(behind->mid(13 + 10 * 10, 3), QStringLiteral("  2"));
+    EXPECT_EQ(behind->mid(13 + 11 * 10, 3), QStringLiteral("  0"));
+}
+
+// Week 3 lies outside every quarter and half: its quarter block reads the first quarter's tallies,
+// and its leaders are the highest of those tallies in that week, not a leader carried over from the
+// second quarter.
+TEST(PredictionReportPeriods, AWeekOutsideEveryPeriodShowsItsOwnLeaders) {
+    test::TempFolder temp;
+    PoolSession session(temp.folder());
+    PoolData& p = session.pool();
+    test::PoolBuilder build(p);
+    build.league({1, 1, 1, 1, 1, 1, 1, 1}).season(3, 2).fewestWeekGames(2).members(2).currentWeek(2);
+    const int games[3][2][2] = {{{0, 1}, {2, 3}}, {{4, 5}, {6, 7}}, {{0, 2}, {1, 3}}};
+    for (int w = 0; w < 3; ++w) {
+        for (int g = 0; g < 2; ++g) {
+            build.game(w, g, games[w][g][0], games[w][g][1]).result(w, g, games[w][g][0]); // away wins
+        }
+    }
+    build.picks(0, 0, {1, 3}).picks(0, 1, {4, 6}).picks(0, 2, {2, 3}); // 0, 2 and 0 right
+    build.picks(1, 0, {1, 3}).picks(1, 1, {5, 7}).picks(1, 2, {0, 3}); // 0, 0 and 1 right
+    p.seasonYear = 2024;
+    p.quarterFirstWeek = {0, 1, 9, 9};
+    p.quarterLastWeek = {0, 1, 9, 9};
+    p.halfFirstWeek = {0, 9};
+    p.halfLastWeek = {1, 9};
+    p.quarterPoints = 1;
+    ReportChoice choice;
+    choice.kind = KindResultsRange;
+    choice.toWeek = 2;
+    RecordingPrinter printer;
+    PrintPredictionReport(session, printer, choice);
+    ASSERT_EQ(printer.documents.size(), 1u);
+    const PrintDocument& report = printer.documents.front();
+    ASSERT_EQ(report.pageCount(), 3);
+    const Lines week3 = test::linesOf(report.pageMarkup(2));
+    ASSERT_GE(week3.size(), 26u);
+    EXPECT_EQ(week3[0], "{16}<b>2024 VEK Season           Week 03        Qtr 1</b>");
+    // Member 0 led the second quarter with 2; in the first quarter's tallies member 1 leads with 1.
+    EXPECT_NE(week3[22].find("  0 [E]      <b>  1</b>"), std::string::npos) << week3[22];
+    EXPECT_EQ(week3[23], "         gb    1          <b>  0     </b>");
 }
 
 TEST(PredictionReportGroups, TheLargestPoolPrintsEveryMember) {

@@ -10,6 +10,8 @@
 #include "support/poolbuilder.h"
 #include "support/tempfolder.h"
 
+#include <QRegularExpression>
+
 #include <gtest/gtest.h>
 
 namespace vek {
@@ -146,6 +148,25 @@ TEST_F(SortedResults, HtmlFileByteForByte) {
                                   (tdr + "    0</td>").repeated(7) +
                                   "<td align=right><strong>    8</strong></td>");
     EXPECT_EQ(lines.back(), "</table>");
+}
+
+// The first heading line spans exactly the cells of every row: a period has three cells with
+// confidence points and four without.
+TEST_F(SortedResults, HtmlHeadingsSpanTheirCells) {
+    choice.postSeason = choice.ledger = false;
+    p.halfPoints = p.quarterPoints = 1;
+    const QRegularExpression heading(QStringLiteral(R"(<th(?: colspan=(\d+))?)"));
+    for (const int16_t mode : {0, 1}) {
+        p.confidenceMode = mode;
+        const QList<QByteArray> lines = test::fileLines(writeFile(true));
+        ASSERT_GE(lines.size(), 3);
+        int spanned = 0;
+        for (auto it = heading.globalMatch(QString::fromUtf8(lines[0])); it.hasNext();) {
+            const QRegularExpressionMatch match = it.next();
+            spanned += match.hasCaptured(1) ? match.captured(1).toInt() : 1;
+        }
+        EXPECT_EQ(spanned, lines[2].count("<td")) << "confidence mode " << mode;
+    }
 }
 
 TEST_F(SortedResults, PrintedWeekPageByPage) {

@@ -5,6 +5,7 @@
 #include "reports/reportchoice.h"
 #include "reports/weekgrid.h"
 #include "reports/weekpage.h"
+#include "reports/weektitle.h"
 
 #include <gtest/gtest.h>
 
@@ -85,6 +86,24 @@ TEST_F(WeekGrid, AMissingPickIsNeverRight) {
     p.weekStandings[1][1].eventFlags = 0;
     const auto lines = grid(KindResultsRange, 1);
     EXPECT_EQ(lines[3], "<i>ELKS @ FOXS  </i>             <b>FOXS    </b>     ELKS    ");
+}
+
+// The title names the quarter and the half and says which week ends them, in either half.
+TEST(WeekTitle, EndOfEveryQuarterAndHalf) {
+    auto pool = test::handPool();
+    PoolData& p = *pool;
+    p.numWeeks = 8;
+    p.quarterPoints = 1;
+    p.halfGbPoints = 1;
+    test::PoolBuilder(p).periods({4, 4}, {2, 2, 2, 2});
+    const std::vector<std::pair<int, std::string>> titles{
+        {0, "Week 01        Qtr 1        Half 1"}, {1, "Week 02    End Qtr 1        Half 1"},
+        {3, "Week 04    End Qtr 2    End Half 1"}, {4, "Week 05        Qtr 3        Half 2"},
+        {5, "Week 06    End Qtr 3        Half 2"}, {7, "Week 08    End Qtr 4    End Half 2"}};
+    for (const auto& [week, title] : titles) {
+        EXPECT_EQ(printedWeekTitle(p, week, periodsOfWeek(p, week)).toStdString(),
+                  "2024 VEK Season           " + title);
+    }
 }
 
 } // namespace

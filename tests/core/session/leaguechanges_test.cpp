@@ -73,8 +73,11 @@ TEST_F(LeagueChanges, EveryStoredCodeFollowsItsTeamIntoTheFiles) {
     const TeamCodeMap codes = mapTeamCodes(pool(), copy.alignment());
     EXPECT_TRUE(deletedTeamsInUse(pool(), codes, pool().weekLayout()));
     session.teamsRecalculated = true;
+    int refreshes = 0;
+    QObject::connect(&session, &PoolSession::mainButtonsRefreshRequested, [&] { ++refreshes; });
     ASSERT_TRUE(SaveLeagueAlignment(session, copy.alignment()).ok);
     EXPECT_FALSE(session.teamsRecalculated);
+    EXPECT_EQ(refreshes, 1); // the weekly entry no longer offers games with an empty side
 
     PoolSession fresh(dir.folder());
     load(fresh);
@@ -86,6 +89,7 @@ TEST_F(LeagueChanges, EveryStoredCodeFollowsItsTeamIntoTheFiles) {
         EXPECT_EQ(now->divisionRec[2].teamCount, 3);
         EXPECT_EQ(now->divisionRec[7].lastTeam, 31);
         EXPECT_EQ(now->teamName[32], QStringLiteral("TIE-"));
+        EXPECT_FALSE(isTrue(now->scheduleVerified));
         // A deleted team's entries become none, everything else means what it meant.
         const auto expected = [&](const QString& before) {
             return before == QStringLiteral("Team 9") ? QStringLiteral("none") : before;
@@ -152,6 +156,7 @@ TEST_F(LeagueChanges, RenamingATeamRewritesOnlyTheLeague) {
         EXPECT_EQ(bytes == before.at(name), name != QStringLiteral("vek.dat")) << name.toStdString();
     }
     EXPECT_EQ(pool().teamName[14], QStringLiteral("Team 15 of the Long Valley"));
+    EXPECT_TRUE(isTrue(pool().scheduleVerified));
 }
 
 TEST_F(LeagueChanges, AnAlignmentBeyondTheTablesIsRefused) {
@@ -172,16 +177,20 @@ TEST(LeagueWithoutASchedule, TheSeasonFollowsTheNumberOfTeamsAsAtTheNextStart) {
     copy.load(session.pool());
     ASSERT_TRUE(copy.remove(0, 0));
     ASSERT_TRUE(copy.remove(7, 0));
+    ASSERT_TRUE(copy.remove(7, 0));
     ASSERT_TRUE(SaveLeagueAlignment(session, copy.alignment()).ok);
 
     PoolSession fresh(dir.folder());
     runLoadingStages(fresh, host, 2031);
+    runStartupComputations(fresh);
     const PoolData& now = session.pool();
+    // 29 teams: fourteen games and a bye take fifteen slots.
     EXPECT_EQ(fresh.pool().gamesPerWeek, 15);
     EXPECT_EQ(now.gamesPerWeek, 15); // so that the schedule editor offers the slots the league needs
     EXPECT_EQ(now.numWeeks, fresh.pool().numWeeks);
     EXPECT_EQ(now.scheduleGrid, fresh.pool().scheduleGrid);
     EXPECT_EQ(session.fileLayout().games(16), 15);
+    EXPECT_EQ(now.minWeekGames, fresh.pool().minWeekGames);
 }
 
 } // namespace

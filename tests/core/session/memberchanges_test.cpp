@@ -12,6 +12,8 @@
 
 #include <QDir>
 
+#include <map>
+
 #include <gtest/gtest.h>
 
 namespace vek {
@@ -152,9 +154,18 @@ TEST_F(MemberChanges, ARenamedMemberTakesItsFilesAlong) {
 
 TEST_F(MemberChanges, WhatOkLeavesIsWhatStartUpReadsBack) {
     ASSERT_TRUE(draft.remove(0));
-    rename(0, "Robert Jones");
-    rename(2, "Dorothea Diaz");
-    ASSERT_TRUE(save().written.ok);
+    // Bob, Carla and Dora pass their names round: each new name is another's old one.
+    rename(0, "Zed");
+    rename(1, "Yan");
+    rename(2, "Bob Jones");
+    rename(1, "Dora Diaz");
+    rename(0, "Carla Castillo");
+    const QByteArray bobPrd = dir.read(QStringLiteral("Bob Jone.PRD"));
+    const MemberListOutcome outcome = save();
+    ASSERT_TRUE(outcome.written.ok);
+    EXPECT_TRUE(outcome.kept.empty());
+    EXPECT_EQ(dir.read(QStringLiteral("Carla Ca.PRD")), bobPrd);
+    EXPECT_EQ(QDir(dir.path()).entryList({QStringLiteral("~*")}, QDir::Files), QStringList());
     PoolSession fresh(dir.folder());
     test::RecordingStartupHost host;
     runLoadingStages(fresh, host, 2031);
@@ -199,13 +210,6 @@ TEST_F(MemberChanges, FilesStayUnderTheOldNameWhenTheNewNameIsTakenOrTheOldOneSt
                        MemberListDraft::AddResult::Added);
          },
          {QStringLiteral("Robert Jones")}},
-        {"two members swap names",
-         [](MemberPool& t) {
-             t.rename(0, "Zed");
-             t.rename(1, "Alice Anders");
-             t.rename(0, "Bob Jones");
-         },
-         {QStringLiteral("Bob Jones"), QStringLiteral("Alice Anders")}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -223,6 +227,61 @@ TEST_F(MemberChanges, FilesStayUnderTheOldNameWhenTheNewNameIsTakenOrTheOldOneSt
         EXPECT_TRUE(t.dir.exists(QStringLiteral("Alice An.PRD")));
         EXPECT_EQ(t.pool().memberName[1], t.draft.entries()[1].name);
     }
+}
+
+TEST_F(MemberChanges, ARenameThatFailsPartWayPutsBackEveryFile) {
+    rename(2, "Erin Early");
+    rename(1, "Carla Castillo"); // Bob takes the name Carla leaves
+    const auto files = [this] {
+        std::map<QString, QByteArray> all;
+        for (const QString& name : QDir(dir.path()).entryList(QDir::Files)) {
+            all[name] = dir.read(name);
+        }
+        return all;
+    };
+    const auto before = files();
+    // The last of Bob's files refuses its new name once, after every other file has moved.
+    bool refused = false;
+    const auto refuse = [&refused](const DataFolder& f, const QString& from, const QString& to) {
+        if (!refused && to == QStringLiteral("Carla Ca.CPT")) {
+            refused = true;
+            return WriteResult::failure(to, QStringLiteral("refused"));
+        }
+        return renameFile(f, from, to);
+    };
+    const MemberListOutcome outcome = changeMemberList(session, draft.list(), draft.renames(), refuse);
+    EXPECT_FALSE(outcome.written.ok);
+    EXPECT_EQ(outcome.written.failureText(), QStringLiteral("Carla Ca.CPT could not be saved: refused"));
+    EXPECT_TRUE(files() == before);
+    EXPECT_EQ(pool().memberName[1], QStringLiteral("Bob Jones"));
+    EXPECT_EQ(refreshes, 0);
+}
+
+TEST(MemberNames, ANameTheMembersFileCannotHoldTakesItsFilesToTheNameWritten) {
+    test::TempFolder dir;
+    const QString quoted = QStringLiteral("Al \"Ace\" Smith");
+    const auto sample = test::samplePool({quoted, QStringLiteral("Bob Jones")}, 3);
+    test::writeAllFiles(dir.folder(), *sample);
+    // Edited by hand: a name without quotes around it is read whole, inner quotes and all.
+    dir.write(QStringLiteral("members.dat"),
+              "2\r\nAl \"Ace\" Smith\r\n\"al@example.org\"\r\n\"Bob Jones\"\r\n\"\"\r\n0\r\n");
+    const auto load = [&dir] {
+        auto session = std::make_unique<PoolSession>(dir.folder());
+        test::RecordingStartupHost host;
+        runLoadingStages(*session, host, 2031);
+        EXPECT_TRUE(host.messages.isEmpty()) << host.messages.join(" | ").toStdString();
+        return session;
+    };
+    const auto first = load();
+    ASSERT_EQ(first->pool().memberName[0], quoted);
+    MemberListDraft draft;
+    draft.load(first->pool());
+    ASSERT_TRUE(changeMemberList(*first, draft.list(), draft.renames()).written.ok);
+
+    const auto next = load();
+    EXPECT_EQ(next->pool().memberName[0], QStringLiteral("Al 'Ace' Smith"));
+    EXPECT_EQ(next->pool().predictionsComplete[0], True16);
+    EXPECT_EQ(next->pool().confidencePoints[5][3][0], sample->confidencePoints[5][3][0]);
 }
 
 TEST_F(MemberChanges, AFailedWriteOfTheListChangesNothing) {

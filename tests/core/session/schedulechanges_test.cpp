@@ -2,11 +2,14 @@
 // following a changed week layout, all or nothing) and New season; and a season built on the board,
 // verified, saved and read back by start-up.
 #include "app/startup.h"
+#include "engine/seasonscoring.h"
 #include "model/datafolder.h"
 #include "model/leaguefile.h"
+#include "model/membersfile.h"
 #include "model/schedulefile.h"
 #include "session/poolsession.h"
 #include "session/schedulechanges.h"
+#include "setup/eventsettingsdraft.h"
 #include "setup/scheduleboard.h"
 #include "support/poolbuilder.h"
 #include "support/recordingstartuphost.h"
@@ -40,6 +43,7 @@ protected:
         load(session);
         saved = savedScheduleOf(pool());
         QObject::connect(&session, &PoolSession::mainButtonsRefreshRequested, [this] { ++refreshes; });
+        QObject::connect(&session, &PoolSession::seasonCaptionRefreshRequested, [this] { ++captions; });
     }
     static void load(PoolSession& into) {
         test::RecordingStartupHost host;
@@ -58,6 +62,7 @@ protected:
     std::unique_ptr<PoolSession> fresh;
     SavedSchedule saved;
     int refreshes = 0;
+    int captions = 0;
 };
 
 TEST_F(ScheduleChanges, VerificationFindsWhatStartUpWouldRefuse) {
@@ -91,6 +96,17 @@ TEST_F(ScheduleChanges, VerificationFindsWhatStartUpWouldRefuse) {
              p.scheduleGrid[16][15] = byes;
          },
          {"Check bye games forT29", "Check bye games forT30", "Schedule is not complete"}},
+        {"three byes for teams 1 and 2",
+         [](PoolData& p) {
+             // The odd ones out are team 0 and its partner: they are named, not the other thirty.
+             const Table<int16_t, 3> byes{
+                 {static_cast<int16_t>(ByeFlag), static_cast<int16_t>(ByeFlag + 1), 0}};
+             p.scheduleGrid[15][0] = p.scheduleGrid[15][14];
+             p.scheduleGrid[15][14] = byes;
+             p.scheduleGrid[16][0] = p.scheduleGrid[16][15];
+             p.scheduleGrid[16][15] = byes;
+         },
+         {"Check bye games forT01", "Check bye games forT02", "Schedule is not complete"}},
         {"byes before the games",
          [](PoolData& p) { std::swap(p.scheduleGrid[4][0], p.scheduleGrid[4][15]); },
          {"Check week 5", "Schedule is not complete"}},
@@ -132,12 +148,17 @@ TEST_F(ScheduleChanges, SavingTheSameLayoutWritesOnlyTheScheduleAndRecomputesDif
     // A game that changes a team keeps its slot's values: nothing moves.
     pool().scheduleGrid[0][0][1] = pool().noneCode();
     pool().pickDiffTotal[0][1] = 999;
+    pool().memberOdds[0] = 999.0F;
+    session.teamsRecalculated = true;
     ASSERT_TRUE(scheduleChangedSince(pool(), saved));
     const WriteResult result = SaveSchedule(session, saved);
     ASSERT_TRUE(result.ok) << result.reason.toStdString();
     EXPECT_FALSE(scheduleChangedSince(pool(), saved));
     EXPECT_NE(pool().pickDiffTotal[0][1], 999);
+    EXPECT_NE(pool().memberOdds[0], 999.0F);
+    EXPECT_FALSE(session.teamsRecalculated); // home and road splits follow the schedule
     EXPECT_EQ(refreshes, 0);
+    EXPECT_EQ(captions, 1);
     for (const auto& [name, bytes] : folderContent(dir)) {
         EXPECT_EQ(bytes == before.at(name), name != QStringLiteral("schedule.dat")) << name.toStdString();
     }
@@ -293,22 +314,27 @@ TEST_F(ScheduleChanges, AFailedRewriteLeavesEveryFileAsItWas) {
 
 TEST_F(ScheduleChanges, NewSeasonKeepsTheOldFilesAndStartsAnEmptySeason) {
     dir.write(QStringLiteral("schedule.old"), "an older season");
+    // A member deleted during the season, and files copied from another system.
+    dir.write(QStringLiteral("Departed.PRD"), "2\r\n");
+    dir.write(QStringLiteral("lower.prd"), "3\r\n");
+    dir.write(QStringLiteral("lower.Cpt"), "4\r\n");
     const NewSeasonOutcome outcome = NewSeason(session, saved, 2031);
     ASSERT_TRUE(outcome.done);
     EXPECT_TRUE(outcome.scheduleReset);
-    EXPECT_TRUE(outcome.notRenamed.isEmpty());
     EXPECT_EQ(refreshes, 2);
+    EXPECT_EQ(captions, 1);
     EXPECT_EQ(session.scheduleMode, 1);
     EXPECT_FALSE(session.teamsRecalculated);
 
-    for (const char* gone :
-         {"schedule.dat", "results.dat", "scores.dat", "favorite.dat", "Margaret.PRD", "Bob Jone.CPT"}) {
+    for (const char* gone : {"schedule.dat", "results.dat", "scores.dat", "favorite.dat", "Margaret.PRD",
+                             "Bob Jone.CPT", "Departed.PRD", "lower.prd", "lower.Cpt"}) {
         EXPECT_FALSE(dir.exists(QString::fromLatin1(gone))) << gone;
     }
     for (const char* kept : {"schedule.old", "results.old", "scores.old", "favorite.old", "Margaret.OLD",
-                             "Bob Jone.OCP", "Carla Ca.OLD"}) {
+                             "Bob Jone.OCP", "Carla Ca.OLD", "Departed.OLD", "lower.OCP"}) {
         EXPECT_TRUE(dir.exists(QString::fromLatin1(kept))) << kept;
     }
+    EXPECT_EQ(dir.read(QStringLiteral("lower.OLD")), "3\r\n");
     EXPECT_TRUE(dir.read(QStringLiteral("schedule.old")).startsWith("2024\r\n"));
 
     const PoolData& p = pool();
@@ -338,6 +364,7 @@ TEST_F(ScheduleChanges, NewSeasonKeepsTheOldFilesAndStartsAnEmptySeason) {
     EXPECT_EQ(saved.seasonYear, 2031);
     EXPECT_EQ(session.fileLayout().numWeeks, 17);
     EXPECT_EQ(session.fileLayout().games(16), 16);
+    EXPECT_EQ(p.minWeekGames, 16); // as a start without a schedule file works it out
     EXPECT_TRUE(scheduleChangedSince(p, saved));
 }
 
@@ -378,19 +405,25 @@ TEST_F(ScheduleChanges, NewSeasonWithoutAScheduleFileKeepsTheFrame) {
     EXPECT_EQ(refreshes, 1);
 }
 
-TEST_F(ScheduleChanges, NewSeasonStopsWhenTheResultsCannotBeRenamed) {
-    // An older results.old that cannot be replaced.
-    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("results.old/inside")));
-    dir.write(QStringLiteral("schedule.old"), "2023\r\n");
-    const auto before = folderContent(dir);
-    const NewSeasonOutcome outcome = NewSeason(session, saved, 2031);
-    EXPECT_FALSE(outcome.done);
-    EXPECT_TRUE(outcome.failure.contains(QStringLiteral("results.old"))) << outcome.failure.toStdString();
-    EXPECT_EQ(folderContent(dir), before); // schedule.dat is back under its name, schedule.old as it was
-    EXPECT_EQ(pool().seasonYear, 2024);
-    EXPECT_EQ(pool().currentWeek, 3);
-    EXPECT_EQ(session.scheduleMode, 0);
-    EXPECT_EQ(refreshes, 0);
+TEST_F(ScheduleChanges, NewSeasonStopsWhenAFileCannotBeSetAside) {
+    // An older copy that cannot be replaced: the results, or one member's confidence file.
+    for (const QString& blocked : {QStringLiteral("results.old"), QStringLiteral("Bob Jone.OCP")}) {
+        SCOPED_TRACE(blocked.toStdString());
+        ASSERT_TRUE(QDir(dir.path()).mkpath(blocked + QStringLiteral("/inside")));
+        dir.write(QStringLiteral("schedule.old"), "2023\r\n");
+        dir.write(QStringLiteral("Margaret.OLD"), "older picks");
+        const auto before = folderContent(dir);
+        const NewSeasonOutcome outcome = NewSeason(session, saved, 2031);
+        EXPECT_FALSE(outcome.done);
+        EXPECT_TRUE(outcome.failure.contains(blocked)) << outcome.failure.toStdString();
+        EXPECT_EQ(folderContent(dir),
+                  before); // every file back under its name, the older copies as they were
+        EXPECT_EQ(pool().seasonYear, 2024);
+        EXPECT_EQ(pool().currentWeek, 3);
+        EXPECT_EQ(session.scheduleMode, 0);
+        EXPECT_EQ(refreshes, 0);
+        QDir(dir.filePath(blocked)).removeRecursively();
+    }
 }
 
 TEST(BuildingASeason, ClickByClickVerifiedSavedAndAcceptedByStartUp) {
@@ -445,6 +478,84 @@ TEST(BuildingASeason, ClickByClickVerifiedSavedAndAcceptedByStartUp) {
     EXPECT_EQ(fresh.pool().seasonYear, 2031);
     EXPECT_EQ(fresh.pool().numWeeks, 5);
     EXPECT_EQ(fresh.pool().scheduleGrid, pool.scheduleGrid);
+}
+
+TEST(BuildingASeason, AnOddLeaguesSeasonVerifiesAndScoresAsAfterARestart) {
+    test::TempFolder dir;
+    {
+        auto league = test::newPool();
+        test::PoolBuilder(*league).league({5, 4, 4, 4, 4, 4, 4, 4}).members(3);
+        ASSERT_TRUE(writeLeague(dir.folder(), *league).ok);
+        ASSERT_TRUE(writeMembers(dir.folder(), *league).ok);
+    }
+    PoolSession session(dir.folder());
+    PoolData& pool = session.pool();
+    test::RecordingStartupHost host;
+    runLoadingStages(session, host, 2030);
+    runStartupComputations(session);
+    ASSERT_EQ(pool.gamesPerWeek, 17); // sixteen games and the week's bye
+    SavedSchedule saved = savedScheduleOf(pool);
+
+    // Three weeks of eleven games and eleven byes, which take every slot: the teams of one class
+    // (code mod 3) rest while the other two meet, so every team plays once away and once at home.
+    ScheduleBoard board(pool);
+    board.open(false);
+    board.setNumWeeks(3);
+    for (int week = 0; week < 3; ++week) {
+        board.showWeek(week);
+        for (int i = 0; i < 11; ++i) {
+            for (int team : {3 * i + (week + 1) % 3, 3 * i + (week + 2) % 3}) {
+                ASSERT_EQ(board.clickTeam(team, EntryKind::Game), ScheduleBoard::ClickOutcome::Entered);
+            }
+        }
+        const ScheduleBoard::ByeOutcome byes = board.markRestAsBye();
+        EXPECT_EQ(byes.teams.size(), 11U);
+        EXPECT_FALSE(byes.ranOut);
+    }
+    EXPECT_EQ(VerifySchedule(session).lines, QStringList{"Success !"});
+    ASSERT_TRUE(SaveSchedule(session, saved).ok);
+
+    // The week sizes offered and used are those of the saved season: every week has eleven games.
+    EXPECT_EQ(pool.minWeekGames, 11);
+    EventSettingsDraft events;
+    events.load(pool);
+    EXPECT_EQ(events.range(EventSetting::WeekSize).min, 11);
+    EXPECT_EQ(events.weekEntry(), 5); // the week size shown first: sixteen games
+    events.restorePeriods();          // closed with Cancel
+
+    // Week 1: the home teams win; the first member picks every home team, the second every visitor,
+    // the third five home teams.
+    for (int game = 0; game < pool.games(0); ++game) {
+        const auto& teams = pool.scheduleGrid[0][game];
+        pool.memberPicks[0][game][0] = teams[1];
+        pool.memberPicks[0][game][1] = teams[0];
+        pool.memberPicks[0][game][2] = teams[game < 5 ? 1 : 0];
+        pool.gameWinner[0][game] = teams[1];
+        pool.gameScore[0][game] = {10, 17};
+    }
+    for (int member = 0; member < 3; ++member) {
+        ASSERT_TRUE(session.savePredictions(member).ok);
+    }
+    ASSERT_EQ(session.advanceCurrentWeek(), 0);
+    ASSERT_TRUE(session.saveResults().ok);
+    ScoreSeason(pool);
+    EXPECT_NE(pool.ledgerBalance[0][EvGoodWeek], 0.0F);
+    EXPECT_NE(pool.ledgerBalance[1][EvBadWeek], 0.0F);
+
+    PoolSession restarted(dir.folder());
+    test::RecordingStartupHost again;
+    runLoadingStages(restarted, again, 2040);
+    runStartupComputations(restarted);
+    PoolData& read = restarted.pool();
+    EXPECT_TRUE(isTrue(read.scheduleVerified));
+    EXPECT_FALSE(again.messages.contains(QStringLiteral("VEK schedule is not complete !")));
+    EXPECT_EQ(read.minWeekGames, pool.minWeekGames);
+    ScoreSeason(read);
+    for (int member = 0; member < 3; ++member) {
+        SCOPED_TRACE(member);
+        EXPECT_EQ(read.weekStandings[0][member].pointsTotal, pool.weekStandings[0][member].pointsTotal);
+        EXPECT_EQ(read.ledgerBalance[member], pool.ledgerBalance[member]);
+    }
 }
 
 } // namespace

@@ -167,12 +167,57 @@ TEST(EventSettings, TheLastHalfAndQuarterTakeTheWeeksLeftAndGamesStayInTheSeason
     EXPECT_EQ(draft.half(1).weeks, 18);
 }
 
+TEST(EventSettings, PeriodLengthsThatDoNotFitTheSeasonAreSpreadOverIt) {
+    struct Case {
+        int weeks;
+        std::array<int16_t, 2> halves;
+        std::array<int16_t, 4> quarters;
+    };
+    // From the default lengths, 10 + 8 and 4 + 5 + 4 + 5.
+    const Case cases[] = {
+        {1, {1, 0}, {1, 0, 0, 0}},   {2, {1, 1}, {1, 1, 0, 0}}, {3, {2, 1}, {1, 1, 1, 0}},
+        {4, {2, 2}, {1, 1, 1, 1}},   {5, {3, 2}, {2, 1, 1, 1}}, {17, {9, 8}, {5, 4, 4, 4}},
+        {18, {10, 8}, {4, 5, 4, 5}}, // they fit: kept as stored
+        {19, {10, 9}, {5, 5, 5, 4}}, {0, {0, 0}, {0, 0, 0, 0}},
+    };
+    for (const Case& c : cases) {
+        std::array<int16_t, 2> halves{10, 8};
+        std::array<int16_t, 4> quarters{4, 5, 4, 5};
+        EXPECT_EQ(fitPeriodLengths(halves, c.weeks), c.weeks != 18) << c.weeks;
+        EXPECT_EQ(fitPeriodLengths(quarters, c.weeks), c.weeks != 18) << c.weeks;
+        EXPECT_EQ(halves, c.halves) << c.weeks;
+        EXPECT_EQ(quarters, c.quarters) << c.weeks;
+    }
+    std::array<int16_t, 2> negative{20, -3}; // a negative length never fits, whatever the sum
+    EXPECT_TRUE(fitPeriodLengths(negative, 17));
+    EXPECT_EQ(negative, (std::array<int16_t, 2>{9, 8}));
+}
+
+TEST(EventSettings, OpeningWithPeriodsThatDoNotFitSavesLengthsThatDo) {
+    auto pool = league(32, 4, 16, 15); // the default quarters over a season of 4 weeks
+    pool->halfWeeks[0] = 3;            // halves that fit are kept
+    pool->halfWeeks[1] = 1;
+    EventSettingsDraft draft;
+    draft.load(*pool);
+    EXPECT_EQ(draft.values().halfWeeks[0], 3);
+    EXPECT_EQ(draft.values().quarterWeeks, (std::array<int16_t, QuarterEntries>{1, 1, 1, 1, 0}));
+    EXPECT_EQ(draft.quarter(3).endWeek, 4);
+    EXPECT_EQ(draft.fittedPeriodsNote(),
+              QStringLiteral("The stored lengths of the quarters did not fit the season of 4 weeks; they are "
+                             "shown spread over the season and OK stores them."));
+
+    pool->numWeeks = 1; // the whole season fits the first half's control
+    draft.load(*pool);
+    EXPECT_EQ(draft.range(S::Half1Weeks).max, 1);
+    EXPECT_EQ(draft.value(S::Half1Weeks), 1);
+}
+
 TEST(EventSettings, OpeningFitsTheLastPeriodsToTheSeasonAndRestoringPutsThePeriodsBack) {
     auto pool = league(32, 17, 16, 15); // default lengths 10 + 8 and 4 + 5 + 4 + 5 over 17 weeks
     const auto before = std::make_unique<PoolData>(*pool);
     EventSettingsDraft draft;
     draft.load(*pool);
-    EXPECT_EQ(draft.values().halfWeeks[1], 7);
+    EXPECT_EQ(draft.values().halfWeeks[1], 8);
     EXPECT_EQ(draft.values().quarterWeeks[3], 4);
     draft.set(S::Quarter1Weeks, 2);
     EXPECT_EQ(pool->quarterLastWeek[0], 1);

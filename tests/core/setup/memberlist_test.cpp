@@ -33,9 +33,12 @@ TEST(MemberList, NewNamesAreComparedOnTheirFirst8Characters) {
     const Case cases[] = {
         {"Smithsonian", "Smithson", Result::Duplicate}, // the same first 8 characters
         {"Smithson", "Smithsonian", Result::Duplicate},
-        {"Bobby", "Bob", Result::Added},               // shorter than 8 and only the start of the other
-        {"Smithsonian", "SMITHSONIAN", Result::Added}, // differ only in case
-        {"Anna", "", Result::Ignored},                 // an empty name
+        {"Bobby", "Bob", Result::Added},                   // shorter than 8 and only the start of the other
+        {"Smithsonian", "SMITHSONIAN", Result::Duplicate}, // the folder finds files whatever their case
+        {"Bob", "bob", Result::Duplicate},
+        {"\u00c5sa_Berg", "\u00e5SA_bERGMAN", Result::Duplicate},
+        {"Al \"Ace\" Smith", "Al 'Ace' Smithers", Result::Duplicate}, // the quote is written as ' by OK
+        {"Anna", "", Result::Ignored},                                // an empty name
     };
     for (const Case& c : cases) {
         MemberListDraft draft = loaded({QString::fromUtf8(c.existing)});
@@ -62,6 +65,8 @@ TEST(MemberList, AnEditIsStoredOnlyWhenItChangesSomethingAndCollidesWithNoOtherM
         {"Margaret Smythe", "margaret smith@example.org", Result::Stored, -1},  // after the 8th
         {"Maggie", "margaret smith@example.org", Result::Stored, -1},           // a new name
         {"Bob Jonesy", "margaret smith@example.org", Result::Duplicate, 0},     // another's files
+        {"BOB JONES", "margaret smith@example.org", Result::Duplicate, 0},      // whatever their case
+        {"MARGARET", "margaret smith@example.org", Result::Stored, -1},         // its own, in capitals
         {"", "new@example.org", Result::Ignored, 0},                            // refused
     };
     for (const Case& c : cases) {

@@ -160,14 +160,24 @@ TEST_F(ScheduleBoardTest, WeeksBroughtInStartEmptyAndDroppedWeeksKeepTheirEntrie
     EXPECT_EQ(grid(16, 0, 0), 1); // lowering deletes nothing
     EXPECT_EQ(board.awayCount(1), 0);
 
+    // The week lowered away comes back as it was loaded; the weeks never loaded come in empty.
     board.setNumWeeks(19);
     EXPECT_EQ(pool->numWeeks, 19);
-    for (int week : {16, 17, 18}) {
+    EXPECT_EQ(grid(16, 0, 0), 1);
+    EXPECT_EQ(board.awayCount(1), 1);
+    EXPECT_EQ(board.state(16, 2), TeamState::Locked);
+    for (int week : {17, 18}) {
         for (int slot = 0; slot < GameSlots; ++slot) {
             EXPECT_EQ(grid(week, slot, 0), none()) << week << " " << slot;
             EXPECT_EQ(grid(week, slot, 1), none()) << week << " " << slot;
         }
     }
+    // Built in, lowered away and brought back, a week keeps what was built.
+    board.showWeek(18);
+    enter({5, 6});
+    board.setNumWeeks(17);
+    board.setNumWeeks(19);
+    EXPECT_EQ(grid(18, 0, 1), 6);
     board.setNumWeeks(25);
     EXPECT_EQ(pool->numWeeks, 19);
     board.showWeek(18);

@@ -177,6 +177,21 @@ TEST(LoadingStages, MembersBeyondTheTablesAreToldOnceAndTheRestLoads) {
     EXPECT_EQ(loaded.pool().predictionsComplete[120], True16);
 }
 
+TEST(LoadingStages, MembersWhoseNamesShareTheirFilesAreNamedInOneMessage) {
+    test::TempFolder dir;
+    test::writeAllFiles(
+        dir.folder(),
+        *test::samplePool({QStringLiteral("Bob"), QStringLiteral("Anna Andersen"), QStringLiteral("bob"),
+                           QStringLiteral("Smithson"), QStringLiteral("BOB"), QStringLiteral("Smithsonian")},
+                          3));
+    Loaded loaded(dir);
+    EXPECT_EQ(loaded.host.messages,
+              QStringList{QStringLiteral("These members' names have the same first 8 characters, whatever "
+                                         "their case, so they share one set of prediction files. Rename all "
+                                         "but one of each in the member list:\nBob and bob and BOB\nSmithson "
+                                         "and Smithsonian")});
+}
+
 TEST(LoadingStages, DamagedFilesDoNotStopTheLaterStages) {
     test::TempFolder dir;
     auto written = test::samplePool({QStringLiteral("Anna Andersen")}, 1);

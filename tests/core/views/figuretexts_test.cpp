@@ -28,6 +28,13 @@ TEST(FigureTexts, DecimalsPercentagesAndBars) {
     EXPECT_EQ(percentText(0, 0, 1), QStringLiteral("0.0%"));
     EXPECT_EQ(percentText(2, 3, 2), QStringLiteral("66.67%"));
     EXPECT_EQ(percentText(0, 0, 2), QStringLiteral("0.00%"));
+    // Halves of whole-number ratios are exact, whatever the nearest double of the ratio is.
+    EXPECT_EQ(percentText(51, 80, 1), QStringLiteral("63.8%"));
+    EXPECT_EQ(percentText(1, 80, 2), QStringLiteral("1.25%"));
+    EXPECT_EQ(ratioText(53, 80, 3), QStringLiteral("0.663"));
+    EXPECT_EQ(averageText({123.25F, 10}), QStringLiteral("12.33")); // 12.325
+    EXPECT_EQ(averageText({-0.25F, 10}), QStringLiteral("-0.03"));
+    EXPECT_EQ(averageText({5.0F, 0}), QStringLiteral("0.00"));
     // Bars round halves to the even whole number.
     EXPECT_EQ(percentBar(1, 8), 12); // 12.5
     EXPECT_EQ(percentBar(3, 8), 38); // 37.5

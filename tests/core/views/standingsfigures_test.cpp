@@ -236,6 +236,7 @@ TEST(StandingsTexts, BalancesAndRatios) {
         EXPECT_EQ(balanceSign(b.value), b.sign);
     }
     EXPECT_EQ(winRatioText(2, 1), QStringLiteral("0.667"));
+    EXPECT_EQ(winRatioText(53, 27), QStringLiteral("0.663")); // 0.6625, held just below the half
     EXPECT_EQ(winRatioText(5, 0), QStringLiteral("1.000"));
     EXPECT_EQ(winRatioText(0, 7), QStringLiteral("0.000"));
     EXPECT_EQ(winRatioText(0, 0), QStringLiteral("0.000"));
@@ -252,6 +253,36 @@ TEST(StandingsRows, RowOfAMemberInASortedWeek) {
     ASSERT_NE(recordOfMember(p, 5, 1), nullptr);
     EXPECT_EQ(recordOfMember(p, 5, 1)->seasonWins, 25);
     EXPECT_EQ(recordOfMember(p, 5, 7), nullptr);
+}
+
+TEST(StandingsPanels, EachPanelIsWonByItsOwnEventFlag) {
+    auto pool = weekFivePool();
+    PoolData& p = *pool;
+    p.currentWeek = 5;
+    const struct {
+        int32_t flags;
+        std::array<bool, 5> won; // Wild Choices, Monday Night, Over 50%, post season, Big Game
+    } cases[] = {
+        {eventbit::WildChoices, {true, false, false, false, false}},
+        {eventbit::MondayNight, {false, true, false, false, false}},
+        {eventbit::Over50, {false, false, true, false, false}},
+        {eventbit::PostSeason, {false, false, false, true, false}},
+        {eventbit::Championship, {false, false, false, false, true}},
+        // The other events mark none of the panels.
+        {eventbit::Season | eventbit::Half0 | eventbit::Quarter1 | eventbit::GoodWeek | eventbit::BadWeek |
+             eventbit::PerfectWeek,
+         {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.flags);
+        p.weekStandings[5][1].eventFlags = c.flags; // member 0
+        const auto postSeason = postSeasonFigures(p, 0);
+        ASSERT_TRUE(postSeason.has_value());
+        const std::array<bool, 5> won{wildChoicesFigures(p, 5, 0)->won, mondayNightFigures(p, 5, 0)->won,
+                                      overStreakFigures(p, 5, 0)->won, postSeason->wonPostSeason,
+                                      postSeason->wonBigGame};
+        EXPECT_EQ(won, c.won);
+    }
 }
 
 TEST(StandingsDifferences, GamesAheadOfTwoMembers) {

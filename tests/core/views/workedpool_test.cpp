@@ -229,16 +229,17 @@ TEST_F(WorkedPool, TeamRatings) {
     const std::vector<TeamRating> ranking{{6, 4.0F}, {0, 2.75F}, {5, 2.0F}, {2, 1.75F},
                                           {4, 1.0F}, {1, 0.0F},  {3, 0.0F}, {7, 0.0F}};
     EXPECT_EQ(table.ranking, ranking);
-    EXPECT_FLOAT_EQ(table.nfcTotal, 4.5F);
-    EXPECT_FLOAT_EQ(table.afcTotal, 7.0F);
-    EXPECT_EQ(decimalText(table.nfcAverage, 2), QStringLiteral("1.13"));
-    EXPECT_EQ(decimalText(table.afcAverage, 2), QStringLiteral("1.75"));
-    EXPECT_EQ(decimalText(table.divisionAverage[0], 2), QStringLiteral("1.38"));
-    EXPECT_EQ(decimalText(table.divisionAverage[1], 2), QStringLiteral("0.88"));
-    EXPECT_EQ(decimalText(table.divisionAverage[2], 2), QStringLiteral("0.00")); // no teams
-    EXPECT_EQ(decimalText(table.divisionAverage[4], 2), QStringLiteral("1.50"));
-    EXPECT_EQ(decimalText(table.divisionAverage[5], 2), QStringLiteral("2.00"));
-    EXPECT_EQ(decimalText(table.leagueAverage, 2), QStringLiteral("1.44"));
+    EXPECT_EQ(table.nfc, (RatingGroup{4.5F, 4}));
+    EXPECT_EQ(table.afc, (RatingGroup{7.0F, 4}));
+    EXPECT_EQ(table.league, (RatingGroup{11.5F, 8}));
+    EXPECT_EQ(averageText(table.nfc), QStringLiteral("1.13"));
+    EXPECT_EQ(averageText(table.afc), QStringLiteral("1.75"));
+    EXPECT_EQ(averageText(table.divisions[0]), QStringLiteral("1.38"));
+    EXPECT_EQ(averageText(table.divisions[1]), QStringLiteral("0.88"));
+    EXPECT_EQ(averageText(table.divisions[2]), QStringLiteral("0.00")); // no teams
+    EXPECT_EQ(averageText(table.divisions[4]), QStringLiteral("1.50"));
+    EXPECT_EQ(averageText(table.divisions[5]), QStringLiteral("2.00"));
+    EXPECT_EQ(averageText(table.league), QStringLiteral("1.44"));
 }
 
 TEST_F(WorkedPool, ScoutingSuccessOfAMember) {
@@ -262,6 +263,15 @@ TEST_F(WorkedPool, ScoutingSuccessOfAMember) {
          "83.3%",
          50,
          83},
+        // Bob's right pick of T6 in week 3 is his unique pick: it carries the flag and still counts.
+        {Bob,
+         {{{0, 2}, {1, 2}, {0, 1}, {1, 1}, {2, 2}, {1, 1}, {2, 2}, {1, 1}}},
+         {2, 6},
+         {6, 6},
+         "33.3%",
+         "100.0%",
+         33,
+         100},
         {Cy,
          {{{1, 2}, {1, 2}, {0, 1}, {0, 1}, {0, 2}, {0, 1}, {0, 2}, {0, 1}}},
          {2, 6},
@@ -271,6 +281,7 @@ TEST_F(WorkedPool, ScoutingSuccessOfAMember) {
          33,
          0},
     };
+    ASSERT_NE(pool().memberPicks[2][1][Bob] & UniquePickFlag, 0);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.member);
         const ScoutingTallies tallies = scoutingTallies(pool(), c.member);
@@ -328,14 +339,28 @@ TEST_F(WorkedPool, ChartsAndStatisticsOfEachSource) {
     EXPECT_EQ(sourceName(p, Bob), QStringLiteral("Bob"));
     EXPECT_EQ(sourceName(p, 3), QStringLiteral("Consensus"));
     EXPECT_EQ(sourceName(p, 4), QStringLiteral("VEK"));
-    EXPECT_EQ(chartTitle(p, Ann), QStringLiteral("Ann (4/5)"));
+    EXPECT_EQ(chartTitle(p, Ann).text(), QStringLiteral("Ann (4/5)"));
     // Bob's odds, 5 / 2 - 1, fall just below 1.5 in single precision.
-    EXPECT_EQ(chartTitle(p, Bob), QStringLiteral("Bob (7/5)"));
-    EXPECT_EQ(chartTitle(p, 3), QStringLiteral("Consensus"));
-    EXPECT_EQ(chartTitle(p, 4), QStringLiteral("VEK Standings"));
+    EXPECT_EQ(chartTitle(p, Bob), (ChartTitle{QStringLiteral("Bob"), QStringLiteral(" (7/5)")}));
+    EXPECT_EQ(chartTitle(p, 3), (ChartTitle{QStringLiteral("Consensus"), {}}));
+    EXPECT_EQ(chartTitle(p, 4), (ChartTitle{QStringLiteral("VEK Standings"), {}}));
     EXPECT_TRUE(isLeagueSource(p, 4));
     EXPECT_FALSE(isLeagueSource(p, 3));
     EXPECT_TRUE(standingsOfSource(p, 5).empty());
+}
+
+TEST_F(WorkedPool, ChartsAndStandingsShowTheSameOdds) {
+    build();
+    // Picked week by week, the odds computed earlier (or the 0 of a fresh start, "1/9") are not shown.
+    const struct {
+        int16_t weeklyPicks;
+        const char* odds;
+    } cases[] = {{0, "4/5"}, {1, "n/a"}};
+    for (const auto& c : cases) {
+        pool().weeklyPicks = c.weeklyPicks;
+        EXPECT_EQ(memberOddsText(pool(), Ann), QString::fromLatin1(c.odds));
+        EXPECT_EQ(chartTitle(pool(), Ann).odds, QStringLiteral(" (%1)").arg(QLatin1String(c.odds)));
+    }
 }
 
 TEST_F(WorkedPool, ChosenByNPercentages) {

@@ -8,6 +8,7 @@
 #include "support/uiharness.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QLabel>
 #include <QPrinterInfo>
 #include <QPushButton>
@@ -157,6 +158,26 @@ TEST_F(MainFinalSteps, ButtonsAreRecomputedWhenAnOpenedWindowReturns) {
     EXPECT_FALSE(button("cmdStandings")->isEnabled());
     EXPECT_TRUE(button("cmdLedger")->isEnabled());
     EXPECT_TRUE(button("cmdExit")->isEnabled());
+}
+
+TEST_F(MainFinalSteps, TheCaptionAndSeasonPanelFollowASavedScheduleAndANewSeason) {
+    window.startUp(); // a new pool: no schedule on file
+    ASSERT_EQ(window.windowTitle(), Main::DesignerCaption);
+    const int year = h.pool().seasonYear;
+    const auto season = [](int y) {
+        return std::pair{QStringLiteral("Kestrelmoor - VEK Football Pool   (%1 Season)").arg(y),
+                         QStringLiteral("%1 Season").arg(y)};
+    };
+    std::vector<std::pair<QString, QString>> seen;
+    h.modal.onShow = [&](QDialog& dialog) {
+        dialog.findChild<QPushButton*>(QStringLiteral("cmdSave"))->click();
+        seen.emplace_back(window.windowTitle(), panel(2));
+        h.messages.answers = {Messages::Answer::Ok, Messages::Answer::Yes};
+        dialog.findChild<QAction*>(QStringLiteral("menuNew"))->trigger();
+        seen.emplace_back(window.windowTitle(), panel(2));
+    };
+    button("cmdSchedule")->click();
+    EXPECT_EQ(seen, (std::vector{season(year), season(year + 1)}));
 }
 
 } // namespace

@@ -52,6 +52,16 @@ TEST_F(ResultsEntry, OpensOnTheWeekAfterACompleteCurrentWeek) {
     EXPECT_TRUE(button(QStringLiteral("cmdClear"))->isVisible());
 }
 
+TEST_F(ResultsEntry, BeforeAnyResultsItOpensOnWeek1WhereverAnotherModeWasLeft) {
+    usePool(-1);
+    open(0);
+    showWeek(2);
+    close();
+    open(1);
+    EXPECT_EQ(spin(QStringLiteral("weekSpin"))->value(), 0);
+    EXPECT_EQ(label(QStringLiteral("weekBox"))->text(), QStringLiteral("1"));
+}
+
 TEST_F(ResultsEntry, ClicksKeysAndTieButtonsEnterTheWeekAndCompleteIt) {
     usePool(3, [](PoolData& pool) { pool.mnTieBreaker = 0; });
     open(1);
@@ -111,6 +121,8 @@ TEST_F(ResultsEntry, TypedScoresAreLoggedAndDecideTheResult) {
     EXPECT_EQ(state().selectedRow(), 0);
     EXPECT_EQ(winner(0), h.pool().tieCode());
     EXPECT_EQ(awayScore()->text(), QStringLiteral("21"));
+    type(awayScore(), QStringLiteral("17")); // the scores put in are selected: typing replaces them
+    EXPECT_EQ(awayScore()->text(), QStringLiteral("17"));
     click(label(QStringLiteral("hscoreBox7")));
     EXPECT_EQ(state().selectedRow(), 7);
     EXPECT_TRUE(awayScore()->text().isEmpty());

@@ -17,6 +17,7 @@ public:
     std::vector<PageOrientation> orientations{PageOrientation::Portrait, PageOrientation::Landscape,
                                               PageOrientation::Portrait};
     QString failure;        // the failure the next printers report
+    QString notice;         // what the next printers tell the user after a print
     QStringList fontsAsked; // the font of each print action
     std::vector<PrintDocument> printed;
 
@@ -40,6 +41,7 @@ private:
     public:
         explicit Printer(FakePrinterCatalog& catalog) : m_catalog(catalog) {}
         [[nodiscard]] QString failure() const override { return m_catalog.failure; }
+        [[nodiscard]] QString notice() const override { return m_catalog.notice; }
 
     protected:
         void documentEnded(PrintDocument&& document) override {

@@ -1,9 +1,11 @@
 // From the main window's Print button to a PDF on the PDF device: a results report of a pool in
-// mid-season, read back with pdftotext.
+// mid-season, read back with pdftotext; and the sheets that a long page and its fonts come out on.
 #include "app/main.h"
 #include "output/printwindow.h"
+#include "output/qtreportprinter.h"
 #include "processrun.h"
 #include "realisticpool.h"
+#include "support/tempfolder.h"
 #include "support/uiharness.h"
 
 #include <QCheckBox>
@@ -12,6 +14,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -88,6 +91,48 @@ TEST(PrintToPdf, AResultsReportFromTheMainWindowReadsBack) {
                       {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("110"), pdf,
                        QStringLiteral("/tmp/vek-results")});
     }
+}
+
+// What the report hands the printer reaches the sheet: a page longer than the sheet goes on on the next
+// one, and each piece keeps its size and italic.
+TEST(PrintToPdf, FullSheetsBreakAndSizesAndItalicReachThePaper) {
+    test::TempFolder temp;
+    QtReportPrinter printer(QString(), temp.path(), PageOrientation::Portrait, QtReportPrinter::DefaultFont);
+    printer.setFontSize(16);
+    printer.printLine(QStringLiteral("TITLE"));
+    printer.setFontSize(7.2);
+    printer.setItalic(true);
+    printer.printLine(QStringLiteral("loser"));
+    printer.setItalic(false);
+    printer.setFontSize(10);
+    for (int line = 1; line <= 150; ++line) {
+        printer.printLine(QStringLiteral("line%1").arg(line));
+    }
+    printer.endDocument();
+    ASSERT_EQ(printer.pdfFiles().size(), 1);
+    const QString pdf = printer.pdfFiles().front();
+
+    // One recorded page of 152 lines fills more than two sheets; the last line is on the last sheet.
+    const QStringList sheets = test::pdfText(pdf).split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+    ASSERT_GE(sheets.size(), 3);
+    EXPECT_TRUE(sheets.back().contains(QStringLiteral("line150")));
+    EXPECT_FALSE(sheets.front().contains(QStringLiteral("line150")));
+
+    const test::ToolRun fonts = test::runTool(QStringLiteral("pdffonts"), {pdf});
+    EXPECT_TRUE(fonts.out.contains("LiberationMono-Italic")) << fonts.out.toStdString();
+    // The words' heights on the sheet: 16 points against 7.2.
+    const test::ToolRun boxes =
+        test::runTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    ASSERT_TRUE(boxes.ok);
+    const auto height = [&](const char* word) {
+        const QRegularExpression box(
+            QStringLiteral(R"re(yMin="([\d.]+)" xMax="[\d.]+" yMax="([\d.]+)">%1<)re")
+                .arg(QLatin1String(word)));
+        const QRegularExpressionMatch match = box.match(QString::fromUtf8(boxes.out));
+        return match.hasMatch() ? match.captured(2).toDouble() - match.captured(1).toDouble() : 0.0;
+    };
+    EXPECT_GT(height("loser"), 0.0);
+    EXPECT_GT(height("TITLE"), 2.0 * height("loser"));
 }
 
 } // namespace

@@ -31,6 +31,7 @@ TEST(QtReportPrinter, WritesNewNumberedPdfsInTheFixedPitchFont) {
     EXPECT_EQ(printer.failure(), QString());
     ASSERT_EQ(printer.pdfFiles(), (QStringList{temp.filePath(QStringLiteral("printout2.pdf")),
                                                temp.filePath(QStringLiteral("printout3.pdf"))}));
+    EXPECT_EQ(printer.notice(), QStringLiteral("printout2.pdf, printout3.pdf"));
     EXPECT_EQ(temp.read(QStringLiteral("printout1.pdf")), QByteArray("an earlier printout"));
 
     const QString text = test::pdfText(printer.pdfFiles()[0]);

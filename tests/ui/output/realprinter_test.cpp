@@ -1,6 +1,7 @@
 // Printing through a real printer: a CUPS server of the test's own with a cups-pdf queue, listed by the
 // output dialog, printed to, and the PDF it makes read back.
 #include "output/printwindow.h"
+#include "output/qtreportprinter.h"
 #include "processrun.h"
 #include "realisticpool.h"
 #include "support/uiharness.h"
@@ -32,6 +33,7 @@ namespace {
 constexpr int ServerStartMs = 20000;
 constexpr int PrintJobMs = 120000;
 const char* const QueueVariable = "VEK_TEST_PRINTER_QUEUE";
+const char* const OutcomeVariable = "VEK_TEST_PRINTER_OUTCOME";
 const QString Queue = QStringLiteral("VekTestPdf");
 
 /// A CUPS server in a temporary folder of its own, on a free port of the loopback address, with one
@@ -161,6 +163,16 @@ public:
         return added.ok ? QString() : QStringLiteral("lpadmin failed: %1").arg(QString::fromUtf8(added.err));
     }
 
+    /// Runs a CUPS administration command (cupsreject, cupsdisable, ...) on the queue.
+    [[nodiscard]] bool admin(const QString& command) const {
+        return test::runTool(command, {Queue}, 10000, environment()).ok;
+    }
+
+    void stop() {
+        m_cupsd.terminate();
+        m_cupsd.waitForFinished(10000);
+    }
+
     /// Whether the queue holds no job still to print.
     [[nodiscard]] bool idle() const {
         const test::ToolRun jobs =
@@ -248,6 +260,70 @@ TEST(RealPrinter, PrintsAResultsReportThroughItsOwnCupsServer) {
           "Total Points", "2024 VEK Season Member Charts", "Consensus Predictions", "VEK Standings"}) {
         EXPECT_TRUE(text.contains(QString::fromLatin1(piece))) << piece << "\n" << text.toStdString();
     }
+}
+
+/// The child's part of the refusal cases: one document printed on the queue, and the printer's failure
+/// and notice written to the outcome file, one per line.
+void printOneDocument(const QString& queue, const QString& outcomePath) {
+    QtReportPrinter printer(queue, QString(), PageOrientation::Portrait, QString());
+    printer.printLine(QStringLiteral("Points Ledger"));
+    printer.endDocument();
+    QFile outcome(outcomePath);
+    ASSERT_TRUE(outcome.open(QIODevice::WriteOnly));
+    outcome.write((printer.failure() + QLatin1Char('\n') + printer.notice()).toUtf8());
+}
+
+TEST(RealPrinter, ARefusingOrPausedPrinterIsReported) {
+    if (qEnvironmentVariableIsSet(OutcomeVariable)) {
+        printOneDocument(qEnvironmentVariable(QueueVariable), qEnvironmentVariable(OutcomeVariable));
+        return;
+    }
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "needs root: the test runs a CUPS server (cupsd) of its own, which runs only as root";
+    }
+    TestCupsServer server;
+    const QString started = server.start();
+    ASSERT_TRUE(started.isEmpty()) << started.toStdString();
+    const QString added = server.addPdfQueue();
+    ASSERT_TRUE(added.isEmpty()) << added.toStdString();
+
+    QTemporaryDir childTemp;
+    const auto print = [&]() -> QStringList {
+        QProcessEnvironment env = server.environment();
+        env.insert(QString::fromLatin1(QueueVariable), Queue);
+        env.insert(QString::fromLatin1(OutcomeVariable), childTemp.filePath(QStringLiteral("outcome")));
+        env.insert(QStringLiteral("TMPDIR"), childTemp.path());
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        const test::ToolRun child =
+            test::runTool(QCoreApplication::applicationFilePath(),
+                          {QStringLiteral("--gtest_filter=RealPrinter.ARefusingOrPausedPrinterIsReported")},
+                          PrintJobMs, env);
+        EXPECT_TRUE(child.ok) << child.out.toStdString() << child.err.toStdString();
+        QFile outcome(childTemp.filePath(QStringLiteral("outcome")));
+        const QByteArray text = outcome.open(QIODevice::ReadOnly) ? outcome.readAll() : "no outcome";
+        outcome.remove();
+        return QString::fromUtf8(text).split(QLatin1Char('\n'));
+    };
+    const QString refused = QStringLiteral("The report could not be printed on VekTestPdf: ");
+
+    ASSERT_TRUE(server.admin(QStringLiteral("cupsreject")));
+    EXPECT_EQ(print(),
+              (QStringList{refused + QStringLiteral("the printer does not accept jobs"), QString()}));
+    EXPECT_TRUE(server.idle());
+    ASSERT_TRUE(server.admin(QStringLiteral("cupsaccept")));
+
+    // A paused queue takes the job and holds it; the job's temporary PDF is gone.
+    ASSERT_TRUE(server.admin(QStringLiteral("cupsdisable")));
+    EXPECT_EQ(print(), (QStringList{QString(), QStringLiteral("VekTestPdf is paused: the report waits in its "
+                                                              "queue until the printer is resumed.")}));
+    EXPECT_FALSE(server.idle());
+    EXPECT_EQ(QDir(childTemp.path()).entryList({QStringLiteral("*.pdf")}, QDir::Files), QStringList{});
+
+    server.stop();
+    const QString down = print().front();
+    EXPECT_TRUE(down.startsWith(
+        refused + QStringLiteral("the print server %1 cannot be reached").arg(server.address())))
+        << down.toStdString();
 }
 
 } // namespace

@@ -3,7 +3,7 @@
 #include "app/main.h"
 #include "fakeprintercatalog.h"
 #include "output/printwindow.h"
-#include "smtpsink.h"
+#include "output/smtpsink.h"
 #include "support/poolbuilder.h"
 #include "support/uiharness.h"
 
@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -20,48 +21,6 @@ namespace vek {
 namespace {
 
 const QString Admin = QStringLiteral("pool.admin@example.org");
-
-/// A mail server that answers as the test scripts it: the greeting, then one answer per line received,
-/// each answer in pieces sent 50 ms apart. A client that took a piece for a whole reply sends more
-/// lines than the script answers.
-class ScriptedServer : public QObject {
-public:
-    explicit ScriptedServer(std::vector<QByteArrayList> answers) : m_answers(std::move(answers)) {
-        m_server.listen(QHostAddress::LocalHost, 0);
-        connect(&m_server, &QTcpServer::newConnection, this, [this] {
-            m_socket = m_server.nextPendingConnection();
-            connect(m_socket, &QTcpSocket::readyRead, this, &ScriptedServer::readLines);
-            connect(m_socket, &QTcpSocket::disconnected, this, [this] { closed = true; });
-            answer();
-        });
-    }
-    [[nodiscard]] quint16 port() const { return m_server.serverPort(); }
-
-    QByteArrayList received;
-    bool closed = false;
-
-private:
-    void readLines() {
-        m_buffer += m_socket->readAll();
-        for (qsizetype end = m_buffer.indexOf("\r\n"); end >= 0; end = m_buffer.indexOf("\r\n")) {
-            received << m_buffer.left(end);
-            m_buffer.remove(0, end + 2);
-            answer();
-        }
-    }
-    void answer() {
-        const QByteArrayList pieces = m_next < m_answers.size() ? m_answers[m_next++] : QByteArrayList();
-        for (int i = 0; i < pieces.size(); ++i) {
-            QTimer::singleShot(50 * i, m_socket, [this, piece = pieces[i]] { m_socket->write(piece); });
-        }
-    }
-
-    QTcpServer m_server;
-    QTcpSocket* m_socket = nullptr;
-    QByteArray m_buffer;
-    std::vector<QByteArrayList> m_answers;
-    std::size_t m_next = 0;
-};
 
 class SendEmail : public ::testing::Test {
 protected:
@@ -149,24 +108,28 @@ TEST_F(SendEmail, EveryFailedDialogueIsShownAndLeavesTheButtonReady) {
     child<QRadioButton>("ssnOption")->click();
     select(1);
     select(2);
-    // A greeting and a reply of several lines, both arriving in pieces, then the first recipient refused:
-    // the session ends there, and the message says whose mail was not sent.
-    ScriptedServer refusing({{"220-mail.exam", "ple.org welcomes you\r\n22", "0 ready\r\n"},
-                             {"250-mail.example.org\r\n", "250 HELP\r\n"},
-                             {"250 OK\r\n"},
-                             {"550 5.1.1 No such member here\r\n"}});
+    // A greeting and a reply of several lines, both arriving in pieces; the first recipient refused, the
+    // session reset, and the next member's mail refused: the session ends there, the panel naming her.
+    test::ScriptedServer refusing({{"220-mail.exam", "ple.org welcomes you\r\n22", "0 ready\r\n"},
+                                   {"250-mail.example.org\r\n", "250 HELP\r\n"},
+                                   {"250 OK\r\n"},
+                                   {"550 5.1.1 No such member here\r\n"},
+                                   {"250 OK\r\n"},
+                                   {"451 4.3.0 Try again later\r\n"}});
     useServer(refusing.port());
     ASSERT_TRUE(send());
     EXPECT_TRUE(
         h.temp.read(QStringLiteral("season.txt")).startsWith("                      2024 VEK Season"));
-    ASSERT_EQ(refusing.received.size(), 3);
+    ASSERT_EQ(refusing.received.size(), 5);
     EXPECT_TRUE(refusing.received[0].startsWith("HELO "));
-    EXPECT_EQ(refusing.received[1] + refusing.received[2],
-              "MAIL FROM:<" + Admin.toLatin1() + ">RCPT TO:<member1@example.org>");
+    EXPECT_EQ(refusing.received.mid(1).join('|'), "MAIL FROM:<" + Admin.toLatin1() +
+                                                      ">|RCPT TO:<member1@example.org>|RSET|MAIL FROM:<" +
+                                                      Admin.toLatin1() + ">");
+    EXPECT_EQ(child<QLabel>("infoPanel")->text(), QStringLiteral("Sending Mail . . .\nCy Cole"));
 
     // A server that says nothing, while Print and Send Email wait.
     child<QListWidget>("lstMember")->item(1)->setSelected(false);
-    ScriptedServer silent({});
+    test::ScriptedServer silent({});
     useServer(silent.port());
     sendButton()->click();
     EXPECT_FALSE(child<QPushButton>("cmdPrint")->isEnabled());
@@ -175,10 +138,12 @@ TEST_F(SendEmail, EveryFailedDialogueIsShownAndLeavesTheButtonReady) {
     useServer(test::freePort());
     ASSERT_TRUE(send());
 
-    const QString notSent = QStringLiteral("\n\nThe message to Cy Cole was not sent.");
+    const QString notSent =
+        QStringLiteral("\n\nMailed to 0 of 1 members selected. Not mailed:\nCy Cole: not sent");
     EXPECT_EQ(shown(), (std::vector<QString>{
-                           "Server returned the following error:\n550 5.1.1 No such member here\n\nThe "
-                           "message to Bob Burns was not sent, nor the 1 after it.",
+                           "Server returned the following error:\n451 4.3.0 Try again later\n\nMailed to 0 "
+                           "of 2 members selected. Not mailed:\nBob Burns: refused by the server: 550 5.1.1 "
+                           "No such member here\nCy Cole: not sent",
                            "Could not connect to host 127.0.0.1\nOperation timed out" + notSent,
                            "Connection refused" + notSent}));
     EXPECT_EQ(h.messages.requests[0].icon, Messages::Icon::None);
@@ -186,7 +151,7 @@ TEST_F(SendEmail, EveryFailedDialogueIsShownAndLeavesTheButtonReady) {
     EXPECT_TRUE(child<QPushButton>("cmdPrint")->isEnabled());
 
     // Closing the window ends a session without a word.
-    ScriptedServer closedOn({});
+    test::ScriptedServer closedOn({});
     useServer(closedOn.port());
     sendButton()->click();
     window.done(QDialog::Rejected);
@@ -210,11 +175,12 @@ TEST_F(SendEmail, WhatIsRefusedBeforeConnecting) {
     select(0);
     sendButton()->click();
 
-    const QString badAddress =
-        QStringLiteral("The e-mail address of Bob Burns is empty or holds a character that "
-                       "mail cannot carry. Nothing was sent.");
-    EXPECT_EQ(shown(), (std::vector<QString>{"Please enter your SMTP Server", badAddress, badAddress,
-                                             PrintWindow::ChooseMailReportText}));
+    const QString nothingSent =
+        QStringLiteral("Nothing was sent: no member selected has a usable e-mail address.\n\nBob Burns: ");
+    EXPECT_EQ(shown(),
+              (std::vector<QString>{"Please enter your SMTP Server",
+                                    nothingSent + "an e-mail address that mail cannot carry",
+                                    nothingSent + "no e-mail address", PrintWindow::ChooseMailReportText}));
     EXPECT_FALSE(h.temp.exists(QStringLiteral("season.txt")));
     EXPECT_EQ(sendButton()->text(), QStringLiteral("Send Email"));
 }

@@ -220,31 +220,38 @@ TEST_F(CreateScheduleTest, SwapVerifySaveAndStatistics) {
     EXPECT_FALSE(editor().isLoaded());
 }
 
-TEST_F(CreateScheduleTest, ClosingWithUnsavedChangesSavesOrPutsTheScheduleBack) {
+TEST_F(CreateScheduleTest, ClosingWithUnsavedChangesSavesPutsBackOrStays) {
     const auto saved = h.pool().scheduleGrid;
     const QByteArray file = h.temp.read(QStringLiteral("schedule.dat"));
-    for (const Answer answer : {Answer::No, Answer::Yes}) {
-        open();
-        click(team(0)); // its bye taken out of week 1
-        bar(QStringLiteral("scrYear"))->setValue(2030);
+    open();
+    click(team(0)); // its bye taken out of week 1
+    bar(QStringLiteral("scrYear"))->setValue(2030);
+    for (const Answer answer : {Answer::Cancel, Answer::No, Answer::Yes}) {
+        SCOPED_TRACE(static_cast<int>(answer));
+        if (!editor().isLoaded()) {
+            open();
+            click(team(0));
+            bar(QStringLiteral("scrYear"))->setValue(2030);
+        }
         h.messages.answers = {answer};
-        if (answer == Answer::No) {
-            editor().reject(); // the close box
-        } else {
+        if (answer == Answer::Yes) {
             click(button(QStringLiteral("cmdOk")));
+        } else {
+            editor().reject(); // the close box, or Esc
         }
         ASSERT_EQ(h.messages.requests.size(), 1U);
         EXPECT_EQ(h.messages.requests[0].text, CreateSchedule::UnsavedQuestion);
-        EXPECT_EQ(h.messages.requests[0].defaultAnswer, Answer::No);
-        EXPECT_FALSE(editor().isLoaded());
+        EXPECT_EQ(h.messages.requests[0].buttons, Messages::Buttons::YesNoCancel);
+        EXPECT_EQ(h.messages.requests[0].defaultAnswer, Answer::Cancel);
+        EXPECT_EQ(editor().isLoaded(), answer == Answer::Cancel);
         if (answer == Answer::No) {
             EXPECT_EQ(h.pool().scheduleGrid, saved);
             EXPECT_EQ(h.pool().seasonYear, 2024);
-            EXPECT_EQ(h.temp.read(QStringLiteral("schedule.dat")), file);
         } else {
             EXPECT_EQ(h.pool().scheduleGrid[0][15][0], h.pool().noneCode());
-            EXPECT_TRUE(h.temp.read(QStringLiteral("schedule.dat")).startsWith("2030\r\n"));
+            EXPECT_EQ(h.pool().seasonYear, 2030);
         }
+        EXPECT_EQ(h.temp.read(QStringLiteral("schedule.dat")) == file, answer != Answer::Yes);
         h.messages.requests.clear();
     }
 }

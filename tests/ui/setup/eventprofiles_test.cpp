@@ -3,6 +3,7 @@
 // and every tab can be read.
 #include "setup/eventprofiles.h"
 #include "setupwindows.h"
+#include "support/filetext.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -131,6 +132,22 @@ TEST_F(EventProfilesTest, OkStoresTheSettingsAndAFailedWriteKeepsTheWindowOpen) 
     EXPECT_EQ(h.pool().seasonPoints, 3000);
     EXPECT_EQ(h.pool().wildChoicePoints, 0);
     EXPECT_TRUE(h.temp.read(QStringLiteral("events.dat")).startsWith("3000\r\n"));
+}
+
+TEST_F(EventProfilesTest, PeriodsThatDoNotFitTheSeasonOpenFittedAndOkStoresThem) {
+    h.pool().numWeeks = 4;
+    open();
+    EXPECT_EQ(text("numGamesQ3"), QStringLiteral("1"));
+    EXPECT_EQ(spin("qSpin0")->value(), 1);
+    EXPECT_EQ(spin("hSpin0")->value(), 2);
+    EXPECT_EQ(text("endWeekH1"), QStringLiteral("4"));
+    EXPECT_TRUE(text("desBox").startsWith(QStringLiteral("The stored lengths of the halves and quarters")));
+    button("cmdOK")->click();
+    EXPECT_EQ(h.pool().halfWeeks[0], 2);
+    EXPECT_EQ(h.pool().quarterWeeks[3], 1);
+    const QList<QByteArray> lines = test::fileLines(h.temp.read(QStringLiteral("events.dat")));
+    EXPECT_EQ(lines.mid(4, 2), (QList<QByteArray>{"2", "2"}));
+    EXPECT_EQ(lines.mid(8, 4), (QList<QByteArray>{"1", "1", "1", "1"}));
 }
 
 TEST_F(EventProfilesTest, APoolWithoutTeamsOpensQuietlyWithTheWeekTabDisabled) {

@@ -1,4 +1,4 @@
-// A new pool set up from an empty folder through the guided setup's seven steps, as a user would: the
+// New pools set up from an empty folder through the guided setup's seven steps, as a user would: the
 // teams named, a whole schedule built team by team, verified and saved, the pool options and scoring
 // rules chosen, the members entered; the spreads and predictions windows closed. Start-up then reads
 // the pool back with all of it.
@@ -172,6 +172,74 @@ TEST(GuidedSetup, ANewPoolGetsItsTeamsScheduleOptionsEventsAndMembers) {
     EXPECT_EQ(read.memberName[2], QStringLiteral("Carla_Castillo"));
     EXPECT_EQ(read.memberEmail[1], QStringLiteral("bob@example.org"));
     EXPECT_EQ(read.defaultMember, 1);
+}
+
+// A 33rd team joins the default league, so the season gets a slot for the weekly bye. Three weeks of
+// eleven games and eleven byes are built, verified and saved; the events offer the saved season's week
+// sizes, and the default member picks the first week in the weekly entry window.
+TEST(GuidedSetup, AnOddLeagueIsSetUpAndPicked) {
+    test::UiHarness h;
+    test::RecordingStartupHost startup;
+    runLoadingStages(h.session, startup, 2024);
+    runStartupComputations(h.session);
+    Main window(h.session, h.host);
+
+    QStringList checkLines;
+    int fewestWeekSize = -1;
+    h.modal.onShow = [&](QDialog& dialog) {
+        const QString name = dialog.objectName();
+        const auto click = [&](const QString& control) {
+            QTest::mouseClick(child<QWidget>(dialog, control), Qt::LeftButton);
+        };
+        if (name != QStringLiteral("vekalign")) {
+            dialog.show();
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+        }
+        if (name == QStringLiteral("vekalign")) {
+            child<QLineEdit>(dialog, QStringLiteral("fnameInput"))->setText(QStringLiteral("Harbour City"));
+            child<QLineEdit>(dialog, QStringLiteral("anameInput"))->setText(QStringLiteral("HBC"));
+            click(QStringLiteral("nfceAdd"));
+            click(QStringLiteral("cmdOK"));
+        } else if (name == QStringLiteral("CreateSchedule")) {
+            child<QScrollBar>(dialog, QStringLiteral("scrNofw"))->setValue(3);
+            for (int week = 0; week < 3; ++week) {
+                // The teams of one class (code mod 3) rest; the other two meet, once away, once at home.
+                child<QScrollBar>(dialog, QStringLiteral("scrWeek"))->setValue(week);
+                for (int i = 0; i < 11; ++i) {
+                    click(QStringLiteral("teamBox%1").arg(3 * i + (week + 1) % 3));
+                    click(QStringLiteral("teamBox%1").arg(3 * i + (week + 2) % 3));
+                }
+                click(QStringLiteral("cmdBye"));
+            }
+            click(QStringLiteral("cmdVerify"));
+            auto* list = child<QListWidget>(dialog, QStringLiteral("checkList"));
+            for (int row = 0; row < list->count(); ++row) {
+                checkLines << list->item(row)->text();
+            }
+            click(QStringLiteral("cmdSave"));
+            click(QStringLiteral("cmdOk"));
+        } else if (name == QStringLiteral("EventProfiles")) {
+            fewestWeekSize = child<QSpinBox>(dialog, QStringLiteral("nofgSpin"))->minimum();
+        } else if (name == QStringLiteral("LeagueMembers")) {
+            enterMembers(dialog);
+        } else if (name == QStringLiteral("ResultsPredict")) {
+            EXPECT_FALSE(child<QLabel>(dialog, QStringLiteral("hgameBox11"))->isVisible());
+            for (int row = 0; row < 11; ++row) {
+                click(QStringLiteral("hgameBox%1").arg(row));
+            }
+            click(QStringLiteral("cmdSave"));
+        }
+    };
+    window.findChild<QAction*>(QStringLiteral("menuEasy"))->trigger();
+    ASSERT_EQ(h.modal.shown.size(), 6U);
+    EXPECT_EQ(checkLines, QStringList{QStringLiteral("Success !")});
+    EXPECT_EQ(fewestWeekSize, 11);
+
+    PoolSession restarted(h.temp.folder());
+    test::RecordingStartupHost again;
+    runLoadingStages(restarted, again, 2030);
+    EXPECT_TRUE(isTrue(restarted.pool().scheduleVerified));
+    EXPECT_EQ(restarted.pool().memberPicks[0][10][1], h.pool().scheduleGrid[0][10][1]);
 }
 
 } // namespace

@@ -115,12 +115,19 @@ TEST_F(LeagueMembersTest, ASecondMemberWithTheSameFirst8CharactersIsRefused) {
     EXPECT_TRUE(box("nameInput")->text().isEmpty());
     EXPECT_EQ(count(), QStringLiteral("2"));
 
-    // An edit that would take another member's files stays pending after the same message.
+    add(QStringLiteral("MARGARET")); // the same files, whatever the case
+    ASSERT_EQ(h.messages.requests.size(), 2U);
+    EXPECT_TRUE(h.messages.requests[1].text.startsWith(QStringLiteral("MARGARET\n and \nMargaret Smith\n")));
+
+    // An edit that would take another member's files stays pending after the same message; the texts
+    // Edit puts in are selected, so typing replaces them.
     names()->setCurrentRow(1);
     button("cmdEdit")->click();
-    type("nameInput", QStringLiteral("Margaret"));
+    QTest::keyClicks(box("nameInput"), QStringLiteral("margaret"));
+    QTest::keyClicks(box("emailInput"), QStringLiteral("bob@example.org"));
+    EXPECT_EQ(box("emailInput")->text(), QStringLiteral("bob@example.org"));
     button("cmdAdd")->click();
-    EXPECT_EQ(h.messages.requests.size(), 2U);
+    EXPECT_EQ(h.messages.requests.size(), 3U);
     EXPECT_EQ(static_cast<LeagueMembers&>(window()).draft().editIndex(), 1);
     EXPECT_EQ(listed("nameList")[1], QStringLiteral("Bob Jones"));
 }

@@ -103,7 +103,10 @@ TEST_F(VekAlignTest, AddEditDeleteAndTheRowsOfBothLists) {
     EXPECT_EQ(list(QStringLiteral("fnfcwList"))->currentRow(), 1);
     button(QStringLiteral("nfcwEdit"))->click();
     EXPECT_EQ(input(QStringLiteral("fnameInput"))->text(), QStringLiteral("Team 14"));
-    typeTeam(QStringLiteral("Team 14 Renamed"), QStringLiteral("T14R"));
+    // The texts Edit puts in are selected: typing replaces them.
+    QTest::keyClicks(input(QStringLiteral("fnameInput")), QStringLiteral("Team 14 Renamed"));
+    QTest::keyClicks(input(QStringLiteral("anameInput")), QStringLiteral("T14R"));
+    EXPECT_EQ(input(QStringLiteral("anameInput"))->text(), QStringLiteral("T14R"));
     button(QStringLiteral("nfcwAdd"))->click();
     EXPECT_EQ(rows(QStringLiteral("fnfcwList"))[1], QStringLiteral("Team 14 Renamed"));
     EXPECT_EQ(rows(QStringLiteral("fnfcwList")).size(), 5);

@@ -4,8 +4,8 @@
 
 #include "support/poolbuilder.h"
 #include "support/viewtest.h"
-#include "widgets/controls.h"
 #include "views/workedpool.h"
+#include "widgets/controls.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -19,12 +19,13 @@ namespace vek {
 namespace {
 
 using test::Ann;
+using test::Bob;
 using namespace colours;
+using controls::Navy;
 using test::control;
 using test::Cy;
 using test::labelText;
 using test::shown;
-using controls::Navy;
 
 class StandingsWindowTest : public ::testing::Test {
 protected:
@@ -37,6 +38,27 @@ protected:
             texts << labelText(w, QString::fromLatin1(box) + QString::number(i));
         }
         return texts;
+    }
+
+    /// The worked pool played to the season's end: week 4 won by T5 and T2, so that Bob takes the Wild
+    /// Choices, the Monday nights and the run above 50%; Ann called the NFC East winner (the post season),
+    /// Bob the Big Game.
+    void finishSeason() {
+        PoolData& p = h.pool();
+        p.gameWinner[3] = {5, 2};
+        p.currentWeek = 3;
+        p.over50Points = 10;
+        p.postSeasonPoints = 10;
+        p.bigGamePoints = 10;
+        p.divWinnerPoints[0] = 5;
+        p.postSeasonResults[0] = 0;
+        p.postSeasonPicks[0][Ann] = 0;
+        p.postSeasonResults[PostSeasonSlots - 1] = 6;
+        p.postSeasonPicks[PostSeasonSlots - 1][Bob] = 6;
+    }
+    /// A name box's name: its tip holds the whole name when the box shows it cut.
+    static QString wholeName(const QLabel* box) {
+        return box->toolTip().isEmpty() ? box->text() : box->toolTip();
     }
 
     test::UiHarness h;
@@ -130,6 +152,77 @@ TEST_F(StandingsWindowTest, WeekPeriodAndMemberChoosers) {
     EXPECT_EQ(labelText(w, QStringLiteral("MNETBox")), QStringLiteral("E"));
 }
 
+TEST_F(StandingsWindowTest, EventsWithoutPointsHideTheirFramesAndColumns) {
+    test::buildWorkedPool(h.pool());
+    finishSeason();
+    const struct {
+        int32_t season, seasonGb, postSeason, bigGame;
+        bool seasonShown, postSeasonShown, pointsShown, bigGameShown;
+    } cases[] = {
+        {50, 3, 10, 10, true, true, true, true},
+        {0, 0, 10, 0, false, true, true, false},
+        {0, 3, 0, 10, true, true, false, true},
+        {50, 0, 0, 0, true, false, false, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << c.season << " " << c.seasonGb << " " << c.postSeason << " " << c.bigGame);
+        PoolData& p = h.pool();
+        p.seasonPoints = c.season;
+        p.seasonGbPoints = c.seasonGb;
+        p.postSeasonPoints = c.postSeason;
+        p.bigGamePoints = c.bigGame;
+        LeagueStandings& w = open();
+        EXPECT_EQ(shown(control<QGroupBox>(w, QStringLiteral("seasonFrame"))), c.seasonShown);
+        EXPECT_EQ(shown(control<QGroupBox>(w, QStringLiteral("SeasonTotalFrame"))), c.seasonShown);
+        EXPECT_EQ(shown(control<QGroupBox>(w, QStringLiteral("PSFrame"))), c.postSeasonShown);
+        if (c.postSeasonShown) {
+            EXPECT_EQ(shown(control<QLabel>(w, QStringLiteral("PSWBox"))), c.pointsShown);
+            EXPECT_EQ(shown(control<QLabel>(w, QStringLiteral("SBBox"))), c.bigGameShown);
+        }
+    }
+}
+
+TEST_F(StandingsWindowTest, SidePanelsMarkEachEventsWinner) {
+    test::buildWorkedPool(h.pool());
+    finishSeason();
+    LeagueStandings& w = open();
+    const struct {
+        int member;
+        std::array<bool, 5> won; // Wild Choices, Monday Nights, Over 50%, post-season points, Big Game
+        const char* bigGamePick;
+    } cases[] = {
+        {Ann, {false, false, false, true, false}, ""},
+        {Bob, {true, true, true, false, true}, "T6"},
+        {Cy, {false, false, false, false, false}, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.member);
+        for (const char* chooser : {"scrWCmem", "scrMNmem", "scrO5mem", "scrPSmem"}) {
+            control<QSpinBox>(w, QString::fromLatin1(chooser))->setValue(c.member);
+        }
+        // The panel's name and figures, white on red for the winner, else blue.
+        const std::array<std::pair<const char*, const char*>, 3> panels{
+            {{"WCmemBox", "WCMaxBox"}, {"MNmemBox", "MNmaxBox"}, {"O5memBox", "O5maxBox"}}};
+        for (int i = 0; i < 3; ++i) {
+            for (const char* box : {panels[i].first, panels[i].second}) {
+                const auto* label = control<QLabel>(w, QString::fromLatin1(box));
+                EXPECT_EQ(test::back(label), c.won[i] ? Red : buttonFace()) << box;
+                EXPECT_EQ(test::fore(label), c.won[i] ? White : Blue) << box;
+            }
+        }
+        // The post season's name for either of its events; its points and its Big Game pick each for
+        // their own.
+        const bool anyPostSeason = c.won[3] || c.won[4];
+        EXPECT_EQ(test::back(control<QLabel>(w, QStringLiteral("PSMemBox"))),
+                  anyPostSeason ? Red : buttonFace());
+        EXPECT_EQ(test::back(control<QLabel>(w, QStringLiteral("PSWBox"))), c.won[3] ? Red : buttonFace());
+        EXPECT_EQ(test::fore(control<QLabel>(w, QStringLiteral("PSWBox"))), c.won[3] ? White : Black);
+        EXPECT_EQ(test::back(control<QLabel>(w, QStringLiteral("SBBox"))), c.won[4] ? Red : buttonFace());
+        EXPECT_EQ(labelText(w, QStringLiteral("SBBox")), QString::fromLatin1(c.bigGamePick));
+    }
+}
+
 TEST_F(StandingsWindowTest, ScoringModesAndUnusedEvents) {
     test::buildWorkedPool(h.pool(), 2);
     h.pool().usePointSpreads = True16;
@@ -150,17 +243,57 @@ TEST_F(StandingsWindowTest, ScoringModesAndUnusedEvents) {
     EXPECT_EQ(labelText(w, QStringLiteral("OddsBox0")), QStringLiteral("n/a"));
 }
 
-TEST_F(StandingsWindowTest, PagesThroughTheLargestPoolWithNothingCutOff) {
+TEST_F(StandingsWindowTest, PagesThroughTheLargestPoolAndFitsTheScreenWithLongNames) {
     test::fillLargestPool(h.pool());
+    PoolData& p = h.pool();
+    for (int m = 0; m < p.numMembers; ++m) {
+        p.memberName[m] =
+            QStringLiteral("%1 Maximilian Bartholomew Fitzgerald-Sm").arg(m, 3, 10, QLatin1Char('0'));
+        ASSERT_EQ(p.memberName[m].size(), 40);
+    }
     LeagueStandings& w = open();
     auto* scroll = control<QScrollBar>(w, QStringLiteral("MemScroll"));
     EXPECT_TRUE(scroll->isEnabled());
     EXPECT_EQ(scroll->maximum(), 121 - 12);
     EXPECT_EQ(labelText(w, QStringLiteral("AsOfWeekBox")), QStringLiteral("10"));
-    const QString top = labelText(w, QStringLiteral("MemBox0"));
-    scroll->setValue(109);
-    EXPECT_NE(labelText(w, QStringLiteral("MemBox0")), top);
-    EXPECT_TRUE(shown(control<QLabel>(w, QStringLiteral("MemBox11"))));
+
+    // The games behind of every member, whichever page is shown.
+    const int week = p.currentWeek;
+    const auto& rows = p.weekStandings[week];
+    int leader = 0;
+    for (int r = 0; r < p.numMembers; ++r) {
+        leader = std::max<int>(leader, rows[r].seasonWins);
+    }
+    int64_t behind = 0;
+    for (int r = 0; r < p.numMembers; ++r) {
+        behind += int64_t{leader - rows[r].seasonWins} * p.seasonGbPoints;
+    }
+    ASSERT_GT(behind, 0);
+
+    // Every line of every page is the rank's member, the last page's too.
+    for (const int first : {0, 50, 109}) {
+        SCOPED_TRACE(first);
+        scroll->setValue(first);
+        for (int i = 0; i < LeagueStandings::Lines; ++i) {
+            const WeekStanding& s = rows[first + i];
+            const auto* name = control<QLabel>(w, QStringLiteral("MemBox%1").arg(i));
+            EXPECT_TRUE(shown(name)) << i;
+            EXPECT_EQ(wholeName(name), p.memberName[s.memberIndex]) << i;
+            EXPECT_EQ(labelText(w, QStringLiteral("SWBox%1").arg(i)), QString::number(s.seasonWins)) << i;
+        }
+        EXPECT_EQ(labelText(w, QStringLiteral("SGBtotBox")), QString::number(behind));
+    }
+
+    // The whole window on a screen of 1,280 x 1,024, title bar included; long names cut, not the panels.
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    EXPECT_LE(w.frameGeometry().width(), 1280);
+    EXPECT_LE(w.frameGeometry().height() + 30, 1024);
+    for (const char* box : {"DiffMem1Box", "WCmemBox", "MNmemBox", "O5memBox"}) {
+        const auto* name = control<QLabel>(w, QString::fromLatin1(box));
+        EXPECT_TRUE(name->text().endsWith(QChar(0x2026))) << box;
+        EXPECT_EQ(name->toolTip().size(), 40) << box;
+    }
     test::expectWholeOnScreen(w, QStringLiteral("standings-last-page"));
     scroll->setValue(0);
     test::expectWholeOnScreen(w, QStringLiteral("standings"));

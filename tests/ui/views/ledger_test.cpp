@@ -4,6 +4,7 @@
 
 #include "support/poolbuilder.h"
 #include "support/viewtest.h"
+#include "views/standingsfigures.h"
 #include "views/workedpool.h"
 
 #include <QLabel>
@@ -75,16 +76,23 @@ TEST_F(LedgerWindowTest, PagesOfThirtyReachEveryMemberOfTheLargestPool) {
     EXPECT_TRUE(shown(group));
     test::expectWholeOnScreen(w, QStringLiteral("ledger"));
 
+    // Every line of every page, the short last one too, is its member's or hidden: none is left over
+    // from the page before.
+    const PoolData& p = h.pool();
     const std::array<int, 6> firsts{0, 30, 60, 90, 120, 0};
     for (int page = 0; page < 6; ++page) {
         SCOPED_TRACE(page);
-        const int first = firsts[page];
-        EXPECT_EQ(control<QLabel>(w, QStringLiteral("MemBox0"))->toolTip().isEmpty()
-                      ? labelText(w, QStringLiteral("MemBox0"))
-                      : control<QLabel>(w, QStringLiteral("MemBox0"))->toolTip(),
-                  h.pool().memberName[first]);
-        EXPECT_EQ(shown(control<QLabel>(w, QStringLiteral("MemBox29"))), first + 29 < 121);
-        EXPECT_EQ(shown(control<QLabel>(w, QStringLiteral("BalBox1"))), first + 1 < 121);
+        for (int line = 0; line < 30; ++line) {
+            const int member = firsts[page] + line;
+            const auto* name = control<QLabel>(w, QStringLiteral("MemBox%1").arg(line));
+            const auto* balance = control<QLabel>(w, QStringLiteral("BalBox%1").arg(line));
+            EXPECT_EQ(shown(name), member < 121) << line;
+            EXPECT_EQ(shown(balance), member < 121) << line;
+            if (member < 121) {
+                EXPECT_EQ(name->toolTip().isEmpty() ? name->text() : name->toolTip(), p.memberName[member]);
+                EXPECT_EQ(balance->text(), balanceText(p.ledgerBalance[member][EvSeason])) << line;
+            }
+        }
         group->click();
     }
 }

@@ -73,6 +73,27 @@ TEST_F(ChartsWindowTest, OpensFromTheMainWindowOnTheWorkedPool) {
     });
 }
 
+TEST_F(ChartsWindowTest, ALongNameIsCutBeforeItsOddsWhichFollowTheStandingsRule) {
+    test::fillLargestPool(h.pool());
+    PoolData& p = h.pool();
+    const int member = p.defaultMember;
+    p.memberName[member] = QStringLiteral("Maximilian Bartholomew Fitzgerald-Smythe Oppenheimer 6");
+    p.memberOdds[member] = 3.6F;
+    const struct {
+        int16_t weeklyPicks;
+        const char* odds;
+    } cases[] = {{0, " (7/2)"}, {1, " (n/a)"}};
+    for (const auto& c : cases) {
+        p.weeklyPicks = c.weeklyPicks;
+        PredictionCharts& w = open();
+        const auto* title = control<QLabel>(w, QStringLiteral("MemberBox"));
+        EXPECT_TRUE(title->text().endsWith(QChar(0x2026) + QString::fromLatin1(c.odds)))
+            << title->text().toStdString();
+        EXPECT_EQ(title->toolTip(), p.memberName[member] + QString::fromLatin1(c.odds));
+        test::expectWholeOnScreen(w, QStringLiteral("charts-long-name"));
+    }
+}
+
 TEST_F(ChartsWindowTest, WithoutResultsTheLeagueButtonIsHidden) {
     test::buildWorkedPool(h.pool());
     h.pool().currentWeek = -1;

@@ -94,6 +94,10 @@ TEST(QtMessagesOnScreen, EachBoxAnswersItsButtonsAndEscAsItsCancelButton) {
          Messages::Answer::Cancel},
         {Messages::Buttons::YesNo, Messages::Answer::No, QDialogButtonBox::Yes, Messages::Answer::Yes},
         {Messages::Buttons::YesNo, Messages::Answer::No, QDialogButtonBox::NoButton, Messages::Answer::No},
+        {Messages::Buttons::YesNoCancel, Messages::Answer::Cancel, QDialogButtonBox::No,
+         Messages::Answer::No},
+        {Messages::Buttons::YesNoCancel, Messages::Answer::Cancel, QDialogButtonBox::NoButton,
+         Messages::Answer::Cancel},
     };
     for (const Case& c : cases) {
         const int index = static_cast<int>(&c - cases);
@@ -116,8 +120,9 @@ TEST(QtMessagesOnScreen, EachBoxAnswersItsButtonsAndEscAsItsCancelButton) {
                          c.buttons, c.defaultAnswer},
                         work);
         EXPECT_EQ(answer, c.expected) << index;
-        const auto expectedDefault =
-            c.defaultAnswer == Messages::Answer::No ? QDialogButtonBox::No : QDialogButtonBox::Ok;
+        const auto expectedDefault = c.defaultAnswer == Messages::Answer::No       ? QDialogButtonBox::No
+                                     : c.defaultAnswer == Messages::Answer::Cancel ? QDialogButtonBox::Cancel
+                                                                                   : QDialogButtonBox::Ok;
         EXPECT_EQ(defaultButton, expectedDefault) << index;
     }
 }
