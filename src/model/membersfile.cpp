@@ -65,6 +65,11 @@ bool sameMemberFiles(const QString& name, const QString& other) {
 }
 
 std::vector<std::vector<int>> membersSharingFiles(const MemberList& members) {
+    // Every pair is compared: each stem is made once, not again for every pair it is in.
+    Table<QString, MemberSlots> stems{};
+    for (int m = 0; m < members.memberCount(); ++m) {
+        stems[m] = memberFileStem(members.memberName[m]);
+    }
     std::vector<std::vector<int>> groups;
     Table<bool, MemberSlots> grouped{};
     for (int first = 0; first < members.memberCount(); ++first) {
@@ -73,7 +78,7 @@ std::vector<std::vector<int>> membersSharingFiles(const MemberList& members) {
         }
         std::vector<int> group{first};
         for (int other = first + 1; other < members.memberCount(); ++other) {
-            if (sameMemberFiles(members.memberName[first], members.memberName[other])) {
+            if (stems[first].compare(stems[other], Qt::CaseInsensitive) == 0) {
                 group.push_back(other);
                 grouped[other] = true;
             }
