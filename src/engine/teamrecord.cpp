@@ -24,11 +24,6 @@ bool inAfc(const PoolData& pool, int code) {
     return code >= pool.divisionRec[4].firstTeam;
 }
 
-void clearStanding(TeamStanding& row, int team) {
-    row = TeamStanding{};
-    row.team = static_cast<int16_t>(team);
-}
-
 TeamPlaces::TeamPlaces(const PoolData& pool) {
     struct Place {
         unsigned divisions = 0; // bit d: the code lies in division d

@@ -19,9 +19,6 @@ namespace vek {
 [[nodiscard]] bool inNfc(const PoolData& pool, int code);
 [[nodiscard]] bool inAfc(const PoolData& pool, int code);
 
-/// Row t of a freshly tallied table: team t, every count 0.
-void clearStanding(TeamStanding& row, int team);
-
 /// The counts of a team record after `team`, in the record's order.
 enum TallyField : int {
     Wins,

@@ -60,8 +60,7 @@ private:
     // A whole number as the program writes it (digits with an optional "-", then a separator or the
     // file's end), taken in one pass over its bytes: nearly every value of the per-game files is one,
     // so this is inline where the 16-bit values are read. False, with nothing consumed, for any other
-    // value. (A flag and an out value rather than an optional: returned through memory, the optional
-    // made this the slowest step of start-up.)
+    // value. A flag and an out value: an optional result goes through memory and stalls every read.
     bool takePlainWholeNumber(int64_t& number) {
         constexpr int MaxDigits = 18; // below the 64-bit limit whatever the digits
         const char* const bytes = m_bytes.constData();

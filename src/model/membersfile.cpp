@@ -60,8 +60,16 @@ QString storedMemberText(const QString& text) {
     return stored;
 }
 
+namespace {
+
+bool sameStem(const QString& stem, const QString& other) {
+    return stem.compare(other, Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
 bool sameMemberFiles(const QString& name, const QString& other) {
-    return memberFileStem(name).compare(memberFileStem(other), Qt::CaseInsensitive) == 0;
+    return sameStem(memberFileStem(name), memberFileStem(other));
 }
 
 std::vector<std::vector<int>> membersSharingFiles(const MemberList& members) {
@@ -78,7 +86,7 @@ std::vector<std::vector<int>> membersSharingFiles(const MemberList& members) {
         }
         std::vector<int> group{first};
         for (int other = first + 1; other < members.memberCount(); ++other) {
-            if (stems[first].compare(stems[other], Qt::CaseInsensitive) == 0) {
+            if (sameStem(stems[first], stems[other])) {
                 group.push_back(other);
                 grouped[other] = true;
             }
