@@ -127,10 +127,10 @@ bool DataFolder::exists(const QString& fileName) const {
 
 std::optional<QByteArray> DataFolder::readFile(const QString& fileName) const {
     const Lookup lookup = find(fileName);
-    std::error_code error;
-    if (!lookup.found || fs::is_directory(lookup.path, error)) {
+    if (!lookup.found) {
         return std::nullopt;
     }
+    // A folder of that name may open, but reading it fails (bad below): no separate look at its type.
     std::ifstream file(lookup.path, std::ios::binary);
     if (!file) {
         return std::nullopt;
