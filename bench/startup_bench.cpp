@@ -12,6 +12,7 @@
 #include "model/schedulefile.h"
 #include "session/poolsession.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -197,6 +198,30 @@ void BM_StartUpLargestPool(benchmark::State& state) {
     startUp(state, largestPoolFolder());
 }
 BENCHMARK(BM_StartUpLargestPool)->Unit(benchmark::kMillisecond);
+
+// The floor under start-up: every file of the same pool opened, read whole and its values counted (one
+// per line), with nothing parsed or stored. Start-up should cost a small multiple of this.
+void BM_ReadLargestPoolFilesWhole(benchmark::State& state) {
+    const QDir dir(largestPoolFolder().path());
+    QStringList paths;
+    for (const QString& name : dir.entryList(QDir::Files)) {
+        paths.append(dir.filePath(name));
+    }
+    for (auto _ : state) {
+        qsizetype values = 0;
+        for (const QString& path : paths) {
+            QFile file(path);
+            if (!file.open(QIODevice::ReadOnly)) {
+                state.SkipWithError("a file of the pool could not be opened");
+                return;
+            }
+            values += file.readAll().count('\n');
+        }
+        benchmark::DoNotOptimize(values);
+    }
+    state.counters["files"] = static_cast<double>(paths.size());
+}
+BENCHMARK(BM_ReadLargestPoolFilesWhole)->Unit(benchmark::kMillisecond);
 
 void BM_StartUpLargestPoolWithLegacyFileNames(benchmark::State& state) {
     startUp(state, legacyNamesFolder());

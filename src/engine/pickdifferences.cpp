@@ -2,99 +2,116 @@
 
 #include <cstdint>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace vek {
 
 namespace {
 
-constexpr int SeasonGames = WeekSlots * GameSlots;
 constexpr int CodeValues = 256; // a pick's low byte
+constexpr int WeekBytes = 32;   // a week's game slots, padded so that two weeks compare as whole blocks
 
-// Every member's season of pick codes, one game after another, so that a pair of members is compared
-// over contiguous memory. Lives on the stack: the call allocates nothing.
-using SeasonCodes = std::array<std::array<uint8_t, SeasonGames>, MemberSlots>;
+// One member's week of pick codes; the slots after the week's games hold 0 for every member, so they
+// never differ.
+using WeekCodes = Table<uint8_t, WeekBytes>;
+// Every member's season of pick codes, so that a pair of members is compared over contiguous memory.
+// Lives on the stack: the call allocates nothing.
+using SeasonCodes = Table2<WeekCodes, MemberSlots, WeekSlots>;
+
+// The games of a week on which the two members picked differently. The pair loop runs this for every
+// pair of members and every week, so where the processor has 16-byte compares it takes a week in two.
+#if defined(__SSE2__)
+int gamesDiffering(const WeekCodes& mine, const WeekCodes& theirs) {
+    static_assert(WeekBytes == 2 * sizeof(__m128i));
+    const auto load = [](const WeekCodes& codes, int half) {
+        return _mm_loadu_si128(reinterpret_cast<const __m128i*>(codes.data()) + half);
+    };
+    // Each byte: 0, 1 or 2 slots of the two halves on which the codes agree; the sums of absolute
+    // differences from 0 add them up in two 64-bit lanes.
+    const __m128i agreeing =
+        _mm_sub_epi8(_mm_setzero_si128(), _mm_add_epi8(_mm_cmpeq_epi8(load(mine, 0), load(theirs, 0)),
+                                                       _mm_cmpeq_epi8(load(mine, 1), load(theirs, 1))));
+    const __m128i sums = _mm_sad_epu8(agreeing, _mm_setzero_si128());
+    return WeekBytes - (_mm_cvtsi128_si32(sums) + _mm_extract_epi16(sums, 4));
+}
+#else
+int gamesDiffering(const WeekCodes& mine, const WeekCodes& theirs) {
+    int differ = 0;
+    for (int g = 0; g < WeekBytes; ++g) {
+        differ += static_cast<int>(mine[g] != theirs[g]);
+    }
+    return differ;
+}
+#endif
 
 } // namespace
 
 void CalcPickDifferences(PoolData& pool) {
+    static_assert(GameSlots <= WeekBytes);
     const int members = pool.memberCount();
     const WeekLayout layout = pool.weekLayout();
     const int weeks = layout.weeks();
-    std::array<int, WeekSlots> games{};
+    Table<int, WeekSlots> games{};
     for (int w = 0; w < weeks; ++w) {
         games[w] = layout.games(w);
     }
 
+    // Unique picks: a pick is unique when its code occurs once among the game's picks.
+    SeasonCodes codes{};
     for (int a = 0; a < members; ++a) {
-        const auto ai = a;
-        pool.uniquePicks[ai] = 0;
+        pool.uniquePicks[a] = 0;
         for (int w = 0; w < weeks; ++w) {
-            pool.uniquePicksWeek[ai][w] = 0;
-        }
-        for (int b = 0; b < members; ++b) {
-            const auto bi = b;
-            pool.pickDiffTotal[ai][bi] = 0;
-            for (int w = 0; w < weeks; ++w) {
-                pool.pickDiffWeek[ai][bi][w] = 0;
-                pool.pickDiffMonday[ai][bi][w] = 0;
-            }
+            pool.uniquePicksWeek[a][w] = 0;
         }
     }
-
-    // Unique picks: a pick is unique when its code occurs once among the game's picks.
-    SeasonCodes codes;
     for (int w = 0; w < weeks; ++w) {
-        const auto wi = w;
-        for (int g = 0; g < games[wi]; ++g) {
-            const auto gi = g;
-            auto& picks = pool.memberPicks[wi][gi];
-            std::array<int16_t, CodeValues> pickedBy{};
+        for (int g = 0; g < games[w]; ++g) {
+            auto& picks = pool.memberPicks[w][g];
+            Table<int16_t, CodeValues> pickedBy{};
             for (int a = 0; a < members; ++a) {
                 int16_t& pick = picks[a];
                 pick = static_cast<int16_t>(pick & 0x7FFF);
                 const auto code = static_cast<uint8_t>(pickCode(pick));
-                codes[a][wi * GameSlots + gi] = code;
+                codes[a][w][g] = code;
                 ++pickedBy[code];
             }
             for (int a = 0; a < members; ++a) {
-                const auto ai = a;
-                if (pickedBy[codes[ai][wi * GameSlots + gi]] == 1) {
-                    picks[ai] = static_cast<int16_t>(picks[ai] | UniquePickFlag);
-                    ++pool.uniquePicks[ai];
-                    ++pool.uniquePicksWeek[ai][wi];
+                if (pickedBy[codes[a][w][g]] == 1) {
+                    picks[a] = static_cast<int16_t>(picks[a] | UniquePickFlag);
+                    ++pool.uniquePicks[a];
+                    ++pool.uniquePicksWeek[a][w];
                 }
             }
         }
     }
 
-    // Differences: each unordered pair once, written to both halves of the symmetric tables.
+    // Differences: each unordered pair once, written to both halves of the symmetric tables; a member
+    // never differs from itself.
     for (int a = 0; a < members; ++a) {
-        const auto ai = a;
-        const auto& mine = codes[ai];
+        pool.pickDiffTotal[a][a] = 0;
+        for (int w = 0; w < weeks; ++w) {
+            pool.pickDiffWeek[a][a][w] = 0;
+            pool.pickDiffMonday[a][a][w] = 0;
+        }
+        const auto& mine = codes[a];
         for (int b = a + 1; b < members; ++b) {
-            const auto bi = b;
-            const auto& theirs = codes[bi];
+            const auto& theirs = codes[b];
             int total = 0;
             for (int w = 0; w < weeks; ++w) {
-                const auto wi = w;
-                const int n = games[wi];
-                if (n == 0) {
-                    continue;
-                }
-                const std::size_t base = wi * GameSlots;
-                int differ = 0;
-                for (int g = 0; g < n; ++g) {
-                    differ += mine[base + g] != theirs[base + g];
-                }
-                const std::size_t monday = base + (n - 1);
-                const auto mondayDiffers = static_cast<int16_t>(mine[monday] != theirs[monday]);
-                pool.pickDiffWeek[ai][bi][wi] = static_cast<int16_t>(differ);
-                pool.pickDiffWeek[bi][ai][wi] = static_cast<int16_t>(differ);
-                pool.pickDiffMonday[ai][bi][wi] = mondayDiffers;
-                pool.pickDiffMonday[bi][ai][wi] = mondayDiffers;
+                const auto differ = static_cast<int16_t>(gamesDiffering(mine[w], theirs[w]));
+                const int monday = games[w] - 1;
+                const auto mondayDiffers =
+                    static_cast<int16_t>(monday >= 0 && mine[w][monday] != theirs[w][monday]);
+                pool.pickDiffWeek[a][b][w] = differ;
+                pool.pickDiffWeek[b][a][w] = differ;
+                pool.pickDiffMonday[a][b][w] = mondayDiffers;
+                pool.pickDiffMonday[b][a][w] = mondayDiffers;
                 total += differ;
             }
-            pool.pickDiffTotal[ai][bi] = static_cast<int16_t>(total);
-            pool.pickDiffTotal[bi][ai] = static_cast<int16_t>(total);
+            pool.pickDiffTotal[a][b] = static_cast<int16_t>(total);
+            pool.pickDiffTotal[b][a] = static_cast<int16_t>(total);
         }
     }
 }

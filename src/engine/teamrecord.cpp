@@ -1,6 +1,9 @@
 #include "engine/teamrecord.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstddef>
+#include <limits>
 
 namespace vek {
 
@@ -21,81 +24,79 @@ bool inAfc(const PoolData& pool, int code) {
     return code >= pool.divisionRec[4].firstTeam;
 }
 
-void clearStanding(TeamStanding& row, int team) {
-    row = TeamStanding{};
-    row.team = static_cast<int16_t>(team);
+TeamPlaces::TeamPlaces(const PoolData& pool) {
+    struct Place {
+        unsigned divisions = 0; // bit d: the code lies in division d
+        bool nfc = false;
+        bool afc = false;
+    };
+    Table<Place, TeamSlots> places{};
+    for (int code = 0; code < TeamSlots; ++code) {
+        for (int d = 0; d < Divisions; ++d) {
+            if (inDivision(pool, d, code)) {
+                places[code].divisions |= 1U << d;
+            }
+        }
+        places[code].nfc = inNfc(pool, code);
+        places[code].afc = inAfc(pool, code);
+    }
+    for (int first = 0; first < TeamSlots; ++first) {
+        const Place& a = places[first];
+        for (int second = 0; second < TeamSlots; ++second) {
+            const Place& b = places[second];
+            Pairing& pairing = m_pairings[first][second];
+            for (int d = 0; d < Divisions; ++d) {
+                if ((a.divisions >> d & 1U) != 0) {
+                    ++((b.divisions >> d & 1U) != 0 ? pairing.sameDivision : pairing.otherDivision);
+                }
+            }
+            pairing.sameConference = (a.nfc && b.nfc) || (a.afc && b.afc) ? 1 : 0;
+            pairing.otherConference = (a.nfc && b.afc) || (a.afc && b.nfc) ? 1 : 0;
+        }
+    }
+}
+
+void TeamPlaces::countTie(TallyTable& counts, int away, int home) const {
+    // As for a win, the visitor's divisions decide.
+    const Pairing& pairing = m_pairings[away][home];
+    for (const int side : {away, home}) {
+        TallyCounts& row = counts[side];
+        ++row[Ties];
+        row[InDivTies] += pairing.sameDivision;
+        row[OutDivTies] += pairing.otherDivision;
+        row[InConfTies] += pairing.sameConference;
+        row[OutConfTies] += pairing.otherConference;
+    }
+    ++counts[away][RoadTies];
+    ++counts[home][HomeTies];
 }
 
 namespace {
 
-bool sameConference(const PoolData& pool, int a, int b) {
-    return (inNfc(pool, a) && inNfc(pool, b)) || (inAfc(pool, a) && inAfc(pool, b));
-}
-
-bool otherConference(const PoolData& pool, int a, int b) {
-    return (inNfc(pool, a) && inAfc(pool, b)) || (inAfc(pool, a) && inNfc(pool, b));
-}
+// A team record as its 16-bit numbers: the team code, then the counts in the tally's order.
+using RecordNumbers = Table<int16_t, TallyFields + 1>;
+static_assert(offsetof(TeamStanding, team) == 0 && sizeof(TeamStanding) == sizeof(RecordNumbers));
 
 } // namespace
 
-void countWin(const PoolData& pool, int winner, int loser, bool winnerAtHome, TeamStanding& winnerRow,
-              TeamStanding& loserRow) {
-    ++winnerRow.wins;
-    ++loserRow.losses;
-    if (winnerAtHome) {
-        ++winnerRow.homeWins;
-        ++loserRow.roadLosses;
-    } else {
-        ++winnerRow.roadWins;
-        ++loserRow.homeLosses;
+TeamStanding tallied(int16_t team, const TallyCounts& counts) {
+    // Built as one run of numbers, which the compiler saturates several at a time.
+    RecordNumbers numbers{};
+    numbers[0] = team;
+    for (int f = 0; f < TallyFields; ++f) {
+        numbers[f + 1] = static_cast<int16_t>(std::clamp<int32_t>(
+            counts[f], std::numeric_limits<int16_t>::min(), std::numeric_limits<int16_t>::max()));
     }
-    // The division credit follows the winner: a winner that lies in no division gets none.
-    for (int d = 0; d < Divisions; ++d) {
-        const bool winnerIn = inDivision(pool, d, winner);
-        const bool loserIn = inDivision(pool, d, loser);
-        if (winnerIn && loserIn) {
-            ++winnerRow.inDivWins;
-            ++loserRow.inDivLosses;
-        } else if (winnerIn) {
-            ++winnerRow.outDivWins;
-            ++loserRow.outDivLosses;
-        }
-    }
-    if (sameConference(pool, winner, loser)) {
-        ++winnerRow.inConfWins;
-        ++loserRow.inConfLosses;
-    }
-    if (otherConference(pool, winner, loser)) {
-        ++winnerRow.outConfWins;
-        ++loserRow.outConfLosses;
-    }
+    return std::bit_cast<TeamStanding>(numbers);
 }
 
-void countTie(const PoolData& pool, int away, int home, TeamStanding& awayRow, TeamStanding& homeRow) {
-    ++awayRow.ties;
-    ++homeRow.ties;
-    ++awayRow.roadTies;
-    ++homeRow.homeTies;
-    // As for a win, the visitor's division decides.
-    for (int d = 0; d < Divisions; ++d) {
-        const bool awayIn = inDivision(pool, d, away);
-        const bool homeIn = inDivision(pool, d, home);
-        if (awayIn && homeIn) {
-            ++awayRow.inDivTies;
-            ++homeRow.inDivTies;
-        } else if (awayIn) {
-            ++awayRow.outDivTies;
-            ++homeRow.outDivTies;
-        }
+void addCounts(TeamStanding& row, const TallyCounts& counts) {
+    const auto held = std::bit_cast<RecordNumbers>(row);
+    TallyCounts sum = counts;
+    for (int f = 0; f < TallyFields; ++f) {
+        sum[f] += held[f + 1];
     }
-    if (otherConference(pool, away, home)) {
-        ++awayRow.outConfTies;
-        ++homeRow.outConfTies;
-    }
-    if (sameConference(pool, away, home)) {
-        ++awayRow.inConfTies;
-        ++homeRow.inConfTies;
-    }
+    row = tallied(row.team, sum);
 }
 
 } // namespace vek

@@ -127,17 +127,24 @@ bool DataFolder::exists(const QString& fileName) const {
 
 std::optional<QByteArray> DataFolder::readFile(const QString& fileName) const {
     const Lookup lookup = find(fileName);
-    std::error_code error;
-    if (!lookup.found || fs::is_directory(lookup.path, error)) {
+    if (!lookup.found) {
         return std::nullopt;
     }
-    std::ifstream file(lookup.path, std::ios::binary | std::ios::ate);
+    // A folder of that name may open, but reading it fails (bad below): no separate look at its type.
+    std::ifstream file(lookup.path, std::ios::binary);
     if (!file) {
         return std::nullopt;
     }
-    QByteArray bytes(static_cast<qsizetype>(file.tellg()), Qt::Uninitialized);
-    file.seekg(0);
-    if (!file.read(bytes.data(), bytes.size())) {
+    // Read to the end rather than ask for the size first: asking costs three seeks per file.
+    constexpr qsizetype Chunk = 16384;
+    QByteArray bytes;
+    while (file) {
+        const qsizetype held = bytes.size();
+        bytes.resize(held + Chunk);
+        file.read(bytes.data() + held, Chunk);
+        bytes.resize(held + static_cast<qsizetype>(file.gcount()));
+    }
+    if (file.bad()) {
         return std::nullopt;
     }
     return bytes;

@@ -5,6 +5,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 namespace vek {
@@ -93,71 +94,54 @@ bool DataReader::atEnd() const {
     return pos >= m_bytes.size();
 }
 
-std::optional<DataReader::RawValue> DataReader::next() {
+std::optional<QByteArrayView> DataReader::next() {
+    const char* const bytes = m_bytes.constData();
     const qsizetype size = m_bytes.size();
-    while (m_pos < size && isBlank(m_bytes[m_pos])) {
-        ++m_pos;
+    qsizetype pos = m_pos;
+    while (pos < size && isBlank(bytes[pos])) {
+        ++pos;
     }
-    if (m_pos >= size) {
+    if (pos >= size) {
+        m_pos = pos;
         m_hitEnd = true;
         return std::nullopt;
     }
-    RawValue value;
-    if (m_bytes[m_pos] == '"') {
-        value.quoted = true;
-        const qsizetype start = m_pos + 1;
-        qsizetype close = m_bytes.indexOf('"', start);
-        if (close < 0) {
-            close = size;
+    const auto toSeparator = [bytes, size](qsizetype from) {
+        while (from < size && bytes[from] != ',' && !isLineEnd(bytes[from])) {
+            ++from;
         }
-        value.bytes = m_bytes.mid(start, close - start);
-        m_pos = std::min(close + 1, size);
+        return from;
+    };
+    QByteArrayView value;
+    if (bytes[pos] == '"') {
+        const qsizetype start = pos + 1;
+        const void* quote =
+            start < size ? std::memchr(bytes + start, '"', static_cast<std::size_t>(size - start)) : nullptr;
+        const qsizetype close = quote != nullptr ? static_cast<const char*>(quote) - bytes : size;
+        value = QByteArrayView(bytes + start, close - start);
         // Whatever follows the closing quote up to the separator belongs to no value.
-        while (m_pos < size && m_bytes[m_pos] != ',' && !isLineEnd(m_bytes[m_pos])) {
-            ++m_pos;
-        }
+        pos = toSeparator(std::min(close + 1, size));
     } else {
-        const qsizetype start = m_pos;
-        while (m_pos < size && m_bytes[m_pos] != ',' && !isLineEnd(m_bytes[m_pos])) {
-            ++m_pos;
-        }
-        value.bytes = m_bytes.mid(start, m_pos - start);
-        while (!value.bytes.isEmpty() && isBlank(value.bytes.back())) {
-            value.bytes.chop(1);
+        const qsizetype start = pos;
+        pos = toSeparator(pos);
+        value = QByteArrayView(bytes + start, pos - start);
+        while (!value.isEmpty() && isBlank(value.back())) {
+            value.chop(1);
         }
     }
     // Consume the separator: a comma, CR LF, LF or a lone CR.
-    if (m_pos < size) {
-        if (m_bytes[m_pos] == ',') {
-            ++m_pos;
-        } else if (m_bytes[m_pos] == '\r') {
-            ++m_pos;
-            if (m_pos < size && m_bytes[m_pos] == '\n') {
-                ++m_pos;
+    if (pos < size) {
+        if (bytes[pos] == ',' || bytes[pos] == '\n') {
+            ++pos;
+        } else if (bytes[pos] == '\r') {
+            ++pos;
+            if (pos < size && bytes[pos] == '\n') {
+                ++pos;
             }
-        } else if (m_bytes[m_pos] == '\n') {
-            ++m_pos;
         }
     }
+    m_pos = pos;
     return value;
-}
-
-template <class Int> ReadStatus DataReader::readInteger(Int& target) {
-    const auto raw = next();
-    if (!raw) {
-        return ReadStatus::End;
-    }
-    const auto number = parseWholeNumber(raw->bytes);
-    if (!number || *number < std::numeric_limits<Int>::min() || *number > std::numeric_limits<Int>::max()) {
-        markValueUnused();
-        return ReadStatus::Skipped;
-    }
-    target = static_cast<Int>(*number);
-    return ReadStatus::Stored;
-}
-
-ReadStatus DataReader::read(int16_t& target) {
-    return readInteger(target);
 }
 
 ReadStatus DataReader::read(int32_t& target) {
@@ -168,12 +152,18 @@ ReadStatus DataReader::read(int64_t& target) {
     return readInteger(target);
 }
 
+std::optional<int64_t> DataReader::nextWholeNumber(bool& atEnd) {
+    const auto raw = next();
+    atEnd = !raw;
+    return raw ? parseWholeNumber(*raw) : std::nullopt;
+}
+
 ReadStatus DataReader::read(float& target) {
     const auto raw = next();
     if (!raw) {
         return ReadStatus::End;
     }
-    const auto number = parseDecimalNumber(raw->bytes);
+    const auto number = parseDecimalNumber(*raw);
     if (!number || std::fabs(*number) > static_cast<double>(std::numeric_limits<float>::max())) {
         markValueUnused();
         return ReadStatus::Skipped;
@@ -187,7 +177,7 @@ ReadStatus DataReader::read(QString& target) {
     if (!raw) {
         return ReadStatus::End;
     }
-    target = decodeFileText(raw->bytes);
+    target = decodeFileText(*raw);
     return ReadStatus::Stored;
 }
 

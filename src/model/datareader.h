@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <limits>
 #include <optional>
 
 namespace vek {
@@ -30,7 +31,7 @@ public:
     /// opened.
     [[nodiscard]] static std::optional<DataReader> open(const DataFolder& folder, const QString& fileName);
 
-    ReadStatus read(int16_t& target);
+    ReadStatus read(int16_t& target) { return readInteger(target); }
     ReadStatus read(int32_t& target);
     ReadStatus read(float& target);
     ReadStatus read(QString& target);
@@ -51,12 +52,71 @@ public:
     [[nodiscard]] bool unusedValues() const { return m_unusedValues; }
 
 private:
-    struct RawValue {
-        QByteArray bytes;
-        bool quoted = false;
-    };
-    std::optional<RawValue> next();
-    template <class Int> ReadStatus readInteger(Int& target);
+    // The bytes of the next value, seen in place in the file's bytes: reading a value allocates nothing.
+    std::optional<QByteArrayView> next();
+    // The next value as a whole number, the general way: nullopt when it is none, and atEnd when the
+    // file has no further value.
+    std::optional<int64_t> nextWholeNumber(bool& atEnd);
+    // A whole number as the program writes it (digits with an optional "-", then a separator or the
+    // file's end), taken in one pass over its bytes: nearly every value of the per-game files is one,
+    // so this is inline where the 16-bit values are read. False, with nothing consumed, for any other
+    // value. A flag and an out value: an optional result goes through memory and stalls every read.
+    bool takePlainWholeNumber(int64_t& number) {
+        constexpr int MaxDigits = 18; // below the 64-bit limit whatever the digits
+        const char* const bytes = m_bytes.constData();
+        const qsizetype size = m_bytes.size();
+        qsizetype pos = m_pos;
+        const bool negative = pos < size && bytes[pos] == '-';
+        if (negative) {
+            ++pos;
+        }
+        const qsizetype firstDigit = pos;
+        int64_t value = 0;
+        while (pos < size && pos - firstDigit < MaxDigits && bytes[pos] >= '0' && bytes[pos] <= '9') {
+            value = 10 * value + (bytes[pos] - '0');
+            ++pos;
+        }
+        if (pos == firstDigit) {
+            return false;
+        }
+        if (pos < size) {
+            // Only a separator may follow; blanks, quotes and anything else go the general way.
+            if (bytes[pos] == ',' || bytes[pos] == '\n') {
+                ++pos;
+            } else if (bytes[pos] == '\r') {
+                ++pos;
+                if (pos < size && bytes[pos] == '\n') {
+                    ++pos;
+                }
+            } else {
+                return false;
+            }
+        }
+        m_pos = pos;
+        number = negative ? -value : value;
+        return true;
+    }
+    template <class Int> ReadStatus readInteger(Int& target) {
+        int64_t number = 0;
+        if (!takePlainWholeNumber(number)) {
+            bool atEnd = false;
+            const std::optional<int64_t> parsed = nextWholeNumber(atEnd);
+            if (atEnd) {
+                return ReadStatus::End;
+            }
+            if (!parsed) {
+                markValueUnused();
+                return ReadStatus::Skipped;
+            }
+            number = *parsed;
+        }
+        if (number < std::numeric_limits<Int>::min() || number > std::numeric_limits<Int>::max()) {
+            markValueUnused();
+            return ReadStatus::Skipped;
+        }
+        target = static_cast<Int>(number);
+        return ReadStatus::Stored;
+    }
 
     QByteArray m_bytes;
     qsizetype m_pos = 0;

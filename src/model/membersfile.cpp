@@ -60,11 +60,24 @@ QString storedMemberText(const QString& text) {
     return stored;
 }
 
+namespace {
+
+bool sameStem(const QString& stem, const QString& other) {
+    return stem.compare(other, Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
 bool sameMemberFiles(const QString& name, const QString& other) {
-    return memberFileStem(name).compare(memberFileStem(other), Qt::CaseInsensitive) == 0;
+    return sameStem(memberFileStem(name), memberFileStem(other));
 }
 
 std::vector<std::vector<int>> membersSharingFiles(const MemberList& members) {
+    // Every pair is compared: each stem is made once, not again for every pair it is in.
+    Table<QString, MemberSlots> stems{};
+    for (int m = 0; m < members.memberCount(); ++m) {
+        stems[m] = memberFileStem(members.memberName[m]);
+    }
     std::vector<std::vector<int>> groups;
     Table<bool, MemberSlots> grouped{};
     for (int first = 0; first < members.memberCount(); ++first) {
@@ -73,7 +86,7 @@ std::vector<std::vector<int>> membersSharingFiles(const MemberList& members) {
         }
         std::vector<int> group{first};
         for (int other = first + 1; other < members.memberCount(); ++other) {
-            if (sameMemberFiles(members.memberName[first], members.memberName[other])) {
+            if (sameStem(stems[first], stems[other])) {
                 group.push_back(other);
                 grouped[other] = true;
             }

@@ -4,17 +4,6 @@
 
 namespace vek {
 
-int WeekLayout::weeks() const {
-    return std::clamp<int>(numWeeks, 0, WeekSlots);
-}
-
-int WeekLayout::games(int week) const {
-    if (!isWeek(week)) {
-        return 0;
-    }
-    return std::clamp<int>(gamesPerWeek - openDates[week], 0, GameSlots);
-}
-
 WeekLayout PoolData::weekLayout() const {
     WeekLayout layout;
     layout.numWeeks = numWeeks;

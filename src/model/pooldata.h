@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -146,6 +147,18 @@ struct WeekLayout {
     /// games(w) = gamesPerWeek - openDates(w), kept within 0..19; 0 for a week outside the tables.
     [[nodiscard]] int games(int week) const;
 };
+
+// Inline: every per-game loop of the readers and the engine asks for each week's games.
+inline int WeekLayout::weeks() const {
+    return std::clamp<int>(numWeeks, 0, WeekSlots);
+}
+
+inline int WeekLayout::games(int week) const {
+    if (week < 0 || week >= WeekSlots) {
+        return 0;
+    }
+    return std::clamp<int>(gamesPerWeek - openDates[week], 0, GameSlots);
+}
 
 // The values that one data file holds and one setup window edits, each a small value of its own, so
 // that a window can write its file from a value and change the shared tables only once the write

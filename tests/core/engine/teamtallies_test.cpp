@@ -210,6 +210,26 @@ TEST_F(MemberTally, CountsStayWithinTheTablesWhateverTheFileSaid) {
     EXPECT_EQ(pool.consensusStandings[0].team, 5);
 }
 
+TEST_F(MemberTally, ConsensusStopsAtTheRecordsLimitInsteadOfWrapping) {
+    // Every member picks team 0 in every game of the largest season: 121 x 19 x 19 = 43681 consensus
+    // wins, more than a record holds. Each member's own record is far from the limit.
+    build.season(WeekSlots, GameSlots).unnamedMembers(MemberSlots);
+    for (int w = 0; w < WeekSlots; ++w) {
+        for (int g = 0; g < GameSlots; ++g) {
+            build.game(w, g, 1 + 2 * (g % 15), 2 + 2 * (g % 15));
+        }
+        for (int m = 0; m < MemberSlots; ++m) {
+            build.pickWholeWeek(w, m, 0);
+        }
+    }
+    CountMemberPredictions(pool);
+    EXPECT_EQ(member(0, 120).wins, WeekSlots * GameSlots);
+    SortAllStandings(pool, SortConsensusStandings);
+    EXPECT_EQ(consensus(0).team, 0);
+    EXPECT_EQ(consensus(0).wins, 32767);
+    EXPECT_EQ(consensus(0).homeWins, 32767);
+}
+
 TEST_F(MemberTally, IsRepeatableAndRestoresTeamOrderAfterASort) {
     build.members(2).game(0, 0, 1, 0).game(0, 1, 3, 2).game(1, 0, 0, 3);
     build.picks(0, 0, {1, 3}).picks(0, 1, {3}).picks(1, 0, {0, 2}).picks(1, 1, {0});
