@@ -113,6 +113,14 @@ std::vector<DataFolder::Entry> DataFolder::listFolder(const fs::path& folder) {
     return entries;
 }
 
+QStringList DataFolder::fileNames() const {
+    QStringList names;
+    for (const Entry& entry : listFolder(nativeFolder())) {
+        names << entry.decoded;
+    }
+    return names;
+}
+
 QString DataFolder::filePath(const QString& fileName) const {
     const Lookup lookup = find(fileName);
     if (!lookup.found || lookup.legacyName) {

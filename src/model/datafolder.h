@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <filesystem>
 #include <memory>
@@ -36,6 +37,10 @@ public:
     /// path; for it this gives the exact name (the data files are read and written through `readFile`
     /// and `writeFileAtomically`, which reach it).
     [[nodiscard]] QString filePath(const QString& fileName) const;
+
+    /// The names of the files in the folder (not its subfolders), as `find` sees them: a name whose bytes
+    /// are not valid UTF-8 read as Windows-1252.
+    [[nodiscard]] QStringList fileNames() const;
 
     /// Whether a file of that name (exact or matching) exists.
     [[nodiscard]] bool exists(const QString& fileName) const;

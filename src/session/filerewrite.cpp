@@ -3,12 +3,8 @@
 #include "model/pooldata.h"
 #include "model/predictionfiles.h"
 #include "model/resultfiles.h"
-#include "model/textcodec.h"
 
 #include <QFile>
-
-#include <filesystem>
-#include <system_error>
 
 namespace vek {
 
@@ -76,30 +72,6 @@ void addGameFiles(FileRewrite& rewrite, const DataFolder& folder, const PoolData
     addIfThere(ResultsFileName, [&folder, &pool, layout] { return writeResults(folder, pool, layout); });
     addIfThere(ScoresFileName, [&folder, &pool, layout] { return writeScores(folder, pool, layout); });
     addIfThere(FavoritesFileName, [&folder, &pool, layout] { return writeFavorites(folder, pool, layout); });
-}
-
-QStringList folderFiles(const DataFolder& folder) {
-    namespace fs = std::filesystem;
-    QStringList names;
-    std::error_code error;
-#ifdef Q_OS_WIN
-    const fs::path path(folder.path().toStdWString());
-#else
-    const fs::path path(QFile::encodeName(folder.path()).toStdString());
-#endif
-    for (fs::directory_iterator it(path, error), end; !error && it != end; it.increment(error)) {
-        std::error_code typeError;
-        if (it->is_directory(typeError)) {
-            continue;
-        }
-#ifdef Q_OS_WIN
-        names << QString::fromStdWString(it->path().filename().native());
-#else
-        const std::string& bytes = it->path().filename().native();
-        names << decodeFileText(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
-#endif
-    }
-    return names;
 }
 
 bool sameGamePlaces(const WeekLayout& a, const WeekLayout& b) {

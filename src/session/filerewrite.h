@@ -5,7 +5,6 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
 
 #include <functional>
 #include <vector>
@@ -46,10 +45,6 @@ private:
 /// favorite.dat), written from the pool in the given layout. A file that is not there is not created.
 void addGameFiles(FileRewrite& rewrite, const DataFolder& folder, const PoolData& pool,
                   const WeekLayout& layout);
-
-/// The names of the files in the folder (not its subfolders), as `DataFolder` finds them: a name whose
-/// bytes are not valid UTF-8 read as Windows-1252.
-[[nodiscard]] QStringList folderFiles(const DataFolder& folder);
 
 /// Whether two layouts put the per-game values at the same places (the same weeks and games per week).
 [[nodiscard]] bool sameGamePlaces(const WeekLayout& a, const WeekLayout& b);

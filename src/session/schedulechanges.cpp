@@ -383,7 +383,7 @@ NewSeasonOutcome NewSeason(PoolSession& session, SavedSchedule& saved, int curre
                        QStringLiteral("scores.old"), QStringLiteral("favorite.old")};
     const std::array<std::pair<QString, QString>, 2> predictionFiles{
         {{PicksExtension, QStringLiteral("OLD")}, {ConfidenceExtension, QStringLiteral("OCP")}}};
-    for (const QString& file : folderFiles(folder)) {
+    for (const QString& file : folder.fileNames()) {
         const qsizetype dot = file.lastIndexOf(QLatin1Char('.'));
         for (const auto& [extension, oldExtension] : predictionFiles) {
             if (dot >= 0 && file.mid(dot + 1).compare(extension, Qt::CaseInsensitive) == 0) {
