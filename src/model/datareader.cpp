@@ -129,17 +129,7 @@ std::optional<QByteArrayView> DataReader::next() {
             value.chop(1);
         }
     }
-    // Consume the separator: a comma, CR LF, LF or a lone CR.
-    if (pos < size) {
-        if (bytes[pos] == ',' || bytes[pos] == '\n') {
-            ++pos;
-        } else if (bytes[pos] == '\r') {
-            ++pos;
-            if (pos < size && bytes[pos] == '\n') {
-                ++pos;
-            }
-        }
-    }
+    skipSeparator(bytes, size, pos); // the value ended at a separator or at the file's end
     m_pos = pos;
     return value;
 }

@@ -52,6 +52,25 @@ public:
     [[nodiscard]] bool unusedValues() const { return m_unusedValues; }
 
 private:
+    // Steps over the separator at `pos`: a comma, CR LF, LF or a lone CR (or nothing at the file's end).
+    // False, with `pos` kept, when another byte stands there.
+    static bool skipSeparator(const char* bytes, qsizetype size, qsizetype& pos) {
+        if (pos >= size) {
+            return true;
+        }
+        if (bytes[pos] == ',' || bytes[pos] == '\n') {
+            ++pos;
+            return true;
+        }
+        if (bytes[pos] == '\r') {
+            ++pos;
+            if (pos < size && bytes[pos] == '\n') {
+                ++pos;
+            }
+            return true;
+        }
+        return false;
+    }
     // The bytes of the next value, seen in place in the file's bytes: reading a value allocates nothing.
     std::optional<QByteArrayView> next();
     // The next value as a whole number, the general way: nullopt when it is none, and atEnd when the
@@ -79,18 +98,9 @@ private:
         if (pos == firstDigit) {
             return false;
         }
-        if (pos < size) {
-            // Only a separator may follow; blanks, quotes and anything else go the general way.
-            if (bytes[pos] == ',' || bytes[pos] == '\n') {
-                ++pos;
-            } else if (bytes[pos] == '\r') {
-                ++pos;
-                if (pos < size && bytes[pos] == '\n') {
-                    ++pos;
-                }
-            } else {
-                return false;
-            }
+        // Only a separator may follow; blanks, quotes and anything else go the general way.
+        if (!skipSeparator(bytes, size, pos)) {
+            return false;
         }
         m_pos = pos;
         number = negative ? -value : value;
