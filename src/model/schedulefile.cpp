@@ -104,8 +104,13 @@ ScheduleCount countSchedule(const PoolData& pool) {
     const int slotCount = slotsPerWeek(pool);
     for (int week = 0; week < weeks; ++week) {
         for (int slot = 0; slot < slotCount; ++slot) {
+            const auto& game = pool.scheduleGrid[week][slot];
+            const bool awayEmpty = game[0] == pool.noneCode();
+            if (awayEmpty != (game[1] == pool.noneCode()) && (awayEmpty ? game[1] : game[0]) < ByeFlag) {
+                ++count.halfGames;
+            }
             for (int side = 0; side < Sides; ++side) {
-                const int entry = pool.scheduleGrid[week][slot][side];
+                const int entry = game[side];
                 if (entry == pool.noneCode()) {
                     continue;
                 }
@@ -124,6 +129,10 @@ ScheduleCount countSchedule(const PoolData& pool) {
         }
     }
     return count;
+}
+
+bool isCompleteSchedule(const PoolData& pool, const ScheduleCount& count) {
+    return count.balanced && count.halfGames == 0 && count.entries == pool.weekLayout().weeks() * pool.numTeams;
 }
 
 ReadOutcome readSchedule(const DataFolder& folder, PoolData& pool, int currentYear) {
@@ -152,11 +161,11 @@ ReadOutcome readSchedule(const DataFolder& folder, PoolData& pool, int currentYe
     pool.gamesPerWeek = static_cast<int16_t>(std::clamp(fileSlots, 0, GameSlots));
     const bool fitted = fitsGrid(fileWeeks, WeekSlots) && fitsGrid(fileSlots, GameSlots);
 
-    const ScheduleCount count = countSchedule(pool);
-    const int entries = count.entries + grid.unstoredEntries;
-    storeInt16(pool.scheduleEntries, entries);
+    ScheduleCount count = countSchedule(pool);
+    count.entries += grid.unstoredEntries;
+    storeInt16(pool.scheduleEntries, count.entries);
     // A schedule cut short or larger than the tables is never verified.
-    const bool complete = grid.whole && fitted && count.balanced && entries == pool.numWeeks * pool.numTeams;
+    const bool complete = grid.whole && fitted && isCompleteSchedule(pool, count);
     pool.scheduleVerified = complete ? True16 : int16_t{0};
     return {true, reader->hitEnd(), reader->unusedValues() || !fitted || openDatesOutsideTheWeek(pool)};
 }

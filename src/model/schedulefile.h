@@ -37,15 +37,22 @@ void applyScheduleDefaults(PoolData& pool, int currentYear);
 /// The completeness count over the schedule in memory (weeks and slots of the season): the entries that
 /// are not empty; each team's away games, home games and byes; and whether every real team has as many
 /// away as home games and exactly byesPerTeam byes. An entry of the tie code, of a slot after the last
-/// team or of a bye whose team has no slot counts as an entry of no team.
+/// team or of a bye whose team has no slot counts as an entry of no team. A half game is a slot with a
+/// game entry on one side and nothing on the other (what a deleted team leaves behind); a bye beside an
+/// empty side is how an odd week holds its last bye, not a half game.
 struct ScheduleCount {
     int entries = 0;
+    int halfGames = 0;
     bool balanced = true;
     Table<int, TeamSlots> away{};
     Table<int, TeamSlots> home{};
     Table<int, TeamSlots> byes{};
 };
 [[nodiscard]] ScheduleCount countSchedule(const PoolData& pool);
+
+/// Start-up's completeness rule over a count of the schedule in memory: one entry per team and week,
+/// every team balanced and no half game. Start-up, the league editor and Verify all decide by it.
+[[nodiscard]] bool isCompleteSchedule(const PoolData& pool, const ScheduleCount& count);
 
 /// A value the schedule grid can hold: a team slot, or the bye of a team slot.
 [[nodiscard]] bool isScheduleEntry(int value);

@@ -196,7 +196,7 @@ WriteResult SaveLeagueAlignment(PoolSession& session, const LeagueAlignment& ali
         // A deleted team leaves games with an empty side, an added one has no games: a schedule that the
         // next start would find incomplete is not verified now either.
         const ScheduleCount count = countSchedule(*next);
-        if (!count.balanced || count.entries != next->weekLayout().weeks() * next->numTeams) {
+        if (!isCompleteSchedule(*next, count)) {
             next->scheduleVerified = 0;
         }
         storeInt16(next->scheduleEntries, count.entries);

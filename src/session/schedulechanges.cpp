@@ -308,7 +308,7 @@ VerifyReport VerifySchedule(PoolSession& session) {
     pool.byesPerTeam = static_cast<int16_t>(usualByes);
     const ScheduleCount startup = countSchedule(pool);
     pool.scheduleEntries = static_cast<int16_t>(startup.entries);
-    const bool complete = report.lines.isEmpty() && startup.balanced && startup.entries == weeks * teams;
+    const bool complete = report.lines.isEmpty() && isCompleteSchedule(pool, startup);
     pool.scheduleVerified = complete ? True16 : int16_t{0};
     if (complete) {
         report.lines << VerifySuccess;

@@ -126,6 +126,24 @@ TEST_F(LeagueChanges, EveryStoredCodeFollowsItsTeamIntoTheFiles) {
     EXPECT_EQ(pool().uniquePicks, fresh.pool().uniquePicks);
 }
 
+TEST_F(LeagueChanges, ADeletedTeamLeavesTheScheduleIncompleteThoughTheCountsAgree) {
+    // One entry less per week for one team less, and every other team still balanced: only the games
+    // left with an empty side tell that the schedule is no longer whole.
+    copy.remove(2, 0);
+    int refreshes = 0;
+    QObject::connect(&session, &PoolSession::mainButtonsRefreshRequested, [&] { ++refreshes; });
+    ASSERT_TRUE(SaveLeagueAlignment(session, copy.alignment()).ok);
+    EXPECT_EQ(pool().scheduleEntries, 17 * 31);
+    EXPECT_FALSE(isTrue(pool().scheduleVerified));
+    EXPECT_EQ(refreshes, 1);
+
+    PoolSession fresh(dir.folder());
+    test::RecordingStartupHost host;
+    runLoadingStages(fresh, host, 2031);
+    EXPECT_FALSE(isTrue(fresh.pool().scheduleVerified));
+    EXPECT_TRUE(host.messages.contains(QStringLiteral("VEK schedule is not complete !")));
+}
+
 TEST_F(LeagueChanges, AFailedWriteChangesNoTableAndNoFile) {
     realign();
     QFile::remove(dir.filePath(QStringLiteral("scores.dat")));
