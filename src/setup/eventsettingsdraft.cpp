@@ -101,13 +101,16 @@ void visitSetting(Values& v, EventSetting setting, bool confidencePool, int k, F
 } // namespace
 
 bool fitPeriodLengths(std::span<int16_t> lengths, int seasonWeeks) {
-    int total = 0;
+    // The last period takes whatever the earlier ones leave, so only earlier lengths that leave it a
+    // negative share (or are negative themselves) make the stored lengths unusable.
+    int earlier = 0;
     bool negative = false;
-    for (const int16_t weeks : lengths) {
-        total += weeks;
+    for (const int16_t weeks : lengths.first(lengths.size() - 1)) {
+        earlier += weeks;
         negative = negative || weeks < 0;
     }
-    if (!negative && total == seasonWeeks) {
+    if (!negative && earlier <= seasonWeeks) {
+        lengths.back() = static_cast<int16_t>(seasonWeeks - earlier);
         return false;
     }
     const int periods = static_cast<int>(lengths.size());

@@ -46,9 +46,10 @@ enum class EventSetting : int {
     MondayNightPoints,
 };
 
-/// Keeps period lengths that fit a season of `seasonWeeks` weeks (none negative, together the whole
-/// season); otherwise spreads the season over the periods as evenly as they allow, the earlier periods
-/// the longer. Returns whether it changed them.
+/// Keeps period lengths whose earlier periods fit a season of `seasonWeeks` weeks (none negative,
+/// together no longer than the season), since the last period takes the weeks they leave; otherwise
+/// spreads the season over the periods as evenly as they allow, the earlier periods the longer. Returns
+/// whether it spread them.
 bool fitPeriodLengths(std::span<int16_t> lengths, int seasonWeeks);
 
 /// The values an up-down control can take; empty when max < min.

@@ -24,7 +24,7 @@ QList<QByteArray> repeated(const QByteArray& line, int count) {
     return lines;
 }
 
-TEST(EventChanges, OkWithoutChangesWritesTheDefaultsWithThePeriodsFittedToTheSeason) {
+TEST(EventChanges, OkWithoutChangesWritesTheDefaultsWithTheLastPeriodsFittedToTheSeason) {
     for (const int weeks : {18, 17}) {
         test::TempFolder dir;
         PoolSession session(dir.folder());
@@ -39,14 +39,10 @@ TEST(EventChanges, OkWithoutChangesWritesTheDefaultsWithThePeriodsFittedToTheSea
         draft.load(pool);
         ASSERT_TRUE(changeEventProfiles(session, draft.values()).ok);
 
-        // The default lengths fit 18 weeks; 17 are spread over the periods.
-        const QList<QByteArray> halves =
-            weeks == 18 ? QList<QByteArray>{"10", "8"} : QList<QByteArray>{"9", "8"};
-        const QList<QByteArray> quarters =
-            weeks == 18 ? QList<QByteArray>{"4", "5", "4", "5"} : QList<QByteArray>{"5", "4", "4", "4"};
-        QList<QByteArray> expected{"2500", "100", "1250", "50"};
-        expected << halves << "1000"
-                 << "25" << quarters;
+        const QByteArray secondHalf = weeks == 18 ? "8" : "7";
+        const QByteArray fourthQuarter = weeks == 18 ? "5" : "4";
+        QList<QByteArray> expected{"2500", "100", "1250", "50", "10", secondHalf,
+                                   "1000", "25",  "4",    "5",  "4",  fourthQuarter};
         expected << repeated("10", 8) << repeated("500", 8) << repeated("0", 8) << repeated("2", 8)
                  << repeated("2000", 8) << repeated("0", 8) << repeated("2000", 8);
         expected << "500"
@@ -58,7 +54,7 @@ TEST(EventChanges, OkWithoutChangesWritesTheDefaultsWithThePeriodsFittedToTheSea
                  << "0"
                  << "1000";
         EXPECT_EQ(test::fileLines(dir.read(QStringLiteral("events.dat"))), expected) << weeks;
-        EXPECT_EQ(pool.halfWeeks[1], 8);
+        EXPECT_EQ(pool.halfWeeks[1], weeks - 10);
         EXPECT_EQ(pool.quarterLastWeek[3], weeks - 1);
     }
 }

@@ -167,28 +167,31 @@ TEST(EventSettings, TheLastHalfAndQuarterTakeTheWeeksLeftAndGamesStayInTheSeason
     EXPECT_EQ(draft.half(1).weeks, 18);
 }
 
-TEST(EventSettings, PeriodLengthsThatDoNotFitTheSeasonAreSpreadOverIt) {
+TEST(EventSettings, TheLastPeriodTakesTheWeeksLeftAndOnlyEarlierPeriodsPastTheSeasonAreSpread) {
     struct Case {
         int weeks;
         std::array<int16_t, 2> halves;
         std::array<int16_t, 4> quarters;
+        bool halvesSpread;
+        bool quartersSpread;
     };
     // From the default lengths, 10 + 8 and 4 + 5 + 4 + 5.
     const Case cases[] = {
-        {1, {1, 0}, {1, 0, 0, 0}},   {2, {1, 1}, {1, 1, 0, 0}}, {3, {2, 1}, {1, 1, 1, 0}},
-        {4, {2, 2}, {1, 1, 1, 1}},   {5, {3, 2}, {2, 1, 1, 1}}, {17, {9, 8}, {5, 4, 4, 4}},
-        {18, {10, 8}, {4, 5, 4, 5}}, // they fit: kept as stored
-        {19, {10, 9}, {5, 5, 5, 4}}, {0, {0, 0}, {0, 0, 0, 0}},
+        {18, {10, 8}, {4, 5, 4, 5}, false, false}, {17, {10, 7}, {4, 5, 4, 4}, false, false},
+        {19, {10, 9}, {4, 5, 4, 6}, false, false}, {13, {10, 3}, {4, 5, 4, 0}, false, false},
+        {12, {10, 2}, {3, 3, 3, 3}, false, true},  {10, {10, 0}, {3, 3, 2, 2}, false, true},
+        {9, {5, 4}, {3, 2, 2, 2}, true, true},     {4, {2, 2}, {1, 1, 1, 1}, true, true},
+        {1, {1, 0}, {1, 0, 0, 0}, true, true},     {0, {0, 0}, {0, 0, 0, 0}, true, true},
     };
     for (const Case& c : cases) {
         std::array<int16_t, 2> halves{10, 8};
         std::array<int16_t, 4> quarters{4, 5, 4, 5};
-        EXPECT_EQ(fitPeriodLengths(halves, c.weeks), c.weeks != 18) << c.weeks;
-        EXPECT_EQ(fitPeriodLengths(quarters, c.weeks), c.weeks != 18) << c.weeks;
+        EXPECT_EQ(fitPeriodLengths(halves, c.weeks), c.halvesSpread) << c.weeks;
+        EXPECT_EQ(fitPeriodLengths(quarters, c.weeks), c.quartersSpread) << c.weeks;
         EXPECT_EQ(halves, c.halves) << c.weeks;
         EXPECT_EQ(quarters, c.quarters) << c.weeks;
     }
-    std::array<int16_t, 2> negative{20, -3}; // a negative length never fits, whatever the sum
+    std::array<int16_t, 2> negative{-3, 20}; // a negative length never fits, whatever the sum
     EXPECT_TRUE(fitPeriodLengths(negative, 17));
     EXPECT_EQ(negative, (std::array<int16_t, 2>{9, 8}));
 }
@@ -217,7 +220,7 @@ TEST(EventSettings, OpeningFitsTheLastPeriodsToTheSeasonAndRestoringPutsThePerio
     const auto before = std::make_unique<PoolData>(*pool);
     EventSettingsDraft draft;
     draft.load(*pool);
-    EXPECT_EQ(draft.values().halfWeeks[1], 8);
+    EXPECT_EQ(draft.values().halfWeeks[1], 7);
     EXPECT_EQ(draft.values().quarterWeeks[3], 4);
     draft.set(S::Quarter1Weeks, 2);
     EXPECT_EQ(pool->quarterLastWeek[0], 1);
