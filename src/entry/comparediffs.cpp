@@ -2,7 +2,7 @@
 
 #include "engine/gameresult.h"
 #include "engine/postseasonpicks.h"
-
+#include "model/textcells.h"
 #include "session/poolsession.h"
 #include "widgets/colours.h"
 #include "widgets/updown.h"
@@ -313,7 +313,7 @@ void CompareDiffs::paintHeaders() {
         const int m = m_firstMember + c;
         m_totals[c] = 0;
         QPushButton* header = m_columns[c].nameBox;
-        header->setText(pool.memberName[m].left(4));
+        header->setText(leftCharacters(pool.memberName[m], 4)); // an emoji is not cut in half
         // The mark follows the reference member, wherever the columns are scrolled.
         const bool reference = m_session.entryMode == 0 && m == m_refMember;
         setColours(header, reference ? colours::Reference : buttonFace(), colours::Black);

@@ -619,17 +619,23 @@ void ResultsPredict::showSelection(bool loadScores) {
         const QSignalBlocker blockAway(awayScoreBox);
         const QSignalBlocker blockHome(homeScoreBox);
         if (m_entry.rowHasEntry(selected)) {
-            // Selected, so that typing replaces the scores rather than adding digits to them.
             awayScoreBox->setText(QString::number(m_entry.score(selected, 0)));
-            awayScoreBox->selectAll();
             homeScoreBox->setText(QString::number(m_entry.score(selected, 1)));
-            homeScoreBox->selectAll();
         } else {
             awayScoreBox->clear();
             homeScoreBox->clear();
         }
+        takeTyping(awayScoreBox);
+    } else if (loadScores && m_entry.mode() == EntryMode::Predictions && !txtTotScore->isHidden()) {
+        takeTyping(txtTotScore);
     }
     showLogButton();
+}
+
+void ResultsPredict::takeTyping(QLineEdit* box) {
+    // Selected, so that typing replaces what the box holds rather than adding digits to it.
+    box->selectAll();
+    box->setFocus(Qt::OtherFocusReason);
 }
 
 void ResultsPredict::showMondayNightFields() {
@@ -757,8 +763,8 @@ void ResultsPredict::cmdLogClicked() {
 
 void ResultsPredict::logScores() {
     const int row = m_entry.selectedRow();
+    // Showing the next selection gives the keyboard back to its away score, when it has scores.
     afterEntry(row, m_entry.logScores(awayScoreBox->text().toInt(), homeScoreBox->text().toInt()));
-    awayScoreBox->setFocus();
 }
 
 // ---- Commands and navigation -------------------------------------------------------------------------
@@ -870,6 +876,14 @@ bool ResultsPredict::eventFilter(QObject* watched, QEvent* event) {
         if (const auto action = m_clickActions.find(watched); action != m_clickActions.end()) {
             action->second();
             return true;
+        }
+        // Until the user edits what the window put into a score or total box, a click into it takes the
+        // whole text (rather than placing the cursor in it), so typing still replaces it.
+        for (QLineEdit* box : {awayScoreBox, homeScoreBox, txtTotScore}) {
+            if (watched == box && !box->isModified()) {
+                takeTyping(box);
+                return true;
+            }
         }
     } else if (event->type() == QEvent::KeyPress) {
         if (keyPressed(watched, static_cast<QKeyEvent*>(event))) {

@@ -77,7 +77,11 @@ private:
     void ShowResultScores();
     /// Rewrites the row's abbreviations and gives its labels the look of its entry, or the look given.
     void paintRowLook(int row, std::optional<WeekEntry::RowLook> look = std::nullopt);
+    /// Shows the selected row's teams. `loadScores`: the user chose the row or made an entry, so the
+    /// box that takes the row's typing (its scores, or the Monday-night total) is filled and gets the
+    /// keyboard with its text selected.
     void showSelection(bool loadScores);
+    void takeTyping(QLineEdit* box);
     void showMondayNightFields();
     void showLogButton();
     void placeSpinner();

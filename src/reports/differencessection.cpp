@@ -28,7 +28,8 @@ QStringList tableLines(const PoolData& pool, const PairValue& value) {
     QString heading = QStringLiteral("|Between |");
     for (int j = 0; j + 1 < n; ++j) {
         border += QStringLiteral("---+");
-        heading += leftCharacters(pool.memberName[j], 3) + QLatin1Char('|');
+        // Padded as well as cut: a short name must not pull the later columns' headings out of line.
+        heading += fitCharacters(pool.memberName[j], 3) + QLatin1Char('|');
     }
     QStringList lines{border, heading, border};
     for (int i = 1; i < n; ++i) {

@@ -65,6 +65,21 @@ TEST(DifferencesSection, ThreeMembersSideBySide) {
                                                   "Week Differences</b>"}));
 }
 
+TEST(DifferencesSection, ColumnHeadingsTakeThreeCharacterPlaces) {
+    // Cut or padded to three characters, an emoji counting as one, so the later headings stay in line.
+    const std::string smile = "\xF0\x9F\x98\x80";
+    const std::pair<std::string, std::string> cases[] = {
+        {"Al", "Al "}, {"Margaret", "Mar"}, {smile + "a", smile + "a "}, {"Jo" + smile + "e", "Jo" + smile}};
+    auto pool = test::handPool();
+    for (const auto& [name, heading] : cases) {
+        pool->memberName[0] = QString::fromStdString(name);
+        const auto pages =
+            pagesOf([&](ReportPrinter& p) { PrintDifferences(p, *pool, 0, KindPredictions, 0); });
+        const std::string table = "|Between |" + heading + "|Bob|";
+        EXPECT_EQ(pages[0][2], table + Gap49 + table) << name;
+    }
+}
+
 TEST(DifferencesSection, OneTablePerCallFrom16To30MembersNoneBeyond) {
     auto pool = test::newPool();
     test::PoolBuilder(*pool).league({4, 4, 4, 4, 4, 4, 4, 4}).season(2, 2).members(16);
@@ -73,8 +88,7 @@ TEST(DifferencesSection, OneTablePerCallFrom16To30MembersNoneBeyond) {
     ASSERT_EQ(pages[0].size(), 1u + 3 + 15 + 1);
     EXPECT_EQ(pages[0][0], "{7.2}<b>Season Differences</b>");
     EXPECT_EQ(pages[0][1].size(), 4u * 16 + 6);
-    // A two-letter name gives a two-letter column heading.
-    EXPECT_EQ(pages[0][2].substr(0, 16), "|Between |Al|Mem");
+    EXPECT_EQ(pages[0][2].substr(0, 17), "|Between |Al |Mem");
     pages = pagesOf([&](ReportPrinter& p) { PrintDifferences(p, *pool, 1, KindPredictions, 0); });
     EXPECT_EQ(pages[0][0], "{7.2}<b>Week Differences  </b>");
     pages = pagesOf([&](ReportPrinter& p) { PrintDifferences(p, *pool, 1, KindResultsRange, 0); });

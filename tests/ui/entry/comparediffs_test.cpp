@@ -117,13 +117,15 @@ TEST_F(CompareWindowTest, DifferencesFromTheReferenceMember) {
     pick(0, 1, 0) = static_cast<int16_t>(2 | UniquePickFlag); // a unique pick compares by its low byte
     pick(0, 3, 2) = pool().noneCode();                        // Carol has no pick in game 3
     pick(0, 5, 1) = 10;                                       // Bob differs from everybody in game 5
+    const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80");
+    pool().memberName[3] = QStringLiteral("Dav") + emoji + QStringLiteral("e");
     auto& w = open(0);
 
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Compare Differences"));
     EXPECT_EQ(text(w, "totTypeBox"), QStringLiteral("Total Differences"));
     EXPECT_EQ(text(w, "weekBox"), QStringLiteral("1"));
     EXPECT_EQ(header(w, 0)->text(), QStringLiteral("Alic"));
-    EXPECT_EQ(header(w, 3)->text(), QStringLiteral("Dave"));
+    EXPECT_EQ(header(w, 3)->text(), QStringLiteral("Dav") + emoji); // four characters, the emoji whole
     EXPECT_FALSE(marked(w, 0));
     EXPECT_TRUE(marked(w, 1));
     EXPECT_EQ(header(w, 0)->palette().color(QPalette::Button),

@@ -130,6 +130,46 @@ TEST_F(ResultsEntry, TypedScoresAreLoggedAndDecideTheResult) {
     EXPECT_EQ(winner(7), team(7, 1));
 }
 
+TEST_F(ResultsEntry, AChosenGamesScoresTakeTheKeyboard) {
+    // Keys as the window system delivers them: to the active window, which hands them to its focus.
+    const auto typeAtWindow = [this](const char* keys) {
+        QApplication::setActiveWindow(&entry());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&entry()));
+        for (const char* k = keys; *k != '\0'; ++k) {
+            QTest::keyClick(entry().windowHandle(), *k);
+        }
+        QTest::keyClick(entry().windowHandle(), Qt::Key_Return);
+    };
+    const auto scores = [this](int game) { return h.pool().gameScore[4][game]; };
+    usePool(4, [](PoolData& pool) { pool.usePointSpreads = True16; });
+    open(1);
+    showWeek(4);
+    spin(QStringLiteral("weekSpin"))->setFocus(); // where the week was chosen
+    const int16_t home1 = scores(1)[1];
+    click(label(QStringLiteral("ascoreBox1")));
+    typeAtWindow("13");
+    EXPECT_EQ(scores(1), (std::array<int16_t, 2>{13, home1}));
+    EXPECT_EQ(week(), 4);
+    // A click into a score the window put in takes all of it, whether the box had the keyboard or not.
+    click(homeScore());
+    typeAtWindow("24");
+    click(awayScore());
+    typeAtWindow("7");
+    click(button(QStringLiteral("cmdSave")));
+    EXPECT_EQ(scores(1), (std::array<int16_t, 2>{7, 24}));
+
+    close();
+    h.pool().usePointSpreads = 0; // only the Monday-night game has scores
+    open(1);
+    showWeek(4);
+    spin(QStringLiteral("weekSpin"))->setFocus();
+    const int16_t home14 = scores(14)[1];
+    click(label(QStringLiteral("ascoreBox14")));
+    typeAtWindow("31");
+    click(button(QStringLiteral("cmdSave")));
+    EXPECT_EQ(scores(14), (std::array<int16_t, 2>{31, home14}));
+}
+
 TEST_F(ResultsEntry, ScoreBoxesTakeDigitsUpTo32767) {
     usePool(3, [](PoolData& pool) { pool.usePointSpreads = True16; });
     open(1);
