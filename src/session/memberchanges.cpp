@@ -26,6 +26,7 @@ struct FileMove {
     MemberRename rename;
     bool moves = true;
     QStringList extensions;                     // the files the member has
+    QStringList names;                          // their names in the folder, for the user
     std::vector<std::filesystem::path> sources; // where they are
     QString temporaryStem;
 };
@@ -61,9 +62,11 @@ std::vector<FileMove> planMoves(const DataFolder& folder, const MemberListChange
             }
         }
         for (const QString& extension : MemberExtensions) {
-            const DataFolder::Lookup source = folder.find(memberFileName(rename.oldName, extension));
+            const QString name = memberFileName(rename.oldName, extension);
+            const DataFolder::Lookup source = folder.find(name);
             if (source.found) {
                 move.extensions << extension;
+                move.names << nameInFolder(folder, name);
                 move.sources.push_back(source.path);
             }
         }
@@ -124,6 +127,13 @@ QString fileName(const QString& stem, const QString& extension) {
     return stem + QLatin1Char('.') + extension;
 }
 
+// Whichever step failed, the user knows the file as the member's file under its old name.
+WriteResult moveFailure(const FileMove& move, const QString& extension, const WriteResult& failed) {
+    return WriteResult::failure(move.names[move.extensions.indexOf(extension)],
+                                QStringLiteral("renaming it %1 failed: %2")
+                                    .arg(memberFileName(move.rename.newName, extension), failed.reason));
+}
+
 // First every moving member's files to a name of their own, then to the new names: in a chain or an
 // exchange of names a member's new name is still another's old one when the first move is made.
 WriteResult moveFiles(const DataFolder& folder, std::vector<FileMove>& moves, RenameLog& log) {
@@ -141,16 +151,16 @@ WriteResult moveFiles(const DataFolder& folder, std::vector<FileMove>& moves, Re
             const WriteResult result = log.move(memberFileName(move.rename.oldName, extension),
                                                 fileName(move.temporaryStem, extension));
             if (!result) {
-                return WriteResult::failure(memberFileName(move.rename.newName, extension), result.reason);
+                return moveFailure(move, extension, result);
             }
         }
     }
     for (const FileMove& move : moves | std::views::filter(&FileMove::moves)) {
         for (const QString& extension : move.extensions) {
-            const QString target = memberFileName(move.rename.newName, extension);
-            const WriteResult result = log.move(fileName(move.temporaryStem, extension), target);
+            const WriteResult result = log.move(fileName(move.temporaryStem, extension),
+                                                memberFileName(move.rename.newName, extension));
             if (!result) {
-                return WriteResult::failure(target, result.reason);
+                return moveFailure(move, extension, result);
             }
         }
     }

@@ -284,25 +284,31 @@ TEST_F(MemberChanges, ARenamedMemberKeepsHisOwnPicksOrIsRefusedBeforeAnythingIsW
     }
 }
 
-TEST_F(MemberChanges, ARenameThatFailsPartWayPutsBackEveryFile) {
+TEST_F(MemberChanges, ARenameThatFailsPartWayPutsBackEveryFileAndNamesTheFileThatFailed) {
     rename(2, "Erin Early");
     rename(1, "Carla Castillo"); // Bob takes the name Carla leaves
     const auto before = files();
-    // The last of Bob's files refuses its new name once, after every other file has moved.
-    bool refused = false;
-    const auto refuse = [&refused](const DataFolder& f, const QString& from, const QString& to) {
-        if (!refused && to == QStringLiteral("Carla Ca.CPT")) {
-            refused = true;
-            return WriteResult::failure(to, QStringLiteral("refused"));
-        }
-        return renameFile(f, from, to);
-    };
-    const MemberListOutcome outcome = changeMemberList(session, draft.change(), refuse);
-    EXPECT_FALSE(outcome.written.ok);
-    EXPECT_EQ(outcome.written.failureText(), QStringLiteral("Carla Ca.CPT could not be saved: refused"));
-    EXPECT_TRUE(files() == before);
-    EXPECT_EQ(pool().memberName[1], QStringLiteral("Bob Jones"));
-    EXPECT_EQ(refreshes, 0);
+    // One of Bob's files refuses to move once: on its way out, or, after every other file has moved, on
+    // its way to the new name.
+    for (const auto& [out, in] : {std::pair{"Bob Jone.CPT", ""}, std::pair{"", "Carla Ca.CPT"}}) {
+        SCOPED_TRACE(std::string(out) + in);
+        bool refused = false;
+        const auto refuse = [&refused, out, in](const DataFolder& f, const QString& from, const QString& to) {
+            if (!refused && (from == QLatin1String(out) || to == QLatin1String(in))) {
+                refused = true;
+                return WriteResult::failure(to, QStringLiteral("refused"));
+            }
+            return renameFile(f, from, to);
+        };
+        const MemberListOutcome outcome = changeMemberList(session, draft.change(), refuse);
+        EXPECT_FALSE(outcome.written.ok);
+        EXPECT_EQ(
+            outcome.written.failureText(),
+            QStringLiteral("Bob Jone.CPT could not be saved: renaming it Carla Ca.CPT failed: refused"));
+        EXPECT_TRUE(files() == before);
+        EXPECT_EQ(pool().memberName[1], QStringLiteral("Bob Jones"));
+        EXPECT_EQ(refreshes, 0);
+    }
 }
 
 TEST(MemberNames, ANameTheMembersFileCannotHoldTakesItsFilesToTheNameWritten) {
