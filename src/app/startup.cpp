@@ -88,18 +88,22 @@ ReadOutcome loadMembers(PoolData& pool, const DataFolder& folder, StartupHost& h
                 .arg(MemberSlots));
     }
     // Such members read and save one another's predictions; the member list refuses these names, so
-    // only a file edited by hand holds them.
-    const std::vector<std::vector<int>> sharing = membersSharingFiles(pool.memberList());
-    if (!sharing.empty()) {
-        QString text = SharedMemberFiles;
-        for (const std::vector<int>& group : sharing) {
-            QStringList names;
-            for (const int member : group) {
+    // only a file edited by hand holds them. Members that the count gives beyond the names the file holds
+    // have no name to be told by.
+    QString text;
+    for (const std::vector<int>& group : membersSharingFiles(pool.memberList())) {
+        QStringList names;
+        for (const int member : group) {
+            if (!pool.memberName[member].isEmpty()) {
                 names << pool.memberName[member];
             }
+        }
+        if (names.size() > 1) {
             text += QLatin1Char('\n') + names.join(QStringLiteral(" and "));
         }
-        host.showStartupMessage(text);
+    }
+    if (!text.isEmpty()) {
+        host.showStartupMessage(SharedMemberFiles + text);
     }
     return outcome;
 }

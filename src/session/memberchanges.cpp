@@ -7,6 +7,7 @@
 #include "model/predictionfiles.h"
 #include "session/poolsession.h"
 
+#include <QFileInfo>
 #include <QStringList>
 
 #include <algorithm>
@@ -25,6 +26,7 @@ struct FileMove {
     MemberRename rename;
     bool moves = true;
     QStringList extensions;                     // the files the member has
+    QStringList names;                          // their names in the folder, for the user
     std::vector<std::filesystem::path> sources; // where they are
     QString temporaryStem;
 };
@@ -33,31 +35,22 @@ bool isRenamed(const std::vector<MemberRename>& renames, int position) {
     return std::ranges::any_of(renames, [position](const MemberRename& r) { return r.position == position; });
 }
 
-// A file of the new name stands in the way unless a moving member takes it away.
-bool targetTaken(const DataFolder& folder, const FileMove& move, const std::vector<FileMove>& moves) {
-    for (const QString& extension : MemberExtensions) {
-        const DataFolder::Lookup target = folder.find(memberFileName(move.rename.newName, extension));
-        const bool leaving = std::ranges::any_of(moves, [&target](const FileMove& other) {
-            return other.moves && std::ranges::find(other.sources, target.path) != other.sources.end();
-        });
-        if (target.found && !leaving) {
-            return true;
-        }
-    }
-    return false;
+// The name a file of the folder goes by, whatever case the member's name gives it.
+QString nameInFolder(const DataFolder& folder, const QString& fileName) {
+    return QFileInfo(folder.filePath(fileName)).fileName();
 }
 
-// Which renamed members' files go to their new names. They stay under the old name while another member
-// that keeps that name reads them, or while a file of the new name that no moving member leaves is in the
-// way; since a move that stays leaves its files in place, that is settled until nothing changes.
-std::vector<FileMove> planMoves(const DataFolder& folder, const MemberList& list,
-                                const std::vector<MemberRename>& renames) {
+// Which renamed members' files go to their new names: all but those that a member loaded under the old
+// name keeps reading, and those that an earlier renamed member already takes.
+std::vector<FileMove> planMoves(const DataFolder& folder, const MemberListChange& change) {
+    const MemberList& list = change.list;
     std::vector<FileMove> moves;
-    for (const MemberRename& rename : renames) {
+    for (const MemberRename& rename : change.renames) {
         FileMove move;
         move.rename = rename;
         for (int position = 0; position < list.memberCount(); ++position) {
-            if (position != rename.position && !isRenamed(renames, position) &&
+            if (position != rename.position && !isRenamed(change.renames, position) &&
+                std::ranges::find(change.added, position) == change.added.end() &&
                 sameMemberFiles(list.memberName[position], rename.oldName)) {
                 move.moves = false;
             }
@@ -69,24 +62,40 @@ std::vector<FileMove> planMoves(const DataFolder& folder, const MemberList& list
             }
         }
         for (const QString& extension : MemberExtensions) {
-            const DataFolder::Lookup source = folder.find(memberFileName(rename.oldName, extension));
+            const QString name = memberFileName(rename.oldName, extension);
+            const DataFolder::Lookup source = folder.find(name);
             if (source.found) {
                 move.extensions << extension;
+                move.names << nameInFolder(folder, name);
                 move.sources.push_back(source.path);
             }
         }
         moves.push_back(std::move(move));
     }
-    for (bool settled = false; !settled;) {
-        settled = true;
-        for (FileMove& move : moves) {
-            if (move.moves && targetTaken(folder, move, moves)) {
-                move.moves = false;
-                settled = false;
+    return moves;
+}
+
+// The files of each new name that stay where they are: a moving member's files leave first, anything
+// else (a deleted member's, a leftover) would be read as the renamed member's.
+std::vector<RefusedRename> filesInTheWay(const DataFolder& folder, const std::vector<FileMove>& moves) {
+    std::vector<RefusedRename> refused;
+    for (const FileMove& move : moves) {
+        RefusedRename blocked{move.rename, {}};
+        for (const QString& extension : MemberExtensions) {
+            const QString name = memberFileName(move.rename.newName, extension);
+            const DataFolder::Lookup target = folder.find(name);
+            const bool leaving = std::ranges::any_of(moves, [&target](const FileMove& other) {
+                return other.moves && std::ranges::find(other.sources, target.path) != other.sources.end();
+            });
+            if (target.found && !leaving) {
+                blocked.files << nameInFolder(folder, name);
             }
         }
+        if (!blocked.files.isEmpty()) {
+            refused.push_back(std::move(blocked));
+        }
     }
-    return moves;
+    return refused;
 }
 
 // The renames done so far, to be put back when a later one fails.
@@ -118,6 +127,13 @@ QString fileName(const QString& stem, const QString& extension) {
     return stem + QLatin1Char('.') + extension;
 }
 
+// Whichever step failed, the user knows the file as the member's file under its old name.
+WriteResult moveFailure(const FileMove& move, const QString& extension, const WriteResult& failed) {
+    return WriteResult::failure(move.names[move.extensions.indexOf(extension)],
+                                QStringLiteral("renaming it %1 failed: %2")
+                                    .arg(memberFileName(move.rename.newName, extension), failed.reason));
+}
+
 // First every moving member's files to a name of their own, then to the new names: in a chain or an
 // exchange of names a member's new name is still another's old one when the first move is made.
 WriteResult moveFiles(const DataFolder& folder, std::vector<FileMove>& moves, RenameLog& log) {
@@ -135,16 +151,16 @@ WriteResult moveFiles(const DataFolder& folder, std::vector<FileMove>& moves, Re
             const WriteResult result = log.move(memberFileName(move.rename.oldName, extension),
                                                 fileName(move.temporaryStem, extension));
             if (!result) {
-                return WriteResult::failure(memberFileName(move.rename.newName, extension), result.reason);
+                return moveFailure(move, extension, result);
             }
         }
     }
     for (const FileMove& move : moves | std::views::filter(&FileMove::moves)) {
         for (const QString& extension : move.extensions) {
-            const QString target = memberFileName(move.rename.newName, extension);
-            const WriteResult result = log.move(fileName(move.temporaryStem, extension), target);
+            const WriteResult result = log.move(fileName(move.temporaryStem, extension),
+                                                memberFileName(move.rename.newName, extension));
             if (!result) {
-                return WriteResult::failure(target, result.reason);
+                return moveFailure(move, extension, result);
             }
         }
     }
@@ -153,12 +169,17 @@ WriteResult moveFiles(const DataFolder& folder, std::vector<FileMove>& moves, Re
 
 } // namespace
 
-MemberListOutcome changeMemberList(PoolSession& session, const MemberList& list,
-                                   const std::vector<MemberRename>& renames, const FileRename& rename) {
+MemberListOutcome changeMemberList(PoolSession& session, const MemberListChange& change,
+                                   const FileRename& rename) {
     PoolData& pool = session.pool();
     const DataFolder& folder = session.folder();
+    const MemberList& list = change.list;
     MemberListOutcome outcome;
-    std::vector<FileMove> moves = planMoves(folder, list, renames);
+    std::vector<FileMove> moves = planMoves(folder, change);
+    outcome.refused = filesInTheWay(folder, moves);
+    if (!outcome.refused.empty()) {
+        return outcome;
+    }
     RenameLog log(folder, rename);
     outcome.written = moveFiles(folder, moves, log);
     if (outcome.written) {

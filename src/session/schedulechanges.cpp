@@ -368,6 +368,27 @@ WriteResult SaveSchedule(PoolSession& session, SavedSchedule& saved) {
 
 // ---- New season --------------------------------------------------------------------------------------
 
+namespace {
+
+// Two files that would be set aside under one name, which the folder finds whatever its case (names
+// differing only in case, or spelled alike once decoded): the second would replace the first. Empty
+// when each has a name of its own.
+QString setAsideClash(const QStringList& renames, const QStringList& keptAs) {
+    for (qsizetype first = 0; first < keptAs.size(); ++first) {
+        for (qsizetype second = first + 1; second < keptAs.size(); ++second) {
+            if (keptAs[first].compare(keptAs[second], Qt::CaseInsensitive) == 0) {
+                return QStringLiteral("The files %1 and %2 would both be set aside as %3, and the second "
+                                      "would replace the first. Nothing was renamed: rename or remove one "
+                                      "of them, then start the new season again.")
+                    .arg(renames[first], renames[second], keptAs[second]);
+            }
+        }
+    }
+    return {};
+}
+
+} // namespace
+
 NewSeasonOutcome NewSeason(PoolSession& session, SavedSchedule& saved, int currentYear) {
     PoolData& pool = session.pool();
     const DataFolder& folder = session.folder();
@@ -381,6 +402,12 @@ NewSeasonOutcome NewSeason(PoolSession& session, SavedSchedule& saved, int curre
     QStringList renames{ScheduleFileName, ResultsFileName, ScoresFileName, FavoritesFileName};
     QStringList keptAs{QStringLiteral("schedule.old"), QStringLiteral("results.old"),
                        QStringLiteral("scores.old"), QStringLiteral("favorite.old")};
+    for (qsizetype i = renames.size() - 1; i >= 0; --i) {
+        if (!folder.exists(renames[i])) {
+            renames.removeAt(i);
+            keptAs.removeAt(i);
+        }
+    }
     const std::array<std::pair<QString, QString>, 2> predictionFiles{
         {{PicksExtension, QStringLiteral("OLD")}, {ConfidenceExtension, QStringLiteral("OCP")}}};
     for (const QString& file : folder.fileNames()) {
@@ -392,8 +419,12 @@ NewSeasonOutcome NewSeason(PoolSession& session, SavedSchedule& saved, int curre
             }
         }
     }
+    outcome.failure = setAsideClash(renames, keptAs);
+    if (!outcome.failure.isEmpty()) {
+        return outcome;
+    }
     for (qsizetype i = 0; i < renames.size(); ++i) {
-        if (folder.exists(renames[i]) && !setAside.rename(renames[i], keptAs[i])) {
+        if (!setAside.rename(renames[i], keptAs[i])) {
             outcome.failure = setAside.failure();
             return outcome;
         }

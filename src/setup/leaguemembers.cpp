@@ -216,7 +216,19 @@ bool LeagueMembers::SaveMembers() {
     MemberListOutcome outcome;
     {
         const WaitCursor wait;
-        outcome = changeMemberList(m_session, m_draft.list(), m_draft.renames());
+        outcome = changeMemberList(m_session, m_draft.change());
+    }
+    const auto renameLine = [](const MemberRename& rename) {
+        return QLatin1Char('\n') + rename.newName + QStringLiteral(" (") + rename.oldName + QLatin1Char(')');
+    };
+    if (!outcome.refused.empty()) {
+        QString text = RenameRefused;
+        for (const RefusedRename& refused : outcome.refused) {
+            text +=
+                renameLine(refused.rename) + QStringLiteral(": ") + refused.files.join(QStringLiteral(", "));
+        }
+        m_host.messages().information(this, appinfo::messageTitle(), text);
+        return false;
     }
     if (!outcome.written) {
         m_host.messages().show({this, appinfo::messageTitle(), outcome.written.failureText(),
@@ -226,7 +238,7 @@ bool LeagueMembers::SaveMembers() {
     if (!outcome.kept.empty()) {
         QString text = KeptFiles;
         for (const MemberRename& kept : outcome.kept) {
-            text += QLatin1Char('\n') + kept.newName + QStringLiteral(" (") + kept.oldName + QLatin1Char(')');
+            text += renameLine(kept);
         }
         m_host.messages().information(this, appinfo::messageTitle(), text);
     }

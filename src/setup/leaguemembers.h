@@ -21,13 +21,17 @@ public:
         QStringLiteral("are identical or have the same first 8 characters.");
     static inline const QString DuplicateAdvice = QStringLiteral("You need to change current choice");
     static inline const QString KeptFiles =
-        QStringLiteral("These members' predictions stay in the files of their former names, because a file "
-                       "of the new name exists or another member uses the former name:");
+        QStringLiteral("These members' predictions stay in the files of their former names, because another "
+                       "member uses the former name:");
+    static inline const QString RenameRefused =
+        QStringLiteral("These members cannot take their new names: files of those names are already in the "
+                       "folder, and the members would read them in place of their own predictions. Nothing "
+                       "was saved. Choose other names for them:");
 
     explicit LeagueMembers(PoolSession& session, WindowHost& host, QWidget* parent = nullptr);
 
     /// Saves the list through the session and tells the user what could not be done. Returns whether
-    /// members.dat was written.
+    /// members.dat was written; when not, the working copy stays as it was.
     bool SaveMembers();
 
     [[nodiscard]] const MemberListDraft& draft() const { return m_draft; }

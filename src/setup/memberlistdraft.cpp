@@ -165,4 +165,14 @@ std::vector<MemberRename> MemberListDraft::renames() const {
     return list;
 }
 
+MemberListChange MemberListDraft::change() const {
+    MemberListChange change{list(), renames(), {}};
+    for (int i = 0; i < count(); ++i) {
+        if (at(i).loadedAs < 0) {
+            change.added.push_back(i);
+        }
+    }
+    return change;
+}
+
 } // namespace vek

@@ -83,6 +83,8 @@ public:
     /// The loaded members whose files take another name: the first 8 characters of the name as written
     /// differ from the name's as loaded (in case alone, too).
     [[nodiscard]] std::vector<MemberRename> renames() const;
+    /// What OK saves: the list, the renames and the members added in this opening.
+    [[nodiscard]] MemberListChange change() const;
 
 private:
     /// The entry whose first 8 characters equal the name's whatever their case, other than `except`;

@@ -1,6 +1,6 @@
 // OK of the member list as a session operation: members.dat as start-up reads it back, predictions
-// following their members to new positions, renamed members' files, and a failed write that changes
-// nothing.
+// following their members to new positions, renamed members' files, a rename refused over files in the
+// way, and a failed write that changes nothing.
 #include "app/startup.h"
 #include "session/memberchanges.h"
 #include "session/poolsession.h"
@@ -39,7 +39,7 @@ struct MemberPool {
         });
     }
     PoolData& pool() { return session.pool(); }
-    MemberListOutcome save() { return changeMemberList(session, draft.list(), draft.renames()); }
+    MemberListOutcome save() { return changeMemberList(session, draft.change()); }
     /// Whether member `slot` now holds the predictions member `from` had before.
     bool holdsPredictionsOf(int slot, int from) const {
         const PoolData& now = session.pool();
@@ -61,6 +61,14 @@ struct MemberPool {
             }
         }
         return true;
+    }
+    /// Every file of the folder with its bytes.
+    std::map<QString, QByteArray> files() const {
+        std::map<QString, QByteArray> all;
+        for (const QString& name : QDir(dir.path()).entryList(QDir::Files)) {
+            all[name] = dir.read(name);
+        }
+        return all;
     }
     void rename(int position, const char* name) {
         ASSERT_TRUE(draft.edit(position));
@@ -190,71 +198,117 @@ TEST_F(MemberChanges, WhatOkLeavesIsWhatStartUpReadsBack) {
     }
 }
 
-TEST_F(MemberChanges, FilesStayUnderTheOldNameWhenTheNewNameIsTakenOrTheOldOneStillUsed) {
+TEST_F(MemberChanges, ARenamedMemberKeepsHisOwnPicksOrIsRefusedBeforeAnythingIsWritten) {
     struct Case {
         const char* what;
         std::function<void(MemberPool&)> change;
-        QStringList kept; // new names
+        QStringList refused; // "new name: files in the way"; when any, nothing may change
+        int bobsPicksAt = -1;
+        int noPicksAt = -1;
+        bool kept = false; // the files stay with a member who still has the old name
     };
     const std::vector<Case> cases{
-        {"a file of the new name exists",
-         [](MemberPool& t) {
-             t.dir.write(QStringLiteral("Robert J.OCP"), "left behind\r\n");
-             t.rename(1, "Robert Jones");
-         },
-         {QStringLiteral("Robert Jones")}},
-        {"a new member uses the old name",
+        {"a new member takes the name the renamed one left",
          [](MemberPool& t) {
              t.rename(1, "Robert Jones");
              ASSERT_EQ(t.draft.add(QStringLiteral("Bob Jonesy"), {}).result,
                        MemberListDraft::AddResult::Added);
          },
-         {QStringLiteral("Robert Jones")}},
+         {},
+         1,
+         4},
+        {"a name another renamed member leaves",
+         [](MemberPool& t) {
+             t.rename(2, "Erin Early");
+             t.rename(1, "Carla Castillo");
+         },
+         {},
+         1},
+        {"a leftover file of the new name, in another case",
+         [](MemberPool& t) {
+             t.dir.write(QStringLiteral("robert j.ocp"), "left behind\r\n");
+             t.rename(1, "Robert Jones");
+         },
+         {QStringLiteral("Robert Jones: robert j.ocp")}},
+        {"the files of a member deleted in this opening",
+         [](MemberPool& t) {
+             ASSERT_TRUE(t.draft.remove(2));
+             t.rename(1, "Carla Castillo");
+         },
+         {QStringLiteral("Carla Castillo: Carla Ca.PRD, Carla Ca.CPT")}},
+        {"a member added under a deleted member's name reads his files",
+         [](MemberPool& t) {
+             ASSERT_TRUE(t.draft.remove(1));
+             ASSERT_EQ(t.draft.add(QStringLiteral("Bob Jones"), {}).result,
+                       MemberListDraft::AddResult::Added);
+         },
+         {},
+         3},
+        {"a member loaded under the same files keeps them", // a members.dat edited by hand
+         [](MemberPool& t) {
+             t.pool().numMembers = 5;
+             t.pool().memberName[4] = QStringLiteral("BOB JONESX");
+             t.draft.load(t.pool());
+             t.rename(1, "Robert Jones");
+         },
+         {},
+         4,
+         1,
+         true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         MemberPool t;
         c.change(t);
-        const QByteArray bobPrd = t.dir.read(QStringLiteral("Bob Jone.PRD"));
+        const auto before = t.files();
         const MemberListOutcome outcome = t.save();
-        ASSERT_TRUE(outcome.written.ok);
-        QStringList kept;
-        for (const MemberRename& r : outcome.kept) {
-            kept << r.newName;
+        QStringList refused;
+        for (const RefusedRename& r : outcome.refused) {
+            refused << r.rename.newName + QStringLiteral(": ") + r.files.join(QStringLiteral(", "));
         }
-        EXPECT_EQ(kept, c.kept);
-        EXPECT_EQ(t.dir.read(QStringLiteral("Bob Jone.PRD")), bobPrd);
-        EXPECT_TRUE(t.dir.exists(QStringLiteral("Alice An.PRD")));
-        EXPECT_EQ(t.pool().memberName[1], t.draft.entries()[1].name);
+        EXPECT_EQ(refused, c.refused);
+        EXPECT_EQ(outcome.kept.size(), c.kept ? 1U : 0U);
+        if (!refused.isEmpty()) {
+            EXPECT_FALSE(outcome.saved());
+            EXPECT_TRUE(t.files() == before);
+            EXPECT_EQ(t.pool().memberName[1], QStringLiteral("Bob Jones"));
+            EXPECT_EQ(t.refreshes, 0);
+            continue;
+        }
+        ASSERT_TRUE(outcome.saved());
+        EXPECT_TRUE(t.holdsPredictionsOf(c.bobsPicksAt, 1));
+        if (c.noPicksAt >= 0) {
+            EXPECT_EQ(pickCode(t.pool().memberPicks[0][0][c.noPicksAt]), t.pool().noneCode());
+            EXPECT_EQ(t.pool().confidencePoints[2][0][c.noPicksAt], 0);
+        }
     }
 }
 
-TEST_F(MemberChanges, ARenameThatFailsPartWayPutsBackEveryFile) {
+TEST_F(MemberChanges, ARenameThatFailsPartWayPutsBackEveryFileAndNamesTheFileThatFailed) {
     rename(2, "Erin Early");
     rename(1, "Carla Castillo"); // Bob takes the name Carla leaves
-    const auto files = [this] {
-        std::map<QString, QByteArray> all;
-        for (const QString& name : QDir(dir.path()).entryList(QDir::Files)) {
-            all[name] = dir.read(name);
-        }
-        return all;
-    };
     const auto before = files();
-    // The last of Bob's files refuses its new name once, after every other file has moved.
-    bool refused = false;
-    const auto refuse = [&refused](const DataFolder& f, const QString& from, const QString& to) {
-        if (!refused && to == QStringLiteral("Carla Ca.CPT")) {
-            refused = true;
-            return WriteResult::failure(to, QStringLiteral("refused"));
-        }
-        return renameFile(f, from, to);
-    };
-    const MemberListOutcome outcome = changeMemberList(session, draft.list(), draft.renames(), refuse);
-    EXPECT_FALSE(outcome.written.ok);
-    EXPECT_EQ(outcome.written.failureText(), QStringLiteral("Carla Ca.CPT could not be saved: refused"));
-    EXPECT_TRUE(files() == before);
-    EXPECT_EQ(pool().memberName[1], QStringLiteral("Bob Jones"));
-    EXPECT_EQ(refreshes, 0);
+    // One of Bob's files refuses to move once: on its way out, or, after every other file has moved, on
+    // its way to the new name.
+    for (const auto& [out, in] : {std::pair{"Bob Jone.CPT", ""}, std::pair{"", "Carla Ca.CPT"}}) {
+        SCOPED_TRACE(std::string(out) + in);
+        bool refused = false;
+        const auto refuse = [&refused, out, in](const DataFolder& f, const QString& from, const QString& to) {
+            if (!refused && (from == QLatin1String(out) || to == QLatin1String(in))) {
+                refused = true;
+                return WriteResult::failure(to, QStringLiteral("refused"));
+            }
+            return renameFile(f, from, to);
+        };
+        const MemberListOutcome outcome = changeMemberList(session, draft.change(), refuse);
+        EXPECT_FALSE(outcome.written.ok);
+        EXPECT_EQ(
+            outcome.written.failureText(),
+            QStringLiteral("Bob Jone.CPT could not be saved: renaming it Carla Ca.CPT failed: refused"));
+        EXPECT_TRUE(files() == before);
+        EXPECT_EQ(pool().memberName[1], QStringLiteral("Bob Jones"));
+        EXPECT_EQ(refreshes, 0);
+    }
 }
 
 TEST(MemberNames, ANameTheMembersFileCannotHoldTakesItsFilesToTheNameWritten) {
@@ -276,7 +330,7 @@ TEST(MemberNames, ANameTheMembersFileCannotHoldTakesItsFilesToTheNameWritten) {
     ASSERT_EQ(first->pool().memberName[0], quoted);
     MemberListDraft draft;
     draft.load(first->pool());
-    ASSERT_TRUE(changeMemberList(*first, draft.list(), draft.renames()).written.ok);
+    ASSERT_TRUE(changeMemberList(*first, draft.change()).written.ok);
 
     const auto next = load();
     EXPECT_EQ(next->pool().memberName[0], QStringLiteral("Al 'Ace' Smith"));

@@ -18,6 +18,9 @@
 #include <QDir>
 #include <QStringList>
 
+#include <filesystem>
+#include <fstream>
+
 #include <gtest/gtest.h>
 
 namespace vek {
@@ -423,6 +426,39 @@ TEST_F(ScheduleChanges, NewSeasonStopsWhenAFileCannotBeSetAside) {
         EXPECT_EQ(session.scheduleMode, 0);
         EXPECT_EQ(refreshes, 0);
         QDir(dir.filePath(blocked)).removeRecursively();
+    }
+}
+
+TEST_F(ScheduleChanges, NewSeasonStopsWhenTwoFilesWouldBeSetAsideUnderOneName) {
+    struct Case {
+        const char* what;
+        std::vector<std::string> files; // as the file system spells them
+        QStringList named;              // in the message
+    };
+    const std::vector<Case> cases{
+        {"names differing only in case", {"Twin.PRD", "TWIN.prd"}, {"Twin.PRD", "TWIN.prd"}},
+        {"an older system's spelling of the same name",
+         {"Jos\xC3\xA9.CPT", "Jos\xE9.CPT"},
+         {"Jos\u00e9.CPT"}},
+        {"a member's file and the results", {"results.Prd"}, {"results.dat", "results.Prd"}},
+    };
+    const std::filesystem::path folder(QFile::encodeName(dir.path()).toStdString());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (const std::string& file : c.files) {
+            std::ofstream(folder / file) << file;
+        }
+        const auto before = folderContent(dir);
+        const NewSeasonOutcome outcome = NewSeason(session, saved, 2031);
+        EXPECT_FALSE(outcome.done);
+        for (const QString& name : c.named) {
+            EXPECT_TRUE(outcome.failure.contains(name)) << outcome.failure.toStdString();
+        }
+        EXPECT_EQ(folderContent(dir), before);
+        EXPECT_EQ(pool().seasonYear, 2024);
+        for (const std::string& file : c.files) {
+            std::filesystem::remove(folder / file);
+        }
     }
 }
 

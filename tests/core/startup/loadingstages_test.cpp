@@ -190,6 +190,13 @@ TEST(LoadingStages, MembersWhoseNamesShareTheirFilesAreNamedInOneMessage) {
                                          "their case, so they share one set of prediction files. Rename all "
                                          "but one of each in the member list:\nBob and bob and BOB\nSmithson "
                                          "and Smithsonian")});
+
+    // A count beyond the names the file holds: the members without a name are not listed.
+    dir.write(QStringLiteral("members.dat"), "4\r\n\"Bob\"\r\n\"\"\r\n\"bob\"\r\n\"\"\r\n");
+    Loaded unnamed(dir);
+    ASSERT_FALSE(unnamed.host.messages.isEmpty());
+    EXPECT_TRUE(unnamed.host.messages[0].endsWith(QStringLiteral("member list:\nBob and bob")))
+        << unnamed.host.messages[0].toStdString();
 }
 
 TEST(LoadingStages, DamagedFilesDoNotStopTheLaterStages) {

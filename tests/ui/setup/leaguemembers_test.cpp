@@ -1,6 +1,6 @@
 // The member list editor: adding, editing, deleting and clearing through its controls, the duplicate
-// message, the name box's filter for typed and pasted text, the member limit, OK and Cancel, and a list
-// of 121 long names that can be read.
+// message, the name box's filter for typed and pasted text, the member limit, OK and Cancel, a refused
+// rename, and a list of 121 long names that can be read.
 #include "setup/leaguemembers.h"
 #include "setupwindows.h"
 #include "support/filetext.h"
@@ -192,9 +192,10 @@ TEST_F(LeagueMembersTest, CancelChangesNothingAndAFailedWriteKeepsTheWindowOpen)
     EXPECT_EQ(refreshes, 0);
 }
 
-TEST_F(LeagueMembersTest, OneMessageNamesTheMembersWhoseFilesKeepTheirOldNames) {
+TEST_F(LeagueMembersTest, ARenameOntoFilesInTheFolderIsRefusedAndTheListStaysOpenForAnotherName) {
     h.temp.write(QStringLiteral("Robert_J.PRD"), "0\r\n");
-    open();
+    const QByteArray membersDat = h.temp.read(QStringLiteral("members.dat"));
+    LeagueMembers& members = open();
     names()->setCurrentRow(1);
     button("cmdEdit")->click();
     type("nameInput", QStringLiteral("Robert Jones"));
@@ -202,8 +203,13 @@ TEST_F(LeagueMembersTest, OneMessageNamesTheMembersWhoseFilesKeepTheirOldNames) 
     button("cmdOk")->click();
     ASSERT_EQ(h.messages.requests.size(), 1U);
     EXPECT_EQ(h.messages.requests[0].text,
-              LeagueMembers::KeptFiles + QStringLiteral("\nRobert_Jones (Bob Jones)"));
+              LeagueMembers::RenameRefused + QStringLiteral("\nRobert_Jones (Bob Jones): Robert_J.PRD"));
+    EXPECT_TRUE(members.isLoaded());
+    EXPECT_EQ(listed("nameList"), (QStringList{"Margaret Smith", "Robert_Jones"}));
+    EXPECT_EQ(h.temp.read(QStringLiteral("members.dat")), membersDat);
     EXPECT_TRUE(h.temp.exists(QStringLiteral("Bob Jone.PRD")));
+    EXPECT_EQ(h.pool().memberName[1], QStringLiteral("Bob Jones"));
+    EXPECT_EQ(refreshes, 0);
 }
 
 TEST_F(LeagueMembersTest, AListOf121LongNamesCanBeRead) {
