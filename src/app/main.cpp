@@ -88,7 +88,7 @@ QGroupBox* Main::addFrame(int frame, const QString& caption) {
     layout->addStretch(); // buttons go above it, top to bottom
     box->setMouseTracking(true);
     box->installEventFilter(this);
-    m_frames[static_cast<std::size_t>(frame - 1)] = box;
+    m_frames[frame - 1] = box;
     return box;
 }
 
@@ -130,9 +130,9 @@ void Main::buildFrames() {
         addFrame(frame, frameCaptions[frame - 1]);
     }
     for (const MainButtonFace& face : MainButtonFaces) {
-        m_buttons[static_cast<std::size_t>(face.button)] =
-            addButton(m_frames[static_cast<std::size_t>(face.frame - 1)], face.name,
-                      QString::fromLatin1(face.caption), QString::fromLatin1(face.hint));
+        m_buttons[indexOf(face.button)] =
+            addButton(m_frames[face.frame - 1], face.name, QString::fromLatin1(face.caption),
+                      QString::fromLatin1(face.hint));
     }
     button(MainButton::cmdStandings)->setMinimumHeight(2 * ButtonHeight + 6);
     cmdExit = addButton(m_frames[4], "cmdExit", QStringLiteral("Exit"), exitText());
@@ -183,7 +183,7 @@ void Main::buildStatusBar() {
             panel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
             bar->addWidget(panel, 1);
         }
-        m_panels[static_cast<size_t>(i)] = panel;
+        m_panels[i] = panel;
     }
 }
 
@@ -435,8 +435,8 @@ void Main::setMainCaption(const QString& caption) {
 }
 
 void Main::setStatusPanel(int panel, const QString& text) {
-    if (panel >= 1 && panel <= static_cast<int>(m_panels.size())) {
-        m_panels[static_cast<size_t>(panel - 1)]->setText(text);
+    if (panel >= 1 && panel <= m_panels.size()) {
+        m_panels[panel - 1]->setText(text);
     }
 }
 

@@ -85,9 +85,7 @@ private:
     QPushButton* addButton(QGroupBox* frame, const char* name, const QString& caption, const QString& hint);
     void connectButtons();
     void runCommand(MainButton which);
-    [[nodiscard]] QPushButton* button(MainButton which) const {
-        return m_buttons[static_cast<std::size_t>(which)];
-    }
+    [[nodiscard]] QPushButton* button(MainButton which) const { return m_buttons[indexOf(which)]; }
     void setButtonToolTips();
     void showCurrentWeek();
     void showSeason();
@@ -103,14 +101,14 @@ private:
     WindowHost& m_host;
 
     std::map<const QObject*, QString> m_hints; // each button's hint for panel 4
-    std::array<QLabel*, 4> m_panels{};
+    Table<QLabel*, 4> m_panels{};
     DesktopUrlOpener m_desktopOpener;
     UrlOpener* m_urlOpener = &m_desktopOpener;
 
     QLabel* imgLogo = nullptr;
     QLabel* Image1 = nullptr;
-    std::array<QGroupBox*, 5> m_frames{}; // Frame1 to Frame5
-    std::array<QPushButton*, MainButtonCount> m_buttons{};
+    Table<QGroupBox*, 5> m_frames{}; // Frame1 to Frame5
+    Table<QPushButton*, MainButtonCount> m_buttons{};
     QPushButton* cmdExit = nullptr;
     QAction* menuEasy = nullptr;
     QAction* menuSettings = nullptr;

@@ -10,7 +10,7 @@ namespace {
 // The list above is in the enum's order, so faceOf can index it.
 constexpr bool facesFollowTheList() {
     for (int i = 0; i < MainButtonCount; ++i) {
-        if (static_cast<int>(MainButtonFaces[static_cast<std::size_t>(i)].button) != i) {
+        if (indexOf(MainButtonFaces[i].button) != i) {
             return false;
         }
     }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QString>
+#include "model/table.h"
 
-#include <array>
+#include <QString>
 
 namespace vek {
 
@@ -32,6 +32,11 @@ enum class MainButton {
 };
 constexpr int MainButtonCount = 17;
 
+/// A button's place in the list, which indexes the tables kept per button.
+[[nodiscard]] constexpr int indexOf(MainButton button) {
+    return static_cast<int>(button);
+}
+
 /// What the main window shows of one command button.
 struct MainButtonFace {
     MainButton button;
@@ -44,7 +49,7 @@ struct MainButtonFace {
 
 /// The faces of the seventeen buttons, in the list's order.
 // clang-format off
-inline constexpr std::array<MainButtonFace, MainButtonCount> MainButtonFaces{{
+inline constexpr Table<MainButtonFace, MainButtonCount> MainButtonFaces{{{
     {MainButton::cmdMembers, "cmdMembers", 1, "Members",
      "Add/Edit/Delete pool member information.", "Pool members"},
     {MainButton::cmdPoolProfile, "cmdPoolProfile", 1, "Pool Profile",
@@ -82,12 +87,12 @@ inline constexpr std::array<MainButtonFace, MainButtonCount> MainButtonFaces{{
      "Compare the differences between each member's predictions."},
     {MainButton::cmdPrint, "cmdPrint", 5, "Print",
      "View printout options and settings.", "Print options"},
-}};
+}}};
 // clang-format on
 
 /// The face of a button.
 [[nodiscard]] constexpr const MainButtonFace& faceOf(MainButton button) {
-    return MainButtonFaces[static_cast<std::size_t>(button)];
+    return MainButtonFaces[indexOf(button)];
 }
 
 /// The enabled state of each of the seventeen buttons, worked out from the data alone, so that a command
@@ -96,15 +101,13 @@ class MainButtonStates {
 public:
     MainButtonStates() { m_enabled.fill(true); }
 
-    [[nodiscard]] bool enabled(MainButton button) const {
-        return m_enabled[static_cast<std::size_t>(button)];
-    }
-    void set(MainButton button, bool enabled) { m_enabled[static_cast<std::size_t>(button)] = enabled; }
+    [[nodiscard]] bool enabled(MainButton button) const { return m_enabled[indexOf(button)]; }
+    void set(MainButton button, bool enabled) { m_enabled[indexOf(button)] = enabled; }
 
     bool operator==(const MainButtonStates&) const = default;
 
 private:
-    std::array<bool, MainButtonCount> m_enabled{};
+    Table<bool, MainButtonCount> m_enabled{};
 };
 
 /// The button states from the member count, the schedule check, the point-spread option and the last

@@ -28,7 +28,7 @@ DifferencesLeft::DifferencesLeft(const PoolData& pool)
 
 std::span<const int> DifferencesLeft::row(const std::vector<int>& table, int a, int fromWeek) const {
     const auto start = ((a * Rows + std::clamp(fromWeek, 0, Rows - 1)) * m_members);
-    return {table.data() + start, static_cast<std::size_t>(m_members)};
+    return {table.data() + start, sizeFor(m_members)};
 }
 
 } // namespace vek

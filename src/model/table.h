@@ -3,6 +3,7 @@
 #include <array>
 #include <cassert>
 #include <cstddef>
+#include <iterator>
 
 namespace vek {
 
@@ -36,6 +37,18 @@ struct Table {
     bool operator==(const Table&) const = default;
     bool operator==(const std::array<T, static_cast<std::size_t>(N)>& other) const { return items == other; }
 };
+
+/// One of our own vectors (or a span of one) indexed with `int` like a table, with the same debug check.
+template <class Items> [[nodiscard]] constexpr decltype(auto) at(Items& items, int index) {
+    assert(index >= 0 && index < std::ssize(items));
+    return items[static_cast<std::size_t>(index)];
+}
+
+/// A count of entries as a vector's size; a negative count stops a debug build.
+[[nodiscard]] constexpr std::size_t sizeFor(int count) {
+    assert(count >= 0);
+    return static_cast<std::size_t>(count);
+}
 
 template <class T, int A, int B>
 using Table2 = Table<Table<T, B>, A>;

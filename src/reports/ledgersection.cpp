@@ -51,7 +51,7 @@ void printGroup(ReportPrinter& printer, const PoolData& pool, const MemberGroups
         printer.print(label);
         printer.setBold(false);
         for (int m = group.first; m <= group.last; ++m) {
-            const double v = value(lines[static_cast<std::size_t>(m - group.first)]);
+            const double v = value(at(lines, m - group.first));
             printer.setBold(balanceSign(v) > 0);
             printer.print(formatCell(v, u"#####0", u"@@@@@@@@"));
             printer.setBold(false);

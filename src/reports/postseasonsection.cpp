@@ -13,7 +13,7 @@
 namespace vek {
 namespace {
 
-const std::array<QString, BigGameSlot> SlotLabels{
+const Table<QString, BigGameSlot> SlotLabels{
     QStringLiteral("NFC East     "), QStringLiteral("NFC North    "), QStringLiteral("NFC South    "),
     QStringLiteral("NFC.West     "), QStringLiteral("AFC East     "), QStringLiteral("AFC North    "),
     QStringLiteral("AFC South    "), QStringLiteral("AFC West     "), QStringLiteral("NFC WildCard "),
@@ -83,7 +83,7 @@ void PrintPostSeason(ReportPrinter& printer, const PoolData& pool, const PostSea
     printer.endLine();
     printer.setBold(false);
     for (int slot = 0; slot < BigGameSlot; ++slot) {
-        printPickLine(printer, pool, c, slot, SlotLabels[static_cast<std::size_t>(slot)]);
+        printPickLine(printer, pool, c, slot, SlotLabels[slot]);
     }
     printer.endLine();
     printer.endLine();

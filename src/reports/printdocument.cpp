@@ -1,5 +1,7 @@
 #include "reports/printdocument.h"
 
+#include "model/table.h"
+
 namespace vek {
 
 QString PrintLine::text() const {
@@ -39,7 +41,7 @@ QString PrintLine::markup(double startSize) const {
 QStringList PrintDocument::pageText(int page) const {
     QStringList lines;
     if (page >= 0 && page < pageCount()) {
-        for (const PrintLine& line : pages[static_cast<std::size_t>(page)].lines) {
+        for (const PrintLine& line : at(pages, page).lines) {
             lines << line.text();
         }
     }
@@ -50,7 +52,7 @@ QStringList PrintDocument::pageMarkup(int page) const {
     QStringList lines;
     double size = 0.0;
     for (int p = 0; p < pageCount() && p <= page; ++p) {
-        for (const PrintLine& line : pages[static_cast<std::size_t>(p)].lines) {
+        for (const PrintLine& line : at(pages, p).lines) {
             if (p == page) {
                 lines << line.markup(size);
             }

@@ -29,8 +29,8 @@ QString field(int64_t value, int width) {
 }
 
 /// The words of an option's value; none for a value the pool options never hold.
-QString optionWords(int value, const std::array<const char*, 3>& words) {
-    return value >= 0 && value < 3 ? QString::fromLatin1(words[static_cast<std::size_t>(value)]) : QString();
+QString optionWords(int value, const Table<const char*, 3>& words) {
+    return value >= 0 && value < 3 ? QString::fromLatin1(words[value]) : QString();
 }
 
 /// The five pool options as labels and words.

@@ -3,7 +3,6 @@
 #include "model/rounding.h"
 
 #include <cmath>
-#include <vector>
 
 namespace vek {
 namespace {
@@ -33,7 +32,7 @@ QString formatNumber(double value, QStringView mask) {
             ++minIntDigits;
         }
     }
-    std::vector<QChar> decimalPlaces;
+    QString decimalPlaces;
     for (qsizetype i = intEnd + 1; i < mask.size(); ++i) {
         if (isDigitPlace(mask[i])) {
             decimalPlaces.push_back(mask[i]);
@@ -59,8 +58,7 @@ QString formatNumber(double value, QStringView mask) {
         intDigits = QString(minIntDigits - intDigits.size(), QLatin1Char('0')) + intDigits;
     }
     // "#" places after the point show no trailing zeros.
-    while (!fraction.isEmpty() &&
-           decimalPlaces[static_cast<std::size_t>(fraction.size() - 1)] == QLatin1Char('#') &&
+    while (!fraction.isEmpty() && decimalPlaces[fraction.size() - 1] == QLatin1Char('#') &&
            fraction.endsWith(QLatin1Char('0'))) {
         fraction.chop(1);
     }

@@ -21,7 +21,7 @@ const QString NameLine =
     QStringLiteral("Member's Name: ___________________  (make copy & give original to administrator)");
 const QString KeyTitle = QStringLiteral("Key: (D)ivisional Champs, (W)ild Card team, (S)Big Game winner");
 const QString KeyColumns = QStringLiteral("                 DWS       DWS       DWS       DWS       DWS");
-const std::array<QString, Divisions> KeyLabels{
+const Table<QString, Divisions> KeyLabels{
     QStringLiteral("NFC East    "), QStringLiteral("NFC North   "), QStringLiteral("NFC South   "),
     QStringLiteral("NFC.West    "), QStringLiteral("AFC East    "), QStringLiteral("AFC North   "),
     QStringLiteral("AFC South   "), QStringLiteral("AFC West    "),
@@ -174,9 +174,8 @@ std::vector<FormLine> formLines(const FormLayout& form, const QString& scoreFiel
         lines.push_back({FormLine::KeyTitle, KeyTitle});
         lines.push_back({FormLine::KeyColumns, KeyColumns});
         for (int d = 0; d < Divisions; ++d) {
-            lines.push_back(
-                {FormLine::Division, KeyLabels[static_cast<std::size_t>(d)] +
-                                         form.divisionTeams(d, {}, QStringLiteral(" OOO  "), false)});
+            lines.push_back({FormLine::Division,
+                             KeyLabels[d] + form.divisionTeams(d, {}, QStringLiteral(" OOO  "), false)});
         }
     }
     lines.push_back({FormLine::Name, NameLine});
@@ -286,7 +285,7 @@ void WriteSeasonFormHtml(const PoolData& pool, ReportFile& file) {
         }
         file.writeLine(columns + QStringLiteral("</tr><tr>"));
         for (int d = 0; d < Divisions; ++d) {
-            QString label = KeyLabels[static_cast<std::size_t>(d)];
+            QString label = KeyLabels[d];
             label.replace(QLatin1Char('.'), QLatin1Char(' '));
             file.writeLine(
                 QStringLiteral("<td>") + label + QStringLiteral("</td>") +

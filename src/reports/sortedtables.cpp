@@ -58,7 +58,7 @@ struct Masks {
 constexpr Masks PrintedValue{u"####0", u"@@@@@|"};
 constexpr Masks PrintedBehind{u"###0", u"@@@@|"};
 /// The text file's wider columns.
-constexpr std::array<Masks, LedgerEvents + 1> TextMasks{
+constexpr Table<Masks, LedgerEvents + 1> TextMasks{
     Masks{u"#####0", u"@@@@@@|"}, {u"####0", u"@@@@@|"}, {u"####0", u"@@@@@|"},    {u"###0", u"@@@@|"},
     {u"####0", u"@@@@@|"},        {u"###0", u"@@@@|"},   {u"####0", u"@@@@@|"},    {u"####0", u"@@@@@|"},
     {u"####0", u"@@@@@|"},        {u"####0", u"@@@@@|"}, {u"####0", u"@@@@@|"},    {u"####0", u"@@@@@|"},
@@ -115,7 +115,7 @@ CellRow ledgerRow(const PoolData& pool, int week, int row, bool printed) {
     const QString name = nameOf(pool, m);
     CellRow cells{{QLatin1Char('|') + name + QLatin1Char('|'), false, htmlCell(htmlText(name))}};
     const LedgerLine line = ledgerLine(pool, m);
-    const auto add = [&](double value, std::size_t textColumn, bool behind) {
+    const auto add = [&](double value, int textColumn, bool behind) {
         const Masks paper = behind ? PrintedBehind : PrintedValue;
         const Masks masks = printed ? paper : TextMasks[textColumn];
         const bool positive = balanceSign(value) > 0;
@@ -125,7 +125,7 @@ CellRow ledgerRow(const PoolData& pool, int week, int row, bool printed) {
     for (const int column : LedgerPrintOrder) {
         const bool behind = column == EvSeasonGamesBehind || column == EvSemiSeasonGamesBehind ||
                             column == EvQuarterGamesBehind;
-        add(line.balance[column], static_cast<std::size_t>(column), behind);
+        add(line.balance[column], column, behind);
     }
     add(line.total, LedgerEvents, false);
     return cells;

@@ -21,7 +21,7 @@ constexpr int Sides = 2;
 void buildLeague(PoolData& pool, const LeagueAlignment& alignment) {
     int code = 0;
     for (int d = 0; d < Divisions; ++d) {
-        const auto& teams = alignment.divisions[static_cast<std::size_t>(d)];
+        const auto& teams = alignment.divisions[d];
         for (const AlignedTeam& team : teams) {
             pool.teamName[code] = team.fullName;
             pool.teamAbbr[code] = team.abbreviation;
@@ -40,7 +40,7 @@ void buildLeague(PoolData& pool, const LeagueAlignment& alignment) {
 bool breaksLimits(const LeagueAlignment& alignment) {
     return alignment.teamCount() > MaxRealTeams ||
            std::any_of(alignment.divisions.begin(), alignment.divisions.end(),
-                       [](const auto& teams) { return teams.size() > static_cast<std::size_t>(ChartRows); });
+                       [](const auto& teams) { return std::ssize(teams) > ChartRows; });
 }
 
 } // namespace
@@ -61,7 +61,7 @@ int16_t TeamCodeMap::map(int16_t code) const {
     if ((code & ~(0xFF | UniquePickFlag)) != 0 || !isTeamSlot(team)) {
         return none;
     }
-    const int16_t mapped = newCode[static_cast<std::size_t>(team)];
+    const int16_t mapped = newCode[team];
     return mapped == none ? none : static_cast<int16_t>(mapped | flag);
 }
 
@@ -82,24 +82,24 @@ TeamCodeMap mapTeamCodes(const PoolData& pool, const LeagueAlignment& alignment)
     const int16_t none = static_cast<int16_t>(codes.newTeams + 1);
     codes.newCode.fill(none);
     const int oldTeams = std::clamp<int>(pool.numTeams, 0, MaxRealTeams);
-    std::vector<bool> kept(static_cast<std::size_t>(oldTeams), false);
+    Table<bool, TeamSlots> kept{};
     int16_t next = 0;
     for (const auto& teams : alignment.divisions) {
         for (const AlignedTeam& team : teams) {
             if (team.code >= 0 && team.code < oldTeams) {
-                codes.newCode[static_cast<std::size_t>(team.code)] = next;
-                kept[static_cast<std::size_t>(team.code)] = true;
+                codes.newCode[team.code] = next;
+                kept[team.code] = true;
             }
             ++next;
         }
     }
-    codes.newCode[static_cast<std::size_t>(oldTeams)] = codes.newTeams;
+    codes.newCode[oldTeams] = codes.newTeams;
     codes.changesCodes = codes.newTeams != oldTeams;
     for (int code = 0; code < oldTeams; ++code) {
-        if (!kept[static_cast<std::size_t>(code)]) {
+        if (!kept[code]) {
             codes.deletedTeams.push_back(static_cast<int16_t>(code));
         }
-        if (codes.newCode[static_cast<std::size_t>(code)] != code) {
+        if (codes.newCode[code] != code) {
             codes.changesCodes = true;
         }
     }
@@ -135,13 +135,11 @@ void applyTeamCodeMap(PoolData& pool, const TeamCodeMap& codes) {
 }
 
 bool deletedTeamsInUse(const PoolData& pool, const TeamCodeMap& codes, const WeekLayout& layout) {
-    std::array<bool, TeamSlots> deleted{};
+    Table<bool, TeamSlots> deleted{};
     for (int16_t code : codes.deletedTeams) {
-        deleted[static_cast<std::size_t>(code)] = true;
+        deleted[code] = true;
     }
-    const auto isDeleted = [&](int code) {
-        return isTeamSlot(code) && deleted[static_cast<std::size_t>(code)];
-    };
+    const auto isDeleted = [&](int code) { return isTeamSlot(code) && deleted[code]; };
     bool found = false;
     const WeekLayout schedule = pool.weekLayout();
     for (int week = 0; week < schedule.weeks(); ++week) {

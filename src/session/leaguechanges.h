@@ -26,7 +26,7 @@ struct AlignedTeam {
 /// A league as the league editor hands it over: the teams of the eight divisions, each in its order.
 /// A team's new code is its place in division order.
 struct LeagueAlignment {
-    std::array<std::vector<AlignedTeam>, Divisions> divisions;
+    Table<std::vector<AlignedTeam>, Divisions> divisions;
 
     [[nodiscard]] int teamCount() const;
 };
@@ -34,7 +34,7 @@ struct LeagueAlignment {
 /// Where every stored code goes when a league is rebuilt: a team that stays keeps its entries under its
 /// new code, a deleted team's entries become none, the tie and none codes move to the new league's.
 struct TeamCodeMap {
-    std::array<int16_t, TeamSlots> newCode{};
+    Table<int16_t, TeamSlots> newCode{};
     int16_t newTeams = 0;
     bool changesCodes = false; // some stored code means something else afterwards
     std::vector<int16_t> deletedTeams;

@@ -115,7 +115,7 @@ void CreateSchedule::buildControls() {
         label->setFixedHeight(RowHeight);
         label->setMouseTracking(true);
         label->setCursor(Qt::PointingHandCursor);
-        teamBox[static_cast<std::size_t>(team)] = label;
+        teamBox[team] = label;
         m_clickActions[label] = [this, team] { teamClicked(team); };
         m_hoverActions[label] = [this, team] { teamHovered(team); };
     }
@@ -127,7 +127,7 @@ void CreateSchedule::buildControls() {
         label->setAlignment(Qt::AlignCenter);
         label->setMinimumWidth(EntryWidth);
         label->setFixedHeight(RowHeight);
-        gameBox[static_cast<std::size_t>(box)] = label;
+        gameBox[box] = label;
     }
     frmSwap = controls::makeFrame(this, QStringLiteral("frmSwap"), QStringLiteral("Swap"));
     for (int slot = 0; slot < ScheduleBoard::SlotRows; ++slot) {
@@ -135,7 +135,7 @@ void CreateSchedule::buildControls() {
         label->setAlignment(Qt::AlignCenter);
         label->setFixedSize(RowHeight + 4, RowHeight);
         label->setCursor(Qt::PointingHandCursor);
-        swapBox[static_cast<std::size_t>(slot)] = label;
+        swapBox[slot] = label;
         m_clickActions[label] = [this, slot] { swapBoxClicked(slot); };
     }
     cmdSwap = controls::makeButton(this, QStringLiteral("cmdSwap"), QStringLiteral("Swap"));
@@ -228,9 +228,9 @@ void CreateSchedule::buildLayout() {
     auto* swapColumn = new QVBoxLayout(frmSwap);
     swapColumn->setSpacing(2);
     for (int slot = 0; slot < ScheduleBoard::SlotRows; ++slot) {
-        gameGrid->addWidget(gameBox[static_cast<std::size_t>(2 * slot)], slot, 0);
-        gameGrid->addWidget(gameBox[static_cast<std::size_t>(2 * slot + 1)], slot, 1);
-        swapColumn->addWidget(swapBox[static_cast<std::size_t>(slot)]);
+        gameGrid->addWidget(gameBox[2 * slot], slot, 0);
+        gameGrid->addWidget(gameBox[2 * slot + 1], slot, 1);
+        swapColumn->addWidget(swapBox[slot]);
     }
     gameGrid->setRowStretch(ScheduleBoard::SlotRows, 1);
     swapColumn->addStretch();
@@ -354,7 +354,7 @@ void CreateSchedule::loadWindow() {
         for (int code = std::max<int>(division.firstTeam, 0); code <= division.lastTeam && code < teams;
              ++code) {
             const int place = code - division.firstTeam;
-            QLabel* label = teamBox[static_cast<std::size_t>(code)];
+            QLabel* label = teamBox[code];
             teamGrid->addWidget(label, place + (d < 4 ? 0 : ConferenceRows), d % 4);
             label->setText(pool.teamAbbr[code]);
             label->show();
@@ -381,9 +381,9 @@ void CreateSchedule::loadWindow() {
 void CreateSchedule::showSlots() {
     for (int slot = 0; slot < ScheduleBoard::SlotRows; ++slot) {
         const bool used = slot < m_board.slotCount();
-        swapBox[static_cast<std::size_t>(slot)]->setVisible(used);
-        gameBox[static_cast<std::size_t>(2 * slot)]->setVisible(used);
-        gameBox[static_cast<std::size_t>(2 * slot + 1)]->setVisible(used);
+        swapBox[slot]->setVisible(used);
+        gameBox[2 * slot]->setVisible(used);
+        gameBox[2 * slot + 1]->setVisible(used);
     }
 }
 
@@ -411,7 +411,7 @@ void CreateSchedule::RefreshTeamBox() {
 
 void CreateSchedule::paintTeamLabel(int team) {
     const bool navy = m_navyTeams.count(team) > 0;
-    setLook(teamBox[static_cast<std::size_t>(team)], teamLook(m_board.state(team), navy ? Navy : Black));
+    setLook(teamBox[team], teamLook(m_board.state(team), navy ? Navy : Black));
 }
 
 void CreateSchedule::RedrawScheduleWeek() {
@@ -419,7 +419,7 @@ void CreateSchedule::RedrawScheduleWeek() {
     m_navyBoxes.clear();
     // A game pointer stands beside a game; the home side decides, as it is drawn last.
     for (int slot = 0; slot < m_board.slotCount(); ++slot) {
-        swapBox[static_cast<std::size_t>(slot)]->setVisible(m_board.entry(slot, 1) < ByeFlag);
+        swapBox[slot]->setVisible(m_board.entry(slot, 1) < ByeFlag);
     }
     paintGameBoxes();
     paintSwapPointers();
@@ -433,7 +433,7 @@ void CreateSchedule::paintGameBoxes() {
     };
     for (int box = 0; box < 2 * m_board.slotCount(); ++box) {
         const int16_t e = m_board.entry(box / 2, box % 2);
-        QLabel* label = gameBox[static_cast<std::size_t>(box)];
+        QLabel* label = gameBox[box];
         const QString background = box == m_board.cursorBox() ? Black : ButtonFace;
         if (e >= ByeFlag) {
             label->setText(pool.teamAbbrOf(e - ByeFlag));
@@ -449,7 +449,7 @@ void CreateSchedule::paintGameBoxes() {
 
 void CreateSchedule::paintSwapPointers() {
     for (int slot = 0; slot < ScheduleBoard::SlotRows; ++slot) {
-        QLabel* pointer = swapBox[static_cast<std::size_t>(slot)];
+        QLabel* pointer = swapBox[slot];
         const bool marked = m_board.isSwapMarked(slot);
         pointer->setText(marked ? QString(QChar(187)) : QString());
         setLook(pointer, look(marked ? SunkenBorder : FlatBorder, Black, ButtonFace));

@@ -93,11 +93,11 @@ private:
     QAction* menuStats = nullptr;
     QAction* hlpFile = nullptr;
     QGroupBox* Frame1 = nullptr;
-    std::array<QLabel*, ScheduleBoard::TeamLabels> teamBox{};
+    Table<QLabel*, ScheduleBoard::TeamLabels> teamBox{};
     QGroupBox* frmSchedule = nullptr;
-    std::array<QLabel*, 2 * ScheduleBoard::SlotRows> gameBox{};
+    Table<QLabel*, 2 * ScheduleBoard::SlotRows> gameBox{};
     QGroupBox* frmSwap = nullptr;
-    std::array<QLabel*, ScheduleBoard::SlotRows> swapBox{};
+    Table<QLabel*, ScheduleBoard::SlotRows> swapBox{};
     QPushButton* cmdSwap = nullptr;
     QRadioButton* schedOption = nullptr;
     QRadioButton* byeOption = nullptr;

@@ -138,7 +138,7 @@ EventProfiles::EventProfiles(PoolSession& session, WindowHost& host, QWidget* pa
 }
 
 EventProfiles::Spin& EventProfiles::spinOf(EventSetting setting) {
-    return m_spins[static_cast<std::size_t>(setting)];
+    return at(m_spins, static_cast<int>(setting));
 }
 
 void EventProfiles::buildControls() {
@@ -179,7 +179,7 @@ void EventProfiles::buildControls() {
         option->setObjectName(QStringLiteral("ptOption%1").arg(i));
         connect(option, &QRadioButton::clicked, this, [this, i] { incrementChosen(i); });
         increments->addWidget(option);
-        ptOption[static_cast<std::size_t>(i)] = option;
+        ptOption[i] = option;
     }
 
     desBox = new QLabel(this);
@@ -283,7 +283,7 @@ QGroupBox* EventProfiles::buildPeriodFrame(const char* name, const QString& capt
     const int periods = static_cast<int>(columns.size());
     for (int i = 0; i < periods; ++i) {
         addSettingRow(grid, i + 1, static_cast<S>(static_cast<int>(firstLength) + i));
-        PeriodColumns& row = columns[static_cast<std::size_t>(i)];
+        PeriodColumns& row = at(columns, i);
         row.startWeek = makeValueLabel(frame, QStringLiteral("stWeek%1%2").arg(suffix).arg(i));
         row.endWeek = makeValueLabel(frame, QStringLiteral("endWeek%1%2").arg(suffix).arg(i));
         row.games = makeValueLabel(frame, QStringLiteral("games%1%2").arg(suffix).arg(i));
@@ -417,7 +417,7 @@ void EventProfiles::loadWindow() {
     const WaitCursor wait;
     int chosen = -1;
     for (int i = 0; i < 4; ++i) {
-        if (ptOption[static_cast<std::size_t>(i)]->isChecked()) {
+        if (ptOption[i]->isChecked()) {
             chosen = i;
         }
     }
@@ -520,7 +520,7 @@ void EventProfiles::showPeriods(EventSetting firstLength, std::span<const Period
     showSpin(spinOf(static_cast<S>(static_cast<int>(firstLength) + periods - 1)));
     for (int i = 0; i < periods; ++i) {
         const auto row = period(i);
-        const PeriodColumns& shown = columns[static_cast<std::size_t>(i)];
+        const PeriodColumns& shown = at(columns, i);
         showValue(spinOf(static_cast<S>(static_cast<int>(firstLength) + i)));
         shown.startWeek->setText(QString::number(row.startWeek));
         shown.endWeek->setText(QString::number(row.endWeek));

@@ -91,7 +91,7 @@ private:
 
     QTabWidget* tabProfile = nullptr;
     QGroupBox* Frame1 = nullptr;
-    std::array<QRadioButton*, 4> ptOption{};
+    Table<QRadioButton*, 4> ptOption{};
     QLabel* desBox = nullptr;
     QPushButton* cmdOK = nullptr;
     QPushButton* cmdCancel = nullptr;

@@ -13,7 +13,7 @@ bool LeagueWorkingCopy::isStorableText(const QString& text) {
 
 void LeagueWorkingCopy::load(const PoolData& pool) {
     for (int d = 0; d < Divisions; ++d) {
-        auto& teams = m_alignment.divisions[static_cast<std::size_t>(d)];
+        auto& teams = m_alignment.divisions[d];
         teams.clear();
         const Division& division = pool.divisionRec[d];
         for (int code = division.firstTeam; code <= division.lastTeam; ++code) {
@@ -30,7 +30,7 @@ void LeagueWorkingCopy::load(const PoolData& pool) {
 
 const std::vector<AlignedTeam>& LeagueWorkingCopy::division(int division) const {
     static const std::vector<AlignedTeam> none;
-    return isDivision(division) ? m_alignment.divisions[static_cast<std::size_t>(division)] : none;
+    return isDivision(division) ? m_alignment.divisions[division] : none;
 }
 
 int LeagueWorkingCopy::totalTeams() const {
@@ -52,11 +52,11 @@ LeagueWorkingCopy::Commit LeagueWorkingCopy::commit(int division, const QString&
     if (!isDivision(division)) {
         return Commit::DivisionFull;
     }
-    auto& teams = m_alignment.divisions[static_cast<std::size_t>(division)];
+    auto& teams = m_alignment.divisions[division];
     const bool armedHere =
         m_editRow >= 0 && m_editDivision == division && m_editRow < static_cast<int>(teams.size());
     if (armedHere) {
-        AlignedTeam& team = teams[static_cast<std::size_t>(m_editRow)];
+        AlignedTeam& team = at(teams, m_editRow);
         team.fullName = fullName;
         team.abbreviation = abbreviation;
         m_editRow = -1;
@@ -86,7 +86,7 @@ bool LeagueWorkingCopy::remove(int division, int row) {
     if (!isDivision(division)) {
         return false;
     }
-    auto& teams = m_alignment.divisions[static_cast<std::size_t>(division)];
+    auto& teams = m_alignment.divisions[division];
     if (row < 0 || row >= static_cast<int>(teams.size())) {
         return false;
     }

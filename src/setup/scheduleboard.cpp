@@ -25,8 +25,8 @@ bool ScheduleBoard::isBoardTeam(int team) const {
     return team >= 0 && team < std::min<int>(m_pool.numTeams, TeamLabels);
 }
 
-int ScheduleBoard::count(const std::array<int16_t, TeamSlots>& counts, int team) {
-    return isTeamSlot(team) ? counts[static_cast<std::size_t>(team)] : 0;
+int ScheduleBoard::count(const Table<int16_t, TeamSlots>& counts, int team) {
+    return isTeamSlot(team) ? counts[team] : 0;
 }
 
 TeamState ScheduleBoard::state(int week, int team) const {
@@ -92,13 +92,12 @@ void ScheduleBoard::recountSeason() {
                 if (e == m_pool.noneCode() || !isBoardTeam(team)) {
                     continue;
                 }
-                const auto t = static_cast<std::size_t>(team);
                 if (e >= ByeFlag) {
                     m_teamState[week][team] = TeamState::Bye;
-                    ++m_byeCount[t];
+                    ++m_byeCount[team];
                 } else {
                     m_teamState[week][team] = TeamState::Locked;
-                    ++(side == 0 ? m_awayCount : m_homeCount)[t];
+                    ++(side == 0 ? m_awayCount : m_homeCount)[team];
                 }
             }
         }
@@ -166,15 +165,14 @@ ScheduleBoard::ClickOutcome ScheduleBoard::clickTeam(int team, EntryKind kind) {
         return ClickOutcome::WeekFull;
     }
     const int side = m_cursorBox % 2;
-    const auto t = static_cast<std::size_t>(team);
     if (kind == EntryKind::Game) {
         m_pool.scheduleGrid[m_editWeek][m_cursorSlot][side] = static_cast<int16_t>(team);
         m_teamState[m_editWeek][team] = TeamState::Locked;
-        ++(side == 0 ? m_awayCount : m_homeCount)[t];
+        ++(side == 0 ? m_awayCount : m_homeCount)[team];
     } else {
         m_pool.scheduleGrid[m_editWeek][m_cursorSlot][side] = byeEntry(team);
         m_teamState[m_editWeek][team] = TeamState::Bye;
-        ++m_byeCount[t];
+        ++m_byeCount[team];
     }
     placeCursor();
     return ClickOutcome::Entered;
@@ -182,7 +180,6 @@ ScheduleBoard::ClickOutcome ScheduleBoard::clickTeam(int team, EntryKind kind) {
 
 void ScheduleBoard::takeOut(int team) {
     m_teamState[m_editWeek][team] = TeamState::Free;
-    const auto t = static_cast<std::size_t>(team);
     for (int slot = 0; slot < slotCount(); ++slot) {
         for (int side = 0; side < Sides; ++side) {
             int16_t& e = m_pool.scheduleGrid[m_editWeek][slot][side];
@@ -190,7 +187,7 @@ void ScheduleBoard::takeOut(int team) {
                 continue;
             }
             auto& counts = e >= ByeFlag ? m_byeCount : (side == 0 ? m_awayCount : m_homeCount);
-            counts[t] = static_cast<int16_t>(std::max(0, counts[t] - 1));
+            counts[team] = static_cast<int16_t>(std::max(0, counts[team] - 1));
             e = m_pool.noneCode();
             return;
         }
@@ -210,7 +207,7 @@ ScheduleBoard::ByeOutcome ScheduleBoard::markRestAsBye() {
         }
         m_pool.scheduleGrid[m_editWeek][m_cursorSlot][m_cursorBox % 2] = byeEntry(team);
         m_teamState[m_editWeek][team] = TeamState::Bye;
-        ++m_byeCount[static_cast<std::size_t>(team)];
+        ++m_byeCount[team];
         outcome.teams.push_back(team);
         outcome.boxes.push_back(m_cursorBox);
         placeCursor();
@@ -220,7 +217,7 @@ ScheduleBoard::ByeOutcome ScheduleBoard::markRestAsBye() {
 
 bool ScheduleBoard::isSwapMarked(int slot) const {
     for (int i = 0; i < m_swapCount; ++i) {
-        if (m_swapSlots[static_cast<std::size_t>(i)] == slot) {
+        if (m_swapSlots[i] == slot) {
             return true;
         }
     }
@@ -241,7 +238,7 @@ bool ScheduleBoard::toggleSwapMark(int slot) {
     if (m_swapCount >= 2) {
         return false;
     }
-    m_swapSlots[static_cast<std::size_t>(m_swapCount)] = slot;
+    m_swapSlots[m_swapCount] = slot;
     ++m_swapCount;
     return true;
 }

@@ -94,7 +94,7 @@ public:
 
 private:
     [[nodiscard]] bool isBoardTeam(int team) const;
-    [[nodiscard]] static int count(const std::array<int16_t, TeamSlots>& counts, int team);
+    [[nodiscard]] static int count(const Table<int16_t, TeamSlots>& counts, int team);
     void recountSeason();
     void placeCursor();
     void takeOut(int team);
@@ -103,12 +103,12 @@ private:
     int m_editWeek = 0;
     Table2<TeamState, WeekSlots, TeamSlots> m_teamState{};
     Table<bool, WeekSlots> m_weekKnown{}; // loaded, cleared or built: its entries are the season's
-    std::array<int16_t, TeamSlots> m_awayCount{};
-    std::array<int16_t, TeamSlots> m_homeCount{};
-    std::array<int16_t, TeamSlots> m_byeCount{};
+    Table<int16_t, TeamSlots> m_awayCount{};
+    Table<int16_t, TeamSlots> m_homeCount{};
+    Table<int16_t, TeamSlots> m_byeCount{};
     int m_cursorSlot = -1;
     int m_cursorBox = -1;
-    std::array<int, 2> m_swapSlots{};
+    Table<int, 2> m_swapSlots{};
     int m_swapCount = 0;
 };
 

@@ -30,7 +30,7 @@ struct DivisionNames {
     const char* caption;
     const char* stem; // the division's part of its controls' names
 };
-constexpr std::array<DivisionNames, Divisions> DivisionControls{{
+constexpr Table<DivisionNames, Divisions> DivisionControls{{{
     {"NFC East", "nfce"},
     {"NFC North", "nfcn"},
     {"NFC South", "nfcs"},
@@ -39,7 +39,7 @@ constexpr std::array<DivisionNames, Divisions> DivisionControls{{
     {"AFC North", "afcn"},
     {"AFC South", "afcs"},
     {"AFC West", "afcw"},
-}};
+}}};
 
 constexpr int LogoRowHeight = TeamPictures::Height + 6;
 
@@ -84,9 +84,9 @@ void vekalign::buildControls() {
     m_tabRows = new QButtonGroup(this);
     m_tabRows->setExclusive(true);
     for (int d = 0; d < Divisions; ++d) {
-        const QString stem = QString::fromLatin1(DivisionControls[static_cast<std::size_t>(d)].stem);
+        const QString stem = QString::fromLatin1(DivisionControls[d].stem);
         auto* page = new QWidget(tabAlign);
-        DivisionPage& p = m_pages[static_cast<std::size_t>(d)];
+        DivisionPage& p = m_pages[d];
         p.fullList = makeList(page, QStringLiteral("f%1List").arg(stem));
         p.fullList->setMinimumWidth(260);
         p.abbrList = makeList(page, QStringLiteral("a%1List").arg(stem));
@@ -106,7 +106,7 @@ void vekalign::buildControls() {
         auto* column = new QVBoxLayout(page);
         column->addLayout(lists);
         column->addLayout(buttons);
-        const QString caption = QString::fromLatin1(DivisionControls[static_cast<std::size_t>(d)].caption);
+        const QString caption = QString::fromLatin1(DivisionControls[d].caption);
         tabAlign->addTab(page, caption);
         auto* tab = new QPushButton(caption, this);
         tab->setObjectName(QStringLiteral("tab%1").arg(d));
@@ -121,7 +121,7 @@ void vekalign::buildControls() {
         logo->setObjectName(QStringLiteral("picLogo%1").arg(i));
         logo->setFixedSize(TeamPictures::Width + 4, LogoRowHeight - 2);
         logo->setAlignment(Qt::AlignCenter);
-        picLogo[static_cast<std::size_t>(i)] = logo;
+        picLogo[i] = logo;
     }
 
     flabel = new QLabel(this);
@@ -195,7 +195,7 @@ void vekalign::buildLayout() {
 
 void vekalign::connectControls() {
     for (int d = 0; d < Divisions; ++d) {
-        const DivisionPage& p = m_pages[static_cast<std::size_t>(d)];
+        const DivisionPage& p = m_pages[d];
         connect(p.add, &QPushButton::clicked, this, [this, d] { addClicked(d); });
         connect(p.edit, &QPushButton::clicked, this, [this, d] { editClicked(d); });
         connect(p.remove, &QPushButton::clicked, this, [this, d] { deleteClicked(d); });
@@ -234,7 +234,7 @@ void vekalign::loadWindow() {
 }
 
 void vekalign::fillDivision(int division) {
-    const DivisionPage& p = m_pages[static_cast<std::size_t>(division)];
+    const DivisionPage& p = m_pages[division];
     const QSignalBlocker quietFull(p.fullList);
     const QSignalBlocker quietAbbr(p.abbrList);
     p.fullList->clear();
@@ -254,7 +254,7 @@ void vekalign::ShowDivisionLogos() {
     const PoolData& pool = m_session.pool();
     const Division& division = pool.divisionRec[d];
     for (int i = 0; i < LogoPlaces; ++i) {
-        QLabel* logo = picLogo[static_cast<std::size_t>(i)];
+        QLabel* logo = picLogo[i];
         const bool shown = i < division.teamCount;
         logo->setVisible(shown);
         logo->setPixmap(shown ? TeamPictures::ofTeam(pool, division.firstTeam + i) : QPixmap());
@@ -285,7 +285,7 @@ void vekalign::afterChange() {
 // ---- The division buttons ----------------------------------------------------------------------------
 
 int vekalign::agreeOnSelection(int division) {
-    const DivisionPage& p = m_pages[static_cast<std::size_t>(division)];
+    const DivisionPage& p = m_pages[division];
     const int row = p.fullList->currentRow() >= 0 ? p.fullList->currentRow() : p.abbrList->currentRow();
     if (row >= 0) {
         const QSignalBlocker quietFull(p.fullList);
@@ -312,7 +312,7 @@ void vekalign::editClicked(int division) {
     if (row < 0) {
         return;
     }
-    const DivisionPage& p = m_pages[static_cast<std::size_t>(division)];
+    const DivisionPage& p = m_pages[division];
     // Selected, so that typing replaces the team's texts.
     fnameInput->setText(p.fullList->item(row)->text());
     fnameInput->selectAll();

@@ -58,11 +58,11 @@ private:
     void SaveLeagueAlignment();
 
     LeagueWorkingCopy m_copy;
-    std::array<DivisionPage, Divisions> m_pages{};
+    Table<DivisionPage, Divisions> m_pages{};
 
     QTabWidget* tabAlign = nullptr;
     QButtonGroup* m_tabRows = nullptr; // the tabs of tabAlign, in two rows
-    std::array<QLabel*, LogoPlaces> picLogo{};
+    Table<QLabel*, LogoPlaces> picLogo{};
     QLabel* flabel = nullptr;
     QLineEdit* fnameInput = nullptr;
     QLabel* alabel = nullptr;

@@ -207,9 +207,9 @@ void LeagueStats::loadWindow() {
 }
 
 void LeagueStats::showPercentages() {
-    const auto n = static_cast<std::size_t>(chosenCount);
-    const int won = n < m_chosen.won.size() ? m_chosen.won[n] : 0;
-    const int lost = n < m_chosen.lost.size() ? m_chosen.lost[n] : 0;
+    const int n = chosenCount;
+    const int won = n >= 0 && n < std::ssize(m_chosen.won) ? at(m_chosen.won, n) : 0;
+    const int lost = n >= 0 && n < std::ssize(m_chosen.lost) ? at(m_chosen.lost, n) : 0;
     MemNum->setText(QString::number(chosenCount));
     wonNum->setText(QString::number(won));
     outOf->setText(QString::number(won + lost));
@@ -240,7 +240,7 @@ void LeagueStats::ShowDivisionStats() {
         const TeamColumn& column = m_columns[c];
         const bool shown = c < used;
         const bool filled = c < std::ssize(teams);
-        const TeamStanding standing = filled ? teams[static_cast<std::size_t>(c)] : TeamStanding{};
+        const TeamStanding standing = filled ? at(teams, c) : TeamStanding{};
         column.TeamName->setVisible(shown);
         column.TeamName->setText(filled ? pool.teamAbbrOf(standing.team) : QString());
         for (int r = 0; r < BreakdownRows; ++r) {

@@ -33,16 +33,16 @@ void add(float& rating, double amount) {
 
 RatingTable teamRatings(const PoolData& pool) {
     const int teams = standingsRows(pool);
-    std::vector<float> rating(static_cast<std::size_t>(teams));
-    std::vector<std::optional<double>> strengths(static_cast<std::size_t>(teams));
+    Table<float, TeamSlots> rating{};
+    Table<std::optional<double>, TeamSlots> strengths{};
     for (int t = 0; t < teams; ++t) {
-        strengths[static_cast<std::size_t>(t)] = strength(pool, t);
+        strengths[t] = strength(pool, t);
     }
     const auto halfOf = [](const std::optional<double>& s) { return s ? 0.5 * *s : 0.0; };
 
     for (const CountedGame& game : countedGames(pool)) {
-        const auto away = static_cast<std::size_t>(game.away);
-        const auto home = static_cast<std::size_t>(game.home);
+        const int away = game.away;
+        const int home = game.home;
         if (game.winner == pool.tieCode()) {
             add(rating[away], 0.5);
             add(rating[away], halfOf(strengths[home]));
@@ -57,7 +57,7 @@ RatingTable teamRatings(const PoolData& pool) {
 
     RatingTable table;
     for (int t = 0; t < teams; ++t) {
-        table.ranking.push_back({t, rating[static_cast<std::size_t>(t)]});
+        table.ranking.push_back({t, rating[t]});
     }
     std::stable_sort(table.ranking.begin(), table.ranking.end(),
                      [](const TeamRating& a, const TeamRating& b) { return a.rating > b.rating; });

@@ -10,13 +10,13 @@ namespace vek {
 ScoutingTallies scoutingTallies(const PoolData& pool, int member) {
     const int teams = standingsRows(pool);
     ScoutingTallies tallies;
-    tallies.teams.resize(static_cast<std::size_t>(teams));
+    tallies.teams.resize(sizeFor(teams));
     if (member < 0 || member >= pool.memberCount()) {
         return tallies;
     }
     for (const CountedGame& game : countedGames(pool)) {
-        PickSuccess& away = tallies.teams[static_cast<std::size_t>(game.away)];
-        PickSuccess& home = tallies.teams[static_cast<std::size_t>(game.home)];
+        PickSuccess& away = at(tallies.teams, game.away);
+        PickSuccess& home = at(tallies.teams, game.home);
         ++away.games;
         ++home.games;
         if (game.winner != pool.tieCode() &&
@@ -27,8 +27,8 @@ ScoutingTallies scoutingTallies(const PoolData& pool, int member) {
     }
     for (int t = 0; t < teams; ++t) {
         PickSuccess& total = scoutingPlace(pool, t).afc ? tallies.afc : tallies.nfc;
-        total.right += tallies.teams[static_cast<std::size_t>(t)].right;
-        total.games += tallies.teams[static_cast<std::size_t>(t)].games;
+        total.right += at(tallies.teams, t).right;
+        total.games += at(tallies.teams, t).games;
     }
     return tallies;
 }

@@ -116,7 +116,7 @@ void ScoutingReport::showRows(Conference& c, int rows) {
         c.rows.push_back(row);
     }
     for (int r = 0; r < std::ssize(c.rows); ++r) {
-        const TeamRow& row = c.rows[static_cast<std::size_t>(r)];
+        const TeamRow& row = at(c.rows, r);
         for (QWidget* w :
              std::initializer_list<QWidget*>{row.team, row.bar, row.percent, row.right, row.wrong}) {
             w->setVisible(r < rows);
@@ -151,7 +151,7 @@ void ScoutingReport::loadWindow() {
         const ScoutingPlace place = scoutingPlace(pool, t);
         const Conference& c = place.afc ? m_afc : m_nfc;
         if (place.row >= 0 && place.row < std::ssize(c.rows)) {
-            c.rows[static_cast<std::size_t>(place.row)].team->setText(pool.teamAbbrOf(t));
+            at(c.rows, place.row).team->setText(pool.teamAbbrOf(t));
         }
     }
     CalcScoutingReport();
@@ -166,8 +166,8 @@ void ScoutingReport::CalcScoutingReport() {
         if (place.row < 0 || place.row >= std::ssize(c.rows)) {
             continue;
         }
-        const TeamRow& row = c.rows[static_cast<std::size_t>(place.row)];
-        const PickSuccess& s = tallies.teams[static_cast<std::size_t>(t)];
+        const TeamRow& row = at(c.rows, place.row);
+        const PickSuccess& s = at(tallies.teams, t);
         row.right->setText(QString::number(s.right));
         row.wrong->setText(QString::number(s.wrong()));
         row.bar->setValue(percentBar(s.right, s.games));

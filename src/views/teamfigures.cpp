@@ -14,7 +14,7 @@ std::vector<TeamStanding> standingsOfSource(const PoolData& pool, int source) {
     if (source < 0 || source > members + 1) {
         return rows;
     }
-    rows.reserve(static_cast<std::size_t>(teams));
+    rows.reserve(sizeFor(teams));
     for (int r = 0; r < teams; ++r) {
         if (source < members) {
             rows.push_back(pool.memberStandings[r][source]);
@@ -100,14 +100,14 @@ std::vector<CountedGame> countedGames(const PoolData& pool) {
 
 ChosenCounts chosenCounts(const PoolData& pool) {
     const int members = pool.memberCount();
-    ChosenCounts counts{std::vector<int>(static_cast<std::size_t>(members + 1)),
-                        std::vector<int>(static_cast<std::size_t>(members + 1))};
+    ChosenCounts counts{std::vector<int>(sizeFor(members + 1)), std::vector<int>(sizeFor(members + 1))};
     for (const CountedGame& game : countedGames(pool)) {
         const auto& picks = pool.memberPicks[game.week][game.game];
-        const auto chosen = std::count_if(picks.begin(), picks.begin() + members,
-                                          [&game](int16_t pick) { return pickCode(pick) == game.winner; });
-        ++counts.won[static_cast<std::size_t>(chosen)];
-        ++counts.lost[static_cast<std::size_t>(members - chosen)];
+        const auto chosen =
+            static_cast<int>(std::count_if(picks.begin(), picks.begin() + members,
+                                           [&game](int16_t pick) { return pickCode(pick) == game.winner; }));
+        ++at(counts.won, chosen);
+        ++at(counts.lost, members - chosen);
     }
     return counts;
 }

@@ -140,7 +140,7 @@ void TeamRatings::CalcTeamRatings() {
         const int row = 1 + (r < leftRows ? r : r - leftRows);
         m_ranking->addWidget(teamBox[r], row, column);
         m_ranking->addWidget(RateBox[r], row, column + 1);
-        const TeamRating& rating = table.ranking[static_cast<std::size_t>(r)];
+        const TeamRating& rating = at(table.ranking, r);
         teamBox[r]->setText(pool.teamAbbrOf(rating.team));
         setColours(teamBox[r], inNfc(pool, rating.team) ? Blue : Red, White);
         RateBox[r]->setText(decimalText(rating.rating, 2));
