@@ -57,7 +57,8 @@ void PrintDifferences(ReportPrinter& printer, const PoolData& pool, int groupInd
     const int firstWeek = results ? week + 1 : week;
     const DifferencesLeft left(pool);
     const PairValue seasonValue = [&](int j, int i) -> std::optional<int> {
-        return left.games(j, firstWeek)[static_cast<std::size_t>(i)];
+        const std::span<const int> games = left.games(j, firstWeek);
+        return at(games, i);
     };
     const PairValue weekValue = [&](int j, int i) -> std::optional<int> {
         if (!isWeek(firstWeek) || firstWeek > pool.numWeeks - 1) {

@@ -35,7 +35,7 @@ int teamCount(const PoolData& pool) {
 bool weekInOrder(const PoolData& pool, int week) {
     const int teams = teamCount(pool);
     const int games = std::max(0, pool.gamesPerWeek - pool.openDates[week]);
-    std::array<bool, TeamSlots> seen{};
+    Table<bool, TeamSlots> seen{};
     for (int slot = 0; slot < slotCount(pool); ++slot) {
         for (int side = 0; side < Sides; ++side) {
             const int16_t e = pool.scheduleGrid[week][slot][side];
@@ -45,7 +45,7 @@ bool weekInOrder(const PoolData& pool, int week) {
                 return false;
             }
             if (isTeam || isBye) {
-                bool& once = seen[static_cast<std::size_t>(entryTeam(e))];
+                bool& once = seen[entryTeam(e)];
                 if (once) {
                     return false;
                 }

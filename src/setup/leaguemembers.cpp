@@ -188,7 +188,7 @@ void LeagueMembers::cmdEditClicked() {
     if (!m_draft.edit(row)) {
         return;
     }
-    const auto& entry = m_draft.entries()[static_cast<std::size_t>(row)];
+    const auto& entry = at(m_draft.entries(), row);
     // Selected, so that typing replaces the member's texts.
     nameInput->setText(entry.name);
     nameInput->selectAll();

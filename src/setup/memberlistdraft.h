@@ -91,8 +91,8 @@ private:
     /// -1 when none.
     [[nodiscard]] int collision(const QString& name, int except) const;
 
-    [[nodiscard]] Entry& at(int index) { return m_entries[static_cast<std::size_t>(index)]; }
-    [[nodiscard]] const Entry& at(int index) const { return m_entries[static_cast<std::size_t>(index)]; }
+    [[nodiscard]] Entry& at(int index) { return vek::at(m_entries, index); }
+    [[nodiscard]] const Entry& at(int index) const { return vek::at(m_entries, index); }
 
     std::vector<Entry> m_entries;
     int m_loadedCount = 0;
