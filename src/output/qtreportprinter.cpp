@@ -9,7 +9,6 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <QTemporaryFile>
 
 #include <algorithm>
@@ -56,9 +55,9 @@ LineBox measure(const PrintLine& line, const QString& family, QPaintDevice* devi
 } // namespace
 
 QtReportPrinter::QtReportPrinter(QString printerName, QString pdfFolder, PageOrientation orientation,
-                                 QString fontName)
+                                 QString fontName, int answerMs)
     : m_printerName(std::move(printerName)), m_pdfFolder(std::move(pdfFolder)), m_orientation(orientation),
-      m_fontName(fontName.isEmpty() ? DefaultFont : std::move(fontName)) {}
+      m_fontName(fontName.isEmpty() ? DefaultFont : std::move(fontName)), m_answerMs(answerMs) {}
 
 QString QtReportPrinter::nextPdfPath() const {
     const QDir folder(m_pdfFolder);
@@ -98,7 +97,7 @@ void QtReportPrinter::writePdf(const PrintDocument& document) {
     const QString path = nextPdfPath();
     const QString part = path + QStringLiteral(".part");
     QString reason;
-    if (!renderPdf(document, part, reason)) {
+    if (!renderPdf(document, part, QPageSize(), reason)) {
         QFile::remove(part);
         m_failure = QStringLiteral("The report could not be written to %1: %2").arg(path, reason);
         return;
@@ -117,7 +116,7 @@ void QtReportPrinter::printOnQueue(const PrintDocument& document) {
     const auto refused = [this](const QString& reason) {
         m_failure = QStringLiteral("The report could not be printed on %1: %2").arg(m_printerName, reason);
     };
-    const CupsQueue queue(m_printerName);
+    CupsQueue queue(m_printerName, m_answerMs);
     const CupsQueue::State state = queue.state();
     if (!state.refusal.isEmpty()) {
         refused(state.refusal);
@@ -130,7 +129,7 @@ void QtReportPrinter::printOnQueue(const PrintDocument& document) {
     }
     pdf.close();
     QString reason;
-    if (!renderPdf(document, pdf.fileName(), reason)) {
+    if (!renderPdf(document, pdf.fileName(), state.paper, reason)) {
         refused(reason);
         return;
     }
@@ -142,14 +141,12 @@ void QtReportPrinter::printOnQueue(const PrintDocument& document) {
     m_heldByPausedPrinter = m_heldByPausedPrinter || state.paused;
 }
 
-bool QtReportPrinter::renderPdf(const PrintDocument& document, const QString& path, QString& reason) const {
+bool QtReportPrinter::renderPdf(const PrintDocument& document, const QString& path, const QPageSize& paper,
+                                QString& reason) const {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(appinfo::Title);
-    if (!m_printerName.isEmpty()) {
-        const QPageSize paper = QPrinterInfo::printerInfo(m_printerName).defaultPageSize();
-        if (paper.isValid()) {
-            printer.setPageSize(paper);
-        }
+    if (paper.isValid()) {
+        printer.setPageSize(paper);
     }
     printer.setPageOrientation(m_orientation == PageOrientation::Landscape ? QPageLayout::Landscape
                                                                            : QPageLayout::Portrait);

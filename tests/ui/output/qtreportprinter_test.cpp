@@ -1,11 +1,20 @@
 // The Qt printer on the PDF device: numbered files that never replace one another, the fixed-pitch
-// font, a wide document scaled down whole, a refused file reported by name.
+// font, a wide document scaled down whole, a refused file reported by name. On a printer: a print
+// server that never answers is given up in time.
 #include "output/qtreportprinter.h"
 #include "processrun.h"
+#include "reports/reportchoice.h"
+#include "reports/reportdispatch.h"
 #include "support/tempfolder.h"
+#include "support/uiharness.h"
 
+#include <QElapsedTimer>
 #include <QFileInfo>
+#include <QHostAddress>
+#include <QScopeGuard>
+#include <QTcpServer>
 
+#include <cups/cups.h>
 #include <gtest/gtest.h>
 
 namespace vek {
@@ -55,6 +64,34 @@ TEST(QtReportPrinter, AFileThatCannotBeWrittenIsReportedByName) {
     EXPECT_TRUE(printer.failure().startsWith(
         QStringLiteral("The report could not be written to /nonexistent-pool-folder/printout1.pdf: ")))
         << printer.failure().toStdString();
+    EXPECT_TRUE(printer.pdfFiles().isEmpty());
+}
+
+// A server that takes the connection and the request and never answers, as a wedged cupsd or another
+// service on its port: a print action gives up on it within the bound.
+TEST(QtReportPrinter, APrintServerThatNeverAnswersIsGivenUpInTime) {
+    constexpr int BoundMs = 2000;
+    QTcpServer wedged;
+    ASSERT_TRUE(wedged.listen(QHostAddress::LocalHost));
+    wedged.pauseAccepting(); // the system still completes the connections and takes the requests
+    const QString address = QStringLiteral("127.0.0.1:%1").arg(wedged.serverPort());
+    cupsSetServer(address.toUtf8().constData());
+    const auto restore = qScopeGuard([] { cupsSetServer(nullptr); });
+    test::UiHarness h;
+
+    QtReportPrinter printer(QStringLiteral("VekTestPdf"), h.temp.path(), PageOrientation::Portrait, QString(),
+                            BoundMs);
+    ReportChoice choice;
+    choice.report = ReportOption::SeasonForm;
+    choice.copies = 2;
+    QElapsedTimer clock;
+    clock.start();
+    const DispatchResult result = RunReportDispatch(h.session, choice, printer, [](const QString&) {});
+    EXPECT_LT(clock.elapsed(), BoundMs + 1000);
+    EXPECT_EQ(
+        result.failure,
+        QStringLiteral("The report could not be printed on VekTestPdf: the print server %1 does not answer")
+            .arg(address));
     EXPECT_TRUE(printer.pdfFiles().isEmpty());
 }
 
