@@ -1,6 +1,7 @@
 // The Qt printer on the PDF device: numbered files that never replace one another, the fixed-pitch
 // font, a wide document scaled down whole, a refused file reported by name. On a printer: a print
 // server that never answers is given up in time.
+#include "output/qtprintercatalog.h"
 #include "output/qtreportprinter.h"
 #include "processrun.h"
 #include "reports/reportchoice.h"
@@ -68,7 +69,7 @@ TEST(QtReportPrinter, AFileThatCannotBeWrittenIsReportedByName) {
 }
 
 // A server that takes the connection and the request and never answers, as a wedged cupsd or another
-// service on its port: a print action gives up on it within the bound.
+// service on its port: the dialog's list and a print action each give up on it within the bound.
 TEST(QtReportPrinter, APrintServerThatNeverAnswersIsGivenUpInTime) {
     constexpr int BoundMs = 2000;
     QTcpServer wedged;
@@ -78,14 +79,21 @@ TEST(QtReportPrinter, APrintServerThatNeverAnswersIsGivenUpInTime) {
     cupsSetServer(address.toUtf8().constData());
     const auto restore = qScopeGuard([] { cupsSetServer(nullptr); });
     test::UiHarness h;
+    QElapsedTimer clock;
+
+    QtPrinterCatalog catalog(h.temp.path(), BoundMs);
+    clock.start();
+    catalog.refresh();
+    // Listing asks twice, and libcups waits a second for each request to be taken.
+    EXPECT_LT(clock.elapsed(), BoundMs + 2000);
+    EXPECT_EQ(catalog.deviceNames(), QStringList{PrinterCatalog::PdfDevice});
 
     QtReportPrinter printer(QStringLiteral("VekTestPdf"), h.temp.path(), PageOrientation::Portrait, QString(),
                             BoundMs);
     ReportChoice choice;
     choice.report = ReportOption::SeasonForm;
     choice.copies = 2;
-    QElapsedTimer clock;
-    clock.start();
+    clock.restart();
     const DispatchResult result = RunReportDispatch(h.session, choice, printer, [](const QString&) {});
     EXPECT_LT(clock.elapsed(), BoundMs + 1000);
     EXPECT_EQ(
