@@ -8,7 +8,7 @@
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QPrinter>
+#include <QPdfWriter>
 #include <QTemporaryFile>
 
 #include <algorithm>
@@ -16,6 +16,8 @@
 
 namespace vek {
 namespace {
+
+constexpr int PdfDpi = 1200; // as a high-resolution printer
 
 QFont runFont(const QString& family, const PrintRun& run) {
     QFont font(family);
@@ -143,16 +145,18 @@ void QtReportPrinter::printOnQueue(const PrintDocument& document) {
 
 bool QtReportPrinter::renderPdf(const PrintDocument& document, const QString& path, const QPageSize& paper,
                                 QString& reason) const {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(appinfo::Title);
+    // A PDF writer, not a QPrinter: a QPrinter looks for the platform's default printer when it is made,
+    // and Qt asks libcups on its default connection, which waits minutes for a server that does not
+    // answer, even for the PDF device.
+    QPdfWriter pdf(path);
+    pdf.setResolution(PdfDpi);
+    pdf.setTitle(appinfo::Title);
     if (paper.isValid()) {
-        printer.setPageSize(paper);
+        pdf.setPageSize(paper);
     }
-    printer.setPageOrientation(m_orientation == PageOrientation::Landscape ? QPageLayout::Landscape
-                                                                           : QPageLayout::Portrait);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    if (!render(document, printer, m_fontName, reason)) {
+    pdf.setPageOrientation(m_orientation == PageOrientation::Landscape ? QPageLayout::Landscape
+                                                                       : QPageLayout::Portrait);
+    if (!render(document, pdf, m_fontName, reason)) {
         return false;
     }
     // Qt's PDF output reports no write error (a full disk, a file size limit): a whole PDF ends with
@@ -166,8 +170,8 @@ bool QtReportPrinter::renderPdf(const PrintDocument& document, const QString& pa
     return true;
 }
 
-bool QtReportPrinter::render(const PrintDocument& document, QPrinter& printer, const QString& fontName,
-                             QString& reason) {
+bool QtReportPrinter::render(const PrintDocument& document, QPagedPaintDevice& printer,
+                             const QString& fontName, QString& reason) {
     QPainter painter;
     if (!painter.begin(&printer)) {
         reason = QStringLiteral("the device refused the document");
@@ -214,7 +218,7 @@ bool QtReportPrinter::render(const PrintDocument& document, QPrinter& printer, c
             pageUsed = true;
         }
     }
-    if (!painter.end() || printer.printerState() == QPrinter::Error) {
+    if (!painter.end()) {
         reason = QStringLiteral("the device failed while printing");
         return false;
     }

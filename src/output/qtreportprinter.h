@@ -8,7 +8,7 @@
 #include <QStringList>
 
 class QPageSize;
-class QPrinter;
+class QPagedPaintDevice;
 
 namespace vek {
 
@@ -33,9 +33,9 @@ public:
     /// The PDF files written so far.
     [[nodiscard]] const QStringList& pdfFiles() const { return m_pdfFiles; }
 
-    /// Draws a document on a printer that is ready to print; false, with the reason, when the device
+    /// Draws a document on a device that is ready to print; false, with the reason, when the device
     /// refuses it.
-    [[nodiscard]] static bool render(const PrintDocument& document, QPrinter& printer,
+    [[nodiscard]] static bool render(const PrintDocument& document, QPagedPaintDevice& printer,
                                      const QString& fontName, QString& reason);
 
 protected:

@@ -69,7 +69,8 @@ TEST(QtReportPrinter, AFileThatCannotBeWrittenIsReportedByName) {
 }
 
 // A server that takes the connection and the request and never answers, as a wedged cupsd or another
-// service on its port: the dialog's list and a print action each give up on it within the bound.
+// service on its port: the dialog's list and a print action each give up on it within the bound, and
+// the PDF device does not wait for it.
 TEST(QtReportPrinter, APrintServerThatNeverAnswersIsGivenUpInTime) {
     constexpr int BoundMs = 2000;
     QTcpServer wedged;
@@ -101,6 +102,14 @@ TEST(QtReportPrinter, APrintServerThatNeverAnswersIsGivenUpInTime) {
         QStringLiteral("The report could not be printed on VekTestPdf: the print server %1 does not answer")
             .arg(address));
     EXPECT_TRUE(printer.pdfFiles().isEmpty());
+
+    // The PDF device has no need of the server at all.
+    QtReportPrinter pdfDevice(QString(), h.temp.path(), PageOrientation::Portrait, QString(), BoundMs);
+    clock.restart();
+    pdfDevice.printLine(QStringLiteral("Points Ledger"));
+    pdfDevice.endDocument();
+    EXPECT_LT(clock.elapsed(), 1000);
+    EXPECT_EQ(pdfDevice.notice(), QStringLiteral("printout1.pdf"));
 }
 
 } // namespace
