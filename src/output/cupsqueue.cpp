@@ -1,85 +1,123 @@
 #include "output/cupsqueue.h"
 
 #include <QFile>
+#include <QSizeF>
 
 #include <cups/cups.h>
 
+#include <array>
+
 namespace vek {
 namespace {
-
-constexpr int StoppedState = 5; // IPP printer-state "stopped"
-constexpr int ConnectMs = 30000;
 
 QString lastError() {
     const QString text = QString::fromUtf8(cupsLastErrorString());
     return text.isEmpty() ? QStringLiteral("the print server gave no reason") : text;
 }
 
+/// A request about `queue`, made by the program's user.
+ipp_t* newRequest(ipp_op_t operation, const QByteArray& queue) {
+    ipp_t* request = ippNewRequest(operation);
+    char uri[HTTP_MAX_URI];
+    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", ippPort(),
+                     "/printers/%s", queue.constData());
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+    return request;
+}
+
+QPageSize paperOf(ipp_t* printer) {
+    const char* name = ippGetString(ippFindAttribute(printer, "media-default", IPP_TAG_ZERO), 0, nullptr);
+    const pwg_media_t* media = name != nullptr ? pwgMediaForPWG(name) : nullptr;
+    // PWG sizes are in hundredths of a millimetre.
+    return media != nullptr
+               ? QPageSize(QSizeF(media->width / 100.0, media->length / 100.0), QPageSize::Millimeter)
+               : QPageSize();
+}
+
 } // namespace
 
-CupsQueue::CupsQueue(const QString& name) {
-    const qsizetype slash = name.indexOf(QLatin1Char('/'));
-    m_queue = name.left(slash < 0 ? name.size() : slash).toUtf8();
-    if (slash >= 0) {
-        m_instance = name.mid(slash + 1).toUtf8();
-    }
-    // Connected here rather than through libcups' default connection, which cannot tell a server that
-    // is down from a printer that does not exist.
-    const char* server = cupsServer();
-    m_http = httpConnect2(server, ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, ConnectMs, nullptr);
-    if (m_http == nullptr) {
-        const QString where = server[0] == '/'
-                                  ? QString::fromUtf8(server)
-                                  : QStringLiteral("%1:%2").arg(QString::fromUtf8(server)).arg(ippPort());
-        m_unreachable = QStringLiteral("the print server %1 cannot be reached (%2)").arg(where, lastError());
-    }
+CupsQueue::CupsQueue(const QString& name, int answerMs) : m_server(answerMs) {
+    // An instance only carries options of the user's own; the server knows the queue.
+    m_queue = name.section(QLatin1Char('/'), 0, 0).toUtf8();
 }
 
-CupsQueue::~CupsQueue() {
-    if (m_http != nullptr) {
-        httpClose(m_http);
-    }
-}
-
-CupsQueue::State CupsQueue::state() const {
+CupsQueue::State CupsQueue::state() {
     State state;
-    if (m_http == nullptr) {
-        state.refusal = m_unreachable;
-        return state;
+    ipp_t* printer = nullptr;
+    ipp_status_t status = IPP_STATUS_OK;
+    QString reason;
+    // One request on this connection: libcups' own lookup of a queue, when its request fails, asks
+    // again on the default connection, and there a server that does not answer costs minutes.
+    m_server.talk([&](http_t* http) {
+        ipp_t* request = newRequest(IPP_OP_GET_PRINTER_ATTRIBUTES, m_queue);
+        static constexpr std::array Wanted{"printer-is-accepting-jobs", "printer-state", "media-default"};
+        ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
+                      static_cast<int>(Wanted.size()), nullptr, Wanted.data());
+        printer = cupsDoRequest(http, request, "/");
+        status = cupsLastError();
+        reason = lastError();
+    });
+    if (!m_server.failure().isEmpty()) {
+        state.refusal = m_server.failure();
+    } else if (status == IPP_STATUS_ERROR_NOT_FOUND) {
+        state.refusal = QStringLiteral("the print server does not know this printer");
+    } else if (printer == nullptr || status > IPP_STATUS_OK_CONFLICTING) {
+        state.refusal = reason;
+    } else {
+        ipp_attribute_t* accepting = ippFindAttribute(printer, "printer-is-accepting-jobs", IPP_TAG_BOOLEAN);
+        if (accepting != nullptr && ippGetBoolean(accepting, 0) == 0) {
+            state.refusal = QStringLiteral("the printer does not accept jobs");
+        }
+        state.paused =
+            ippGetInteger(ippFindAttribute(printer, "printer-state", IPP_TAG_ENUM), 0) == IPP_PSTATE_STOPPED;
+        state.paper = paperOf(printer);
     }
-    cups_dest_t* dest = cupsGetNamedDest(m_http, m_queue.constData(),
-                                         m_instance.isEmpty() ? nullptr : m_instance.constData());
-    if (dest == nullptr) {
-        state.refusal = cupsLastError() == IPP_STATUS_ERROR_NOT_FOUND
-                            ? QStringLiteral("the print server does not know this printer")
-                            : lastError();
-        return state;
-    }
-    const auto option = [dest](const char* name) {
-        return QByteArray(cupsGetOption(name, dest->num_options, dest->options));
-    };
-    if (option("printer-is-accepting-jobs") == "false") {
-        state.refusal = QStringLiteral("the printer does not accept jobs");
-    }
-    state.paused = option("printer-state").toInt() == StoppedState;
-    cupsFreeDests(1, dest);
+    ippDelete(printer);
     return state;
 }
 
-QString CupsQueue::submit(const QString& pdfPath, const QString& title, PageOrientation orientation) const {
-    if (m_http == nullptr) {
-        return m_unreachable;
+QString CupsQueue::submit(const QString& pdfPath, const QString& title, PageOrientation orientation) {
+    QFile file(pdfPath);
+    const QByteArray pdf = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    if (file.error() != QFileDevice::NoError) {
+        return QStringLiteral("the job's file cannot be read: %1").arg(file.errorString());
     }
-    // The pages are laid out in the orientation already; the queue is told it so that it does not
-    // turn them back.
-    cups_option_t* options = nullptr;
-    int count = cupsAddOption("document-format", CUPS_FORMAT_PDF, 0, &options);
-    count = cupsAddOption("orientation-requested", orientation == PageOrientation::Landscape ? "4" : "3",
-                          count, &options);
-    const int job = cupsPrintFile2(m_http, m_queue.constData(), QFile::encodeName(pdfPath).constData(),
-                                   title.toUtf8().constData(), count, options);
-    cupsFreeOptions(count, options);
-    return job > 0 ? QString() : lastError();
+    const QByteArray name = title.toUtf8();
+    // Create-Job, Send-Document and their answers on this one connection: libcups' own submission
+    // looks the queue up again and, when that fails, asks once more on its default connection.
+    int job = 0;
+    QString reason;
+    m_server.talk([&](http_t* http) {
+        ipp_t* request = newRequest(IPP_OP_CREATE_JOB, m_queue);
+        ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "job-name", nullptr, name.constData());
+        // The pages are laid out in the orientation already; the queue is told it so that it does not
+        // turn them back.
+        ippAddInteger(request, IPP_TAG_JOB, IPP_TAG_ENUM, "orientation-requested",
+                      orientation == PageOrientation::Landscape ? IPP_ORIENT_LANDSCAPE : IPP_ORIENT_PORTRAIT);
+        ipp_t* created = cupsDoRequest(http, request, "/");
+        job = ippGetInteger(ippFindAttribute(created, "job-id", IPP_TAG_INTEGER), 0);
+        ippDelete(created);
+        if (job <= 0) {
+            reason = lastError();
+            return;
+        }
+        if (cupsStartDocument(http, m_queue.constData(), job, name.constData(), CUPS_FORMAT_PDF, 1) !=
+                HTTP_STATUS_CONTINUE ||
+            cupsWriteRequestData(http, pdf.constData(), static_cast<size_t>(pdf.size())) !=
+                HTTP_STATUS_CONTINUE ||
+            cupsFinishDocument(http, m_queue.constData()) != IPP_STATUS_OK) {
+            reason = lastError();
+        }
+    });
+    if (!m_server.failure().isEmpty()) {
+        return m_server.failure();
+    }
+    if (!reason.isEmpty() && job > 0) {
+        // A job without its document would wait at the server until it gives up on it.
+        m_server.talk([&](http_t* http) { cupsCancelJob2(http, m_queue.constData(), job, 0); });
+    }
+    return reason;
 }
 
 } // namespace vek

@@ -1,44 +1,40 @@
 #pragma once
 
+#include "output/cupsconnection.h"
 #include "reports/reportchoice.h"
 
 #include <QByteArray>
+#include <QPageSize>
 #include <QString>
-
-typedef struct _http_s http_t;
 
 namespace vek {
 
-/// A named CUPS print queue, reached through libcups on the server the client configuration (or
-/// CUPS_SERVER) names: whether it takes jobs now, and the submission of a finished PDF as one job. The
-/// Qt printer prints on named printers through it, because Qt's own CUPS output ends without an error
-/// when the server refuses the job. One connection to the server serves both.
+/// A named CUPS print queue: whether it takes jobs now, and the submission of a finished PDF as one
+/// job. The Qt printer prints on named printers through it, because Qt's own CUPS output ends without
+/// an error when the server refuses the job. Everything it asks goes over one conversation with the
+/// server, so that a server that stops answering costs the user the conversation's span and no more.
 class CupsQueue {
 public:
     /// What the queue would do with a job.
     struct State {
         QString refusal;     // why it takes no job now, for the user; "" when it takes jobs
         bool paused = false; // it takes jobs but holds them until it is resumed
+        QPageSize paper;     // the queue's default paper; invalid when it names none
     };
 
-    /// `name` as the platform lists it: the queue, or "queue/instance".
-    explicit CupsQueue(const QString& name);
-    ~CupsQueue();
-    CupsQueue(const CupsQueue&) = delete;
-    CupsQueue& operator=(const CupsQueue&) = delete;
+    /// `name` as the platform lists it: the queue, or "queue/instance". The server has `answerMs` in all
+    /// to answer.
+    explicit CupsQueue(const QString& name, int answerMs = CupsConnection::AnswerMs);
 
-    [[nodiscard]] State state() const;
+    [[nodiscard]] State state();
 
     /// Sends the PDF, laid out in `orientation`, as one job named `title`; "" when the queue took it,
     /// otherwise the server's reason.
-    [[nodiscard]] QString submit(const QString& pdfPath, const QString& title,
-                                 PageOrientation orientation) const;
+    [[nodiscard]] QString submit(const QString& pdfPath, const QString& title, PageOrientation orientation);
 
 private:
     QByteArray m_queue;
-    QByteArray m_instance;
-    http_t* m_http = nullptr;
-    QString m_unreachable; // why the server could not be reached
+    CupsConnection m_server;
 };
 
 } // namespace vek

@@ -293,6 +293,7 @@ void PrintWindow::loadWindow() {
     showPanels();
 
     lstPrinters->clear();
+    m_catalog.refresh();
     const QStringList devices = m_catalog.deviceNames();
     for (int i = 0; i < devices.size(); ++i) {
         auto* item = new QListWidgetItem(devices[i], lstPrinters);

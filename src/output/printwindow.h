@@ -26,8 +26,9 @@ class UpDown;
 /// dispatch. Send Email writes the report file and mails it to each selected member with a usable
 /// address, one message each, while the window stays responsive (Print and Send Email wait, closing the
 /// window ends the session); one message at the end lists every member not mailed.
-/// Its handlers keep the choice consistent; its load starts afresh each time it opens, while the current
-/// printer lives on with the window's printer catalog. The main window opens it modally.
+/// Its handlers keep the choice consistent; its load starts afresh each time it opens and lists the
+/// printers anew, while the current printer lives on with the window's printer catalog. The main window
+/// opens it modally.
 class PrintWindow final : public PoolWindow {
     Q_OBJECT
 public:

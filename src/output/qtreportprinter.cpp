@@ -8,8 +8,7 @@
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QPrinter>
-#include <QPrinterInfo>
+#include <QPdfWriter>
 #include <QTemporaryFile>
 
 #include <algorithm>
@@ -17,6 +16,8 @@
 
 namespace vek {
 namespace {
+
+constexpr int PdfDpi = 1200; // as a high-resolution printer
 
 QFont runFont(const QString& family, const PrintRun& run) {
     QFont font(family);
@@ -56,9 +57,9 @@ LineBox measure(const PrintLine& line, const QString& family, QPaintDevice* devi
 } // namespace
 
 QtReportPrinter::QtReportPrinter(QString printerName, QString pdfFolder, PageOrientation orientation,
-                                 QString fontName)
+                                 QString fontName, int answerMs)
     : m_printerName(std::move(printerName)), m_pdfFolder(std::move(pdfFolder)), m_orientation(orientation),
-      m_fontName(fontName.isEmpty() ? DefaultFont : std::move(fontName)) {}
+      m_fontName(fontName.isEmpty() ? DefaultFont : std::move(fontName)), m_answerMs(answerMs) {}
 
 QString QtReportPrinter::nextPdfPath() const {
     const QDir folder(m_pdfFolder);
@@ -98,7 +99,7 @@ void QtReportPrinter::writePdf(const PrintDocument& document) {
     const QString path = nextPdfPath();
     const QString part = path + QStringLiteral(".part");
     QString reason;
-    if (!renderPdf(document, part, reason)) {
+    if (!renderPdf(document, part, QPageSize(), reason)) {
         QFile::remove(part);
         m_failure = QStringLiteral("The report could not be written to %1: %2").arg(path, reason);
         return;
@@ -117,7 +118,7 @@ void QtReportPrinter::printOnQueue(const PrintDocument& document) {
     const auto refused = [this](const QString& reason) {
         m_failure = QStringLiteral("The report could not be printed on %1: %2").arg(m_printerName, reason);
     };
-    const CupsQueue queue(m_printerName);
+    CupsQueue queue(m_printerName, m_answerMs);
     const CupsQueue::State state = queue.state();
     if (!state.refusal.isEmpty()) {
         refused(state.refusal);
@@ -130,7 +131,7 @@ void QtReportPrinter::printOnQueue(const PrintDocument& document) {
     }
     pdf.close();
     QString reason;
-    if (!renderPdf(document, pdf.fileName(), reason)) {
+    if (!renderPdf(document, pdf.fileName(), state.paper, reason)) {
         refused(reason);
         return;
     }
@@ -142,20 +143,20 @@ void QtReportPrinter::printOnQueue(const PrintDocument& document) {
     m_heldByPausedPrinter = m_heldByPausedPrinter || state.paused;
 }
 
-bool QtReportPrinter::renderPdf(const PrintDocument& document, const QString& path, QString& reason) const {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(appinfo::Title);
-    if (!m_printerName.isEmpty()) {
-        const QPageSize paper = QPrinterInfo::printerInfo(m_printerName).defaultPageSize();
-        if (paper.isValid()) {
-            printer.setPageSize(paper);
-        }
+bool QtReportPrinter::renderPdf(const PrintDocument& document, const QString& path, const QPageSize& paper,
+                                QString& reason) const {
+    // A PDF writer, not a QPrinter: a QPrinter looks for the platform's default printer when it is made,
+    // and Qt asks libcups on its default connection, which waits minutes for a server that does not
+    // answer, even for the PDF device.
+    QPdfWriter pdf(path);
+    pdf.setResolution(PdfDpi);
+    pdf.setTitle(appinfo::Title);
+    if (paper.isValid()) {
+        pdf.setPageSize(paper);
     }
-    printer.setPageOrientation(m_orientation == PageOrientation::Landscape ? QPageLayout::Landscape
-                                                                           : QPageLayout::Portrait);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    if (!render(document, printer, m_fontName, reason)) {
+    pdf.setPageOrientation(m_orientation == PageOrientation::Landscape ? QPageLayout::Landscape
+                                                                       : QPageLayout::Portrait);
+    if (!render(document, pdf, m_fontName, reason)) {
         return false;
     }
     // Qt's PDF output reports no write error (a full disk, a file size limit): a whole PDF ends with
@@ -169,8 +170,8 @@ bool QtReportPrinter::renderPdf(const PrintDocument& document, const QString& pa
     return true;
 }
 
-bool QtReportPrinter::render(const PrintDocument& document, QPrinter& printer, const QString& fontName,
-                             QString& reason) {
+bool QtReportPrinter::render(const PrintDocument& document, QPagedPaintDevice& printer,
+                             const QString& fontName, QString& reason) {
     QPainter painter;
     if (!painter.begin(&printer)) {
         reason = QStringLiteral("the device refused the document");
@@ -217,7 +218,7 @@ bool QtReportPrinter::render(const PrintDocument& document, QPrinter& printer, c
             pageUsed = true;
         }
     }
-    if (!painter.end() || printer.printerState() == QPrinter::Error) {
+    if (!painter.end()) {
         reason = QStringLiteral("the device failed while printing");
         return false;
     }

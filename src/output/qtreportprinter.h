@@ -1,12 +1,14 @@
 #pragma once
 
+#include "output/cupsconnection.h"
 #include "reports/documentprinter.h"
 #include "reports/reportchoice.h"
 
 #include <QString>
 #include <QStringList>
 
-class QPrinter;
+class QPageSize;
+class QPagedPaintDevice;
 
 namespace vek {
 
@@ -20,8 +22,10 @@ class QtReportPrinter final : public DocumentPrinter {
 public:
     static inline const QString DefaultFont = QStringLiteral("Courier New");
 
-    /// `printerName` empty: the PDF device, writing into `pdfFolder`.
-    QtReportPrinter(QString printerName, QString pdfFolder, PageOrientation orientation, QString fontName);
+    /// `printerName` empty: the PDF device, writing into `pdfFolder`. A printer's server has `answerMs`
+    /// in all to answer each document.
+    QtReportPrinter(QString printerName, QString pdfFolder, PageOrientation orientation, QString fontName,
+                    int answerMs = CupsConnection::AnswerMs);
 
     [[nodiscard]] QString failure() const override { return m_failure; }
     /// The names of the PDF files written, or that the printer is paused and holds the report.
@@ -29,9 +33,9 @@ public:
     /// The PDF files written so far.
     [[nodiscard]] const QStringList& pdfFiles() const { return m_pdfFiles; }
 
-    /// Draws a document on a printer that is ready to print; false, with the reason, when the device
+    /// Draws a document on a device that is ready to print; false, with the reason, when the device
     /// refuses it.
-    [[nodiscard]] static bool render(const PrintDocument& document, QPrinter& printer,
+    [[nodiscard]] static bool render(const PrintDocument& document, QPagedPaintDevice& printer,
                                      const QString& fontName, QString& reason);
 
 protected:
@@ -41,13 +45,16 @@ private:
     [[nodiscard]] QString nextPdfPath() const;
     void writePdf(const PrintDocument& document);
     void printOnQueue(const PrintDocument& document);
-    /// Draws the document into a PDF file at `path`; false, with the reason, when it is not whole.
-    [[nodiscard]] bool renderPdf(const PrintDocument& document, const QString& path, QString& reason) const;
+    /// Draws the document into a PDF file at `path` on `paper` (the default paper when invalid); false,
+    /// with the reason, when it is not whole.
+    [[nodiscard]] bool renderPdf(const PrintDocument& document, const QString& path, const QPageSize& paper,
+                                 QString& reason) const;
 
     QString m_printerName;
     QString m_pdfFolder;
     PageOrientation m_orientation;
     QString m_fontName;
+    int m_answerMs;
     QString m_failure;
     QStringList m_pdfFiles;
     bool m_heldByPausedPrinter = false;

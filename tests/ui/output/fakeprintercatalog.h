@@ -21,6 +21,7 @@ public:
     QStringList fontsAsked; // the font of each print action
     std::vector<PrintDocument> printed;
 
+    void refresh() override {}
     [[nodiscard]] QStringList deviceNames() const override { return names; }
     [[nodiscard]] int currentDevice() const override { return current; }
     void setCurrentDevice(int index) override { current = index; }

@@ -1,11 +1,21 @@
 // The Qt printer on the PDF device: numbered files that never replace one another, the fixed-pitch
-// font, a wide document scaled down whole, a refused file reported by name.
+// font, a wide document scaled down whole, a refused file reported by name. On a printer: a print
+// server that never answers is given up in time.
+#include "output/qtprintercatalog.h"
 #include "output/qtreportprinter.h"
 #include "processrun.h"
+#include "reports/reportchoice.h"
+#include "reports/reportdispatch.h"
 #include "support/tempfolder.h"
+#include "support/uiharness.h"
 
+#include <QElapsedTimer>
 #include <QFileInfo>
+#include <QHostAddress>
+#include <QScopeGuard>
+#include <QTcpServer>
 
+#include <cups/cups.h>
 #include <gtest/gtest.h>
 
 namespace vek {
@@ -56,6 +66,50 @@ TEST(QtReportPrinter, AFileThatCannotBeWrittenIsReportedByName) {
         QStringLiteral("The report could not be written to /nonexistent-pool-folder/printout1.pdf: ")))
         << printer.failure().toStdString();
     EXPECT_TRUE(printer.pdfFiles().isEmpty());
+}
+
+// A server that takes the connection and the request and never answers, as a wedged cupsd or another
+// service on its port: the dialog's list and a print action each give up on it within the bound, and
+// the PDF device does not wait for it.
+TEST(QtReportPrinter, APrintServerThatNeverAnswersIsGivenUpInTime) {
+    constexpr int BoundMs = 2000;
+    QTcpServer wedged;
+    ASSERT_TRUE(wedged.listen(QHostAddress::LocalHost));
+    wedged.pauseAccepting(); // the system still completes the connections and takes the requests
+    const QString address = QStringLiteral("127.0.0.1:%1").arg(wedged.serverPort());
+    cupsSetServer(address.toUtf8().constData());
+    const auto restore = qScopeGuard([] { cupsSetServer(nullptr); });
+    test::UiHarness h;
+    QElapsedTimer clock;
+
+    QtPrinterCatalog catalog(h.temp.path(), BoundMs);
+    clock.start();
+    catalog.refresh();
+    // Listing asks twice, and libcups waits a second for each request to be taken.
+    EXPECT_LT(clock.elapsed(), BoundMs + 2000);
+    EXPECT_EQ(catalog.deviceNames(), QStringList{PrinterCatalog::PdfDevice});
+
+    QtReportPrinter printer(QStringLiteral("VekTestPdf"), h.temp.path(), PageOrientation::Portrait, QString(),
+                            BoundMs);
+    ReportChoice choice;
+    choice.report = ReportOption::SeasonForm;
+    choice.copies = 2;
+    clock.restart();
+    const DispatchResult result = RunReportDispatch(h.session, choice, printer, [](const QString&) {});
+    EXPECT_LT(clock.elapsed(), BoundMs + 1000);
+    EXPECT_EQ(
+        result.failure,
+        QStringLiteral("The report could not be printed on VekTestPdf: the print server %1 does not answer")
+            .arg(address));
+    EXPECT_TRUE(printer.pdfFiles().isEmpty());
+
+    // The PDF device has no need of the server at all.
+    QtReportPrinter pdfDevice(QString(), h.temp.path(), PageOrientation::Portrait, QString(), BoundMs);
+    clock.restart();
+    pdfDevice.printLine(QStringLiteral("Points Ledger"));
+    pdfDevice.endDocument();
+    EXPECT_LT(clock.elapsed(), 1000);
+    EXPECT_EQ(pdfDevice.notice(), QStringLiteral("printout1.pdf"));
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 // Printing through a real printer: a CUPS server of the test's own with a cups-pdf queue, listed by the
-// output dialog, printed to, and the PDF it makes read back.
+// output dialog, printed to, and the PDF it makes read back; the queue deleted while the dialog is open.
 #include "output/printwindow.h"
 #include "output/qtreportprinter.h"
 #include "processrun.h"
@@ -34,6 +34,7 @@ constexpr int ServerStartMs = 20000;
 constexpr int PrintJobMs = 120000;
 const char* const QueueVariable = "VEK_TEST_PRINTER_QUEUE";
 const char* const OutcomeVariable = "VEK_TEST_PRINTER_OUTCOME";
+const char* const DeleteVariable = "VEK_TEST_PRINTER_DELETE";
 const QString Queue = QStringLiteral("VekTestPdf");
 
 /// A CUPS server in a temporary folder of its own, on a free port of the loopback address, with one
@@ -200,7 +201,8 @@ private:
 
 /// The part that runs in a process of its own, started with the server's address in CUPS_SERVER (the
 /// CUPS client library reads it once per process): the dialog lists the queue, which is selected, and a
-/// results report of week 5 is printed on it with its ledger and member charts.
+/// results report of week 5 is printed on it with its ledger and member charts. With DeleteVariable set
+/// the queue is deleted once the dialog lists it, and printing on it fails by its name.
 void printThroughTheDialog(const QString& queue) {
     test::UiHarness h;
     test::fillRealisticPool(h.pool(), 12, 4);
@@ -214,6 +216,10 @@ void printThroughTheDialog(const QString& queue) {
     const QList<QListWidgetItem*> listed = printers->findItems(queue, Qt::MatchExactly);
     ASSERT_EQ(listed.size(), 1) << "the dialog does not list " << queue.toStdString();
     EXPECT_EQ(printers->item(printers->count() - 1)->text(), QStringLiteral("PDF file"));
+    const bool deleted = qEnvironmentVariableIsSet(DeleteVariable);
+    if (deleted) {
+        ASSERT_TRUE(test::runTool(QStringLiteral("lpadmin"), {QStringLiteral("-x"), queue}).ok);
+    }
     printers->setCurrentItem(listed.front());
     button("cmdSelect")->click();
     EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("lblSelectedPrinter"))->text(), queue);
@@ -223,6 +229,15 @@ void printThroughTheDialog(const QString& queue) {
     button("unsortedOption")->click();
     button("ledgerCheck")->click();
     button("cmdPrint")->click();
+    if (deleted) {
+        ASSERT_EQ(h.messages.requests.size(), 1U);
+        EXPECT_EQ(h.messages.requests.front().text,
+                  QStringLiteral(
+                      "The report could not be printed on %1: the print server does not know this printer")
+                      .arg(queue));
+        EXPECT_EQ(QDir(h.temp.path()).entryList({QStringLiteral("*.pdf")}, QDir::Files), QStringList{});
+        return;
+    }
     for (const auto& request : h.messages.requests) {
         ADD_FAILURE() << "message: " << request.text.toStdString();
     }
@@ -241,13 +256,19 @@ TEST(RealPrinter, PrintsAResultsReportThroughItsOwnCupsServer) {
     ASSERT_TRUE(started.isEmpty()) << started.toStdString();
 
     // The dialog's part, in a fresh process that talks to this server only.
-    QProcessEnvironment env = server.environment();
-    env.insert(QString::fromLatin1(QueueVariable), Queue);
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    const test::ToolRun child = test::runTool(
-        QCoreApplication::applicationFilePath(),
-        {QStringLiteral("--gtest_filter=RealPrinter.PrintsAResultsReportThroughItsOwnCupsServer")},
-        PrintJobMs, env);
+    const auto runDialog = [&](bool deleteQueue) {
+        QProcessEnvironment env = server.environment();
+        env.insert(QString::fromLatin1(QueueVariable), Queue);
+        if (deleteQueue) {
+            env.insert(QString::fromLatin1(DeleteVariable), QStringLiteral("1"));
+        }
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        return test::runTool(
+            QCoreApplication::applicationFilePath(),
+            {QStringLiteral("--gtest_filter=RealPrinter.PrintsAResultsReportThroughItsOwnCupsServer")},
+            PrintJobMs, env);
+    };
+    const test::ToolRun child = runDialog(false);
     ASSERT_TRUE(child.ok) << child.out.toStdString() << child.err.toStdString();
 
     const QDir pdfs(server.pdfFolder());
@@ -264,6 +285,9 @@ TEST(RealPrinter, PrintsAResultsReportThroughItsOwnCupsServer) {
           "Total Points", "2024 VEK Season Member Charts", "Consensus Predictions", "VEK Standings"}) {
         EXPECT_TRUE(text.contains(QString::fromLatin1(piece))) << piece << "\n" << text.toStdString();
     }
+
+    const test::ToolRun gone = runDialog(true);
+    EXPECT_TRUE(gone.ok) << gone.out.toStdString() << gone.err.toStdString();
 }
 
 /// The child's part of the refusal cases: one document printed on the queue, and the printer's failure
