@@ -1,12 +1,12 @@
 #include "output/reportmail.h"
 
+#include "model/datafolder.h"
 #include "model/mailsettingsfile.h"
 #include "model/textcodec.h"
 #include "reports/recordingprinter.h"
 #include "reports/reportchoice.h"
 #include "session/poolsession.h"
 
-#include <QFile>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -140,11 +140,11 @@ PreparedMail prepareReportMail(PoolSession& session, ReportChoice choice, const 
     if (!written.ok) {
         return {{}, {}, written.failure};
     }
-    QFile file(session.folder().filePath(choice.fileName));
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {{}, {}, QStringLiteral("%1 could not be read: %2").arg(choice.fileName, file.errorString())};
+    const DataFolder::FileContent file = session.folder().readContent(choice.fileName);
+    if (file.state != DataFolder::FileState::Read) {
+        return {{}, {}, QStringLiteral("%1 could not be read: %2").arg(choice.fileName, file.reason)};
     }
-    const QString text = decodeFileText(file.readAll());
+    const QString text = decodeFileText(file.bytes);
     QStringList lines = text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
     if (lines.back().isEmpty()) {
         lines.removeLast(); // nothing follows the last line end (or the file is empty)
