@@ -80,16 +80,27 @@ QString missingMailSetting(const MailSettings& mail) {
     if (mail.smtpPort <= 0 || mail.smtpPort > MaxSmtpPort) {
         return QStringLiteral("Please enter your SMTP Port");
     }
-    if (!isSet(mail.senderEmail) || !isSendableAddress(mail.senderEmail)) {
+    if (!isSet(mail.senderEmail) || !addressProblem(mail.senderEmail).isEmpty()) {
         return QStringLiteral("Please enter your eMail address");
     }
     return {};
 }
 
-bool isSendableAddress(const QString& address) {
-    return !address.isEmpty() && std::none_of(address.begin(), address.end(), [](QChar c) {
-        return c.category() == QChar::Other_Control || c == QLatin1Char('<') || c == QLatin1Char('>');
-    });
+QString addressProblem(const QString& address) {
+    if (address.isEmpty()) {
+        return QStringLiteral("no e-mail address");
+    }
+    if (std::any_of(address.begin(), address.end(), [](QChar c) {
+            return c.category() == QChar::Other_Control || c == QLatin1Char('<') || c == QLatin1Char('>');
+        })) {
+        return QStringLiteral("an e-mail address that mail cannot carry");
+    }
+    const qsizetype at = address.indexOf(QLatin1Char('@'));
+    if (at <= 0 || at == address.size() - 1 || address.count(QLatin1Char('@')) != 1 ||
+        std::any_of(address.begin(), address.end(), [](QChar c) { return c.isSpace(); })) {
+        return QStringLiteral("an e-mail address not of the form name@domain");
+    }
+    return {};
 }
 
 QByteArray composeMail(const QString& sender, const QString& to, const QString& subject, bool html,
@@ -117,14 +128,11 @@ PreparedMail prepareReportMail(PoolSession& session, ReportChoice choice, const 
     PreparedMail prepared;
     std::vector<int> mailed;
     for (const int m : members) {
-        const QString address = pool.memberEmail[m].trimmed();
-        if (isSendableAddress(address)) {
+        const QString problem = addressProblem(pool.memberEmail[m].trimmed());
+        if (problem.isEmpty()) {
             mailed.push_back(m);
         } else {
-            prepared.skipped.push_back({m, pool.memberName[m],
-                                        address.isEmpty()
-                                            ? QStringLiteral("no e-mail address")
-                                            : QStringLiteral("an e-mail address that mail cannot carry")});
+            prepared.skipped.push_back({m, pool.memberName[m], problem});
         }
     }
     if (mailed.empty()) {
