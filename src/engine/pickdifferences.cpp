@@ -20,10 +20,20 @@ using WeekCodes = Table<uint8_t, WeekBytes>;
 // Lives on the stack: the call allocates nothing.
 using SeasonCodes = Table2<WeekCodes, MemberSlots, WeekSlots>;
 
-// The games of a week on which the two members picked differently. The pair loop runs this for every
-// pair of members and every week, so where the processor has 16-byte compares it takes a week in two.
+// The games of a week on which the two members picked differently, game by game: what a processor
+// without SSE2 runs, and what the faster comparison below must equal.
+int gamesDifferingPortable(const WeekCodes& mine, const WeekCodes& theirs) {
+    int differ = 0;
+    for (int g = 0; g < WeekBytes; ++g) {
+        differ += static_cast<int>(mine[g] != theirs[g]);
+    }
+    return differ;
+}
+
+// The same where the processor has 16-byte compares: the pair loop runs this for every pair of members
+// and every week, so it takes a week in two.
 #if defined(__SSE2__)
-int gamesDiffering(const WeekCodes& mine, const WeekCodes& theirs) {
+int gamesDifferingSse2(const WeekCodes& mine, const WeekCodes& theirs) {
     static_assert(WeekBytes == 2 * sizeof(__m128i));
     const auto load = [](const WeekCodes& codes, int half) {
         return _mm_loadu_si128(reinterpret_cast<const __m128i*>(codes.data()) + half);
@@ -36,19 +46,44 @@ int gamesDiffering(const WeekCodes& mine, const WeekCodes& theirs) {
     const __m128i sums = _mm_sad_epu8(agreeing, _mm_setzero_si128());
     return WeekBytes - (_mm_cvtsi128_si32(sums) + _mm_extract_epi16(sums, 4));
 }
-#else
-int gamesDiffering(const WeekCodes& mine, const WeekCodes& theirs) {
-    int differ = 0;
-    for (int g = 0; g < WeekBytes; ++g) {
-        differ += static_cast<int>(mine[g] != theirs[g]);
-    }
-    return differ;
-}
 #endif
+
+// Differences: each unordered pair once, written to both halves of the symmetric tables; a member never
+// differs from itself. The week comparison is a template argument, so that the loop calls it directly.
+template <int (*GamesDiffering)(const WeekCodes&, const WeekCodes&)>
+void countDifferences(PoolData& pool, const SeasonCodes& codes, const Table<int, WeekSlots>& games) {
+    const int members = pool.memberCount();
+    const int weeks = pool.weekLayout().weeks();
+    for (int a = 0; a < members; ++a) {
+        pool.pickDiffTotal[a][a] = 0;
+        for (int w = 0; w < weeks; ++w) {
+            pool.pickDiffWeek[a][a][w] = 0;
+            pool.pickDiffMonday[a][a][w] = 0;
+        }
+        const auto& mine = codes[a];
+        for (int b = a + 1; b < members; ++b) {
+            const auto& theirs = codes[b];
+            int total = 0;
+            for (int w = 0; w < weeks; ++w) {
+                const auto differ = static_cast<int16_t>(GamesDiffering(mine[w], theirs[w]));
+                const int monday = games[w] - 1;
+                const auto mondayDiffers =
+                    static_cast<int16_t>(monday >= 0 && mine[w][monday] != theirs[w][monday]);
+                pool.pickDiffWeek[a][b][w] = differ;
+                pool.pickDiffWeek[b][a][w] = differ;
+                pool.pickDiffMonday[a][b][w] = mondayDiffers;
+                pool.pickDiffMonday[b][a][w] = mondayDiffers;
+                total += differ;
+            }
+            pool.pickDiffTotal[a][b] = static_cast<int16_t>(total);
+            pool.pickDiffTotal[b][a] = static_cast<int16_t>(total);
+        }
+    }
+}
 
 } // namespace
 
-void CalcPickDifferences(PoolData& pool) {
+void CalcPickDifferences(PoolData& pool, PickComparison comparison) {
     static_assert(GameSlots <= WeekBytes);
     const int members = pool.memberCount();
     const WeekLayout layout = pool.weekLayout();
@@ -87,33 +122,13 @@ void CalcPickDifferences(PoolData& pool) {
         }
     }
 
-    // Differences: each unordered pair once, written to both halves of the symmetric tables; a member
-    // never differs from itself.
-    for (int a = 0; a < members; ++a) {
-        pool.pickDiffTotal[a][a] = 0;
-        for (int w = 0; w < weeks; ++w) {
-            pool.pickDiffWeek[a][a][w] = 0;
-            pool.pickDiffMonday[a][a][w] = 0;
-        }
-        const auto& mine = codes[a];
-        for (int b = a + 1; b < members; ++b) {
-            const auto& theirs = codes[b];
-            int total = 0;
-            for (int w = 0; w < weeks; ++w) {
-                const auto differ = static_cast<int16_t>(gamesDiffering(mine[w], theirs[w]));
-                const int monday = games[w] - 1;
-                const auto mondayDiffers =
-                    static_cast<int16_t>(monday >= 0 && mine[w][monday] != theirs[w][monday]);
-                pool.pickDiffWeek[a][b][w] = differ;
-                pool.pickDiffWeek[b][a][w] = differ;
-                pool.pickDiffMonday[a][b][w] = mondayDiffers;
-                pool.pickDiffMonday[b][a][w] = mondayDiffers;
-                total += differ;
-            }
-            pool.pickDiffTotal[a][b] = static_cast<int16_t>(total);
-            pool.pickDiffTotal[b][a] = static_cast<int16_t>(total);
-        }
+#if defined(__SSE2__)
+    if (comparison == PickComparison::Fastest) {
+        countDifferences<gamesDifferingSse2>(pool, codes, games);
+        return;
     }
+#endif
+    countDifferences<gamesDifferingPortable>(pool, codes, games);
 }
 
 } // namespace vek

@@ -7,9 +7,14 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <fstream>
+#include <algorithm>
+#include <cerrno>
 #include <system_error>
 #include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace vek {
 namespace fs = std::filesystem;
@@ -41,6 +46,21 @@ DecodedName decodeName(const fs::path& name) {
     return {name16, name16.toUtf8() != view};
 #endif
 }
+
+// A file opened by the system, closed when it goes out of scope.
+struct OpenFile {
+    explicit OpenFile(int opened) : handle(opened) {}
+    ~OpenFile() {
+        if (handle >= 0) {
+            ::close(handle);
+        }
+    }
+    OpenFile(const OpenFile&) = delete;
+    OpenFile& operator=(const OpenFile&) = delete;
+    const int handle;
+};
+
+constexpr qsizetype ReadChunk = 16384;
 
 } // namespace
 
@@ -133,29 +153,63 @@ bool DataFolder::exists(const QString& fileName) const {
     return find(fileName).found;
 }
 
-std::optional<QByteArray> DataFolder::readFile(const QString& fileName) const {
+DataFolder::FileContent DataFolder::readContent(const QString& fileName) const {
     const Lookup lookup = find(fileName);
     if (!lookup.found) {
+        return {FileState::Missing, {}, QStringLiteral("it was not found")};
+    }
+    // Without waiting: opening a FIFO for reading waits for a writer, and a terminal could become the
+    // program's; what the file is shows only once it is open.
+    const OpenFile file(::open(lookup.path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (file.handle < 0) {
+        return {FileState::NotOpened, {}, qt_error_string(errno)};
+    }
+    const auto unusable = [](const QString& reason) { return FileContent{FileState::Unusable, {}, reason}; };
+    struct stat info {};
+    if (::fstat(file.handle, &info) != 0) {
+        return unusable(qt_error_string(errno));
+    }
+    if (!S_ISREG(info.st_mode)) {
+        return unusable(QStringLiteral("it is not a file"));
+    }
+    const QString tooLarge = QStringLiteral("it is larger than %1 MB").arg(MaxFileBytes / (1024 * 1024));
+    if (info.st_size > MaxFileBytes) {
+        return unusable(tooLarge);
+    }
+    // Room for one byte more than the size tells, so that the end shows at the next read; a file that
+    // grows while it is read is followed, up to the bound.
+    QByteArray bytes(static_cast<qsizetype>(info.st_size) + 1, Qt::Uninitialized);
+    qsizetype held = 0;
+    for (;;) {
+        if (held == bytes.size()) {
+            if (held > MaxFileBytes) {
+                return unusable(tooLarge);
+            }
+            bytes.resize(std::min(std::max(2 * held, ReadChunk), MaxFileBytes + 1));
+        }
+        const ssize_t got =
+            ::read(file.handle, bytes.data() + held, static_cast<std::size_t>(bytes.size() - held));
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            return unusable(qt_error_string(errno));
+        }
+        if (got == 0) {
+            break;
+        }
+        held += got;
+    }
+    bytes.resize(held);
+    return {FileState::Read, std::move(bytes), {}};
+}
+
+std::optional<QByteArray> DataFolder::readFile(const QString& fileName) const {
+    FileContent content = readContent(fileName);
+    if (content.state != FileState::Read) {
         return std::nullopt;
     }
-    // A folder of that name may open, but reading it fails (bad below): no separate look at its type.
-    std::ifstream file(lookup.path, std::ios::binary);
-    if (!file) {
-        return std::nullopt;
-    }
-    // Read to the end rather than ask for the size first: asking costs three seeks per file.
-    constexpr qsizetype Chunk = 16384;
-    QByteArray bytes;
-    while (file) {
-        const qsizetype held = bytes.size();
-        bytes.resize(held + Chunk);
-        file.read(bytes.data() + held, Chunk);
-        bytes.resize(held + static_cast<qsizetype>(file.gcount()));
-    }
-    if (file.bad()) {
-        return std::nullopt;
-    }
-    return bytes;
+    return std::move(content.bytes);
 }
 
 DataFolder::ListingScope::ListingScope(const DataFolder& folder) : m_folder(folder) {

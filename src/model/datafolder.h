@@ -45,8 +45,26 @@ public:
     /// Whether a file of that name (exact or matching) exists.
     [[nodiscard]] bool exists(const QString& fileName) const;
 
-    /// The whole content of a file of the folder; nullopt when it cannot be opened (missing, a folder,
-    /// unreadable).
+    /// Far above the largest data or report file a pool has, far below the memory of any machine: a file
+    /// that is larger is no file of the pool (one linked to a device that never ends, say).
+    static constexpr qsizetype MaxFileBytes = 64 * 1024 * 1024;
+
+    /// What reading a whole file of the folder gave.
+    enum class FileState {
+        Read,      // the bytes are the file's
+        Missing,   // no file has that name
+        NotOpened, // the system would not open it (no permission)
+        Unusable,  // no regular file (a folder, a device, a FIFO), larger than MaxFileBytes, or a failed read
+    };
+    struct FileContent {
+        FileState state = FileState::Missing;
+        QByteArray bytes;
+        QString reason; // why it was not read, for a message
+    };
+    /// The whole content of a file of the folder. Only a regular file is read, and only up to
+    /// MaxFileBytes; it is opened without waiting, so a FIFO or a device never blocks the program.
+    [[nodiscard]] FileContent readContent(const QString& fileName) const;
+    /// The whole content of a file of the folder as `readContent` reads it; nullopt when it was not read.
     [[nodiscard]] std::optional<QByteArray> readFile(const QString& fileName) const;
 
     /// While a ListingScope lives, every lookup that misses the exact name uses one listing of the folder

@@ -28,7 +28,7 @@ public:
     explicit DataReader(QByteArray bytes);
 
     /// Opens a file of the folder (found as `DataFolder::find` finds it); nullopt when the file cannot be
-    /// opened.
+    /// read as `DataFolder::readContent` reads it (missing, not opened, or no regular file of a sane size).
     [[nodiscard]] static std::optional<DataReader> open(const DataFolder& folder, const QString& fileName);
 
     ReadStatus read(int16_t& target) { return readInteger(target); }

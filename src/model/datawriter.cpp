@@ -12,10 +12,21 @@
 #include <filesystem>
 #include <system_error>
 
+#include <unistd.h>
+
 namespace vek {
 namespace {
 const QByteArray LineEnd = QByteArrayLiteral("\r\n");
+
+// Sends the file's bytes to the disk; false, with errno set, when the file system refuses them.
+bool syncToDisk(int handle) {
+    int result = 0;
+    do {
+        result = ::fsync(handle);
+    } while (result != 0 && errno == EINTR);
+    return result == 0;
 }
+} // namespace
 
 QByteArray formatFloat(float value) {
     if (value == 0.0f) {
@@ -75,10 +86,12 @@ WriteResult writeFileAtomically(const DataFolder& folder, const QString& fileNam
         return WriteResult::failure(shownName, file.errorString());
     }
     // QSaveFile buffers small writes, and Qt 6.4's commit() renames the temporary file over the old one
-    // even when the flush it does first fails (a full disk): the flush and its error are checked here.
+    // even when the flush it does first fails (a full disk), and ignores a failed sync: network and quota
+    // file systems report a full disk only when the file is synced. Both are checked here.
     errno = 0;
     const bool written = file.write(bytes) == bytes.size() && file.flush() &&
-                         file.error() == QFileDevice::NoError && file.size() == bytes.size();
+                         file.error() == QFileDevice::NoError && file.size() == bytes.size() &&
+                         syncToDisk(file.handle());
     const int systemError = errno; // Qt gives no reason when the system took part of the bytes
     if (!written) {
         QString reason = systemError != 0 ? qt_error_string(systemError) : file.errorString();

@@ -57,7 +57,9 @@ private:
 /// ("3.5", "0", "-1", "0.1").
 [[nodiscard]] QByteArray formatFloat(float value);
 
-/// Writes bytes to a file of the folder atomically (temporary file, then rename).
+/// Writes bytes to a file of the folder atomically: a temporary file, written, flushed and synced to the
+/// disk, each step checked, then renamed over the old file. A failure names the file and gives the
+/// system's reason; the old file then keeps every byte.
 [[nodiscard]] WriteResult writeFileAtomically(const DataFolder& folder, const QString& fileName,
                                               const QByteArray& bytes);
 

@@ -74,9 +74,8 @@ void applyEventDefaults(PoolData& pool) {
 
 ReadOutcome readEventProfiles(const DataFolder& folder, PoolData& pool) {
     ReadOutcome outcome;
-    std::optional<DataReader> reader = DataReader::open(folder, EventsFileName);
+    std::optional<DataReader> reader = openDataFile(folder, EventsFileName, outcome);
     if (reader) {
-        outcome.opened = true;
         visitEventValues(pool.eventSettings(), [&](auto& value) { reader->read(value); });
         outcome.endedEarly = reader->hitEnd();
         outcome.valuesReplaced = reader->unusedValues();

@@ -1,8 +1,21 @@
 #include "model/filehelpers.h"
 
+#include "model/datafolder.h"
+
 #include <limits>
 
 namespace vek {
+
+std::optional<DataReader> openDataFile(const DataFolder& folder, const QString& fileName,
+                                       ReadOutcome& outcome) {
+    DataFolder::FileContent content = folder.readContent(fileName);
+    outcome.opened = content.state == DataFolder::FileState::Read;
+    outcome.valuesReplaced = content.state == DataFolder::FileState::Unusable;
+    if (!outcome.opened) {
+        return std::nullopt;
+    }
+    return DataReader(std::move(content.bytes));
+}
 
 ReadStatus readTeamCode(DataReader& reader, int16_t& target) {
     int16_t code = 0;

@@ -4,16 +4,25 @@
 #include "model/pooldata.h"
 
 #include <cstdint>
+#include <optional>
 
 namespace vek {
 
 /// What a loading stage learns from reading one data file.
 struct ReadOutcome {
-    bool opened = false;         // the file was there and could be opened
+    bool opened = false;         // the file was there and could be read
     bool endedEarly = false;     // the file ended before its layout did
     bool valuesReplaced = false; // a value did not parse or lay outside its range: a default, the
-                                 // nearest allowed value or what the target held took its place
+                                 // nearest allowed value or what the target held took its place; or the
+                                 // whole file could not be used, and the stage's defaults took its place
 };
+
+/// Opens a data file for its loading stage: the reader, with `outcome` marked opened; nullopt when the
+/// file cannot be read, and the stage applies its defaults. A file that is there but is none of the pool's
+/// (a folder, a device, a FIFO, larger than any data file) or that fails while it is read also marks its
+/// values replaced, so the user hears of it; a file that is missing or may not be opened does not.
+[[nodiscard]] std::optional<DataReader> openDataFile(const DataFolder& folder, const QString& fileName,
+                                                     ReadOutcome& outcome);
 
 /// Reads one value as a team code and stores it only when it names a team slot, so that a damaged file
 /// never puts a code into the model that would index past the team tables. The value is consumed

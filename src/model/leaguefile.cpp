@@ -49,9 +49,8 @@ void deriveLeagueTables(PoolData& pool) {
 
 ReadOutcome readLeague(const DataFolder& folder, PoolData& pool) {
     ReadOutcome outcome;
-    std::optional<DataReader> reader = DataReader::open(folder, LeagueFileName);
+    std::optional<DataReader> reader = openDataFile(folder, LeagueFileName, outcome);
     if (reader) {
-        outcome.opened = true;
         reader->read(pool.numTeams);
         if (!holdsTeams(pool.numTeams)) {
             // The team codes of every other file depend on this number; a league the tables cannot

@@ -3,8 +3,6 @@
 #include "model/datafolder.h"
 #include "model/datareader.h"
 
-#include <QFile>
-
 namespace vek {
 namespace {
 
@@ -86,11 +84,11 @@ private:
 };
 
 std::optional<MailValues> openMailFile(const DataFolder& folder) {
-    QFile file(folder.filePath(FileName));
-    if (!file.open(QIODevice::ReadOnly)) {
+    const std::optional<QByteArray> bytes = folder.readFile(FileName);
+    if (!bytes) {
         return std::nullopt;
     }
-    return MailValues(file.readAll());
+    return MailValues(*bytes);
 }
 
 bool isAsciiDigits(const QString& text) {

@@ -9,13 +9,12 @@ namespace vek {
 
 MembersReadOutcome readMembers(const DataFolder& folder, PoolData& pool) {
     MembersReadOutcome outcome;
-    std::optional<DataReader> reader = DataReader::open(folder, MembersFileName);
+    std::optional<DataReader> reader = openDataFile(folder, MembersFileName, outcome);
     if (!reader) {
         pool.numMembers = 0;
         pool.defaultMember = 0;
         return outcome;
     }
-    outcome.opened = true;
     int16_t count = pool.numMembers;
     reader->read(count);
     outcome.listedMembers = count;

@@ -18,10 +18,11 @@ template <class Options, class F> void visitOptions(Options& options, F&& f) {
 } // namespace
 
 ReadOutcome readPoolOptions(const DataFolder& folder, PoolData& pool) {
-    std::optional<DataReader> reader = DataReader::open(folder, PoolOptionsFileName);
+    ReadOutcome unread;
+    std::optional<DataReader> reader = openDataFile(folder, PoolOptionsFileName, unread);
     if (!reader) {
         pool.options() = PoolOptions{};
-        return {};
+        return unread;
     }
     visitOptions(pool.options(), [&](int16_t& option) { reader->read(option); });
     return {true, reader->hitEnd(), reader->unusedValues()};

@@ -50,11 +50,10 @@ PredictionsReadOutcome readPredictions(const DataFolder& folder, PoolData& pool,
     pool.predictionsComplete[member] = 0;
     clearPicks(pool, member, layout);
     std::optional<DataReader> reader =
-        DataReader::open(folder, memberFileName(pool.memberName[member], PicksExtension));
+        openDataFile(folder, memberFileName(pool.memberName[member], PicksExtension), outcome);
     if (!reader) {
         return outcome;
     }
-    outcome.opened = true;
     bool complete = true;
     forEachGame(layout, [&](int week, int game) {
         int16_t& pick = pool.memberPicks[week][game][member];
@@ -104,7 +103,7 @@ ReadOutcome readConfidence(const DataFolder& folder, PoolData& pool, int member,
         layout, [&](int week, int game) { pool.confidencePoints[week][game][member] = 0; },
         [&](int week) { pool.mondayNightTotal[week][member] = 0; });
     std::optional<DataReader> reader =
-        DataReader::open(folder, memberFileName(pool.memberName[member], ConfidenceExtension));
+        openDataFile(folder, memberFileName(pool.memberName[member], ConfidenceExtension), outcome);
     if (!reader) {
         return outcome;
     }

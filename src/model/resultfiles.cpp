@@ -10,10 +10,11 @@ namespace vek {
 ReadOutcome readResults(const DataFolder& folder, PoolData& pool, const WeekLayout& layout) {
     forEachGame(layout, [&](int week, int game) { pool.gameWinner[week][game] = pool.noneCode(); });
     pool.postSeasonResults.fill(pool.noneCode());
-    std::optional<DataReader> reader = DataReader::open(folder, ResultsFileName);
+    ReadOutcome unread;
+    std::optional<DataReader> reader = openDataFile(folder, ResultsFileName, unread);
     if (!reader) {
         pool.currentWeek = -1;
-        return {};
+        return unread;
     }
     // Only a week the file holds can be out of the season; an empty file's start value is not.
     const bool weekRead = reader->read(pool.currentWeek) == ReadStatus::Stored;
@@ -43,9 +44,10 @@ WriteResult writeResults(const DataFolder& folder, const PoolData& pool, const W
 }
 
 ReadOutcome readScores(const DataFolder& folder, PoolData& pool, const WeekLayout& layout) {
-    std::optional<DataReader> reader = DataReader::open(folder, ScoresFileName);
+    ReadOutcome unread;
+    std::optional<DataReader> reader = openDataFile(folder, ScoresFileName, unread);
     if (!reader) {
-        return {};
+        return unread;
     }
     forEachGame(layout, [&](int week, int game) {
         reader->read(pool.gameScore[week][game][0]);
@@ -68,9 +70,10 @@ ReadOutcome readFavorites(const DataFolder& folder, PoolData& pool, const WeekLa
         pool.favoriteTeam[week][game] = pool.noneCode();
         pool.pointSpread[week][game] = 0.0f;
     });
-    std::optional<DataReader> reader = DataReader::open(folder, FavoritesFileName);
+    ReadOutcome unread;
+    std::optional<DataReader> reader = openDataFile(folder, FavoritesFileName, unread);
     if (!reader) {
-        return {};
+        return unread;
     }
     forEachGame(layout, [&](int week, int game) {
         readTeamCode(*reader, pool.favoriteTeam[week][game]);

@@ -136,10 +136,11 @@ bool isCompleteSchedule(const PoolData& pool, const ScheduleCount& count) {
 }
 
 ReadOutcome readSchedule(const DataFolder& folder, PoolData& pool, int currentYear) {
-    std::optional<DataReader> reader = DataReader::open(folder, ScheduleFileName);
+    ReadOutcome unread;
+    std::optional<DataReader> reader = openDataFile(folder, ScheduleFileName, unread);
     if (!reader) {
         applyScheduleDefaults(pool, currentYear);
-        return {};
+        return unread;
     }
     pool.scheduleEntries = 0;
     clearScheduleGrid(pool);

@@ -1,12 +1,12 @@
 #include "output/reportmail.h"
 
+#include "model/datafolder.h"
 #include "model/mailsettingsfile.h"
 #include "model/textcodec.h"
 #include "reports/recordingprinter.h"
 #include "reports/reportchoice.h"
 #include "session/poolsession.h"
 
-#include <QFile>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -80,16 +80,27 @@ QString missingMailSetting(const MailSettings& mail) {
     if (mail.smtpPort <= 0 || mail.smtpPort > MaxSmtpPort) {
         return QStringLiteral("Please enter your SMTP Port");
     }
-    if (!isSet(mail.senderEmail) || !isSendableAddress(mail.senderEmail)) {
+    if (!isSet(mail.senderEmail) || !addressProblem(mail.senderEmail).isEmpty()) {
         return QStringLiteral("Please enter your eMail address");
     }
     return {};
 }
 
-bool isSendableAddress(const QString& address) {
-    return !address.isEmpty() && std::none_of(address.begin(), address.end(), [](QChar c) {
-        return c.category() == QChar::Other_Control || c == QLatin1Char('<') || c == QLatin1Char('>');
-    });
+QString addressProblem(const QString& address) {
+    if (address.isEmpty()) {
+        return QStringLiteral("no e-mail address");
+    }
+    if (std::any_of(address.begin(), address.end(), [](QChar c) {
+            return c.category() == QChar::Other_Control || c == QLatin1Char('<') || c == QLatin1Char('>');
+        })) {
+        return QStringLiteral("an e-mail address that mail cannot carry");
+    }
+    const qsizetype at = address.indexOf(QLatin1Char('@'));
+    if (at <= 0 || at == address.size() - 1 || address.count(QLatin1Char('@')) != 1 ||
+        std::any_of(address.begin(), address.end(), [](QChar c) { return c.isSpace(); })) {
+        return QStringLiteral("an e-mail address not of the form name@domain");
+    }
+    return {};
 }
 
 QByteArray composeMail(const QString& sender, const QString& to, const QString& subject, bool html,
@@ -117,14 +128,11 @@ PreparedMail prepareReportMail(PoolSession& session, ReportChoice choice, const 
     PreparedMail prepared;
     std::vector<int> mailed;
     for (const int m : members) {
-        const QString address = pool.memberEmail[m].trimmed();
-        if (isSendableAddress(address)) {
+        const QString problem = addressProblem(pool.memberEmail[m].trimmed());
+        if (problem.isEmpty()) {
             mailed.push_back(m);
         } else {
-            prepared.skipped.push_back({m, pool.memberName[m],
-                                        address.isEmpty()
-                                            ? QStringLiteral("no e-mail address")
-                                            : QStringLiteral("an e-mail address that mail cannot carry")});
+            prepared.skipped.push_back({m, pool.memberName[m], problem});
         }
     }
     if (mailed.empty()) {
@@ -140,11 +148,11 @@ PreparedMail prepareReportMail(PoolSession& session, ReportChoice choice, const 
     if (!written.ok) {
         return {{}, {}, written.failure};
     }
-    QFile file(session.folder().filePath(choice.fileName));
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {{}, {}, QStringLiteral("%1 could not be read: %2").arg(choice.fileName, file.errorString())};
+    const DataFolder::FileContent file = session.folder().readContent(choice.fileName);
+    if (file.state != DataFolder::FileState::Read) {
+        return {{}, {}, QStringLiteral("%1 could not be read: %2").arg(choice.fileName, file.reason)};
     }
-    const QString text = decodeFileText(file.readAll());
+    const QString text = decodeFileText(file.bytes);
     QStringList lines = text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
     if (lines.back().isEmpty()) {
         lines.removeLast(); // nothing follows the last line end (or the file is empty)

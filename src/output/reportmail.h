@@ -19,12 +19,14 @@ struct ReportChoice;
 
 /// The message that asks for the first mail setting missing ("Please enter your SMTP Server", ...), or
 /// an empty text when all are set. An empty server or address counts as not set, as "none" does, and
-/// so does a sender address that mail cannot carry.
+/// so does a sender address that `addressProblem` turns down.
 [[nodiscard]] QString missingMailSetting(const MailSettings& mail);
 
-/// Whether an address can stand in a mail command and header: not empty, no control character (CR,
-/// LF or any other), no "<" or ">".
-[[nodiscard]] bool isSendableAddress(const QString& address);
+/// Why an address cannot take mail, or an empty text when it can. It must be of the form name@domain:
+/// one "@" with something on each side and no blank. It stands in the mail commands and headers, so a
+/// control character (a CR or LF would end the command and start another) or an angle bracket (it would
+/// end the address) turns it down before anything is sent.
+[[nodiscard]] QString addressProblem(const QString& address);
 
 /// One member's message as it follows DATA: From, To, Subject, Date, X-Mailer, Mime-Version and
 /// Content-Type (plain or HTML; us-ascii, or UTF-8 sent as 8 bits when the body is not all ASCII), the

@@ -2,8 +2,6 @@
 
 #include "model/textcodec.h"
 
-#include <QFile>
-
 namespace vek {
 namespace {
 const QByteArray LineEnd = QByteArrayLiteral("\r\n");
@@ -22,17 +20,17 @@ void ReportFile::openForAppend() {
         return;
     }
     m_open = true;
-    if (!m_folder.exists(m_fileName)) {
+    DataFolder::FileContent file = m_folder.readContent(m_fileName);
+    if (file.state == DataFolder::FileState::Missing) {
         return;
     }
-    QFile file(m_folder.filePath(m_fileName));
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (file.state != DataFolder::FileState::Read) {
         if (m_failure.ok) {
-            m_failure = WriteResult::failure(m_fileName, file.errorString());
+            m_failure = WriteResult::failure(m_fileName, file.reason);
         }
         return;
     }
-    m_content = file.readAll();
+    m_content = std::move(file.bytes);
 }
 
 void ReportFile::write(const QString& piece) {

@@ -11,7 +11,28 @@
 #include "support/poolbuilder.h"
 #include "support/tempfolder.h"
 
+#include <QDir>
+
 #include <gtest/gtest.h>
+
+#include <cerrno>
+
+#include <sys/syscall.h>
+#include <unistd.h>
+
+// A file system that takes every byte and refuses them only when the file is synced, as network and
+// quota file systems do: this executable's fsync fails while `refusedSync` holds an error, and is the
+// system's own otherwise.
+namespace {
+int refusedSync = 0;
+}
+extern "C" int fsync(int fd) {
+    if (refusedSync != 0) {
+        errno = refusedSync;
+        return -1;
+    }
+    return static_cast<int>(::syscall(SYS_fsync, fd));
+}
 
 namespace vek {
 namespace {
@@ -37,6 +58,18 @@ TEST(DataFileWriters, FailureIsReportedNeverSuccess) {
         EXPECT_EQ(result.fileName, name);
         EXPECT_FALSE(result.reason.isEmpty()) << name.toStdString();
     }
+}
+
+TEST(DataFileWriters, ASyncRefusedLeavesTheOldFileWhole) {
+    test::TempFolder temp;
+    const QByteArray before = "0\r\n-1\r\n";
+    ASSERT_TRUE(writeFileAtomically(temp.folder(), QStringLiteral("pool.dat"), before).ok);
+    refusedSync = EDQUOT;
+    const WriteResult result = writeFileAtomically(temp.folder(), QStringLiteral("pool.dat"), "1\r\n0\r\n");
+    refusedSync = 0;
+    EXPECT_EQ(result.failureText().toStdString(), "pool.dat could not be saved: Disk quota exceeded");
+    EXPECT_EQ(temp.read(QStringLiteral("pool.dat")), before);
+    EXPECT_EQ(QDir(temp.path()).entryList(QDir::Files), QStringList{QStringLiteral("pool.dat")});
 }
 
 TEST(DataFileWriters, SetupFilesAreWrittenFromAValueAndLeaveTheTablesAlone) {

@@ -73,6 +73,16 @@ TEST_F(MailSession, MembersLeftOutOrRefusedAreListedAndTheOthersMailed) {
     EXPECT_EQ(mailSummary(2, {}, {2, {}, {}}), QString()); // everyone mailed: nothing to say
 }
 
+// An address that is not of the form name@domain is left out like a missing one, and named at the end.
+TEST_F(MailSession, AnAddressNotOfTheFormIsLeftOutAndNamed) {
+    session.pool().memberEmail[1] = QStringLiteral(" bob.burns ");
+    const PreparedMail prepared = prepare({0, 1});
+    ASSERT_EQ(prepared.messages.size(), 1u);
+    EXPECT_EQ(mailSummary(2, prepared.skipped, {1, {}, {}}).toStdString(),
+              "Mailed to 1 of 2 members selected. Not mailed:\nBob Burns: an e-mail address not of the form "
+              "name@domain");
+}
+
 // A greeting of endless "220-" lines is given up at the bound, long before the time-out.
 TEST_F(MailSession, AReplyThatNeverEndsIsGivenUpAtItsBound) {
     test::ScriptedServer server({}, QByteArray("220-mail.example.org at your service\r\n").repeated(100));

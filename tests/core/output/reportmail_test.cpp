@@ -17,6 +17,7 @@ TEST(ReportMail, SettingsThatAreNotSet) {
         {{"mail.example.org", 25, ""}, "Please enter your eMail address"},
         {{"mail.example.org", 25, "admin@example.org>\r\nBcc: <x@example.org"},
          "Please enter your eMail address"},
+        {{"mail.example.org", 25, "admin"}, "Please enter your eMail address"},
         {{"mail.example.org", 25, "admin@example.org"}, ""}};
     for (const auto& [mail, missing] : cases) {
         EXPECT_EQ(missingMailSetting(mail).toStdString(), missing) << mail.senderEmail.toStdString();
@@ -38,6 +39,26 @@ TEST(ReportMail, TheMessageAsItFollowsData) {
             .toStdString());
     EXPECT_TRUE(composeMail("admin@example.org", "bob@example.net", "Results", true, {"ok"}, date)
                     .endsWith("\r\nContent-Type: text/html;\tcharset=us-ascii\r\n\r\nok\r\n"));
+}
+
+// An address must be of the form name@domain, and nothing in it may end the command it stands in.
+TEST(ReportMail, AddressesThatCannotTakeMail) {
+    const char* const NotOfTheForm = "an e-mail address not of the form name@domain";
+    const char* const CannotCarry = "an e-mail address that mail cannot carry";
+    const std::pair<const char*, const char*> cases[] = {
+        {"ann@example.org", ""},
+        {"bo.b+pool@mail.example.org", ""},
+        {"", "no e-mail address"},
+        {"cy.example.org", NotOfTheForm},
+        {"di@", NotOfTheForm},
+        {"@example.org", NotOfTheForm},
+        {"ed@home@example.org", NotOfTheForm},
+        {"fay dunn@example.org", NotOfTheForm},
+        {"gil@example.org>\r\nRCPT TO:<x@example.org", CannotCarry},
+        {"<hal@example.org>", CannotCarry}};
+    for (const auto& [address, problem] : cases) {
+        EXPECT_EQ(addressProblem(QString::fromUtf8(address)).toStdString(), problem) << address;
+    }
 }
 
 } // namespace

@@ -1,8 +1,9 @@
 // Start-up on damaged pool folders: valid files cut short, overwritten with random bytes or given huge
 // numbers, one file at a time, with a fixed seed so every run sees the same files. Whatever the files
 // hold, the loading stages finish and leave every index in the model within its table.
-#include "session/poolsession.h"
 #include "app/startup.h"
+#include "model/predictionfiles.h"
+#include "session/poolsession.h"
 #include "support/filetext.h"
 #include "support/poolbuilder.h"
 #include "support/recordingstartuphost.h"
@@ -14,6 +15,8 @@
 #include <gtest/gtest.h>
 
 #include <random>
+
+#include <sys/stat.h>
 
 namespace vek {
 namespace {
@@ -162,6 +165,41 @@ TEST(DamagedFiles, EveryFileDamagedAtOnce) {
             return;
         }
     }
+}
+
+// Names of data files given to what is no file of the pool: a device that never ends, FIFOs that no one
+// writes, a folder and a file far larger than any data file (its values whole, the rest empty). Start-up
+// neither waits, nor runs out of memory, nor takes them for data: the stages apply their defaults and
+// the user is told of each file.
+TEST(DamagedFiles, WhatIsNoFileIsNotRead) {
+    auto valid = test::samplePool({QStringLiteral("Anna Andersen"), QStringLiteral("Bob")}, 7);
+    test::TempFolder dir;
+    test::writeAllFiles(dir.folder(), *valid);
+    const auto replaced = [&dir](const QString& name) {
+        QFile::remove(dir.filePath(name));
+        return dir.filePath(name);
+    };
+    const auto fifo = [&](const QString& name) { return ::mkfifo(QFile::encodeName(replaced(name)), 0600); };
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), replaced(QStringLiteral("vek.dat"))));
+    ASSERT_EQ(fifo(memberFileName(QStringLiteral("Anna Andersen"), PicksExtension)), 0);
+    ASSERT_EQ(fifo(QStringLiteral("defaultserver.dat")), 0);
+    ASSERT_TRUE(QDir().mkdir(replaced(QStringLiteral("results.dat"))));
+    ASSERT_TRUE(QFile::resize(dir.filePath(QStringLiteral("favorite.dat")), DataFolder::MaxFileBytes + 1));
+
+    PoolSession session(dir.folder());
+    test::RecordingStartupHost host;
+    runLoadingStages(session, host, 2031);
+    runStartupComputations(session);
+
+    const PoolData& pool = session.pool();
+    EXPECT_EQ(pool.teamName[0], QString(21, QLatin1Char('_')));
+    EXPECT_EQ(pickCode(pool.memberPicks[0][0][0]), pool.noneCode());
+    EXPECT_EQ(pool.currentWeek, -1);
+    ASSERT_NE(valid->favoriteTeam[0][1], pool.noneCode());
+    EXPECT_EQ(pool.favoriteTeam[0][1], pool.noneCode());
+    EXPECT_EQ(host.messages.back().toStdString(),
+              "Some values in these files could not be used; defaults were put in their place:\n"
+              "vek.dat\nAnna And.PRD\nresults.dat\nfavorite.dat");
 }
 
 } // namespace
