@@ -80,19 +80,23 @@ QString missingMailSetting(const MailSettings& mail) {
     if (mail.smtpPort <= 0 || mail.smtpPort > MaxSmtpPort) {
         return QStringLiteral("Please enter your SMTP Port");
     }
-    if (!isSet(mail.senderEmail) || !addressProblem(mail.senderEmail).isEmpty()) {
+    if (!isSet(mail.senderEmail) || !carriesInMail(mail.senderEmail)) {
         return QStringLiteral("Please enter your eMail address");
     }
     return {};
+}
+
+bool carriesInMail(const QString& address) {
+    return !address.isEmpty() && std::none_of(address.begin(), address.end(), [](QChar c) {
+        return c.category() == QChar::Other_Control || c == QLatin1Char('<') || c == QLatin1Char('>');
+    });
 }
 
 QString addressProblem(const QString& address) {
     if (address.isEmpty()) {
         return QStringLiteral("no e-mail address");
     }
-    if (std::any_of(address.begin(), address.end(), [](QChar c) {
-            return c.category() == QChar::Other_Control || c == QLatin1Char('<') || c == QLatin1Char('>');
-        })) {
+    if (!carriesInMail(address)) {
         return QStringLiteral("an e-mail address that mail cannot carry");
     }
     const qsizetype at = address.indexOf(QLatin1Char('@'));

@@ -19,13 +19,16 @@ struct ReportChoice;
 
 /// The message that asks for the first mail setting missing ("Please enter your SMTP Server", ...), or
 /// an empty text when all are set. An empty server or address counts as not set, as "none" does, and
-/// so does a sender address that `addressProblem` turns down.
+/// so does a sender address that mail cannot carry. The sender is the administrator's own and is taken
+/// as the server will take it; only the members' addresses must be of the form name@domain.
 [[nodiscard]] QString missingMailSetting(const MailSettings& mail);
 
-/// Why an address cannot take mail, or an empty text when it can. It must be of the form name@domain:
-/// one "@" with something on each side and no blank. It stands in the mail commands and headers, so a
-/// control character (a CR or LF would end the command and start another) or an angle bracket (it would
-/// end the address) turns it down before anything is sent.
+/// Whether an address can stand in a mail command and header: not empty, no control character (CR,
+/// LF or any other, which would end the command and start another), no "<" or ">" (which would end it).
+[[nodiscard]] bool carriesInMail(const QString& address);
+
+/// Why a member's address cannot take mail, or an empty text when it can: it must carry in mail and be
+/// of the form name@domain, one "@" with something on each side and no blank.
 [[nodiscard]] QString addressProblem(const QString& address);
 
 /// One member's message as it follows DATA: From, To, Subject, Date, X-Mailer, Mime-Version and
