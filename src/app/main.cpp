@@ -33,7 +33,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QPrinterInfo>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QUrl>
@@ -420,10 +419,9 @@ void Main::startUp() {
 }
 
 void Main::setPrinterFont() {
-    // Without an installed printer there is nothing to set, and start-up ends normally.
-    if (!QPrinterInfo::defaultPrinter().isNull() || !QPrinterInfo::availablePrinterNames().isEmpty()) {
-        m_session.printer.fontName = PrinterFontName;
-    }
+    // The "PDF file" device is always installed, so there is always a printer to set. Start-up does not
+    // ask the print server for its printers: one that does not answer would hold the program up.
+    m_session.printer.fontName = PrinterFontName;
 }
 
 void Main::showStartupMessage(const QString& text) {

@@ -525,7 +525,7 @@ void PrintWindow::cmdSelectClicked() {
     m_catalog.setCurrentDevice(item->data(Qt::UserRole).toInt());
     showCurrentPrinter();
     const int index = m_catalog.orientation() == PageOrientation::Landscape ? 1 : 0;
-    optOrientation[static_cast<std::size_t>(index)]->setChecked(true);
+    optOrientation[index]->setChecked(true);
     optOrientationClicked(index);
 }
 

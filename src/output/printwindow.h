@@ -1,10 +1,10 @@
 #pragma once
 
+#include "model/table.h"
 #include "output/smtpclient.h"
 #include "reports/reportchoice.h"
 #include "widgets/poolwindow.h"
 
-#include <array>
 #include <functional>
 #include <memory>
 
@@ -145,7 +145,7 @@ private:
     QListWidget* lstPrinters = nullptr;
     QPushButton* cmdSelect = nullptr;
     QLabel* lblSelectedPrinter = nullptr;
-    std::array<QRadioButton*, 2> optOrientation{}; // 0 "Portrait", 1 "Landscape"
+    Table<QRadioButton*, 2> optOrientation{}; // 0 "Portrait", 1 "Landscape"
     QButtonGroup* m_orientationGroup = nullptr;
     QPushButton* cmdPrint = nullptr;
     QPushButton* cmdCancel = nullptr;
