@@ -1,6 +1,5 @@
 #include "model/datareader.h"
 
-#include "model/datafolder.h"
 #include "model/textcodec.h"
 
 #include <charconv>
@@ -76,14 +75,6 @@ DataReader::DataReader(QByteArray bytes) : m_bytes(std::move(bytes)) {
     if (m_bytes.startsWith(Utf8ByteOrderMark)) {
         m_pos = Utf8ByteOrderMark.size();
     }
-}
-
-std::optional<DataReader> DataReader::open(const DataFolder& folder, const QString& fileName) {
-    std::optional<QByteArray> bytes = folder.readFile(fileName);
-    if (!bytes) {
-        return std::nullopt;
-    }
-    return DataReader(std::move(*bytes));
 }
 
 bool DataReader::atEnd() const {

@@ -9,8 +9,6 @@
 
 namespace vek {
 
-class DataFolder;
-
 /// Outcome of reading one value into a target.
 enum class ReadStatus {
     Stored,  // the value was read and stored
@@ -26,10 +24,6 @@ enum class ReadStatus {
 class DataReader {
 public:
     explicit DataReader(QByteArray bytes);
-
-    /// Opens a file of the folder (found as `DataFolder::find` finds it); nullopt when the file cannot be
-    /// read as `DataFolder::readContent` reads it (missing, not opened, or no regular file of a sane size).
-    [[nodiscard]] static std::optional<DataReader> open(const DataFolder& folder, const QString& fileName);
 
     ReadStatus read(int16_t& target) { return readInteger(target); }
     ReadStatus read(int32_t& target);

@@ -8,6 +8,8 @@
 
 namespace vek {
 
+class DataFolder;
+
 /// What a loading stage learns from reading one data file.
 struct ReadOutcome {
     bool opened = false;         // the file was there and could be read

@@ -281,7 +281,7 @@ TEST(FileNames, ExactNameThenSingleCaseInsensitiveMatch) {
     dir.write(QStringLiteral("VEK.DAT"), "1\r\n");
     EXPECT_EQ(dir.folder().filePath(QStringLiteral("vek.dat")), dir.filePath(QStringLiteral("VEK.DAT")));
     EXPECT_TRUE(dir.folder().exists(QStringLiteral("vek.dat")));
-    ASSERT_TRUE(DataReader::open(dir.folder(), QStringLiteral("vek.dat")).has_value());
+    ASSERT_TRUE(dir.folder().readFile(QStringLiteral("vek.dat")).has_value());
 
     // Writing goes to the file that is there, not to a second one.
     ASSERT_TRUE(writeFileAtomically(dir.folder(), QStringLiteral("vek.dat"), "2\r\n").ok);
@@ -292,11 +292,11 @@ TEST(FileNames, ExactNameThenSingleCaseInsensitiveMatch) {
     dir.write(QStringLiteral("Pool.dat"), "a");
     dir.write(QStringLiteral("POOL.DAT"), "b");
     EXPECT_EQ(dir.folder().filePath(QStringLiteral("pool.dat")), dir.filePath(QStringLiteral("pool.dat")));
-    EXPECT_FALSE(DataReader::open(dir.folder(), QStringLiteral("pool.dat")).has_value());
+    EXPECT_FALSE(dir.folder().readFile(QStringLiteral("pool.dat")).has_value());
     dir.write(QStringLiteral("pool.dat"), "c");
     EXPECT_EQ(dir.folder().filePath(QStringLiteral("pool.dat")), dir.filePath(QStringLiteral("pool.dat")));
 
-    EXPECT_FALSE(DataReader::open(dir.folder(), QStringLiteral("missing.dat")).has_value());
+    EXPECT_FALSE(dir.folder().readFile(QStringLiteral("missing.dat")).has_value());
 }
 
 TEST(FileNames, NamesThatAreNotUtf8AreReadAsWindows1252) {
@@ -307,8 +307,9 @@ TEST(FileNames, NamesThatAreNotUtf8AreReadAsWindows1252) {
     writeRawName(dir, "ZO\xCB WINT.CPT", "9\r\n");
     const QString juergen = memberFileName(QStringLiteral("J\u00fcrgen M\u00fcller"), QStringLiteral("PRD"));
     EXPECT_TRUE(dir.folder().exists(juergen));
-    std::optional<DataReader> reader = DataReader::open(dir.folder(), juergen);
-    ASSERT_TRUE(reader.has_value());
+    std::optional<QByteArray> bytes = dir.folder().readFile(juergen);
+    ASSERT_TRUE(bytes.has_value());
+    std::optional<DataReader> reader(DataReader(std::move(*bytes)));
     int16_t value = 0;
     reader->read(value);
     EXPECT_EQ(value, 7);
