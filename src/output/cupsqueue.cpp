@@ -37,7 +37,8 @@ QPageSize paperOf(ipp_t* printer) {
 
 } // namespace
 
-CupsQueue::CupsQueue(const QString& name, int answerMs) : m_server(answerMs) {
+CupsQueue::CupsQueue(const QString& name, int answerMs, const QString& deviceUri)
+    : m_deviceUri(deviceUri.toUtf8()), m_server(answerMs) {
     // An instance only carries options of the user's own; the server knows the queue.
     m_queue = name.section(QLatin1Char('/'), 0, 0).toUtf8();
 }

@@ -23,8 +23,10 @@ public:
     };
 
     /// `name` as the platform lists it: the queue, or "queue/instance". The server has `answerMs` in all
-    /// to answer.
-    explicit CupsQueue(const QString& name, int answerMs = CupsConnection::AnswerMs);
+    /// to answer. `deviceUri`: the address of a printer found on the network that has no queue on the
+    /// server yet (empty for a queue).
+    explicit CupsQueue(const QString& name, int answerMs = CupsConnection::AnswerMs,
+                       const QString& deviceUri = QString());
 
     [[nodiscard]] State state();
 
@@ -34,6 +36,7 @@ public:
 
 private:
     QByteArray m_queue;
+    QByteArray m_deviceUri;
     CupsConnection m_server;
 };
 

@@ -57,8 +57,8 @@ LineBox measure(const PrintLine& line, const QString& family, QPaintDevice* devi
 } // namespace
 
 QtReportPrinter::QtReportPrinter(QString printerName, QString pdfFolder, PageOrientation orientation,
-                                 QString fontName, int answerMs)
-    : m_printerName(std::move(printerName)), m_pdfFolder(std::move(pdfFolder)), m_orientation(orientation),
+                                 QString fontName, int answerMs, QString deviceUri)
+    : m_printerName(std::move(printerName)), m_deviceUri(std::move(deviceUri)), m_pdfFolder(std::move(pdfFolder)), m_orientation(orientation),
       m_fontName(fontName.isEmpty() ? DefaultFont : std::move(fontName)), m_answerMs(answerMs) {}
 
 QString QtReportPrinter::nextPdfPath() const {
@@ -118,7 +118,7 @@ void QtReportPrinter::printOnQueue(const PrintDocument& document) {
     const auto refused = [this](const QString& reason) {
         m_failure = QStringLiteral("The report could not be printed on %1: %2").arg(m_printerName, reason);
     };
-    CupsQueue queue(m_printerName, m_answerMs);
+    CupsQueue queue(m_printerName, m_answerMs, m_deviceUri);
     const CupsQueue::State state = queue.state();
     if (!state.refusal.isEmpty()) {
         refused(state.refusal);

@@ -23,9 +23,10 @@ public:
     static inline const QString DefaultFont = QStringLiteral("Courier New");
 
     /// `printerName` empty: the PDF device, writing into `pdfFolder`. A printer's server has `answerMs`
-    /// in all to answer each document.
+    /// in all to answer each document. `deviceUri`: the address of a printer found on the network that
+    /// has no queue on the server yet; the queue is made for it before the first job.
     QtReportPrinter(QString printerName, QString pdfFolder, PageOrientation orientation, QString fontName,
-                    int answerMs = CupsConnection::AnswerMs);
+                    int answerMs = CupsConnection::AnswerMs, QString deviceUri = QString());
 
     [[nodiscard]] QString failure() const override { return m_failure; }
     /// The names of the PDF files written, or that the printer is paused and holds the report.
@@ -51,6 +52,7 @@ private:
                                  QString& reason) const;
 
     QString m_printerName;
+    QString m_deviceUri;
     QString m_pdfFolder;
     PageOrientation m_orientation;
     QString m_fontName;
