@@ -144,6 +144,7 @@ void ResultsPredict::buildControls() {
         m_clickActions[row.agameBox] = [this, i] { rowTeamClicked(i, 0); };
         m_clickActions[row.hgameBox] = [this, i] { rowTeamClicked(i, 1); };
         m_clickActions[row.ascoreBox] = [this, i] {
+            settleTypedScores();
             m_entry.selectRow(i);
             showSelection(true);
         };
@@ -392,6 +393,7 @@ void ResultsPredict::loadWindow() {
         awayScoreBox->clear();
         homeScoreBox->clear();
     }
+    m_scoresTyped = false;
 
     m_entry.load(mode);
     switch (mode) {
@@ -590,10 +592,14 @@ void ResultsPredict::ShowSpreadLines() {
 
 void ResultsPredict::ShowResultScores() {
     for (int g = 0; g < m_entry.games(); ++g) {
-        if (m_entry.rowScoresShown(g)) {
-            m_rows[g].ascoreBox->setText(QString::number(m_entry.score(g, 0)));
-            m_rows[g].hscoreBox->setText(QString::number(m_entry.score(g, 1)));
-        }
+        showRowScores(g);
+    }
+}
+
+void ResultsPredict::showRowScores(int row) {
+    if (m_entry.rowScoresShown(row)) {
+        m_rows[row].ascoreBox->setText(QString::number(m_entry.score(row, 0)));
+        m_rows[row].hscoreBox->setText(QString::number(m_entry.score(row, 1)));
     }
 }
 
@@ -616,6 +622,7 @@ void ResultsPredict::showSelection(bool loadScores) {
     picHome->setPixmap(TeamPictures::ofTeam(pool, home));
     showMondayNightFields();
     if (loadScores && m_entry.mode() == EntryMode::Results && !awayScoreBox->isHidden()) {
+        m_scoresTyped = false;
         const QSignalBlocker blockAway(awayScoreBox);
         const QSignalBlocker blockHome(homeScoreBox);
         if (m_entry.rowHasEntry(selected)) {
@@ -670,11 +677,13 @@ void ResultsPredict::showOkAllowed() {
 // ---- Entries -----------------------------------------------------------------------------------------
 
 void ResultsPredict::sideChoice(int side) {
+    settleTypedScores(true);
     const int row = m_entry.selectedRow();
     afterEntry(row, m_entry.chooseSide(side));
 }
 
 void ResultsPredict::tieChoice() {
+    settleTypedScores(true);
     const int row = m_entry.selectedRow();
     afterEntry(row, m_entry.chooseTie());
 }
@@ -692,6 +701,7 @@ void ResultsPredict::afterEntry(int row, bool entered) {
 }
 
 void ResultsPredict::rowTeamClicked(int row, int side) {
+    settleTypedScores(row == m_entry.selectedRow() && !m_entry.scoresDecide());
     if (m_entry.clickTeam(row, side)) {
         afterEntry(row, true);
     } else {
@@ -700,6 +710,7 @@ void ResultsPredict::rowTeamClicked(int row, int side) {
 }
 
 void ResultsPredict::cmdTieClicked(int row) {
+    settleTypedScores(row == m_entry.selectedRow());
     if (m_entry.clickTie(row)) {
         afterEntry(row, true);
     } else {
@@ -738,6 +749,7 @@ void ResultsPredict::scoreEdited(int side) {
     }
     QLabel* label = side == 0 ? m_rows[row].ascoreBox : m_rows[row].hscoreBox;
     label->setText((side == 0 ? awayScoreBox : homeScoreBox)->text());
+    m_scoresTyped = true;
 }
 
 void ResultsPredict::scoreEnter(int side) {
@@ -761,15 +773,37 @@ void ResultsPredict::cmdLogClicked() {
     }
 }
 
-void ResultsPredict::logScores() {
+bool ResultsPredict::logScores() {
     const int row = m_entry.selectedRow();
+    const bool logged = m_entry.logScores(awayScoreBox->text().toInt(), homeScoreBox->text().toInt());
+    if (logged) {
+        showRowScores(row); // as stored: "07" typed reads 7
+    }
     // Showing the next selection gives the keyboard back to its away score, when it has scores.
-    afterEntry(row, m_entry.logScores(awayScoreBox->text().toInt(), homeScoreBox->text().toInt()));
+    afterEntry(row, logged);
+    return logged;
+}
+
+void ResultsPredict::settleTypedScores(bool keepResult) {
+    if (!m_scoresTyped) {
+        return;
+    }
+    m_scoresTyped = false;
+    const int row = m_entry.selectedRow();
+    const bool bothTyped = !awayScoreBox->text().isEmpty() && !homeScoreBox->text().isEmpty();
+    if (bothTyped && !keepResult && logScores()) {
+        return;
+    }
+    if (bothTyped && keepResult) {
+        m_entry.storeScores(awayScoreBox->text().toInt(), homeScoreBox->text().toInt());
+    }
+    showRowScores(row);
 }
 
 // ---- Commands and navigation -------------------------------------------------------------------------
 
 void ResultsPredict::weekSpinChanged(int value) {
+    settleTypedScores();
     m_entry.showWeek(value);
     if (m_entry.mode() == EntryMode::Results) {
         cmdClear->setVisible(m_entry.clearOffered());
@@ -781,6 +815,7 @@ void ResultsPredict::weekSpinChanged(int value) {
         awayScoreBox->clear();
         homeScoreBox->clear();
     }
+    m_scoresTyped = false;
     PaintWeekGrid();
     showSelection(false);
 }
@@ -801,6 +836,7 @@ void ResultsPredict::memberBoxChanged(int index) {
 }
 
 void ResultsPredict::cmdClearClicked() {
+    m_scoresTyped = false; // the week's scores go with its results
     m_entry.clearWeek();
     for (int i = 0; i < m_entry.games(); ++i) {
         GameRow& row = m_rows[i];
@@ -841,6 +877,7 @@ void ResultsPredict::cmdPostSeasonClicked() {
 }
 
 bool ResultsPredict::SaveWeekEntries() {
+    settleTypedScores();
     WriteResult result;
     {
         const WaitCursor hourglass;

@@ -98,7 +98,14 @@ private:
     void scoreEdited(int side);
     void scoreEnter(int side);
     void cmdLogClicked();
-    void logScores();
+    bool logScores();
+    /// Scores typed for the selected row and not yet logged, settled before the selection, the week or
+    /// the files move on, so that a row never shows scores that are not stored: logged as Log Score
+    /// would when both boxes hold one, else the row shows its stored scores again. `keepResult`: the
+    /// user is choosing the row's result by hand, so the typed scores are stored without deciding it.
+    void settleTypedScores(bool keepResult = false);
+    /// A row's score labels as the pool holds them.
+    void showRowScores(int row);
 
     // Commands and navigation.
     void weekSpinChanged(int value);
@@ -111,6 +118,7 @@ private:
     bool keyPressed(QObject* watched, QKeyEvent* event);
 
     WeekEntry m_entry;
+    bool m_scoresTyped = false; // the score boxes hold typing for the selected row, not yet settled
 
     std::map<const QObject*, std::function<void()>> m_clickActions; // labels that act as buttons
     QGridLayout* m_grid = nullptr;

@@ -233,10 +233,14 @@ bool WeekEntry::clickTeam(int row, int side) {
         return false;
     }
     m_selectedRow = row;
-    if (m_mode == EntryMode::Results && spreadsUsed()) {
-        return false; // the result comes from the scores
+    if (scoresDecide()) {
+        return false;
     }
     return chooseSide(side);
+}
+
+bool WeekEntry::scoresDecide() const {
+    return m_mode == EntryMode::Results && spreadsUsed();
 }
 
 bool WeekEntry::clickTie(int row) {
@@ -247,19 +251,26 @@ bool WeekEntry::clickTie(int row) {
     return chooseTie();
 }
 
-bool WeekEntry::logScores(int away, int home) {
+bool WeekEntry::storeScores(int away, int home) {
     const int row = m_selectedRow;
     if (m_mode != EntryMode::Results || !isGameRow(row) || !inRange(away, 0, MaxScore) ||
         !inRange(home, 0, MaxScore)) {
         return false;
     }
     pool().gameScore[m_shownWeek][row] = {static_cast<int16_t>(away), static_cast<int16_t>(home)};
+    m_entriesChanged = true;
+    return true;
+}
+
+bool WeekEntry::logScores(int away, int home) {
+    if (!storeScores(away, home)) {
+        return false;
+    }
     if (away == home) {
         chooseTie();
     } else {
         chooseSide(away > home ? 0 : 1);
     }
-    m_entriesChanged = true;
     return true;
 }
 

@@ -81,14 +81,20 @@ public:
     bool chooseSide(int side);
     /// A tie (results) or an even game (spreads) for the selected row; nothing among the picks.
     bool chooseTie();
-    /// A click on a row's team: selects the row and chooses the team, except for results with point
-    /// spreads, where the scores decide and the click only selects. Returns whether it entered.
+    /// Whether a game's result comes from its scores (results with point spreads), so that a click on a
+    /// team only selects its row.
+    [[nodiscard]] bool scoresDecide() const;
+    /// A click on a row's team: selects the row and chooses the team, except where the scores decide
+    /// and the click only selects. Returns whether it entered.
     bool clickTeam(int row, int side);
     /// A row's "Tie" or "Even" button.
     bool clickTie(int row);
     /// The two scores of the selected row; equal scores make a tie, else the higher side wins. Scores
     /// outside 0..32767 are refused.
     bool logScores(int away, int home);
+    /// The two scores of the selected row, leaving its result as it is (a result chosen for the row by
+    /// hand while its scores were typed). Scores outside 0..32767 are refused.
+    bool storeScores(int away, int home);
     /// Clear Picks or Clear Results for the shown week (results: the current week falls to the week
     /// before it). Writes nothing.
     void clearWeek();

@@ -170,6 +170,61 @@ TEST_F(ResultsEntry, AChosenGamesScoresTakeTheKeyboard) {
     EXPECT_EQ(scores(14), (std::array<int16_t, 2>{31, home14}));
 }
 
+TEST_F(ResultsEntry, ScoresTypedButNotLoggedAreStoredOrShownAsStoredWhenTheRowIsLeft) {
+    const auto labels = [this](int row) {
+        return std::pair(label(QStringLiteral("ascoreBox%1").arg(row))->text(),
+                         label(QStringLiteral("hscoreBox%1").arg(row))->text());
+    };
+    const auto typeBoth = [this](const QString& away, const QString& home) {
+        type(awayScore(), away); // the away box's scores are selected when the row is chosen
+        homeScore()->selectAll(); // as Tab into it does
+        type(homeScore(), home);
+    };
+    usePool(4, [](PoolData& pool) { pool.usePointSpreads = True16; });
+    writeFolder();
+    open(1);
+    showWeek(4);
+
+    // Both boxes typed, then Save: logged as Log Score would, winner from the scores.
+    click(label(QStringLiteral("ascoreBox1")));
+    typeBoth(QStringLiteral("13"), QStringLiteral("24"));
+    click(button(QStringLiteral("cmdSave")));
+    EXPECT_EQ(reload()->pool().gameScore[4][1], (std::array<int16_t, 2>{13, 24}));
+    EXPECT_EQ(winner(1), team(1, 1));
+    EXPECT_EQ(paintOf(home(1)), chosen());
+
+    // One box only, then another row: the row left shows what is stored.
+    const auto stored2 = h.pool().gameScore[4][2];
+    click(label(QStringLiteral("ascoreBox2")));
+    type(awayScore(), QStringLiteral("99"));
+    homeScore()->clear();
+    click(label(QStringLiteral("hscoreBox3")));
+    EXPECT_EQ(labels(2), std::pair(QString::number(stored2[0]), QString::number(stored2[1])));
+    EXPECT_EQ(h.pool().gameScore[4][2], stored2);
+
+    // Both typed, then another week, or a result chosen by hand for the row: nothing typed is dropped.
+    typeBoth(QStringLiteral("6"), QStringLiteral("3"));
+    showWeek(3);
+    EXPECT_EQ(h.pool().gameScore[4][3], (std::array<int16_t, 2>{6, 3}));
+    click(label(QStringLiteral("ascoreBox0")));
+    typeBoth(QStringLiteral("10"), QStringLiteral("3"));
+    key(Qt::Key_F2);
+    EXPECT_EQ(h.pool().gameScore[3][0], (std::array<int16_t, 2>{10, 3}));
+    EXPECT_EQ(h.pool().gameWinner[3][0], h.pool().scheduleGrid[3][0][1]);
+
+    // The Monday-night game without spreads, closed by OK.
+    close();
+    h.pool().usePointSpreads = 0;
+    h.pool().mnTieBreaker = 1;
+    open(1);
+    showWeek(4);
+    click(label(QStringLiteral("ascoreBox14")));
+    typeBoth(QStringLiteral("31"), QStringLiteral("30"));
+    click(button(QStringLiteral("cmdOk")));
+    EXPECT_EQ(reload()->pool().gameScore[4][14], (std::array<int16_t, 2>{31, 30}));
+    EXPECT_EQ(h.pool().gameWinner[4][14], team(14, 0));
+}
+
 TEST_F(ResultsEntry, ScoreBoxesTakeDigitsUpTo32767) {
     usePool(3, [](PoolData& pool) { pool.usePointSpreads = True16; });
     open(1);
