@@ -2,6 +2,7 @@
 
 #include "reports/reportchoice.h"
 
+#include <QObject>
 #include <QString>
 #include <QStringList>
 
@@ -13,21 +14,31 @@ class ReportPrinter;
 
 /// The printers the output dialog offers: the installed printers in the platform's order, then the
 /// "PDF file" device (the only one where no printer is installed), which of them is current for all
-/// later printing, and its page orientation. The list is the one taken when the dialog opened, so that
-/// the printer the user sees chosen is the one printed on, even when it is gone by then. The
-/// application's version asks the platform; window tests use their own, so that no test needs a printer.
-class PrinterCatalog {
+/// later printing, and its page orientation. The list is the one last taken, so that the printer the
+/// user sees chosen is the one printed on, even when it is gone by then. Taking the list may take a
+/// while (the print server has its span to answer), so it is taken without holding the window: the
+/// catalog says listed() once it is in. The application's version asks the platform; window tests use
+/// their own, so that no test needs a printer.
+class PrinterCatalog : public QObject {
+    Q_OBJECT
 public:
     static inline const QString PdfDevice = QStringLiteral("PDF file");
 
-    virtual ~PrinterCatalog() = default;
-
-    /// Takes the list of devices anew. A chosen device that is no longer listed is forgotten.
+    /// Starts taking the list of devices anew, unless that is under way already; listed() follows,
+    /// on the caller's thread. A chosen device that is no longer on a list that was read is forgotten;
+    /// while the list cannot be read, the device that was current stays current.
     virtual void refresh() = 0;
-    /// The devices' names as the last refresh() found them, the PDF device last.
+    /// Whether a refresh() still waits for its list.
+    [[nodiscard]] virtual bool isListing() const = 0;
+    /// Why the last list holds none of the server's printers (it could not be asked), for the user; ""
+    /// when it was read.
+    [[nodiscard]] virtual QString listFailure() const = 0;
+    /// The devices' names as the last list has them, the PDF device last.
     [[nodiscard]] virtual QStringList deviceNames() const = 0;
-    /// The current device's position in deviceNames().
-    [[nodiscard]] virtual int currentDevice() const = 0;
+    /// The current device's name, which a list that could not be read may lack; "" while none is known
+    /// yet (before the first list is in, when none was chosen).
+    [[nodiscard]] virtual QString currentName() const = 0;
+    /// Makes the device at `index` of deviceNames() current.
     virtual void setCurrentDevice(int index) = 0;
     /// The current device's orientation.
     [[nodiscard]] virtual PageOrientation orientation() const = 0;
@@ -35,6 +46,10 @@ public:
     /// A printer for one print action on the current device, in its orientation and in the fixed-pitch
     /// font `fontName` (the default printer font when empty).
     [[nodiscard]] virtual std::unique_ptr<ReportPrinter> openPrinter(const QString& fontName) = 0;
+
+signals:
+    /// A list taken by refresh() is in.
+    void listed();
 };
 
 } // namespace vek

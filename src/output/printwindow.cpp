@@ -120,6 +120,8 @@ void PrintWindow::buildControls() {
 
     lstPrinters = named(new QListWidget(this), "lstPrinters");
     cmdSelect = makeButton(this, "cmdSelect", QStringLiteral("Select"));
+    lblPrinterStatus = named(new QLabel(this), "lblPrinterStatus");
+    lblPrinterStatus->setWordWrap(true);
     lblSelectedPrinter = named(new QLabel(this), "lblSelectedPrinter");
     lblSelectedPrinter->setFrameShape(QFrame::Panel);
     lblSelectedPrinter->setFrameShadow(QFrame::Sunken);
@@ -151,6 +153,7 @@ void PrintWindow::buildControls() {
     connect(m_mail, &SmtpClient::finished, this, &PrintWindow::mailFinished);
     connect(chkAll, &QCheckBox::clicked, this, &PrintWindow::chkAllClicked);
     connect(chkHTML, &QCheckBox::clicked, this, &PrintWindow::chkHtmlClicked);
+    connect(&m_catalog, &PrinterCatalog::listed, this, &PrintWindow::showPrinters);
     connect(cmdSelect, &QPushButton::clicked, this, &PrintWindow::cmdSelectClicked);
     connect(m_orientationGroup, &QButtonGroup::idClicked, this, &PrintWindow::optOrientationClicked);
     connect(cmdPrint, &QPushButton::clicked, this, &PrintWindow::cmdPrintClicked);
@@ -208,7 +211,8 @@ void PrintWindow::buildLayout() {
     auto* printerFrame = named(new QGroupBox(QStringLiteral("Printers"), this), "Frame4");
     auto* printers = new QGridLayout(printerFrame);
     printers->addWidget(lstPrinters, 0, 0, 1, 2);
-    printers->addWidget(cmdSelect, 1, 1);
+    printers->addWidget(lblPrinterStatus, 1, 0);
+    printers->addWidget(cmdSelect, 1, 1, Qt::AlignTop);
     printers->addWidget(new QLabel(QStringLiteral("Selected Printer"), this), 2, 0, 1, 2);
     printers->addWidget(lblSelectedPrinter, 3, 0, 1, 2);
     auto* orientationFrame = named(new QGroupBox(QStringLiteral("Orientation"), this), "Frame5");
@@ -294,12 +298,7 @@ void PrintWindow::loadWindow() {
 
     lstPrinters->clear();
     m_catalog.refresh();
-    const QStringList devices = m_catalog.deviceNames();
-    for (int i = 0; i < devices.size(); ++i) {
-        auto* item = new QListWidgetItem(devices[i], lstPrinters);
-        item->setData(Qt::UserRole, i);
-    }
-    showCurrentPrinter();
+    showPrinters();
     m_orientationGroup->setExclusive(false);
     for (QRadioButton* option : optOrientation) {
         option->setChecked(false);
@@ -379,10 +378,38 @@ void PrintWindow::clearReportOptions() {
     sortedOption->setChecked(false);
 }
 
-void PrintWindow::showCurrentPrinter() {
+void PrintWindow::showPrinters() {
+    const QListWidgetItem* item = lstPrinters->currentItem();
+    const QString picked = item != nullptr && item->isSelected() ? item->text() : QString();
+    lstPrinters->clear();
     const QStringList devices = m_catalog.deviceNames();
-    const int current = m_catalog.currentDevice();
-    lblSelectedPrinter->setText(current >= 0 && current < devices.size() ? devices[current] : QString());
+    for (int i = 0; i < devices.size(); ++i) {
+        auto* device = new QListWidgetItem(devices[i], lstPrinters);
+        device->setData(Qt::UserRole, i);
+        if (devices[i] == picked) {
+            lstPrinters->setCurrentItem(device);
+        }
+    }
+    showCurrentPrinter();
+
+    const bool listing = m_catalog.isListing();
+    if (listing) {
+        lstPrinters->setCursor(Qt::WaitCursor);
+    } else {
+        lstPrinters->unsetCursor();
+    }
+    QString status = m_catalog.listFailure();
+    if (listing) {
+        status = LookingForPrintersText;
+    } else if (!status.isEmpty()) {
+        status = OnlyPdfText.arg(status.front().toUpper() + status.mid(1));
+    }
+    lblPrinterStatus->setText(status);
+    lblPrinterStatus->setVisible(!status.isEmpty());
+}
+
+void PrintWindow::showCurrentPrinter() {
+    lblSelectedPrinter->setText(m_catalog.currentName());
 }
 
 void PrintWindow::prdOptionClicked() {
@@ -540,6 +567,14 @@ void PrintWindow::cmdPrintClicked() {
             {this, appinfo::Title, ChooseReportText, Messages::Icon::Warning, Messages::Buttons::Ok});
         return;
     }
+    // Before the first list is in no printer is known yet: the report waits for one rather than going
+    // to the PDF device.
+    const QString device = m_catalog.currentName();
+    if (!chosen.toFile && device.isEmpty()) {
+        m_host.messages().show(
+            {this, appinfo::Title, StillLookingText, Messages::Icon::Information, Messages::Buttons::Ok});
+        return;
+    }
     const WaitCursor wait;
     const std::unique_ptr<ReportPrinter> printer = m_catalog.openPrinter(m_session.printer.fontName);
     const DispatchResult result = RunReportDispatch(m_session, chosen, *printer, [this](const QString& text) {
@@ -558,7 +593,7 @@ void PrintWindow::cmdPrintClicked() {
         return;
     }
     infoPanel->setText(notice);
-    if (m_catalog.deviceNames().value(m_catalog.currentDevice()) != PrinterCatalog::PdfDevice) {
+    if (device != PrinterCatalog::PdfDevice) {
         m_host.messages().show(
             {this, appinfo::Title, notice, Messages::Icon::Information, Messages::Buttons::Ok});
     }

@@ -26,9 +26,9 @@ class UpDown;
 /// dispatch. Send Email writes the report file and mails it to each selected member with a usable
 /// address, one message each, while the window stays responsive (Print and Send Email wait, closing the
 /// window ends the session); one message at the end lists every member not mailed.
-/// Its handlers keep the choice consistent; its load starts afresh each time it opens and lists the
-/// printers anew, while the current printer lives on with the window's printer catalog. The main window
-/// opens it modally.
+/// Its handlers keep the choice consistent; its load starts afresh each time it opens and has the
+/// printers listed anew, which fill the list once they are in, while the window is already open; the
+/// current printer lives on with the window's printer catalog. The main window opens it modally.
 class PrintWindow final : public PoolWindow {
     Q_OBJECT
 public:
@@ -44,6 +44,11 @@ public:
         QStringLiteral("Choose a report before pressing Send Email !");
     static inline const QString SelectMemberText =
         QStringLiteral("Select a member from the list before pressing Send Email !");
+    static inline const QString LookingForPrintersText = QStringLiteral("Looking for the printers . . .");
+    static inline const QString StillLookingText = QStringLiteral(
+        "The printers are still being looked for: press Print again once the Selected Printer shows one.");
+    /// Why the list offers only the PDF device; %1 the print server's failure.
+    static inline const QString OnlyPdfText = QStringLiteral("%1; only PDF file is offered.");
 
     /// On the platform's printers.
     PrintWindow(PoolSession& session, WindowHost& host, QWidget* parent = nullptr);
@@ -100,6 +105,9 @@ private:
     void enableSections(bool postSeason, bool ledger, bool standings, bool differences);
     void enableSpinners(bool on);
     void clearReportOptions();
+    /// The catalog's list, the current printer and how the list stands; the row the user picked stays
+    /// picked where the new list has it too.
+    void showPrinters();
     void showCurrentPrinter();
 
     std::unique_ptr<PrinterCatalog> m_ownCatalog;
@@ -144,6 +152,7 @@ private:
     QPushButton* cmdEmail = nullptr;
     QListWidget* lstPrinters = nullptr;
     QPushButton* cmdSelect = nullptr;
+    QLabel* lblPrinterStatus = nullptr; // that the list is being read, or why it holds only the PDF device
     QLabel* lblSelectedPrinter = nullptr;
     Table<QRadioButton*, 2> optOrientation{}; // 0 "Portrait", 1 "Landscape"
     QButtonGroup* m_orientationGroup = nullptr;

@@ -2,50 +2,119 @@
 
 #include "output/qtreportprinter.h"
 
+#include <QMutex>
+#include <QThreadPool>
+
 #include <cups/cups.h>
 
 namespace vek {
 
-QtPrinterCatalog::QtPrinterCatalog(QString pdfFolder, int answerMs)
-    : m_pdfFolder(std::move(pdfFolder)), m_answerMs(answerMs) {}
+/// The catalog as its worker may reach it: gone once the catalog is.
+struct QtPrinterCatalog::Mailbox {
+    QMutex mutex;
+    QtPrinterCatalog* catalog = nullptr;
+};
 
-void QtPrinterCatalog::refresh() {
-    // The printers as Qt's printer list names them, asked on a connection of our own: Qt asks on
-    // libcups' default connection, which waits minutes for a server that does not answer.
-    QStringList names;
-    QString preferred;
-    CupsConnection server(m_answerMs);
+PrinterList listPrinters(int count, const cups_dest_t* dests) {
+    PrinterList list;
+    for (int i = 0; i < count; ++i) {
+        const cups_dest_t& dest = dests[i];
+        QString name = QString::fromLocal8Bit(dest.name);
+        if (dest.instance != nullptr) {
+            name += QLatin1Char('/') + QString::fromLocal8Bit(dest.instance);
+        }
+        if (dest.is_default != 0 && list.preferred.isEmpty()) {
+            list.preferred = name;
+        }
+        // A printer found on the network has no queue yet: it gets one from its address when it is
+        // first printed on.
+        const char* deviceUri = cupsGetOption("device-uri", dest.num_options, dest.options);
+        if (deviceUri != nullptr &&
+            cupsGetOption("printer-uri-supported", dest.num_options, dest.options) == nullptr) {
+            list.deviceUris.insert(name, QString::fromUtf8(deviceUri));
+        }
+        list.names << name;
+    }
+    return list;
+}
+
+QtPrinterCatalog::QtPrinterCatalog(QString pdfFolder, int answerMs, Lister lister)
+    : m_pdfFolder(std::move(pdfFolder)), m_answerMs(answerMs), m_lister(std::move(lister)),
+      m_mailbox(std::make_shared<Mailbox>()) {
+    m_mailbox->catalog = this;
+}
+
+QtPrinterCatalog::~QtPrinterCatalog() {
+    const QMutexLocker lock(&m_mailbox->mutex);
+    m_mailbox->catalog = nullptr;
+}
+
+PrinterList QtPrinterCatalog::askServer(int answerMs) {
+    PrinterList list;
+    CupsConnection server(answerMs);
     server.talk([&](http_t* http) {
         cups_dest_t* dests = nullptr;
         const int count = cupsGetDests2(http, &dests);
-        for (int i = 0; i < count; ++i) {
-            QString name = QString::fromLocal8Bit(dests[i].name);
-            if (dests[i].instance != nullptr) {
-                name += QLatin1Char('/') + QString::fromLocal8Bit(dests[i].instance);
-            }
-            if (dests[i].is_default != 0 && preferred.isEmpty()) {
-                preferred = name;
-            }
-            names << name;
-        }
+        list = listPrinters(count, dests);
         cupsFreeDests(count, dests);
     });
-    m_names = names << PdfDevice;
-    m_preferred = preferred;
-    if (!m_names.contains(m_current)) {
-        m_current.clear();
+    list.failure = server.failure();
+    return list;
+}
+
+void QtPrinterCatalog::refresh() {
+    if (m_listing) {
+        return; // the list under way comes soon enough; a second worker would only wait beside it
     }
+    m_listing = true;
+    // libcups keeps the server per thread: the worker asks the one that printing on this thread uses.
+    const QByteArray server(cupsServer());
+    const int port = ippPort();
+    QThreadPool::globalInstance()->start(
+        [mailbox = m_mailbox, lister = m_lister, answerMs = m_answerMs, server, port] {
+            cupsSetServer(server.constData());
+            ippSetPort(port);
+            const PrinterList list = lister(answerMs);
+            cupsSetServer(nullptr);
+            // Posted under the lock, so the catalog cannot go in between; a catalog that goes after
+            // takes the posted call with it.
+            const QMutexLocker lock(&mailbox->mutex);
+            if (QtPrinterCatalog* catalog = mailbox->catalog; catalog != nullptr) {
+                QMetaObject::invokeMethod(
+                    catalog, [catalog, list] { catalog->take(list); }, Qt::QueuedConnection);
+            }
+        });
+}
+
+void QtPrinterCatalog::take(const PrinterList& list) {
+    m_listing = false;
+    m_failure = list.failure;
+    if (m_failure.isEmpty()) {
+        m_names = list.names;
+        m_names << PdfDevice;
+        m_preferred = list.preferred;
+        m_deviceUris = list.deviceUris;
+        if (!m_names.contains(m_current)) {
+            m_current.clear();
+        }
+    } else {
+        // The server's printers are unknown, not gone: the printer shown so far stays current, so that
+        // Print names the server that does not answer rather than writing a PDF.
+        m_current = currentName();
+        m_names = QStringList{PdfDevice};
+    }
+    m_listed = true;
+    emit listed();
 }
 
 QString QtPrinterCatalog::currentName() const {
     if (!m_current.isEmpty()) {
         return m_current;
     }
+    if (!m_listed) {
+        return {};
+    }
     return m_names.contains(m_preferred) ? m_preferred : m_names.front();
-}
-
-int QtPrinterCatalog::currentDevice() const {
-    return static_cast<int>(m_names.indexOf(currentName()));
 }
 
 void QtPrinterCatalog::setCurrentDevice(int index) {
@@ -59,13 +128,15 @@ PageOrientation QtPrinterCatalog::orientation() const {
 }
 
 void QtPrinterCatalog::setOrientation(PageOrientation orientation) {
-    m_orientations[currentName()] = orientation;
+    if (const QString name = currentName(); !name.isEmpty()) {
+        m_orientations[name] = orientation;
+    }
 }
 
 std::unique_ptr<ReportPrinter> QtPrinterCatalog::openPrinter(const QString& fontName) {
     const QString name = currentName();
     return std::make_unique<QtReportPrinter>(name == PdfDevice ? QString() : name, m_pdfFolder, orientation(),
-                                             fontName, m_answerMs);
+                                             fontName, m_answerMs, m_deviceUris.value(name));
 }
 
 } // namespace vek

@@ -22,8 +22,10 @@ public:
     std::vector<PrintDocument> printed;
 
     void refresh() override {}
+    [[nodiscard]] bool isListing() const override { return false; }
+    [[nodiscard]] QString listFailure() const override { return {}; }
     [[nodiscard]] QStringList deviceNames() const override { return names; }
-    [[nodiscard]] int currentDevice() const override { return current; }
+    [[nodiscard]] QString currentName() const override { return names.value(current); }
     void setCurrentDevice(int index) override { current = index; }
     [[nodiscard]] PageOrientation orientation() const override {
         return orientations[static_cast<std::size_t>(current)];

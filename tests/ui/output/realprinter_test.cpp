@@ -213,6 +213,9 @@ void printThroughTheDialog(const QString& queue) {
         return window.findChild<QAbstractButton*>(QString::fromLatin1(name));
     };
     auto* printers = window.findChild<QListWidget*>(QStringLiteral("lstPrinters"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !printers->findItems(queue, Qt::MatchExactly).isEmpty(); },
+                                ServerStartMs))
+        << "the dialog does not list " << queue.toStdString() << " in time";
     const QList<QListWidgetItem*> listed = printers->findItems(queue, Qt::MatchExactly);
     ASSERT_EQ(listed.size(), 1) << "the dialog does not list " << queue.toStdString();
     EXPECT_EQ(printers->item(printers->count() - 1)->text(), QStringLiteral("PDF file"));

@@ -1,0 +1,195 @@
+// The printers the output dialog lists: what the server's destinations name, and a print server that
+// takes connections and never answers, which neither holds the dialog nor loses the printer chosen
+// before.
+#include "output/printwindow.h"
+#include "output/qtprintercatalog.h"
+#include "support/poolbuilder.h"
+#include "support/uiharness.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QHostAddress>
+#include <QLabel>
+#include <QListWidget>
+#include <QScopeGuard>
+#include <QTcpServer>
+#include <QTest>
+#include <QThreadPool>
+
+#include <cups/cups.h>
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <vector>
+
+namespace vek {
+namespace {
+
+TEST(PrinterList, NamesTheDefaultAndTheAddressOfEachPrinterFoundOnTheNetwork) {
+    struct Dest {
+        const char* name;
+        const char* instance;
+        bool isDefault;
+        const char* printerUri; // the server's queue
+        const char* deviceUri;
+    };
+    struct Case {
+        const char* what;
+        std::vector<Dest> dests;
+        QStringList names;
+        QString preferred;
+        QHash<QString, QString> deviceUris;
+    };
+    const char* const found = "ipps://Lobby%20Colour._ipps._tcp.local/";
+    const Case cases[] = {
+        {"queues, an instance, the default and a printer found on the network",
+         {{"Office", nullptr, false, "ipp://localhost/printers/Office", "usb://Maker/Laser"},
+          {"Office", "duplex", false, "ipp://localhost/printers/Office", "usb://Maker/Laser"},
+          {"Front", nullptr, true, "ipp://localhost/printers/Front", nullptr},
+          {"Lobby_Colour", nullptr, false, nullptr, found}},
+         {"Front", "Lobby_Colour", "Office", "Office/duplex"},
+         "Front",
+         {{"Lobby_Colour", found}}},
+        {"a default instance and a found printer among queues",
+         {{"Alpha", nullptr, false, "ipp://localhost/printers/Alpha", nullptr},
+          {"Alpha", "draft", true, "ipp://localhost/printers/Alpha", nullptr},
+          {"Beta", nullptr, false, nullptr, "ipp://beta.local:631/ipp/print"}},
+         {"Alpha", "Alpha/draft", "Beta"},
+         "Alpha/draft",
+         {{"Beta", "ipp://beta.local:631/ipp/print"}}},
+    };
+    for (const Case& c : cases) {
+        cups_dest_t* dests = nullptr;
+        int count = 0;
+        for (const Dest& d : c.dests) {
+            count = cupsAddDest(d.name, d.instance, count, &dests);
+            cups_dest_t* dest = cupsGetDest(d.name, d.instance, count, dests);
+            dest->is_default = d.isDefault ? 1 : 0;
+            for (const auto& [option, value] :
+                 {std::pair{"printer-uri-supported", d.printerUri}, std::pair{"device-uri", d.deviceUri}}) {
+                if (value != nullptr) {
+                    dest->num_options = cupsAddOption(option, value, dest->num_options, &dest->options);
+                }
+            }
+        }
+        const PrinterList list = listPrinters(count, dests);
+        cupsFreeDests(count, dests);
+        EXPECT_EQ(list.names, c.names) << c.what;
+        EXPECT_EQ(list.preferred, c.preferred) << c.what;
+        EXPECT_EQ(list.deviceUris, c.deviceUris) << c.what;
+    }
+}
+
+constexpr int SpanMs = 2000;
+// Several spans: room for a loaded machine, far below the minutes that libcups' own waits take.
+constexpr int ListingBoundMs = 20000;
+
+/// A print server that takes the connection and the request and never answers, as a wedged cupsd or
+/// another service on its port; this thread's printing and the catalogs made on it talk to it.
+class SilentPrintServer {
+public:
+    SilentPrintServer() {
+        EXPECT_TRUE(m_server.listen(QHostAddress::LocalHost));
+        m_server.pauseAccepting(); // the system still completes the connections and takes the requests
+        cupsSetServer(address().toUtf8().constData());
+    }
+    ~SilentPrintServer() { cupsSetServer(nullptr); }
+    [[nodiscard]] QString address() const {
+        return QStringLiteral("127.0.0.1:%1").arg(m_server.serverPort());
+    }
+
+private:
+    QTcpServer m_server;
+};
+
+class PrinterListingTest : public ::testing::Test {
+protected:
+    PrinterListingTest() { test::fillSamplePool(h.pool(), {QStringLiteral("Ann Avery")}, 4); }
+
+    template <class W> W* child(QWidget& window, const char* name) {
+        return window.findChild<W*>(QString::fromLatin1(name));
+    }
+    QString text(QWidget& window, const char* name) { return child<QLabel>(window, name)->text(); }
+    void click(QWidget& window, const char* name) { child<QAbstractButton>(window, name)->click(); }
+
+    SilentPrintServer server;
+    test::UiHarness h;
+};
+
+TEST_F(PrinterListingTest, ASilentServerNeitherHoldsTheDialogNorLosesThePrinterChosenBefore) {
+    // The first opening lists two printers; every later one asks the silent server.
+    std::atomic<int> asked = 0;
+    QtPrinterCatalog catalog(h.temp.path(), SpanMs, [&asked](int answerMs) {
+        if (asked++ > 0) {
+            return QtPrinterCatalog::askServer(answerMs);
+        }
+        PrinterList first;
+        first.names = QStringList{QStringLiteral("Office Laser"), QStringLiteral("Front Desk")};
+        first.preferred = QStringLiteral("Front Desk");
+        return first;
+    });
+    PrintWindow window(h.session, h.host, catalog);
+    window.ensureLoaded();
+    // Before the first list is in no printer is known: Print does not fall back to the PDF device.
+    click(window, "ssnOption");
+    click(window, "cmdPrint");
+    ASSERT_EQ(h.messages.requests.size(), 1U);
+    EXPECT_EQ(h.messages.requests[0].text, PrintWindow::StillLookingText);
+    EXPECT_EQ(text(window, "lblPrinterStatus"), PrintWindow::LookingForPrintersText);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return text(window, "lblSelectedPrinter") == QStringLiteral("Front Desk"); }, 5000));
+    auto* printers = child<QListWidget>(window, "lstPrinters");
+    ASSERT_EQ(printers->count(), 3);
+    printers->setCurrentRow(0);
+    click(window, "cmdSelect");
+    EXPECT_EQ(text(window, "lblSelectedPrinter"), QStringLiteral("Office Laser"));
+    window.done(QDialog::Rejected);
+
+    QElapsedTimer clock;
+    clock.start();
+    window.ensureLoaded();
+    window.show();
+    EXPECT_LT(clock.elapsed(), 1000); // the load does not wait for the server's span
+    EXPECT_EQ(text(window, "lblPrinterStatus"), PrintWindow::LookingForPrintersText);
+    EXPECT_EQ(printers->cursor().shape(), Qt::WaitCursor);
+    printers->setCurrentRow(2); // a row picked meanwhile stays picked where the new list has it
+    const QString silent = QStringLiteral("The print server %1 does not answer; only PDF file is offered.")
+                               .arg(server.address());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return text(window, "lblPrinterStatus") == silent; }, ListingBoundMs))
+        << text(window, "lblPrinterStatus").toStdString();
+    EXPECT_TRUE(child<QLabel>(window, "lblPrinterStatus")->isVisible());
+    ASSERT_EQ(printers->count(), 1);
+    EXPECT_EQ(printers->item(0)->text(), PrinterCatalog::PdfDevice);
+    EXPECT_EQ(printers->selectedItems(), QList<QListWidgetItem*>{printers->item(0)});
+    EXPECT_EQ(printers->cursor().shape(), Qt::ArrowCursor);
+    EXPECT_EQ(text(window, "lblSelectedPrinter"), QStringLiteral("Office Laser"));
+
+    click(window, "ssnOption");
+    click(window, "cmdPrint");
+    ASSERT_EQ(h.messages.requests.size(), 2U);
+    EXPECT_EQ(h.messages.requests[1].text,
+              QStringLiteral("The report could not be printed on Office Laser: the print server %1 does not "
+                             "answer")
+                  .arg(server.address()));
+    EXPECT_EQ(QDir(h.temp.path()).entryList({QStringLiteral("*.pdf")}, QDir::Files), QStringList{});
+    window.hide();
+}
+
+// The dialog closed and gone, with its catalog, while the printers are still being asked: the worker
+// finds the catalog gone and leaves nothing behind.
+TEST_F(PrinterListingTest, TheDialogMayGoWhileThePrintersAreAsked) {
+    auto catalog = std::make_unique<QtPrinterCatalog>(h.temp.path(), SpanMs);
+    auto window = std::make_unique<PrintWindow>(h.session, h.host, *catalog);
+    window->ensureLoaded();
+    window->show();
+    ASSERT_TRUE(catalog->isListing());
+    window->done(QDialog::Rejected);
+    window.reset();
+    catalog.reset();
+    EXPECT_TRUE(QThreadPool::globalInstance()->waitForDone(ListingBoundMs));
+    QCoreApplication::sendPostedEvents();
+}
+
+} // namespace
+} // namespace vek
