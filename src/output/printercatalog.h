@@ -36,7 +36,7 @@ public:
     /// The devices' names as the last list has them, the PDF device last.
     [[nodiscard]] virtual QStringList deviceNames() const = 0;
     /// The current device's name, which a list that could not be read may lack; "" while none is known
-    /// yet (before the first list is in, when none was chosen).
+    /// (none was chosen or shown current, and no list has been read).
     [[nodiscard]] virtual QString currentName() const = 0;
     /// Makes the device at `index` of deviceNames() current.
     virtual void setCurrentDevice(int index) = 0;

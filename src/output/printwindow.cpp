@@ -567,12 +567,14 @@ void PrintWindow::cmdPrintClicked() {
             {this, appinfo::Title, ChooseReportText, Messages::Icon::Warning, Messages::Buttons::Ok});
         return;
     }
-    // Before the first list is in no printer is known yet: the report waits for one rather than going
-    // to the PDF device.
+    // No printer known (the first list is not in, or could not be read): the report waits for one
+    // rather than going to the PDF device, which prints only when chosen.
     const QString device = m_catalog.currentName();
     if (!chosen.toFile && device.isEmpty()) {
+        const bool listing = m_catalog.isListing();
         m_host.messages().show(
-            {this, appinfo::Title, StillLookingText, Messages::Icon::Information, Messages::Buttons::Ok});
+            {this, appinfo::Title, listing ? StillLookingText : NoPrinterText.arg(m_catalog.listFailure()),
+             listing ? Messages::Icon::Information : Messages::Icon::Warning, Messages::Buttons::Ok});
         return;
     }
     const WaitCursor wait;

@@ -47,6 +47,9 @@ public:
     static inline const QString LookingForPrintersText = QStringLiteral("Looking for the printers . . .");
     static inline const QString StillLookingText = QStringLiteral(
         "The printers are still being looked for: press Print again once the Selected Printer shows one.");
+    /// Print to a printer when none is known because the list could not be read; %1 the reason.
+    static inline const QString NoPrinterText =
+        QStringLiteral("No printer is known: %1. Select PDF file to print into a PDF file.");
     /// Why the list offers only the PDF device; %1 the print server's failure.
     static inline const QString OnlyPdfText = QStringLiteral("%1; only PDF file is offered.");
 

@@ -111,7 +111,8 @@ QString QtPrinterCatalog::currentName() const {
     if (!m_current.isEmpty()) {
         return m_current;
     }
-    if (!m_listed) {
+    // No list yet, or none read: no printer is known, and the PDF device is current only when chosen.
+    if (!m_listed || !m_failure.isEmpty()) {
         return {};
     }
     return m_names.contains(m_preferred) ? m_preferred : m_names.front();

@@ -176,6 +176,29 @@ TEST_F(PrinterListingTest, ASilentServerNeitherHoldsTheDialogNorLosesThePrinterC
     window.hide();
 }
 
+// A server that never answered: no printer is known, and the PDF device prints only once chosen.
+TEST_F(PrinterListingTest, WithoutAnyListThePdfDevicePrintsOnlyWhenChosen) {
+    QtPrinterCatalog catalog(h.temp.path(), SpanMs);
+    PrintWindow window(h.session, h.host, catalog);
+    window.ensureLoaded();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !catalog.isListing(); }, ListingBoundMs));
+    EXPECT_EQ(text(window, "lblSelectedPrinter"), QString());
+    click(window, "ssnOption");
+    click(window, "cmdPrint");
+    ASSERT_EQ(h.messages.requests.size(), 1U);
+    EXPECT_EQ(h.messages.requests[0].text,
+              PrintWindow::NoPrinterText.arg(
+                  QStringLiteral("the print server %1 does not answer").arg(server.address())));
+    const auto pdfs = [&] { return QDir(h.temp.path()).entryList({QStringLiteral("*.pdf")}, QDir::Files); };
+    EXPECT_EQ(pdfs(), QStringList{});
+
+    child<QListWidget>(window, "lstPrinters")->setCurrentRow(0);
+    click(window, "cmdSelect");
+    EXPECT_EQ(text(window, "lblSelectedPrinter"), PrinterCatalog::PdfDevice);
+    click(window, "cmdPrint");
+    EXPECT_EQ(pdfs().size(), 1);
+}
+
 // The dialog closed and gone, with its catalog, while the printers are still being asked: the worker
 // finds the catalog gone and leaves nothing behind.
 TEST_F(PrinterListingTest, TheDialogMayGoWhileThePrintersAreAsked) {
