@@ -34,8 +34,14 @@ public:
     /// otherwise the server's reason.
     [[nodiscard]] QString submit(const QString& pdfPath, const QString& title, PageOrientation orientation);
 
+    /// How long the server has to take the cancel of a job whose document it did not get, on a
+    /// conversation of its own.
+    static constexpr int CancelAllowanceMs = 2000;
+
 private:
     QByteArray m_queue;
+    QByteArray m_resource;   // where requests about the queue go
+    QByteArray m_printerUri; // the queue as requests name it
     QByteArray m_deviceUri;
     CupsConnection m_server;
 };
