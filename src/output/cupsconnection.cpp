@@ -7,7 +7,9 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
+#include <thread>
 
 namespace vek {
 namespace {
@@ -89,6 +91,12 @@ void CupsConnection::talk(const std::function<void(http_t*)>& call) {
     if (m_gaveUp) {
         m_failure = QStringLiteral("the print server %1 does not answer").arg(m_server);
     }
+}
+
+bool CupsConnection::pause(int ms) {
+    const qint64 left = m_until.remainingTime();
+    std::this_thread::sleep_for(std::chrono::milliseconds(std::min<qint64>(ms, left)));
+    return left > ms;
 }
 
 int CupsConnection::keepWaiting(http_t* /*http*/, void* connection) {

@@ -11,6 +11,9 @@
 namespace vek {
 namespace {
 
+// How often the server is asked whether a printer it sets up is ready.
+constexpr int SetUpPollMs = 250;
+
 QString lastError() {
     const QString text = QString::fromUtf8(cupsLastErrorString());
     return text.isEmpty() ? QStringLiteral("the print server gave no reason") : text;
@@ -60,6 +63,15 @@ Answer askPrinter(http_t* http, const QByteArray& printerUri, const QByteArray& 
     return ask(http, request, resource.constData());
 }
 
+/// Has the server make a queue named `queue` for the printer at `deviceUri`, as it does for a printer
+/// found on the network when it is first used.
+Answer makeQueue(http_t* http, const QByteArray& queue, const QByteArray& deviceUri) {
+    ipp_t* request = newRequest(IPP_OP_CUPS_CREATE_LOCAL_PRINTER, "ipp://localhost/");
+    ippAddString(request, IPP_TAG_PRINTER, IPP_TAG_NAME, "printer-name", nullptr, queue.constData());
+    ippAddString(request, IPP_TAG_PRINTER, IPP_TAG_URI, "device-uri", nullptr, deviceUri.constData());
+    return ask(http, request, "/");
+}
+
 QPageSize paperOf(const Answer& printer) {
     const char* name = ippGetString(printer.find("media-default", IPP_TAG_ZERO), 0, nullptr);
     const pwg_media_t* media = name != nullptr ? pwgMediaForPWG(name) : nullptr;
@@ -87,10 +99,26 @@ CupsQueue::CupsQueue(const QString& name, int answerMs, const QString& deviceUri
 CupsQueue::State CupsQueue::state() {
     State state;
     Answer printer;
+    bool made = false;
     // Every request on this connection: libcups' own lookup of a queue, when its request fails, asks
     // again on the default connection, and there a server that does not answer costs minutes.
     m_server.talk([&](http_t* http) {
         printer = askPrinter(http, m_printerUri, m_resource);
+        if (printer.status != IPP_STATUS_ERROR_NOT_FOUND || m_deviceUri.isEmpty()) {
+            return;
+        }
+        printer = makeQueue(http, m_queue, m_deviceUri);
+        made = printer.ok();
+        const char* uri = ippGetString(printer.find("printer-uri-supported", IPP_TAG_URI), 0, nullptr);
+        if (made && uri != nullptr) {
+            m_printerUri = uri;
+        }
+        // The server sets the new printer up in the background (it asks the printer what it can do)
+        // and keeps it stopped until then.
+        for (bool settingUp = made; settingUp;) {
+            printer = askPrinter(http, m_printerUri, m_resource);
+            settingUp = printer.ok() && printer.stopped() && m_server.pause(SetUpPollMs);
+        }
     });
     if (!m_server.failure().isEmpty()) {
         state.refusal = m_server.failure();
@@ -98,6 +126,8 @@ CupsQueue::State CupsQueue::state() {
         state.refusal = QStringLiteral("the print server does not know this printer");
     } else if (!printer.ok()) {
         state.refusal = printer.reason;
+    } else if (made && printer.stopped()) {
+        state.refusal = QStringLiteral("the print server has not finished setting up this printer");
     } else {
         ipp_attribute_t* accepting = printer.find("printer-is-accepting-jobs", IPP_TAG_BOOLEAN);
         if (accepting != nullptr && ippGetBoolean(accepting, 0) == 0) {

@@ -24,7 +24,7 @@ public:
 
     /// `name` as the platform lists it: the queue, or "queue/instance". The server has `answerMs` in all
     /// to answer. `deviceUri`: the address of a printer found on the network that has no queue on the
-    /// server yet (empty for a queue).
+    /// server yet (empty for a queue); state() has the server make the queue when it does not know it.
     explicit CupsQueue(const QString& name, int answerMs = CupsConnection::AnswerMs,
                        const QString& deviceUri = QString());
 
