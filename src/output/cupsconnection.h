@@ -34,6 +34,10 @@ public:
     /// be talked to. Afterwards failure() says whether the server stopped answering.
     void talk(const std::function<void(http_t*)>& call);
 
+    /// Within a call: waits `ms` while the server works on something in the background, but not past
+    /// the span; false when the span ended first.
+    bool pause(int ms);
+
 private:
     static int keepWaiting(http_t* http, void* connection);
 

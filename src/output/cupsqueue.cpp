@@ -6,28 +6,74 @@
 #include <cups/cups.h>
 
 #include <array>
+#include <memory>
 
 namespace vek {
 namespace {
+
+// How often the server is asked whether a printer it sets up is ready.
+constexpr int SetUpPollMs = 250;
 
 QString lastError() {
     const QString text = QString::fromUtf8(cupsLastErrorString());
     return text.isEmpty() ? QStringLiteral("the print server gave no reason") : text;
 }
 
-/// A request about `queue`, made by the program's user.
-ipp_t* newRequest(ipp_op_t operation, const QByteArray& queue) {
+struct IppDelete {
+    void operator()(ipp_t* ipp) const { ippDelete(ipp); }
+};
+
+/// What the server answered to one request.
+struct Answer {
+    std::unique_ptr<ipp_t, IppDelete> attributes; // null when nothing came
+    ipp_status_t status = IPP_STATUS_OK;
+    QString reason; // the server's, when the request failed
+
+    [[nodiscard]] bool ok() const { return attributes != nullptr && status <= IPP_STATUS_OK_CONFLICTING; }
+    [[nodiscard]] ipp_attribute_t* find(const char* name, ipp_tag_t type) const {
+        return ippFindAttribute(attributes.get(), name, type);
+    }
+    [[nodiscard]] bool stopped() const {
+        return ippGetInteger(find("printer-state", IPP_TAG_ENUM), 0) == IPP_PSTATE_STOPPED;
+    }
+};
+
+Answer ask(http_t* http, ipp_t* request, const char* resource) {
+    Answer answer;
+    answer.attributes.reset(cupsDoRequest(http, request, resource));
+    answer.status = cupsLastError();
+    if (!answer.ok()) {
+        answer.reason = lastError();
+    }
+    return answer;
+}
+
+ipp_t* newRequest(ipp_op_t operation, const char* printerUri) {
     ipp_t* request = ippNewRequest(operation);
-    char uri[HTTP_MAX_URI];
-    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", ippPort(),
-                     "/printers/%s", queue.constData());
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, printerUri);
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
     return request;
 }
 
-QPageSize paperOf(ipp_t* printer) {
-    const char* name = ippGetString(ippFindAttribute(printer, "media-default", IPP_TAG_ZERO), 0, nullptr);
+Answer askPrinter(http_t* http, const QByteArray& printerUri, const QByteArray& resource) {
+    ipp_t* request = newRequest(IPP_OP_GET_PRINTER_ATTRIBUTES, printerUri.constData());
+    static constexpr std::array Wanted{"printer-is-accepting-jobs", "printer-state", "media-default"};
+    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
+                  static_cast<int>(Wanted.size()), nullptr, Wanted.data());
+    return ask(http, request, resource.constData());
+}
+
+/// Has the server make a queue named `queue` for the printer at `deviceUri`, as it does for a printer
+/// found on the network when it is first used.
+Answer makeQueue(http_t* http, const QByteArray& queue, const QByteArray& deviceUri) {
+    ipp_t* request = newRequest(IPP_OP_CUPS_CREATE_LOCAL_PRINTER, "ipp://localhost/");
+    ippAddString(request, IPP_TAG_PRINTER, IPP_TAG_NAME, "printer-name", nullptr, queue.constData());
+    ippAddString(request, IPP_TAG_PRINTER, IPP_TAG_URI, "device-uri", nullptr, deviceUri.constData());
+    return ask(http, request, "/");
+}
+
+QPageSize paperOf(const Answer& printer) {
+    const char* name = ippGetString(printer.find("media-default", IPP_TAG_ZERO), 0, nullptr);
     const pwg_media_t* media = name != nullptr ? pwgMediaForPWG(name) : nullptr;
     // PWG sizes are in hundredths of a millimetre.
     return media != nullptr
@@ -41,40 +87,55 @@ CupsQueue::CupsQueue(const QString& name, int answerMs, const QString& deviceUri
     : m_deviceUri(deviceUri.toUtf8()), m_server(answerMs) {
     // An instance only carries options of the user's own; the server knows the queue.
     m_queue = name.section(QLatin1Char('/'), 0, 0).toUtf8();
+    // Every request about the queue goes to the queue's own resource, as libcups' own submission does,
+    // so that the server's access rules for the queue apply to all of the job.
+    m_resource = "/printers/" + m_queue;
+    char uri[HTTP_MAX_URI];
+    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", ippPort(),
+                     "/printers/%s", m_queue.constData());
+    m_printerUri = uri;
 }
 
 CupsQueue::State CupsQueue::state() {
     State state;
-    ipp_t* printer = nullptr;
-    ipp_status_t status = IPP_STATUS_OK;
-    QString reason;
-    // One request on this connection: libcups' own lookup of a queue, when its request fails, asks
+    Answer printer;
+    bool made = false;
+    // Every request on this connection: libcups' own lookup of a queue, when its request fails, asks
     // again on the default connection, and there a server that does not answer costs minutes.
     m_server.talk([&](http_t* http) {
-        ipp_t* request = newRequest(IPP_OP_GET_PRINTER_ATTRIBUTES, m_queue);
-        static constexpr std::array Wanted{"printer-is-accepting-jobs", "printer-state", "media-default"};
-        ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
-                      static_cast<int>(Wanted.size()), nullptr, Wanted.data());
-        printer = cupsDoRequest(http, request, "/");
-        status = cupsLastError();
-        reason = lastError();
+        printer = askPrinter(http, m_printerUri, m_resource);
+        if (printer.status != IPP_STATUS_ERROR_NOT_FOUND || m_deviceUri.isEmpty()) {
+            return;
+        }
+        printer = makeQueue(http, m_queue, m_deviceUri);
+        made = printer.ok();
+        const char* uri = ippGetString(printer.find("printer-uri-supported", IPP_TAG_URI), 0, nullptr);
+        if (made && uri != nullptr) {
+            m_printerUri = uri;
+        }
+        // The server sets the new printer up in the background (it asks the printer what it can do)
+        // and keeps it stopped until then.
+        for (bool settingUp = made; settingUp;) {
+            printer = askPrinter(http, m_printerUri, m_resource);
+            settingUp = printer.ok() && printer.stopped() && m_server.pause(SetUpPollMs);
+        }
     });
     if (!m_server.failure().isEmpty()) {
         state.refusal = m_server.failure();
-    } else if (status == IPP_STATUS_ERROR_NOT_FOUND) {
+    } else if (printer.status == IPP_STATUS_ERROR_NOT_FOUND) {
         state.refusal = QStringLiteral("the print server does not know this printer");
-    } else if (printer == nullptr || status > IPP_STATUS_OK_CONFLICTING) {
-        state.refusal = reason;
+    } else if (!printer.ok()) {
+        state.refusal = printer.reason;
+    } else if (made && printer.stopped()) {
+        state.refusal = QStringLiteral("the print server has not finished setting up this printer");
     } else {
-        ipp_attribute_t* accepting = ippFindAttribute(printer, "printer-is-accepting-jobs", IPP_TAG_BOOLEAN);
+        ipp_attribute_t* accepting = printer.find("printer-is-accepting-jobs", IPP_TAG_BOOLEAN);
         if (accepting != nullptr && ippGetBoolean(accepting, 0) == 0) {
             state.refusal = QStringLiteral("the printer does not accept jobs");
         }
-        state.paused =
-            ippGetInteger(ippFindAttribute(printer, "printer-state", IPP_TAG_ENUM), 0) == IPP_PSTATE_STOPPED;
+        state.paused = printer.stopped();
         state.paper = paperOf(printer);
     }
-    ippDelete(printer);
     return state;
 }
 
@@ -88,17 +149,17 @@ QString CupsQueue::submit(const QString& pdfPath, const QString& title, PageOrie
     // Create-Job, Send-Document and their answers on this one connection: libcups' own submission
     // looks the queue up again and, when that fails, asks once more on its default connection.
     int job = 0;
+    bool taken = false;
     QString reason;
     m_server.talk([&](http_t* http) {
-        ipp_t* request = newRequest(IPP_OP_CREATE_JOB, m_queue);
+        ipp_t* request = newRequest(IPP_OP_CREATE_JOB, m_printerUri.constData());
         ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "job-name", nullptr, name.constData());
         // The pages are laid out in the orientation already; the queue is told it so that it does not
         // turn them back.
         ippAddInteger(request, IPP_TAG_JOB, IPP_TAG_ENUM, "orientation-requested",
                       orientation == PageOrientation::Landscape ? IPP_ORIENT_LANDSCAPE : IPP_ORIENT_PORTRAIT);
-        ipp_t* created = cupsDoRequest(http, request, "/");
-        job = ippGetInteger(ippFindAttribute(created, "job-id", IPP_TAG_INTEGER), 0);
-        ippDelete(created);
+        const Answer created = ask(http, request, m_resource.constData());
+        job = ippGetInteger(created.find("job-id", IPP_TAG_INTEGER), 0);
         if (job <= 0) {
             reason = lastError();
             return;
@@ -109,16 +170,19 @@ QString CupsQueue::submit(const QString& pdfPath, const QString& title, PageOrie
                 HTTP_STATUS_CONTINUE ||
             cupsFinishDocument(http, m_queue.constData()) != IPP_STATUS_OK) {
             reason = lastError();
+            return;
         }
+        taken = true;
     });
-    if (!m_server.failure().isEmpty()) {
-        return m_server.failure();
+    // When the span ends during the answer to the document, libcups keeps the status it had before.
+    taken = taken && m_server.failure().isEmpty();
+    if (job > 0 && !taken) {
+        // A job without its document would wait at the server until it gives up on it. The cancel has
+        // a short span of its own, since a server that fell silent used up the job's.
+        CupsConnection allowance(CancelAllowanceMs);
+        allowance.talk([&](http_t* http) { cupsCancelJob2(http, m_queue.constData(), job, 0); });
     }
-    if (!reason.isEmpty() && job > 0) {
-        // A job without its document would wait at the server until it gives up on it.
-        m_server.talk([&](http_t* http) { cupsCancelJob2(http, m_queue.constData(), job, 0); });
-    }
-    return reason;
+    return m_server.failure().isEmpty() ? reason : m_server.failure();
 }
 
 } // namespace vek

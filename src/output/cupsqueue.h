@@ -24,7 +24,7 @@ public:
 
     /// `name` as the platform lists it: the queue, or "queue/instance". The server has `answerMs` in all
     /// to answer. `deviceUri`: the address of a printer found on the network that has no queue on the
-    /// server yet (empty for a queue).
+    /// server yet (empty for a queue); state() has the server make the queue when it does not know it.
     explicit CupsQueue(const QString& name, int answerMs = CupsConnection::AnswerMs,
                        const QString& deviceUri = QString());
 
@@ -34,8 +34,14 @@ public:
     /// otherwise the server's reason.
     [[nodiscard]] QString submit(const QString& pdfPath, const QString& title, PageOrientation orientation);
 
+    /// How long the server has to take the cancel of a job whose document it did not get, on a
+    /// conversation of its own.
+    static constexpr int CancelAllowanceMs = 2000;
+
 private:
     QByteArray m_queue;
+    QByteArray m_resource;   // where requests about the queue go
+    QByteArray m_printerUri; // the queue as requests name it
     QByteArray m_deviceUri;
     CupsConnection m_server;
 };

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFontMetricsF>
+#include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QTemporaryFile>
@@ -58,7 +59,8 @@ LineBox measure(const PrintLine& line, const QString& family, QPaintDevice* devi
 
 QtReportPrinter::QtReportPrinter(QString printerName, QString pdfFolder, PageOrientation orientation,
                                  QString fontName, int answerMs, QString deviceUri)
-    : m_printerName(std::move(printerName)), m_deviceUri(std::move(deviceUri)), m_pdfFolder(std::move(pdfFolder)), m_orientation(orientation),
+    : m_printerName(std::move(printerName)), m_deviceUri(std::move(deviceUri)),
+      m_pdfFolder(std::move(pdfFolder)), m_orientation(orientation),
       m_fontName(fontName.isEmpty() ? DefaultFont : std::move(fontName)), m_answerMs(answerMs) {}
 
 QString QtReportPrinter::nextPdfPath() const {
@@ -99,7 +101,7 @@ void QtReportPrinter::writePdf(const PrintDocument& document) {
     const QString path = nextPdfPath();
     const QString part = path + QStringLiteral(".part");
     QString reason;
-    if (!renderPdf(document, part, QPageSize(), reason)) {
+    if (!renderPdf(document, part, localPaper(QLocale::system()), reason)) {
         QFile::remove(part);
         m_failure = QStringLiteral("The report could not be written to %1: %2").arg(path, reason);
         return;
@@ -141,6 +143,11 @@ void QtReportPrinter::printOnQueue(const PrintDocument& document) {
         return;
     }
     m_heldByPausedPrinter = m_heldByPausedPrinter || state.paused;
+}
+
+QPageSize QtReportPrinter::localPaper(const QLocale& locale) {
+    return QPageSize(locale.measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
+                                                                             : QPageSize::A4);
 }
 
 bool QtReportPrinter::renderPdf(const PrintDocument& document, const QString& path, const QPageSize& paper,

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+class QLocale;
 class QPageSize;
 class QPagedPaintDevice;
 
@@ -14,10 +15,10 @@ namespace vek {
 
 /// The report printer of the application: each finished document is drawn through Qt's PDF output and
 /// becomes one print job on an installed printer (submitted to its CUPS queue, which says whether it
-/// took the job) or a new numbered PDF in the pool's folder (never over an existing one). Every line is
-/// drawn in the fixed-pitch font at the sizes the report asks for; a document wider than the page is
-/// scaled down as a whole, never cut, and a full page goes on on the next one. The first failure names
-/// the printer or the PDF file.
+/// took the job) or a new numbered PDF in the pool's folder (never over an existing one, on the paper of
+/// the user's locale). Every line is drawn in the fixed-pitch font at the sizes the report asks for; a
+/// document wider than the page is scaled down as a whole, never cut, and a full page goes on on the
+/// next one. The first failure names the printer or the PDF file.
 class QtReportPrinter final : public DocumentPrinter {
 public:
     static inline const QString DefaultFont = QStringLiteral("Courier New");
@@ -38,6 +39,10 @@ public:
     /// refuses it.
     [[nodiscard]] static bool render(const PrintDocument& document, QPagedPaintDevice& printer,
                                      const QString& fontName, QString& reason);
+
+    /// The paper of a new PDF where the user lives: Letter where `locale` measures in the US system,
+    /// A4 elsewhere.
+    [[nodiscard]] static QPageSize localPaper(const QLocale& locale);
 
 protected:
     void documentEnded(PrintDocument&& document) override;

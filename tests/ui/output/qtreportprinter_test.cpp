@@ -1,6 +1,6 @@
 // The Qt printer on the PDF device: numbered files that never replace one another, the fixed-pitch
-// font, a wide document scaled down whole, a refused file reported by name. On a printer: a print
-// server that never answers is given up in time.
+// font, a wide document scaled down whole, a refused file reported by name, the locale's paper. On a
+// printer: a print server that never answers is given up in time.
 #include "output/qtprintercatalog.h"
 #include "output/qtreportprinter.h"
 #include "processrun.h"
@@ -9,9 +9,12 @@
 #include "support/tempfolder.h"
 #include "support/uiharness.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QHostAddress>
+#include <QLocale>
+#include <QPageSize>
 #include <QScopeGuard>
 #include <QTcpServer>
 #include <QTest>
@@ -114,6 +117,42 @@ TEST(QtReportPrinter, APrintServerThatNeverAnswersIsGivenUpInTime) {
     pdfDevice.endDocument();
     EXPECT_LT(clock.elapsed(), 1000);
     EXPECT_EQ(pdfDevice.notice(), QStringLiteral("printout1.pdf"));
+}
+
+// A new PDF is on the paper of the user's locale: the helper's table, and a PDF written in a process
+// that runs in the United States (the locale is read from the environment once per process).
+TEST(QtReportPrinter, APdfIsOnThePaperOfTheUsersLocale) {
+    const char* const FolderVariable = "VEK_TEST_PAPER_FOLDER";
+    if (qEnvironmentVariableIsSet(FolderVariable)) {
+        QtReportPrinter printer(QString(), qEnvironmentVariable(FolderVariable), PageOrientation::Portrait,
+                                QString());
+        printer.printLine(QStringLiteral("Points Ledger"));
+        printer.endDocument();
+        return;
+    }
+    const struct {
+        const char* locale;
+        QPageSize::PageSizeId paper;
+    } cases[] = {{"en_US", QPageSize::Letter},
+                 {"es_US", QPageSize::Letter},
+                 {"de_DE", QPageSize::A4},
+                 {"en_GB", QPageSize::A4}};
+    for (const auto& local : cases) {
+        EXPECT_EQ(QtReportPrinter::localPaper(QLocale(QString::fromLatin1(local.locale))).id(), local.paper)
+            << local.locale;
+    }
+
+    test::TempFolder temp;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QString::fromLatin1(FolderVariable), temp.path());
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("en_US.UTF-8"));
+    const test::ToolRun child = test::runTool(
+        QCoreApplication::applicationFilePath(),
+        {QStringLiteral("--gtest_filter=QtReportPrinter.APdfIsOnThePaperOfTheUsersLocale")}, 60000, env);
+    ASSERT_TRUE(child.ok) << child.out.toStdString() << child.err.toStdString();
+    const test::ToolRun info =
+        test::runTool(QStringLiteral("pdfinfo"), {temp.filePath(QStringLiteral("printout1.pdf"))});
+    EXPECT_TRUE(info.out.contains("612 x 792 pts")) << info.out.toStdString(); // Letter
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // Printing through a real printer: a CUPS server of the test's own with a cups-pdf queue, listed by the
 // output dialog, printed to, and the PDF it makes read back; the queue deleted while the dialog is open.
+// A driverless printer of the test's own, found on the network but without a queue, gets one and prints.
 #include "output/printwindow.h"
 #include "output/qtreportprinter.h"
 #include "processrun.h"
@@ -10,14 +11,17 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHostAddress>
 #include <QLabel>
 #include <QListWidget>
+#include <QScopeGuard>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cups/cups.h>
 #include <gtest/gtest.h>
 
 #include <grp.h>
@@ -37,19 +41,56 @@ const char* const OutcomeVariable = "VEK_TEST_PRINTER_OUTCOME";
 const char* const DeleteVariable = "VEK_TEST_PRINTER_DELETE";
 const QString Queue = QStringLiteral("VekTestPdf");
 
+/// A free port of the loopback address; 0 when there is none.
+quint16 freePort() {
+    QTcpServer probe;
+    return probe.listen(QHostAddress::LocalHost, 0) ? probe.serverPort() : 0;
+}
+
+/// Starts a server program, stopped with the test process when it dies first, and waits until it
+/// accepts connections on `port`; the reason when it does not.
+QString startListening(QProcess& process, const QString& program, const QStringList& arguments,
+                       quint16 port) {
+    process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(program, arguments);
+    if (!process.waitForStarted(ServerStartMs)) {
+        return QStringLiteral("%1 did not start: %2").arg(program, process.errorString());
+    }
+    const bool listening = QTest::qWaitFor(
+        [&] {
+            if (process.state() == QProcess::NotRunning) {
+                return true;
+            }
+            QTcpSocket socket;
+            socket.connectToHost(QHostAddress::LocalHost, port);
+            return socket.waitForConnected(200);
+        },
+        ServerStartMs);
+    if (!listening || process.state() == QProcess::NotRunning) {
+        return QStringLiteral("%1 does not listen: %2").arg(program, QString::fromUtf8(process.readAll()));
+    }
+    return {};
+}
+
+/// Ends a server program started by the test by its process id.
+void stopProcess(QProcess& process) {
+    if (process.state() != QProcess::NotRunning) {
+        process.terminate();
+        if (!process.waitForFinished(10000)) {
+            process.kill();
+            process.waitForFinished(5000);
+        }
+    }
+}
+
 /// A CUPS server in a temporary folder of its own, on a free port of the loopback address, with one
 /// cups-pdf queue that writes into that folder. Stopped by its process id when the test ends, and also
 /// when the test process dies first.
 class TestCupsServer {
 public:
     ~TestCupsServer() {
-        if (m_cupsd.state() != QProcess::NotRunning) {
-            m_cupsd.terminate();
-            if (!m_cupsd.waitForFinished(10000)) {
-                m_cupsd.kill();
-                m_cupsd.waitForFinished(5000);
-            }
-        }
+        stopProcess(m_cupsd);
         if (!m_pdfConfig.isEmpty()) {
             QFile::remove(m_pdfConfig);
         }
@@ -76,12 +117,10 @@ public:
         if (lp == nullptr) {
             return QStringLiteral("the system has no lp group");
         }
-        QTcpServer probe;
-        if (!probe.listen(QHostAddress::LocalHost, 0)) {
+        m_port = freePort();
+        if (m_port == 0) {
             return QStringLiteral("no free port");
         }
-        m_port = probe.serverPort();
-        probe.close();
 
         const QDir root(m_root.path());
         ::chmod(QFile::encodeName(root.path()).constData(), 0755);
@@ -119,29 +158,12 @@ public:
             return QStringLiteral("cannot write the server's configuration");
         }
 
-        m_cupsd.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
-        m_cupsd.setProcessChannelMode(QProcess::MergedChannels);
-        m_cupsd.start(QStringLiteral("cupsd"),
-                      {QStringLiteral("-f"), QStringLiteral("-c"), conf + QStringLiteral("/cupsd.conf"),
-                       QStringLiteral("-s"), conf + QStringLiteral("/cups-files.conf")});
-        if (!m_cupsd.waitForStarted(ServerStartMs)) {
-            return QStringLiteral("cupsd did not start: %1").arg(m_cupsd.errorString());
-        }
-        const bool listening = QTest::qWaitFor(
-            [&] {
-                if (m_cupsd.state() == QProcess::NotRunning) {
-                    return true;
-                }
-                QTcpSocket socket;
-                socket.connectToHost(QHostAddress::LocalHost, m_port);
-                return socket.waitForConnected(200);
-            },
-            ServerStartMs);
-        if (!listening || m_cupsd.state() == QProcess::NotRunning) {
-            return QStringLiteral("cupsd does not listen: %1 %2")
-                .arg(QString::fromUtf8(m_cupsd.readAll()), errorLog());
-        }
-        return {};
+        const QString listening =
+            startListening(m_cupsd, QStringLiteral("cupsd"),
+                           {QStringLiteral("-f"), QStringLiteral("-c"), conf + QStringLiteral("/cupsd.conf"),
+                            QStringLiteral("-s"), conf + QStringLiteral("/cups-files.conf")},
+                           m_port);
+        return listening.isEmpty() ? QString() : listening + errorLog();
     }
 
     /// start() and then addPdfQueue(): the first reason either gives, or "".
@@ -181,9 +203,9 @@ public:
     }
 
     /// Whether the queue holds no job still to print.
-    [[nodiscard]] bool idle() const {
+    [[nodiscard]] bool idle(const QString& queue = Queue) const {
         const test::ToolRun jobs =
-            test::runTool(QStringLiteral("lpstat"), {QStringLiteral("-o"), Queue}, 10000, environment());
+            test::runTool(QStringLiteral("lpstat"), {QStringLiteral("-o"), queue}, 10000, environment());
         return jobs.ok && jobs.out.trimmed().isEmpty();
     }
 
@@ -197,6 +219,53 @@ private:
     QProcess m_cupsd;
     quint16 m_port = 0;
     QString m_pdfConfig;
+};
+
+/// A driverless printer of the test's own: ippeveprinter on a free port of the loopback address,
+/// keeping each job it receives in a folder of its own, and announcing nothing. Its print command does
+/// nothing, so a job ends at once (without one it plays at printing for several seconds). Its DNS-SD
+/// client still needs a D-Bus bus, so it gets a private one. Both stopped by their process ids.
+class TestIppPrinter {
+public:
+    ~TestIppPrinter() {
+        stopProcess(m_printer);
+        stopProcess(m_bus);
+    }
+
+    [[nodiscard]] QString uri() const { return QStringLiteral("ipp://127.0.0.1:%1/ipp/print").arg(m_port); }
+    [[nodiscard]] QString jobFolder() const { return m_root.filePath(QStringLiteral("jobs")); }
+
+    QString start() {
+        m_port = freePort();
+        if (!m_root.isValid() || m_port == 0 || !QDir(m_root.path()).mkdir(QStringLiteral("jobs"))) {
+            return QStringLiteral("no folder or port for the IPP printer");
+        }
+        const QString bus = m_root.filePath(QStringLiteral("bus"));
+        m_bus.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
+        m_bus.start(QStringLiteral("dbus-daemon"), {QStringLiteral("--session"), QStringLiteral("--nofork"),
+                                                    QStringLiteral("--address=unix:path=") + bus});
+        if (!QTest::qWaitFor([&] { return QFileInfo::exists(bus) || m_bus.state() == QProcess::NotRunning; },
+                             ServerStartMs) ||
+            !QFileInfo::exists(bus)) {
+            return QStringLiteral("dbus-daemon did not start: %1").arg(m_bus.errorString());
+        }
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("DBUS_SYSTEM_BUS_ADDRESS"), QStringLiteral("unix:path=") + bus);
+        m_printer.setProcessEnvironment(env);
+        return startListening(m_printer, QStringLiteral("ippeveprinter"),
+                              {QStringLiteral("-p"), QString::number(m_port), QStringLiteral("-d"),
+                               jobFolder(), QStringLiteral("-k"), QStringLiteral("-c"),
+                               QStringLiteral("/bin/true"), QStringLiteral("-f"),
+                               QStringLiteral("application/pdf,image/pwg-raster"), QStringLiteral("-r"),
+                               QStringLiteral("off"), QStringLiteral("VekTestIpp")},
+                              m_port);
+    }
+
+private:
+    QTemporaryDir m_root;
+    QProcess m_bus;
+    QProcess m_printer;
+    quint16 m_port = 0;
 };
 
 /// The part that runs in a process of its own, started with the server's address in CUPS_SERVER (the
@@ -353,6 +422,37 @@ TEST(RealPrinter, ARefusingOrPausedPrinterIsReported) {
     EXPECT_TRUE(down.startsWith(
         refused + QStringLiteral("the print server %1 cannot be reached").arg(server.address())))
         << down.toStdString();
+}
+
+// A printer found on the network that the server has no queue for: the server makes the queue on the
+// first print, and the printer gets the job.
+TEST(RealPrinter, APrinterFoundOnTheNetworkGetsAQueueAndPrints) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "needs root: the test runs a CUPS server (cupsd) of its own, which runs only as root";
+    }
+    TestCupsServer server;
+    const QString started = server.start();
+    ASSERT_TRUE(started.isEmpty()) << started.toStdString();
+    TestIppPrinter ipp;
+    const QString ippStarted = ipp.start();
+    ASSERT_TRUE(ippStarted.isEmpty()) << ippStarted.toStdString();
+    cupsSetServer(server.address().toUtf8().constData());
+    const auto restore = qScopeGuard([] { cupsSetServer(nullptr); });
+
+    const QString found = QStringLiteral("VekTestIpp");
+    QtReportPrinter printer(found, QString(), PageOrientation::Portrait, QString(), CupsConnection::AnswerMs,
+                            ipp.uri());
+    printer.printLine(QStringLiteral("Points Ledger"));
+    printer.endDocument();
+    ASSERT_TRUE(printer.failure().isEmpty()) << printer.failure().toStdString() << "\n"
+                                             << server.errorLog().toStdString();
+
+    const QDir jobs(ipp.jobFolder(), QStringLiteral("*.pdf"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !jobs.isEmpty() && server.idle(found); }, PrintJobMs))
+        << server.errorLog().toStdString();
+    const QStringList received = jobs.entryList();
+    ASSERT_EQ(received.size(), 1) << received.join(QLatin1Char(' ')).toStdString();
+    EXPECT_TRUE(test::pdfText(jobs.filePath(received.front())).contains(QStringLiteral("Points Ledger")));
 }
 
 } // namespace
