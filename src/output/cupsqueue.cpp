@@ -111,7 +111,18 @@ CupsQueue::State CupsQueue::state() {
         made = printer.ok();
         const char* uri = ippGetString(printer.find("printer-uri-supported", IPP_TAG_URI), 0, nullptr);
         if (made && uri != nullptr) {
+            // The server may have named the queue otherwise than asked.
             m_printerUri = uri;
+            std::array<char, HTTP_MAX_URI> scheme{}, user{}, host{}, resource{};
+            int port = 0;
+            if (httpSeparateURI(HTTP_URI_CODING_ALL, uri, scheme.data(), scheme.size(), user.data(),
+                                user.size(), host.data(), host.size(), &port, resource.data(),
+                                resource.size()) >= HTTP_URI_STATUS_OK) {
+                m_resource = resource.data();
+                if (m_resource.startsWith("/printers/")) {
+                    m_queue = m_resource.mid(10);
+                }
+            }
         }
         // The server sets the new printer up in the background (it asks the printer what it can do)
         // and keeps it stopped until then.
