@@ -197,6 +197,12 @@ DataFolder::FileContent DataFolder::readContent(const QString& fileName) const {
     if (info.st_size > MaxFileBytes) {
         return unusable(tooLarge);
     }
+    // A regular file is read waiting for its bytes: a network or user-space file system may answer a
+    // read that must not wait with "try again", which would make a whole data file unusable.
+    const int flags = ::fcntl(file.handle, F_GETFL);
+    if (flags == -1 || ::fcntl(file.handle, F_SETFL, flags & ~O_NONBLOCK) == -1) {
+        return unusable(qt_error_string(errno));
+    }
     // Room for one byte more than the size tells, so that the end shows at the next read; a file that
     // grows while it is read is followed, up to the bound.
     QByteArray bytes(static_cast<qsizetype>(info.st_size) + 1, Qt::Uninitialized);

@@ -62,7 +62,8 @@ public:
         QString reason; // why it was not read, for a message
     };
     /// The whole content of a file of the folder. Only a regular file is read, and only up to
-    /// MaxFileBytes; it is opened without waiting, so a FIFO or a device never blocks the program.
+    /// MaxFileBytes; it is opened without waiting, so a FIFO or a device never blocks the program, and
+    /// read waiting for its bytes once it is known to be a regular file.
     [[nodiscard]] FileContent readContent(const QString& fileName) const;
     /// The whole content of a file of the folder as `readContent` reads it; nullopt when it was not read.
     [[nodiscard]] std::optional<QByteArray> readFile(const QString& fileName) const;
