@@ -17,6 +17,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace vek {
 namespace {
 
@@ -289,6 +291,19 @@ TEST(LoadingStages, FilesWhoseValuesCouldNotBeUsedAreNamedOnceAfterTheStages) {
               QStringLiteral("Some values in these files could not be used; defaults were put in their "
                              "place:\nvek.dat\nresults.dat"));
     EXPECT_EQ(loaded.host.messages.filter(QStringLiteral("Some values")).size(), 1);
+}
+
+TEST(LoadingStages, AFileThatCouldNotBeUsedAtAllIsNamedWithWhy) {
+    // One message: the file that could not be used and why, then the file whose values partly could not.
+    test::TempFolder dir;
+    test::writeAllFiles(dir.folder(), *test::samplePool({QStringLiteral("Anna Andersen")}, 3));
+    QFile::remove(dir.filePath(QStringLiteral("members.dat")));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("members.dat"))).constData(), 0600), 0);
+    dir.write(QStringLiteral("vek.dat"), "99\r\n");
+    Loaded loaded(dir);
+    EXPECT_EQ(loaded.host.messages.join(QLatin1Char('|')).toStdString(),
+              "members.dat could not be used (it is not a regular file but a FIFO); defaults were put in its "
+              "place.\n\nSome values in vek.dat could not be used; defaults were put in their place.");
 }
 
 TEST(LoadingStages, FilesSavedByOtherProgramsAndSystemsLoad) {
