@@ -138,7 +138,8 @@ void loadPredictions(PoolData& pool, const DataFolder& folder, StartupHost& host
     for (int member = 0; member < pool.memberCount(); ++member) {
         const PredictionsReadOutcome outcome = readPredictions(folder, pool, member, layout);
         replaced.note(outcome, memberFileName(pool.memberName[member], PicksExtension));
-        if (!outcome.complete) {
+        // Members that the count gives beyond the names the file holds have no name to be told by.
+        if (!outcome.complete && !pool.memberName[member].isEmpty()) {
             text += QLatin1Char('\n') + pool.memberName[member];
             anyListed = true;
         }

@@ -29,7 +29,8 @@ public:
 /// it. A missing schedule starts a season of today's year. Records the schedule's week layout in the session
 /// as the one on disk. The files that held values that could not be used (out of their range, not a number)
 /// are named in one message at the end, with those that could not be used at all (no regular file, larger
-/// than any data file) and why.
+/// than any data file) and why. Members whose predictions are missing or incomplete are named in one
+/// message; a member without a name is not.
 void runLoadingStages(PoolSession& session, StartupHost& host);
 /// The same with the year that a missing schedule's season takes.
 void runLoadingStages(PoolSession& session, StartupHost& host, int currentYear);

@@ -133,6 +133,14 @@ TEST(LoadingStages, OneMessageListsTheIncompleteMembersInMemberOrder) {
     EXPECT_EQ(pool.memberPicks[0][0][1], 33);
     EXPECT_EQ(pool.confidencePoints[0][0][2], 0);
     EXPECT_EQ(pool.confidencePoints[0][0][3], written->confidencePoints[0][0][3]);
+
+    // A count beyond the names the file holds: the members without a name are not listed, and with every
+    // named member complete there is no message.
+    dir.write(QStringLiteral("members.dat"), "6\r\n\"Anna Andersen\"\r\n\"\"\r\n\"Bob\"\r\n\"\"\r\n"
+                                             "\"Carla Castillo\"\r\n\"\"\r\n\"Dieter Dahl\"\r\n\"\"\r\n");
+    EXPECT_EQ(Loaded(dir).host.messages, QStringList{Intro + QStringLiteral("\nBob\nDieter Dahl")});
+    dir.write(QStringLiteral("members.dat"), "3\r\n\"Anna Andersen\"\r\n\"\"\r\n");
+    EXPECT_EQ(Loaded(dir).host.messages, QStringList{});
 }
 
 TEST(LoadingStages, ScheduleMessageComesAfterTheCaptionAndBeforeThePredictionsMessage) {
