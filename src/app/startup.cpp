@@ -23,6 +23,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace vek {
@@ -37,30 +38,51 @@ const QString IncompletePredictions =
     QStringLiteral("The following member(s) do not have their predictions on file OR have incomplete "
                    "predictions OR missing post season predictions: ");
 
-// The files that held values the stages could not use, in the order they were read, each once.
+// The files the stages could not use, whole or in part, in the order they were read, each once.
 class ReplacedValues {
 public:
     void note(const ReadOutcome& outcome, const QString& fileName) {
-        if (outcome.valuesReplaced && !m_files.contains(fileName)) {
-            m_files << fileName;
+        if (!outcome.valuesReplaced || m_partly.contains(fileName) ||
+            std::ranges::any_of(m_unusable, [&](const auto& file) { return file.first == fileName; })) {
+            return;
+        }
+        if (outcome.unusable.isEmpty()) {
+            m_partly << fileName;
+        } else {
+            m_unusable.emplace_back(fileName, outcome.unusable);
         }
     }
 
     // One message after the stages, so the user knows before the next save makes the defaults permanent.
+    // A file that could not be used at all says why: the user has something to mend outside the program.
     void tell(StartupHost& host) const {
-        if (m_files.size() == 1) {
-            host.showStartupMessage(
-                QStringLiteral("Some values in %1 could not be used; defaults were put in their place.")
-                    .arg(m_files[0]));
-        } else if (m_files.size() > 1) {
-            host.showStartupMessage(QStringLiteral("Some values in these files could not be used; defaults "
-                                                   "were put in their place:\n") +
-                                    m_files.join(QLatin1Char('\n')));
+        QStringList parts;
+        if (m_unusable.size() == 1) {
+            parts << QStringLiteral("%1 could not be used (%2); defaults were put in its place.")
+                         .arg(m_unusable[0].first, m_unusable[0].second);
+        } else if (m_unusable.size() > 1) {
+            QString text = QStringLiteral("These files could not be used; defaults were put in their place:");
+            for (const auto& [file, reason] : m_unusable) {
+                text += QStringLiteral("\n%1 (%2)").arg(file, reason);
+            }
+            parts << text;
+        }
+        if (m_partly.size() == 1) {
+            parts << QStringLiteral("Some values in %1 could not be used; defaults were put in their place.")
+                         .arg(m_partly[0]);
+        } else if (m_partly.size() > 1) {
+            parts << QStringLiteral("Some values in these files could not be used; defaults were put in "
+                                    "their place:\n") +
+                         m_partly.join(QLatin1Char('\n'));
+        }
+        if (!parts.isEmpty()) {
+            host.showStartupMessage(parts.join(QStringLiteral("\n\n")));
         }
     }
 
 private:
-    QStringList m_files;
+    std::vector<std::pair<QString, QString>> m_unusable; // the file and why
+    QStringList m_partly;
 };
 
 ReadOutcome loadSchedule(PoolData& pool, const DataFolder& folder, StartupHost& host, int currentYear) {
@@ -116,7 +138,8 @@ void loadPredictions(PoolData& pool, const DataFolder& folder, StartupHost& host
     for (int member = 0; member < pool.memberCount(); ++member) {
         const PredictionsReadOutcome outcome = readPredictions(folder, pool, member, layout);
         replaced.note(outcome, memberFileName(pool.memberName[member], PicksExtension));
-        if (!outcome.complete) {
+        // Members that the count gives beyond the names the file holds have no name to be told by.
+        if (!outcome.complete && !pool.memberName[member].isEmpty()) {
             text += QLatin1Char('\n') + pool.memberName[member];
             anyListed = true;
         }

@@ -28,7 +28,9 @@ public:
 /// start-up; each stage applies its own defaults. Sets maxMembers first, since the member list is capped at
 /// it. A missing schedule starts a season of today's year. Records the schedule's week layout in the session
 /// as the one on disk. The files that held values that could not be used (out of their range, not a number)
-/// are named in one message at the end.
+/// are named in one message at the end, with those that could not be used at all (no regular file, larger
+/// than any data file) and why. Members whose predictions are missing or incomplete are named in one
+/// message; a member without a name is not.
 void runLoadingStages(PoolSession& session, StartupHost& host);
 /// The same with the year that a missing schedule's season takes.
 void runLoadingStages(PoolSession& session, StartupHost& host, int currentYear);

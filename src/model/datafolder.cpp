@@ -62,7 +62,28 @@ struct OpenFile {
 
 constexpr qsizetype ReadChunk = 16384;
 
+// What a file that is not a regular one is, for the user: "it is not a regular file but a FIFO".
+QString notRegularReason(mode_t mode) {
+    const QString what = S_ISCHR(mode) || S_ISBLK(mode) ? QStringLiteral("a device")
+                         : S_ISFIFO(mode)               ? QStringLiteral("a FIFO")
+                         : S_ISSOCK(mode)               ? QStringLiteral("a socket")
+                         : S_ISDIR(mode)                ? QStringLiteral("a folder")
+                                                        : QString();
+    return what.isEmpty() ? QStringLiteral("it is not a regular file")
+                          : QStringLiteral("it is not a regular file but ") + what;
+}
+
 } // namespace
+
+QString notADataFile(const fs::path& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        // Nothing there, or a link that leads nowhere: a write makes a new file. A name the system will
+        // not look at is for the write itself to report.
+        return {};
+    }
+    return S_ISREG(info.st_mode) ? QString() : notRegularReason(info.st_mode);
+}
 
 struct DataFolder::Entry {
     fs::path name;
@@ -170,11 +191,17 @@ DataFolder::FileContent DataFolder::readContent(const QString& fileName) const {
         return unusable(qt_error_string(errno));
     }
     if (!S_ISREG(info.st_mode)) {
-        return unusable(QStringLiteral("it is not a file"));
+        return unusable(notRegularReason(info.st_mode));
     }
     const QString tooLarge = QStringLiteral("it is larger than %1 MB").arg(MaxFileBytes / (1024 * 1024));
     if (info.st_size > MaxFileBytes) {
         return unusable(tooLarge);
+    }
+    // A regular file is read waiting for its bytes: a network or user-space file system may answer a
+    // read that must not wait with "try again", which would make a whole data file unusable.
+    const int flags = ::fcntl(file.handle, F_GETFL);
+    if (flags == -1 || ::fcntl(file.handle, F_SETFL, flags & ~O_NONBLOCK) == -1) {
+        return unusable(qt_error_string(errno));
     }
     // Room for one byte more than the size tells, so that the end shows at the next read; a file that
     // grows while it is read is followed, up to the bound.
@@ -230,6 +257,9 @@ WriteResult renameFile(const DataFolder& folder, const QString& fromName, const 
         return WriteResult::failure(toName, QStringLiteral("%1 was not found").arg(fromName));
     }
     const DataFolder::Lookup target = folder.find(toName);
+    if (const QString reason = notADataFile(target.path); !reason.isEmpty()) {
+        return WriteResult::failure(QFileInfo(folder.filePath(toName)).fileName(), reason);
+    }
     // A target under a name that is not UTF-8 gives way to the new name as it is written today.
     const fs::path targetPath = target.legacyName ? nativePathOf(folder.filePath(toName)) : target.path;
     std::error_code error;

@@ -62,7 +62,8 @@ public:
         QString reason; // why it was not read, for a message
     };
     /// The whole content of a file of the folder. Only a regular file is read, and only up to
-    /// MaxFileBytes; it is opened without waiting, so a FIFO or a device never blocks the program.
+    /// MaxFileBytes; it is opened without waiting, so a FIFO or a device never blocks the program, and
+    /// read waiting for its bytes once it is known to be a regular file.
     [[nodiscard]] FileContent readContent(const QString& fileName) const;
     /// The whole content of a file of the folder as `readContent` reads it; nullopt when it was not read.
     [[nodiscard]] std::optional<QByteArray> readFile(const QString& fileName) const;
@@ -91,9 +92,16 @@ private:
     std::shared_ptr<Listing> m_listing; // shared by copies: they name the same folder
 };
 
+/// Why a file of the folder is no data file, from what its name leads to, links followed: empty for a
+/// regular file or for nothing at all (a missing file, a link that leads nowhere), else "it is not a
+/// regular file but a device" (a FIFO, a socket, a folder). Reading such a file would wait or never end,
+/// and writing one would write into a device or put a file in place of it.
+[[nodiscard]] QString notADataFile(const std::filesystem::path& path);
+
 /// Renames a file of the folder. The file is found as `DataFolder::find` finds it; a file that the new
-/// name already finds is replaced. The result names the new file; when it fails (no file of the old name,
-/// or the file system refused) both files stay as they were.
+/// name already finds is replaced, but only when it is a data file (`notADataFile`). The result names the
+/// new file; when it fails (no file of the old name, a target that is no data file, or the file system
+/// refused) both files stay as they were.
 [[nodiscard]] WriteResult renameFile(const DataFolder& folder, const QString& fromName,
                                      const QString& toName);
 

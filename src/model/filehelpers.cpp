@@ -11,6 +11,9 @@ std::optional<DataReader> openDataFile(const DataFolder& folder, const QString& 
     DataFolder::FileContent content = folder.readContent(fileName);
     outcome.opened = content.state == DataFolder::FileState::Read;
     outcome.valuesReplaced = content.state == DataFolder::FileState::Unusable;
+    if (outcome.valuesReplaced) {
+        outcome.unusable = content.reason;
+    }
     if (!outcome.opened) {
         return std::nullopt;
     }

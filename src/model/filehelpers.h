@@ -3,6 +3,8 @@
 #include "model/datareader.h"
 #include "model/pooldata.h"
 
+#include <QString>
+
 #include <cstdint>
 #include <optional>
 
@@ -17,12 +19,14 @@ struct ReadOutcome {
     bool valuesReplaced = false; // a value did not parse or lay outside its range: a default, the
                                  // nearest allowed value or what the target held took its place; or the
                                  // whole file could not be used, and the stage's defaults took its place
+    QString unusable;            // why the whole file could not be used; empty when it could
 };
 
 /// Opens a data file for its loading stage: the reader, with `outcome` marked opened; nullopt when the
 /// file cannot be read, and the stage applies its defaults. A file that is there but is none of the pool's
 /// (a folder, a device, a FIFO, larger than any data file) or that fails while it is read also marks its
-/// values replaced, so the user hears of it; a file that is missing or may not be opened does not.
+/// values replaced and says why in `unusable`, so the user hears of it; a file that is missing or may not
+/// be opened does not.
 [[nodiscard]] std::optional<DataReader> openDataFile(const DataFolder& folder, const QString& fileName,
                                                      ReadOutcome& outcome);
 

@@ -25,7 +25,7 @@ ReadOutcome readPoolOptions(const DataFolder& folder, PoolData& pool) {
         return unread;
     }
     visitOptions(pool.options(), [&](int16_t& option) { reader->read(option); });
-    return {true, reader->hitEnd(), reader->unusedValues()};
+    return {true, reader->hitEnd(), reader->unusedValues(), {}};
 }
 
 WriteResult writePoolOptions(const DataFolder& folder, const PoolOptions& options) {

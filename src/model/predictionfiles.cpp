@@ -110,7 +110,7 @@ ReadOutcome readConfidence(const DataFolder& folder, PoolData& pool, int member,
     forEachConfidenceValue(
         layout, [&](int week, int game) { reader->read(pool.confidencePoints[week][game][member]); },
         [&](int week) { reader->read(pool.mondayNightTotal[week][member]); });
-    return {true, reader->hitEnd(), reader->unusedValues()};
+    return {true, reader->hitEnd(), reader->unusedValues(), {}};
 }
 
 WriteResult writeConfidence(const DataFolder& folder, const PoolData& pool, int member,

@@ -27,7 +27,7 @@ ReadOutcome readResults(const DataFolder& folder, PoolData& pool, const WeekLayo
     for (int slot = 0; slot < SeedSlots; ++slot) {
         reader->read(pool.postSeasonSeeds[slot]);
     }
-    return {true, reader->hitEnd(), reader->unusedValues() || (weekRead && pool.currentWeek != fileWeek)};
+    return {true, reader->hitEnd(), reader->unusedValues() || (weekRead && pool.currentWeek != fileWeek), {}};
 }
 
 WriteResult writeResults(const DataFolder& folder, const PoolData& pool, const WeekLayout& layout) {
@@ -53,7 +53,7 @@ ReadOutcome readScores(const DataFolder& folder, PoolData& pool, const WeekLayou
         reader->read(pool.gameScore[week][game][0]);
         reader->read(pool.gameScore[week][game][1]);
     });
-    return {true, reader->hitEnd(), reader->unusedValues()};
+    return {true, reader->hitEnd(), reader->unusedValues(), {}};
 }
 
 WriteResult writeScores(const DataFolder& folder, const PoolData& pool, const WeekLayout& layout) {
@@ -79,7 +79,7 @@ ReadOutcome readFavorites(const DataFolder& folder, PoolData& pool, const WeekLa
         readTeamCode(*reader, pool.favoriteTeam[week][game]);
         reader->read(pool.pointSpread[week][game]);
     });
-    return {true, reader->hitEnd(), reader->unusedValues()};
+    return {true, reader->hitEnd(), reader->unusedValues(), {}};
 }
 
 WriteResult writeFavorites(const DataFolder& folder, const PoolData& pool, const WeekLayout& layout) {

@@ -168,7 +168,7 @@ ReadOutcome readSchedule(const DataFolder& folder, PoolData& pool, int currentYe
     // A schedule cut short or larger than the tables is never verified.
     const bool complete = grid.whole && fitted && isCompleteSchedule(pool, count);
     pool.scheduleVerified = complete ? True16 : int16_t{0};
-    return {true, reader->hitEnd(), reader->unusedValues() || !fitted || openDatesOutsideTheWeek(pool)};
+    return {true, reader->hitEnd(), reader->unusedValues() || !fitted || openDatesOutsideTheWeek(pool), {}};
 }
 
 WriteResult writeSchedule(const DataFolder& folder, const PoolData& pool) {

@@ -178,6 +178,9 @@ MemberListOutcome changeMemberList(PoolSession& session, const MemberListChange&
     std::vector<FileMove> moves = planMoves(folder, change);
     outcome.refused = filesInTheWay(folder, moves);
     if (!outcome.refused.empty()) {
+        outcome.written = WriteResult::failure(
+            MembersFileName,
+            QStringLiteral("members would read files of their new names already in the folder"));
         return outcome;
     }
     RenameLog log(folder, rename);

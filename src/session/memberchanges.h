@@ -35,10 +35,12 @@ struct RefusedRename {
     QStringList files; // the files in the way, as the folder names them
 };
 
-/// What saving the member list did.
+/// What saving the member list did. `saved()` is the one answer to whether the list was saved; a refused
+/// list was not, and its `written` says so too.
 struct MemberListOutcome {
     std::vector<RefusedRename> refused; // when any, nothing was written and nothing changed
-    WriteResult written;                // members.dat, or the member file that could not be renamed
+    WriteResult written;                // members.dat, the member file that could not be renamed, or
+                                        // the refusal (never ok then)
     std::vector<MemberRename> kept;     // members whose predictions stay under their old names
 
     [[nodiscard]] bool saved() const { return refused.empty() && written.ok; }

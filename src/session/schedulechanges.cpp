@@ -346,6 +346,7 @@ WriteResult SaveSchedule(PoolSession& session, SavedSchedule& saved) {
     }
 
     saved = savedScheduleOf(pool);
+    const int16_t weekBefore = pool.currentWeek;
     if (moved) {
         pool = *next;
         // What start-up would find in the rewritten files.
@@ -362,6 +363,10 @@ WriteResult SaveSchedule(PoolSession& session, SavedSchedule& saved) {
     // Home and road splits follow the schedule, and the odds the differences.
     CalcMemberOdds(pool);
     session.teamsRecalculated = false;
+    if (pool.currentWeek != weekBefore) {
+        // Fewer weeks lowered currentWeek: the buttons and the week panel follow it.
+        session.refreshMainButtons();
+    }
     session.refreshSeasonCaption();
     return result;
 }

@@ -61,9 +61,10 @@ VerifyReport VerifySchedule(PoolSession& session);
 /// two changed sides), else in its slot when the game that stood there is gone from the week; a game
 /// the week did not have starts empty. On success `saved`
 /// becomes the schedule just written, the session records the new file layout, memory holds the values
-/// at their new places, the pick differences and member odds are recomputed, the team tallies are
-/// marked stale and the main window shows the season; on a failure every file and every value is as
-/// it was and the result names the file that failed.
+/// at their new places (currentWeek within the weeks), the pick differences and member odds are
+/// recomputed, the team tallies are marked stale, the main window's buttons and week panel are refreshed
+/// when currentWeek fell, and the main window shows the season; on a failure every file and every value
+/// is as it was and the result names the file that failed.
 [[nodiscard]] WriteResult SaveSchedule(PoolSession& session, SavedSchedule& saved);
 
 /// What New season did.

@@ -221,18 +221,17 @@ bool LeagueMembers::SaveMembers() {
     const auto renameLine = [](const MemberRename& rename) {
         return QLatin1Char('\n') + rename.newName + QStringLiteral(" (") + rename.oldName + QLatin1Char(')');
     };
-    if (!outcome.refused.empty()) {
-        QString text = RenameRefused;
-        for (const RefusedRename& refused : outcome.refused) {
-            text +=
-                renameLine(refused.rename) + QStringLiteral(": ") + refused.files.join(QStringLiteral(", "));
+    if (!outcome.saved()) {
+        QString text = outcome.written.failureText();
+        if (!outcome.refused.empty()) {
+            text = RenameRefused;
+            for (const RefusedRename& refused : outcome.refused) {
+                text += renameLine(refused.rename) + QStringLiteral(": ") +
+                        refused.files.join(QStringLiteral(", "));
+            }
         }
-        m_host.messages().information(this, appinfo::messageTitle(), text);
-        return false;
-    }
-    if (!outcome.written) {
-        m_host.messages().show({this, appinfo::messageTitle(), outcome.written.failureText(),
-                                Messages::Icon::Warning, Messages::Buttons::Ok});
+        m_host.messages().show(
+            {this, appinfo::messageTitle(), text, Messages::Icon::Warning, Messages::Buttons::Ok});
         return false;
     }
     if (!outcome.kept.empty()) {

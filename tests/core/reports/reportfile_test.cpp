@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace vek {
 namespace {
 
@@ -71,6 +73,19 @@ TEST(ReportFile, FailuresAreReportedWithTheFileAndLeaveTheOldFileWhole) {
     EXPECT_FALSE(refused.ok);
     EXPECT_EQ(refused.fileName, Name);
     EXPECT_TRUE(QFileInfo(temp.filePath(Name)).isDir());
+
+    // A report file that is a FIFO is neither waited on nor replaced, whether the run starts it anew or
+    // appends to it.
+    ASSERT_TRUE(QDir(temp.path()).rmdir(Name));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(temp.filePath(Name)).constData(), 0600), 0);
+    for (const bool append : {false, true}) {
+        ReportFile run(temp.folder(), Name);
+        append ? run.openForAppend() : run.create();
+        run.writeLine(QStringLiteral("x"));
+        EXPECT_EQ(run.commit().failureText(),
+                  QStringLiteral("results.txt could not be saved: it is not a regular file but a FIFO"));
+        EXPECT_EQ(QFileInfo(temp.filePath(Name)).size(), 0); // still the FIFO, with nothing in it
+    }
 }
 
 TEST(ReportFile, TextsFromTheDataAreEscapedInHtml) {

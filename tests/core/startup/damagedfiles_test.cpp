@@ -198,8 +198,11 @@ TEST(DamagedFiles, WhatIsNoFileIsNotRead) {
     ASSERT_NE(valid->favoriteTeam[0][1], pool.noneCode());
     EXPECT_EQ(pool.favoriteTeam[0][1], pool.noneCode());
     EXPECT_EQ(host.messages.back().toStdString(),
-              "Some values in these files could not be used; defaults were put in their place:\n"
-              "vek.dat\nAnna And.PRD\nresults.dat\nfavorite.dat");
+              "These files could not be used; defaults were put in their place:\n"
+              "vek.dat (it is not a regular file but a device)\n"
+              "Anna And.PRD (it is not a regular file but a FIFO)\n"
+              "results.dat (it is not a regular file but a folder)\n"
+              "favorite.dat (it is larger than 64 MB)");
 }
 
 } // namespace

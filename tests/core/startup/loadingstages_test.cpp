@@ -17,6 +17,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace vek {
 namespace {
 
@@ -131,6 +133,14 @@ TEST(LoadingStages, OneMessageListsTheIncompleteMembersInMemberOrder) {
     EXPECT_EQ(pool.memberPicks[0][0][1], 33);
     EXPECT_EQ(pool.confidencePoints[0][0][2], 0);
     EXPECT_EQ(pool.confidencePoints[0][0][3], written->confidencePoints[0][0][3]);
+
+    // A count beyond the names the file holds: the members without a name are not listed, and with every
+    // named member complete there is no message.
+    dir.write(QStringLiteral("members.dat"), "6\r\n\"Anna Andersen\"\r\n\"\"\r\n\"Bob\"\r\n\"\"\r\n"
+                                             "\"Carla Castillo\"\r\n\"\"\r\n\"Dieter Dahl\"\r\n\"\"\r\n");
+    EXPECT_EQ(Loaded(dir).host.messages, QStringList{Intro + QStringLiteral("\nBob\nDieter Dahl")});
+    dir.write(QStringLiteral("members.dat"), "3\r\n\"Anna Andersen\"\r\n\"\"\r\n");
+    EXPECT_EQ(Loaded(dir).host.messages, QStringList{});
 }
 
 TEST(LoadingStages, ScheduleMessageComesAfterTheCaptionAndBeforeThePredictionsMessage) {
@@ -289,6 +299,19 @@ TEST(LoadingStages, FilesWhoseValuesCouldNotBeUsedAreNamedOnceAfterTheStages) {
               QStringLiteral("Some values in these files could not be used; defaults were put in their "
                              "place:\nvek.dat\nresults.dat"));
     EXPECT_EQ(loaded.host.messages.filter(QStringLiteral("Some values")).size(), 1);
+}
+
+TEST(LoadingStages, AFileThatCouldNotBeUsedAtAllIsNamedWithWhy) {
+    // One message: the file that could not be used and why, then the file whose values partly could not.
+    test::TempFolder dir;
+    test::writeAllFiles(dir.folder(), *test::samplePool({QStringLiteral("Anna Andersen")}, 3));
+    QFile::remove(dir.filePath(QStringLiteral("members.dat")));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("members.dat"))).constData(), 0600), 0);
+    dir.write(QStringLiteral("vek.dat"), "99\r\n");
+    Loaded loaded(dir);
+    EXPECT_EQ(loaded.host.messages.join(QLatin1Char('|')).toStdString(),
+              "members.dat could not be used (it is not a regular file but a FIFO); defaults were put in its "
+              "place.\n\nSome values in vek.dat could not be used; defaults were put in their place.");
 }
 
 TEST(LoadingStages, FilesSavedByOtherProgramsAndSystemsLoad) {

@@ -9,10 +9,11 @@
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QLabel>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QScrollBar>
 #include <QTcpServer>
 
 #include <cups/cups.h>
@@ -141,6 +142,24 @@ TEST_F(MainFinalSteps, TheWeekPanelAndStandingsTipFollowSavedAndClearedResults) 
     EXPECT_EQ(panel(3), QStringLiteral("Week: 0"));
     EXPECT_EQ(button("cmdStandings")->toolTip(), QStringLiteral("View your pool's standings as of week 0."));
     EXPECT_FALSE(button("cmdStandings")->isEnabled());
+}
+
+TEST_F(MainFinalSteps, TheWeekPanelFollowsASavedScheduleOfFewerWeeks) {
+    test::writeAllFiles(h.temp.folder(), *test::smallPool({.currentWeek = 3})); // every week has results
+    window.startUp();
+    ASSERT_EQ(panel(3), QStringLiteral("Week: 4"));
+
+    // The schedule editor drops the last week; OK asks whether to save the change, and Yes saves it.
+    h.modal.onShow = [&](QDialog& dialog) {
+        auto* weeks = dialog.findChild<QScrollBar*>(QStringLiteral("scrNofw"));
+        weeks->setValue(weeks->value() - 1);
+        h.messages.answers = {Messages::Answer::Yes};
+        dialog.findChild<QPushButton*>(QStringLiteral("cmdOk"))->click();
+    };
+    button("cmdSchedule")->click();
+    ASSERT_EQ(h.pool().currentWeek, 2);
+    EXPECT_EQ(panel(3), QStringLiteral("Week: 3"));
+    EXPECT_EQ(button("cmdStandings")->toolTip(), QStringLiteral("View your pool's standings as of week 3."));
 }
 
 TEST_F(MainFinalSteps, ButtonsAreRecomputedWhenAnOpenedWindowReturns) {

@@ -204,6 +204,7 @@ TEST_F(LeagueMembersTest, ARenameOntoFilesInTheFolderIsRefusedAndTheListStaysOpe
     ASSERT_EQ(h.messages.requests.size(), 1U);
     EXPECT_EQ(h.messages.requests[0].text,
               LeagueMembers::RenameRefused + QStringLiteral("\nRobert_Jones (Bob Jones): Robert_J.PRD"));
+    EXPECT_EQ(h.messages.requests[0].icon, Messages::Icon::Warning); // as every save that failed
     EXPECT_TRUE(members.isLoaded());
     EXPECT_EQ(listed("nameList"), (QStringList{"Margaret Smith", "Robert_Jones"}));
     EXPECT_EQ(h.temp.read(QStringLiteral("members.dat")), membersDat);
