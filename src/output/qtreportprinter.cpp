@@ -18,7 +18,8 @@
 namespace vek {
 namespace {
 
-constexpr int PdfDpi = 1200; // as a high-resolution printer
+constexpr int PdfDpi = 1200;                        // as a high-resolution printer
+const QString PartSuffix = QStringLiteral(".part"); // a printout's name until it is whole
 
 QFont runFont(const QString& family, const PrintRun& run) {
     QFont font(family);
@@ -65,9 +66,15 @@ QtReportPrinter::QtReportPrinter(QString printerName, QString pdfFolder, PageOri
 
 QString QtReportPrinter::nextPdfPath() const {
     const QDir folder(m_pdfFolder);
+    // Neither the printout's name nor the name it is written under first may lead anywhere yet: a FIFO
+    // there would hold the window, and a link would have the printout written where it leads.
+    const auto taken = [](const QString& path) {
+        const QFileInfo file(path);
+        return file.exists() || file.isSymLink();
+    };
     for (int n = 1;; ++n) {
         const QString path = folder.filePath(QStringLiteral("printout%1.pdf").arg(n));
-        if (!QFileInfo::exists(path)) {
+        if (!taken(path) && !taken(path + PartSuffix)) {
             return path;
         }
     }
@@ -99,7 +106,7 @@ QString QtReportPrinter::notice() const {
 void QtReportPrinter::writePdf(const PrintDocument& document) {
     // The PDF takes its numbered name only once it is whole, so a full disk leaves no broken printout.
     const QString path = nextPdfPath();
-    const QString part = path + QStringLiteral(".part");
+    const QString part = path + PartSuffix;
     QString reason;
     if (!renderPdf(document, part, localPaper(QLocale::system()), reason)) {
         QFile::remove(part);

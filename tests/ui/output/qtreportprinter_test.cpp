@@ -22,12 +22,17 @@
 #include <cups/cups.h>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace vek {
 namespace {
 
 TEST(QtReportPrinter, WritesNewNumberedPdfsInTheFixedPitchFont) {
     test::TempFolder temp;
     temp.write(QStringLiteral("printout1.pdf"), "an earlier printout");
+    // A name the printout would be written under first that is no file: opening it would wait for ever.
+    ASSERT_EQ(::mkfifo(temp.filePath(QStringLiteral("printout2.pdf.part")).toLocal8Bit().constData(), 0600),
+              0);
     QtReportPrinter printer(QString(), temp.path(), PageOrientation::Portrait, QString());
 
     // One line of 250 characters, far wider than a portrait page at 10 points, and a second page.
@@ -43,9 +48,9 @@ TEST(QtReportPrinter, WritesNewNumberedPdfsInTheFixedPitchFont) {
     printer.endDocument();
 
     EXPECT_EQ(printer.failure(), QString());
-    ASSERT_EQ(printer.pdfFiles(), (QStringList{temp.filePath(QStringLiteral("printout2.pdf")),
-                                               temp.filePath(QStringLiteral("printout3.pdf"))}));
-    EXPECT_EQ(printer.notice(), QStringLiteral("printout2.pdf, printout3.pdf"));
+    ASSERT_EQ(printer.pdfFiles(), (QStringList{temp.filePath(QStringLiteral("printout3.pdf")),
+                                               temp.filePath(QStringLiteral("printout4.pdf"))}));
+    EXPECT_EQ(printer.notice(), QStringLiteral("printout3.pdf, printout4.pdf"));
     EXPECT_EQ(temp.read(QStringLiteral("printout1.pdf")), QByteArray("an earlier printout"));
 
     const QString text = test::pdfText(printer.pdfFiles()[0]);
