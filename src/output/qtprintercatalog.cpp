@@ -3,9 +3,10 @@
 #include "output/qtreportprinter.h"
 
 #include <QMutex>
-#include <QThreadPool>
 
 #include <cups/cups.h>
+
+#include <thread>
 
 namespace vek {
 
@@ -70,20 +71,21 @@ void QtPrinterCatalog::refresh() {
     // libcups keeps the server per thread: the worker asks the one that printing on this thread uses.
     const QByteArray server(cupsServer());
     const int port = ippPort();
-    QThreadPool::globalInstance()->start(
-        [mailbox = m_mailbox, lister = m_lister, answerMs = m_answerMs, server, port] {
-            cupsSetServer(server.constData());
-            ippSetPort(port);
-            const PrinterList list = lister(answerMs);
-            cupsSetServer(nullptr);
-            // Posted under the lock, so the catalog cannot go in between; a catalog that goes after
-            // takes the posted call with it.
-            const QMutexLocker lock(&mailbox->mutex);
-            if (QtPrinterCatalog* catalog = mailbox->catalog; catalog != nullptr) {
-                QMetaObject::invokeMethod(
-                    catalog, [catalog, list] { catalog->take(list); }, Qt::QueuedConnection);
-            }
-        });
+    // A thread of its own that nobody waits for: the program ends at once on Exit, even while a print
+    // server that does not answer holds the worker for the rest of its span.
+    std::thread([mailbox = m_mailbox, lister = m_lister, answerMs = m_answerMs, server, port] {
+        cupsSetServer(server.constData());
+        ippSetPort(port);
+        const PrinterList list = lister(answerMs);
+        cupsSetServer(nullptr);
+        // Posted under the lock, so the catalog cannot go in between; a catalog that goes after
+        // takes the posted call with it.
+        const QMutexLocker lock(&mailbox->mutex);
+        if (QtPrinterCatalog* catalog = mailbox->catalog; catalog != nullptr) {
+            QMetaObject::invokeMethod(
+                catalog, [catalog, list] { catalog->take(list); }, Qt::QueuedConnection);
+        }
+    }).detach();
 }
 
 void QtPrinterCatalog::take(const PrinterList& list) {

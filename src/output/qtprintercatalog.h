@@ -28,8 +28,8 @@ struct PrinterList {
 
 /// The CUPS server's printers (in the order that Qt's printer list has them too) and the PDF device
 /// writing into the pool's folder. The current device is the server's default printer, or the first
-/// device, once the first list is in. The list is asked on a worker thread of the application's thread pool, which the
-/// application waits for when it ends; the catalog may go while the worker still asks.
+/// device, once the first list is in. The list is asked on a worker thread of its own, which nothing
+/// waits for; the catalog may go while the worker still asks.
 class QtPrinterCatalog final : public PrinterCatalog {
 public:
     /// How the printers are asked of the server within `answerMs`; runs on the worker thread.

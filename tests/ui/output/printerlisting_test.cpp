@@ -15,12 +15,12 @@
 #include <QScopeGuard>
 #include <QTcpServer>
 #include <QTest>
-#include <QThreadPool>
 
 #include <cups/cups.h>
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <memory>
 #include <vector>
 
 namespace vek {
@@ -202,7 +202,13 @@ TEST_F(PrinterListingTest, WithoutAnyListThePdfDevicePrintsOnlyWhenChosen) {
 // The dialog closed and gone, with its catalog, while the printers are still being asked: the worker
 // finds the catalog gone and leaves nothing behind.
 TEST_F(PrinterListingTest, TheDialogMayGoWhileThePrintersAreAsked) {
-    auto catalog = std::make_unique<QtPrinterCatalog>(h.temp.path(), SpanMs);
+    // Once the catalog's own lister is gone, the worker's copy holds the last `asking`: it goes with the
+    // worker.
+    auto asking = std::make_shared<int>(0);
+    const std::weak_ptr<int> worker = asking;
+    auto catalog = std::make_unique<QtPrinterCatalog>(
+        h.temp.path(), SpanMs, [asking](int answerMs) { return QtPrinterCatalog::askServer(answerMs); });
+    asking.reset();
     auto window = std::make_unique<PrintWindow>(h.session, h.host, *catalog);
     window->ensureLoaded();
     window->show();
@@ -210,7 +216,7 @@ TEST_F(PrinterListingTest, TheDialogMayGoWhileThePrintersAreAsked) {
     window->done(QDialog::Rejected);
     window.reset();
     catalog.reset();
-    EXPECT_TRUE(QThreadPool::globalInstance()->waitForDone(ListingBoundMs));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return worker.expired(); }, ListingBoundMs));
     QCoreApplication::sendPostedEvents();
 }
 
