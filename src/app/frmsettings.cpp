@@ -81,26 +81,33 @@ void frmSettings::loadWindow() {
         txtAddress->setText(mail.senderEmail);
     }
     if (content.status == MailFileStatus::Damaged) {
-        m_host.messages().plain(this, appinfo::Title, ErrorOpening);
+        // A file that could not be read at all is for the user to mend outside the program: say why.
+        m_host.messages().plain(this, appinfo::Title,
+                                content.unreadable.isEmpty()
+                                    ? ErrorOpening
+                                    : QStringLiteral("%1 (%2)").arg(ErrorOpening, content.unreadable));
     }
 }
 
 void frmSettings::cmdOkClicked() {
     const MailInput input = checkMailSettingsInput(txtServer->text(), txtPort->text(), txtAddress->text());
+    const auto refuse = [this](const QString& text) {
+        m_host.messages().show({this, appinfo::Title, text, Messages::Icon::Warning, Messages::Buttons::Ok});
+    };
     switch (input.problem) {
     case MailInputProblem::Port:
-        m_host.messages().plain(this, appinfo::Title, InvalidPort);
+        refuse(InvalidPort);
         txtPort->setFocus();
         return;
     case MailInputProblem::Text:
-        m_host.messages().plain(this, appinfo::Title, InvalidText);
+        refuse(InvalidText);
         return;
     case MailInputProblem::None:
         break;
     }
     const WriteResult written = writeMailSettings(m_session.folder(), input.settings);
     if (!written) {
-        m_host.messages().plain(this, appinfo::Title, written.failureText());
+        refuse(written.failureText());
         return;
     }
     m_session.mail = input.settings;

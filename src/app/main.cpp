@@ -410,7 +410,7 @@ void Main::startUp() {
     // Neither stage stops start-up: a missing or damaged file gives that stage's defaults.
     runLoadingStages(m_session, *this);
     button(MainButton::cmdStandings)->setToolTip(standingsToolTip(m_session.pool()));
-    runStartupComputations(m_session);
+    runStartupComputations(m_session, *this);
 
     // ---- Final steps ----
     RefreshMainButtons();

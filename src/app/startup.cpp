@@ -109,20 +109,30 @@ ReadOutcome loadMembers(PoolData& pool, const DataFolder& folder, StartupHost& h
                 .arg(outcome.listedMembers)
                 .arg(MemberSlots));
     }
+    // Members that the count gives beyond the names the file holds stay members, so that the user can
+    // name or delete them; until then they have no files, so nothing of theirs is kept.
+    const int members = pool.memberCount();
+    int named = 0;
+    for (int member = 0; member < members; ++member) {
+        named += isNamedMember(pool.memberName[member]) ? 1 : 0;
+    }
+    if (named < members) {
+        host.showStartupMessage(QStringLiteral("%1 counts %2 members but names only %3 of them. The members "
+                                               "without a name have no predictions until they are named "
+                                               "in Members.")
+                                    .arg(MembersFileName)
+                                    .arg(members)
+                                    .arg(named));
+    }
     // Such members read and save one another's predictions; the member list refuses these names, so
-    // only a file edited by hand holds them. Members that the count gives beyond the names the file holds
-    // have no name to be told by.
+    // only a file edited by hand holds them.
     QString text;
     for (const std::vector<int>& group : membersSharingFiles(pool.memberList())) {
         QStringList names;
         for (const int member : group) {
-            if (!pool.memberName[member].isEmpty()) {
-                names << pool.memberName[member];
-            }
+            names << pool.memberName[member];
         }
-        if (names.size() > 1) {
-            text += QLatin1Char('\n') + names.join(QStringLiteral(" and "));
-        }
+        text += QLatin1Char('\n') + names.join(QStringLiteral(" and "));
     }
     if (!text.isEmpty()) {
         host.showStartupMessage(SharedMemberFiles + text);
@@ -138,8 +148,8 @@ void loadPredictions(PoolData& pool, const DataFolder& folder, StartupHost& host
     for (int member = 0; member < pool.memberCount(); ++member) {
         const PredictionsReadOutcome outcome = readPredictions(folder, pool, member, layout);
         replaced.note(outcome, memberFileName(pool.memberName[member], PicksExtension));
-        // Members that the count gives beyond the names the file holds have no name to be told by.
-        if (!outcome.complete && !pool.memberName[member].isEmpty()) {
+        // Members without a name have no files, and no name to be told by.
+        if (!outcome.complete && isNamedMember(pool.memberName[member])) {
             text += QLatin1Char('\n') + pool.memberName[member];
             anyListed = true;
         }
@@ -192,7 +202,7 @@ void runLoadingStages(PoolSession& session, StartupHost& host, int currentYear) 
     replaced.tell(host);
 }
 
-void runStartupComputations(PoolSession& session) {
+void runStartupComputations(PoolSession& session, StartupHost& host) {
     PoolData& pool = session.pool();
     if (isTrue(pool.usePointSpreads)) {
         CalcSpreadWinners(pool);
@@ -205,7 +215,9 @@ void runStartupComputations(PoolSession& session) {
         CalcMemberOdds(pool);
     }
     pool.minWeekGames = fewestWeekGames(pool.weekLayout());
-    readMailSettings(session.folder(), session.mail);
+    ReplacedValues replaced;
+    replaced.note(readMailSettings(session.folder(), session.mail), MailSettingsFileName);
+    replaced.tell(host);
 }
 
 } // namespace vek

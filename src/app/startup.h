@@ -30,7 +30,8 @@ public:
 /// as the one on disk. The files that held values that could not be used (out of their range, not a number)
 /// are named in one message at the end, with those that could not be used at all (no regular file, larger
 /// than any data file) and why. Members whose predictions are missing or incomplete are named in one
-/// message; a member without a name is not.
+/// message; a member without a name is not, but a member list that names fewer members than it counts
+/// is told of.
 void runLoadingStages(PoolSession& session, StartupHost& host);
 /// The same with the year that a missing schedule's season takes.
 void runLoadingStages(PoolSession& session, StartupHost& host, int currentYear);
@@ -38,7 +39,8 @@ void runLoadingStages(PoolSession& session, StartupHost& host, int currentYear);
 /// The start-up computations that follow the loading, in their fixed order: winners against the spread
 /// (when point spreads are used), pick differences and unique picks, the team tallies and their sorts
 /// (marked current), member odds (when every game is predicted before the season), the fewest games of
-/// any week, and the mail settings from defaultserver.dat. Needs no window.
-void runStartupComputations(PoolSession& session);
+/// any week, and the mail settings from defaultserver.dat (a file there that could not be used is named,
+/// with why, as the loading stages name theirs). Needs no window.
+void runStartupComputations(PoolSession& session, StartupHost& host);
 
 } // namespace vek

@@ -85,6 +85,18 @@ QString notADataFile(const fs::path& path) {
     return S_ISREG(info.st_mode) ? QString() : notRegularReason(info.st_mode);
 }
 
+QString notReplaceable(const fs::path& path) {
+    if (QString reason = notADataFile(path); !reason.isEmpty()) {
+        return reason;
+    }
+    // A data file that cannot be read holds what the program never saw: replacing it would lose it.
+    const OpenFile file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (file.handle < 0 && errno != ENOENT) {
+        return QStringLiteral("it cannot be read (%1)").arg(qt_error_string(errno));
+    }
+    return {};
+}
+
 struct DataFolder::Entry {
     fs::path name;
     QString decoded;
@@ -183,7 +195,10 @@ DataFolder::FileContent DataFolder::readContent(const QString& fileName) const {
     // program's; what the file is shows only once it is open.
     const OpenFile file(::open(lookup.path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (file.handle < 0) {
-        return {FileState::NotOpened, {}, qt_error_string(errno)};
+        const int openError = errno;
+        // A socket cannot be opened at all: what it is says more than the system's "no such device".
+        const QString what = notADataFile(lookup.path);
+        return {FileState::NotOpened, {}, what.isEmpty() ? qt_error_string(openError) : what};
     }
     const auto unusable = [](const QString& reason) { return FileContent{FileState::Unusable, {}, reason}; };
     struct stat info {};
@@ -257,7 +272,7 @@ WriteResult renameFile(const DataFolder& folder, const QString& fromName, const 
         return WriteResult::failure(toName, QStringLiteral("%1 was not found").arg(fromName));
     }
     const DataFolder::Lookup target = folder.find(toName);
-    if (const QString reason = notADataFile(target.path); !reason.isEmpty()) {
+    if (const QString reason = notReplaceable(target.path); !reason.isEmpty()) {
         return WriteResult::failure(QFileInfo(folder.filePath(toName)).fileName(), reason);
     }
     // A target under a name that is not UTF-8 gives way to the new name as it is written today.
@@ -287,6 +302,10 @@ QString memberFileStem(const QString& memberName) {
         }
     }
     return stem;
+}
+
+bool isNamedMember(const QString& memberName) {
+    return !memberName.trimmed().isEmpty();
 }
 
 QString memberFileName(const QString& memberName, const QString& extension) {

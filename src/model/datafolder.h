@@ -53,7 +53,7 @@ public:
     enum class FileState {
         Read,      // the bytes are the file's
         Missing,   // no file has that name
-        NotOpened, // the system would not open it (no permission)
+        NotOpened, // there, but the system would not open it (no permission, a socket)
         Unusable,  // no regular file (a folder, a device, a FIFO), larger than MaxFileBytes, or a failed read
     };
     struct FileContent {
@@ -98,9 +98,14 @@ private:
 /// and writing one would write into a device or put a file in place of it.
 [[nodiscard]] QString notADataFile(const std::filesystem::path& path);
 
+/// Why a save must not replace what a file's name leads to: it is no data file (`notADataFile`), or it
+/// is a data file that cannot be read, whose content the program never saw. Empty when it may be
+/// replaced (a data file that can be read, or nothing).
+[[nodiscard]] QString notReplaceable(const std::filesystem::path& path);
+
 /// Renames a file of the folder. The file is found as `DataFolder::find` finds it; a file that the new
-/// name already finds is replaced, but only when it is a data file (`notADataFile`). The result names the
-/// new file; when it fails (no file of the old name, a target that is no data file, or the file system
+/// name already finds is replaced, but only when it may be (`notReplaceable`). The result names the
+/// new file; when it fails (no file of the old name, a target that may not be replaced, or the file system
 /// refused) both files stay as they were.
 [[nodiscard]] WriteResult renameFile(const DataFolder& folder, const QString& fromName,
                                      const QString& toName);
@@ -113,6 +118,11 @@ private:
 /// The stem of a member's files: `memberNamePrefix`, with "/", "\" and control characters replaced so
 /// that the name never leaves the folder.
 [[nodiscard]] QString memberFileStem(const QString& memberName);
+
+/// Whether a member has a name, and so files of his own: a member without one (a members.dat that
+/// counts more members than it names) reads and writes no files, since every such member would share
+/// the one stem "".
+[[nodiscard]] bool isNamedMember(const QString& memberName);
 
 /// "<stem>.PRD", "<stem>.CPT", "<stem>.OLD" of a member.
 [[nodiscard]] QString memberFileName(const QString& memberName, const QString& extension);

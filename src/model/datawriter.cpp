@@ -81,8 +81,9 @@ WriteResult writeFileAtomically(const DataFolder& folder, const QString& fileNam
     const QString path = folder.filePath(fileName);
     const QString shownName = QFileInfo(path).fileName();
     // QSaveFile follows a link and renames its temporary file over whatever the link leads to: over a
-    // device, that would put a file in the device's place. Only a data file, or nothing, is replaced.
-    if (const QString reason = notADataFile(existing.path); !reason.isEmpty()) {
+    // device, that would put a file in the device's place. Only a data file that can be read, or
+    // nothing, is replaced.
+    if (const QString reason = notReplaceable(existing.path); !reason.isEmpty()) {
         return WriteResult::failure(shownName, reason);
     }
     QSaveFile file(path);

@@ -6,18 +6,29 @@
 
 namespace vek {
 
-std::optional<DataReader> openDataFile(const DataFolder& folder, const QString& fileName,
-                                       ReadOutcome& outcome) {
+std::optional<QByteArray> readDataBytes(const DataFolder& folder, const QString& fileName,
+                                        ReadOutcome& outcome) {
     DataFolder::FileContent content = folder.readContent(fileName);
     outcome.opened = content.state == DataFolder::FileState::Read;
-    outcome.valuesReplaced = content.state == DataFolder::FileState::Unusable;
+    // Only a missing file is the quiet case: a file that is there and cannot be read holds values the
+    // user entered, and the next save would replace it with the defaults.
+    outcome.valuesReplaced = !outcome.opened && content.state != DataFolder::FileState::Missing;
     if (outcome.valuesReplaced) {
         outcome.unusable = content.reason;
     }
     if (!outcome.opened) {
         return std::nullopt;
     }
-    return DataReader(std::move(content.bytes));
+    return std::move(content.bytes);
+}
+
+std::optional<DataReader> openDataFile(const DataFolder& folder, const QString& fileName,
+                                       ReadOutcome& outcome) {
+    std::optional<QByteArray> bytes = readDataBytes(folder, fileName, outcome);
+    if (!bytes) {
+        return std::nullopt;
+    }
+    return DataReader(std::move(*bytes));
 }
 
 ReadStatus readTeamCode(DataReader& reader, int16_t& target) {

@@ -3,6 +3,7 @@
 #include "model/datareader.h"
 #include "model/pooldata.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <cstdint>
@@ -22,11 +23,14 @@ struct ReadOutcome {
     QString unusable;            // why the whole file could not be used; empty when it could
 };
 
-/// Opens a data file for its loading stage: the reader, with `outcome` marked opened; nullopt when the
-/// file cannot be read, and the stage applies its defaults. A file that is there but is none of the pool's
-/// (a folder, a device, a FIFO, larger than any data file) or that fails while it is read also marks its
-/// values replaced and says why in `unusable`, so the user hears of it; a file that is missing or may not
-/// be opened does not.
+/// Reads a data file for its loading stage: its bytes, with `outcome` marked opened; nullopt when the
+/// file cannot be read, and the stage applies its defaults. A file that is missing is the quiet case; one
+/// that is there but cannot be read (no permission, a socket), is none of the pool's (a folder, a device,
+/// a FIFO, larger than any data file) or fails while it is read also marks its values replaced and says
+/// why in `unusable`, so the user hears of it before a save replaces it.
+[[nodiscard]] std::optional<QByteArray> readDataBytes(const DataFolder& folder, const QString& fileName,
+                                                      ReadOutcome& outcome);
+/// The same, as a reader of the file's values.
 [[nodiscard]] std::optional<DataReader> openDataFile(const DataFolder& folder, const QString& fileName,
                                                      ReadOutcome& outcome);
 

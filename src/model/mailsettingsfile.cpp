@@ -2,11 +2,11 @@
 
 #include "model/datafolder.h"
 #include "model/datareader.h"
+#include "model/filehelpers.h"
 
 namespace vek {
 namespace {
 
-const QString FileName = QStringLiteral("defaultserver.dat");
 const QString NotSet = QStringLiteral("none");
 // A port left empty has always been written as a number: a blank, the digit and a blank.
 const QString PortNotSet = QStringLiteral(" 0 ");
@@ -83,8 +83,8 @@ private:
     int m_emptyLines = 0;
 };
 
-std::optional<MailValues> openMailFile(const DataFolder& folder) {
-    const std::optional<QByteArray> bytes = folder.readFile(FileName);
+std::optional<MailValues> openMailFile(const DataFolder& folder, ReadOutcome& outcome) {
+    const std::optional<QByteArray> bytes = readDataBytes(folder, MailSettingsFileName, outcome);
     if (!bytes) {
         return std::nullopt;
     }
@@ -115,24 +115,28 @@ QString textLine(const QString& text) {
 
 } // namespace
 
-void readMailSettings(const DataFolder& folder, MailSettings& mail) {
-    std::optional<MailValues> values = openMailFile(folder);
+ReadOutcome readMailSettings(const DataFolder& folder, MailSettings& mail) {
+    ReadOutcome outcome;
+    std::optional<MailValues> values = openMailFile(folder, outcome);
     if (!values) {
-        return; // nothing read: the settings stay as they were
+        return outcome; // nothing read: the settings stay as they were
     }
     values->readText(mail.smtpServer);
     values->readPort(mail.smtpPort);
     values->readText(mail.senderEmail);
+    return outcome;
 }
 
 MailFileContent readMailSettingsGroups(const DataFolder& folder) {
     MailFileContent content;
-    if (!folder.exists(FileName)) {
+    if (!folder.exists(MailSettingsFileName)) {
         return content;
     }
-    std::optional<MailValues> values = openMailFile(folder);
+    ReadOutcome outcome;
+    std::optional<MailValues> values = openMailFile(folder, outcome);
     if (!values) {
         content.status = MailFileStatus::Damaged;
+        content.unreadable = outcome.unusable;
         return content;
     }
     content.status = MailFileStatus::Read;
@@ -185,7 +189,7 @@ WriteResult writeMailSettings(const DataFolder& folder, const MailSettings& mail
     writer.writeLine(textLine(mail.smtpServer));
     writer.writeLine(mail.smtpPort == 0 ? PortNotSet : QString::number(mail.smtpPort));
     writer.writeLine(textLine(mail.senderEmail));
-    return writer.commit(folder, FileName);
+    return writer.commit(folder, MailSettingsFileName);
 }
 
 } // namespace vek

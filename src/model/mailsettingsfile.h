@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/datawriter.h"
+#include "model/filehelpers.h"
 
 #include <QString>
 
@@ -25,10 +26,13 @@ struct MailSettings {
 /// The highest port a server can listen on.
 constexpr int32_t MaxSmtpPort = 65535;
 
+inline const QString MailSettingsFileName = QStringLiteral("defaultserver.dat");
+
 /// Start-up: the first three values of the file into the settings. A missing file, or one that ends
 /// early, leaves the values it lacks as they were; so does a port that is no whole number within
 /// 0..65535 (the values after it are still read). A last line holding only blanks is an empty text.
-void readMailSettings(const DataFolder& folder, MailSettings& mail);
+/// The outcome says when the file is there but could not be used at all, and why.
+ReadOutcome readMailSettings(const DataFolder& folder, MailSettings& mail);
 
 /// How the mail settings window's reading of the file went.
 enum class MailFileStatus {
@@ -46,6 +50,7 @@ struct MailFileContent {
     std::optional<QString> server;
     std::optional<int32_t> port;
     std::optional<QString> address;
+    QString unreadable; // why the file could not be read at all; empty when it could
 };
 [[nodiscard]] MailFileContent readMailSettingsGroups(const DataFolder& folder);
 

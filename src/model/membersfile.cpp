@@ -68,7 +68,9 @@ bool sameStem(const QString& stem, const QString& other) {
 } // namespace
 
 bool sameMemberFiles(const QString& name, const QString& other) {
-    return sameStem(memberFileStem(name), memberFileStem(other));
+    // Members without a name have no files at all, so they share none.
+    return isNamedMember(name) && isNamedMember(other) &&
+           sameStem(memberFileStem(name), memberFileStem(other));
 }
 
 std::vector<std::vector<int>> membersSharingFiles(const MemberList& members) {
@@ -80,12 +82,12 @@ std::vector<std::vector<int>> membersSharingFiles(const MemberList& members) {
     std::vector<std::vector<int>> groups;
     Table<bool, MemberSlots> grouped{};
     for (int first = 0; first < members.memberCount(); ++first) {
-        if (grouped[first]) {
+        if (grouped[first] || !isNamedMember(members.memberName[first])) {
             continue;
         }
         std::vector<int> group{first};
         for (int other = first + 1; other < members.memberCount(); ++other) {
-            if (sameStem(stems[first], stems[other])) {
+            if (isNamedMember(members.memberName[other]) && sameStem(stems[first], stems[other])) {
                 group.push_back(other);
                 grouped[other] = true;
             }

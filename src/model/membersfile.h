@@ -36,7 +36,7 @@ MembersReadOutcome readMembers(const DataFolder& folder, PoolData& pool);
 [[nodiscard]] QString storedMemberText(const QString& text);
 
 /// Whether two member names name the same files: the folder finds a file whatever the case of its name,
-/// so the first 8 characters are compared ignoring case.
+/// so the first 8 characters are compared ignoring case. Members without a name have no files to share.
 [[nodiscard]] bool sameMemberFiles(const QString& name, const QString& other);
 
 /// The members whose names name the same files, in groups of two or more positions in member order (a

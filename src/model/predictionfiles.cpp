@@ -49,6 +49,9 @@ PredictionsReadOutcome readPredictions(const DataFolder& folder, PoolData& pool,
     }
     pool.predictionsComplete[member] = 0;
     clearPicks(pool, member, layout);
+    if (!isNamedMember(pool.memberName[member])) {
+        return outcome;
+    }
     std::optional<DataReader> reader =
         openDataFile(folder, memberFileName(pool.memberName[member], PicksExtension), outcome);
     if (!reader) {
@@ -78,12 +81,31 @@ PredictionsReadOutcome readPredictions(const DataFolder& folder, PoolData& pool,
     return outcome;
 }
 
+namespace {
+
+// The member's file of that extension, or why he has none to write.
+WriteResult memberFile(const PoolData& pool, int member, const QString& extension) {
+    if (!isMember(member)) {
+        return WriteResult::failure(memberFileName(QString(), extension), QStringLiteral("no such member"));
+    }
+    if (!isNamedMember(pool.memberName[member])) {
+        return unnamedMemberFailure(member);
+    }
+    return WriteResult::success(memberFileName(pool.memberName[member], extension));
+}
+
+} // namespace
+
+WriteResult unnamedMemberFailure(int member) {
+    return WriteResult::failure(QStringLiteral("The predictions of member %1").arg(member + 1),
+                                QStringLiteral("the member has no name. Name the member in Members first."));
+}
+
 WriteResult writePredictions(const DataFolder& folder, const PoolData& pool, int member,
                              const WeekLayout& layout) {
-    const QString fileName =
-        memberFileName(isMember(member) ? pool.memberName[member] : QString(), PicksExtension);
-    if (!isMember(member)) {
-        return WriteResult::failure(fileName, QStringLiteral("no such member"));
+    const WriteResult file = memberFile(pool, member, PicksExtension);
+    if (!file) {
+        return file;
     }
     DataWriter writer;
     forEachGame(layout,
@@ -91,7 +113,7 @@ WriteResult writePredictions(const DataFolder& folder, const PoolData& pool, int
     for (const auto& slot : pool.postSeasonPicks) {
         writer.writeInt(slot[member]);
     }
-    return writer.commit(folder, fileName);
+    return writer.commit(folder, file.fileName);
 }
 
 ReadOutcome readConfidence(const DataFolder& folder, PoolData& pool, int member, const WeekLayout& layout) {
@@ -102,6 +124,9 @@ ReadOutcome readConfidence(const DataFolder& folder, PoolData& pool, int member,
     forEachConfidenceValue(
         layout, [&](int week, int game) { pool.confidencePoints[week][game][member] = 0; },
         [&](int week) { pool.mondayNightTotal[week][member] = 0; });
+    if (!isNamedMember(pool.memberName[member])) {
+        return outcome;
+    }
     std::optional<DataReader> reader =
         openDataFile(folder, memberFileName(pool.memberName[member], ConfidenceExtension), outcome);
     if (!reader) {
@@ -115,16 +140,15 @@ ReadOutcome readConfidence(const DataFolder& folder, PoolData& pool, int member,
 
 WriteResult writeConfidence(const DataFolder& folder, const PoolData& pool, int member,
                             const WeekLayout& layout) {
-    const QString fileName =
-        memberFileName(isMember(member) ? pool.memberName[member] : QString(), ConfidenceExtension);
-    if (!isMember(member)) {
-        return WriteResult::failure(fileName, QStringLiteral("no such member"));
+    const WriteResult file = memberFile(pool, member, ConfidenceExtension);
+    if (!file) {
+        return file;
     }
     DataWriter writer;
     forEachConfidenceValue(
         layout, [&](int week, int game) { writer.writeInt(pool.confidencePoints[week][game][member]); },
         [&](int week) { writer.writeInt(pool.mondayNightTotal[week][member]); });
-    return writer.commit(folder, fileName);
+    return writer.commit(folder, file.fileName);
 }
 
 bool memberPredictionsComplete(const PoolData& pool, int member, const WeekLayout& layout) {

@@ -26,6 +26,12 @@ struct PredictionsReadOutcome : ReadOutcome {
     bool complete = false; // also stored in predictionsComplete(member)
 };
 
+/// A member without a name (`isNamedMember`) has no files: his picks read as none, his confidence
+/// points as 0, and a write of either is refused with `unnamedMemberFailure`.
+
+/// Why a member's predictions cannot be saved while he has no name.
+[[nodiscard]] WriteResult unnamedMemberFailure(int member);
+
 /// Reads the member's picks; before reading every pick is none. The member is incomplete when the file
 /// is missing or ends early, when a weekly pick is none in a pool that predicts every game before the
 /// season, or when a post-season pick is none and its event has points.

@@ -18,11 +18,12 @@ WriteResult FileRewrite::run() {
     for (File& file : m_files) {
         file.existed = m_folder.exists(file.name);
         if (file.existed) {
-            std::optional<QByteArray> before = m_folder.readFile(file.name);
-            if (!before) {
-                return WriteResult::failure(file.name, QStringLiteral("it could not be read"));
+            DataFolder::FileContent before = m_folder.readContent(file.name);
+            if (before.state != DataFolder::FileState::Read) {
+                return WriteResult::failure(file.name,
+                                            QStringLiteral("it could not be read (%1)").arg(before.reason));
             }
-            file.before = std::move(*before);
+            file.before = std::move(before.bytes);
         }
     }
     std::vector<File> written;
@@ -62,6 +63,9 @@ void addGameFiles(FileRewrite& rewrite, const DataFolder& folder, const PoolData
     };
     for (int member = 0; member < pool.memberCount(); ++member) {
         const QString& name = pool.memberName[member];
+        if (!isNamedMember(name)) {
+            continue; // no files of his own
+        }
         addIfThere(memberFileName(name, PicksExtension), [&folder, &pool, member, layout] {
             return writePredictions(folder, pool, member, layout);
         });

@@ -48,6 +48,11 @@ std::vector<FileMove> planMoves(const DataFolder& folder, const MemberListChange
     for (const MemberRename& rename : change.renames) {
         FileMove move;
         move.rename = rename;
+        if (!isNamedMember(rename.oldName)) {
+            // A member named for the first time has no files to take along, nor any to leave.
+            moves.push_back(std::move(move));
+            continue;
+        }
         for (int position = 0; position < list.memberCount(); ++position) {
             if (position != rename.position && !isRenamed(change.renames, position) &&
                 std::ranges::find(change.added, position) == change.added.end() &&

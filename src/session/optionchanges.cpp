@@ -48,6 +48,9 @@ WriteResult changePoolOptions(PoolSession& session, const PoolOptions& options) 
     FileRewrite rewrite(folder);
     if (converting) {
         for (int member = 0; member < members; ++member) {
+            if (!isNamedMember(pool.memberName[member])) {
+                continue; // no files of his own
+            }
             rewrite.add(memberFileName(pool.memberName[member], ConfidenceExtension),
                         [&folder, &pool, member, fileLayout] {
                             return writeConfidence(folder, pool, member, fileLayout);

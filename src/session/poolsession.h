@@ -66,7 +66,8 @@ public:
     /// A member's predictions saved: the .PRD file, then (when that was written) the .CPT file;
     /// predictionsComplete set, true or false, by the rule start-up reads the files with;
     /// RefreshMainButtons, pick differences, member odds; the team tallies marked stale. A member outside
-    /// the member list has no files: nothing is written or recomputed and the result is a failure.
+    /// the member list has no files: nothing is written or recomputed and the result is a failure. A
+    /// member without a name has no files either: nothing is written and the result says to name him.
     [[nodiscard]] TwoFileSave savePredictions(int member);
     /// Results saved: results.dat, RefreshMainButtons, then (when results.dat was written) scores.dat;
     /// the team tallies marked stale; the winners against the spread when point spreads are used.

@@ -174,10 +174,11 @@ public:
     bool rename(const QString& from, const QString& to) {
         Renamed renamed{from, to, std::nullopt};
         if (m_folder.exists(to)) {
-            renamed.older = m_folder.readFile(to);
-            if (!renamed.older) {
-                return fail(from, to, QStringLiteral("%1 could not be read").arg(to));
+            DataFolder::FileContent older = m_folder.readContent(to);
+            if (older.state != DataFolder::FileState::Read) {
+                return fail(from, to, QStringLiteral("%1 could not be read (%2)").arg(to, older.reason));
             }
+            renamed.older = std::move(older.bytes);
         }
         const WriteResult moved = renameFile(m_folder, from, to);
         if (!moved) {
@@ -335,6 +336,9 @@ WriteResult SaveSchedule(PoolSession& session, SavedSchedule& saved) {
     // once every file is written.
     auto next = std::make_unique<PoolData>(pool);
     const bool moved = carryGameValues(*next, pool, saved, before, after);
+    // results.dat holds currentWeek: fewer weeks bring it within the season before the file is written,
+    // so the next start finds it there.
+    next->currentWeek = static_cast<int16_t>(std::min<int>(next->currentWeek, after.weeks() - 1));
     FileRewrite rewrite(folder);
     if (moved) {
         addGameFiles(rewrite, folder, *next, after);
@@ -349,10 +353,9 @@ WriteResult SaveSchedule(PoolSession& session, SavedSchedule& saved) {
     const int16_t weekBefore = pool.currentWeek;
     if (moved) {
         pool = *next;
-        // What start-up would find in the rewritten files.
-        pool.currentWeek = static_cast<int16_t>(std::min<int>(pool.currentWeek, after.weeks() - 1));
         for (int member = 0; member < pool.memberCount(); ++member) {
-            if (folder.exists(memberFileName(pool.memberName[member], PicksExtension))) {
+            if (isNamedMember(pool.memberName[member]) &&
+                folder.exists(memberFileName(pool.memberName[member], PicksExtension))) {
                 pool.predictionsComplete[member] =
                     memberPredictionsComplete(pool, member, after) ? True16 : int16_t{0};
             }

@@ -109,7 +109,7 @@ TEST(LargestPool, StartUpAndTheSeasonScoringGiveTheRecordedTables) {
     PoolSession session(dir.folder());
     test::RecordingStartupHost host;
     runLoadingStages(session, host, 2024);
-    runStartupComputations(session);
+    runStartupComputations(session, host);
     PoolData& pool = session.pool();
     ASSERT_EQ(pool.numMembers, MemberSlots);
     EXPECT_EQ(loadedTables(pool), 0x755E72AA916253B2ULL);

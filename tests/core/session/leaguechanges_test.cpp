@@ -200,7 +200,7 @@ TEST(LeagueWithoutASchedule, TheSeasonFollowsTheNumberOfTeamsAsAtTheNextStart) {
 
     PoolSession fresh(dir.folder());
     runLoadingStages(fresh, host, 2031);
-    runStartupComputations(fresh);
+    runStartupComputations(fresh, host);
     const PoolData& now = session.pool();
     // 29 teams: fourteen games and a bye take fifteen slots.
     EXPECT_EQ(fresh.pool().gamesPerWeek, 15);

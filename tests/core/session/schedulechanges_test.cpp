@@ -219,6 +219,21 @@ TEST_F(ScheduleChanges, AChangedWeekLayoutKeepsEverySavedValueInItsGame) {
     EXPECT_EQ(again.pool().memberPicks[2][13][0], original->memberPicks[2][13][0]);
 }
 
+TEST_F(ScheduleChanges, FewerWeeksThanTheCurrentWeekAreSavedWithTheWeekWithinTheSeason) {
+    ASSERT_EQ(pool().currentWeek, 3);
+    ScheduleBoard board(pool());
+    board.open(false);
+    board.setNumWeeks(3);
+    ASSERT_TRUE(SaveSchedule(session, saved).ok);
+    EXPECT_EQ(pool().currentWeek, 2);
+
+    PoolSession restarted(dir.folder());
+    test::RecordingStartupHost host;
+    runLoadingStages(restarted, host, 2031);
+    EXPECT_EQ(restarted.pool().currentWeek, 2);
+    EXPECT_EQ(host.messages.filter(QStringLiteral("results.dat")).join(QLatin1Char('|')).toStdString(), "");
+}
+
 // Every game of `now` holds what the game of the same two teams held in `was` (each team keeping its
 // score when the two changed sides); a game that `was` did not have in that week holds nothing.
 void expectValuesFollowTheirGames(const PoolData& was, const PoolData& now, int members) {
@@ -303,6 +318,8 @@ TEST_F(ScheduleChanges, AFailedRewriteLeavesEveryFileAsItWas) {
         EXPECT_EQ(pool().memberPicks, valuesBefore->memberPicks);
         EXPECT_EQ(pool().gameScore, valuesBefore->gameScore);
         EXPECT_EQ(result.fileName, blocked);
+        EXPECT_EQ(result.reason.toStdString(),
+                  "it could not be read (it is not a regular file but a folder)");
         EXPECT_EQ(folderContent(dir), before);
         EXPECT_EQ(saved.openDates[2], savedBefore.openDates[2]);
         EXPECT_TRUE(scheduleChangedSince(pool(), saved));
@@ -418,7 +435,9 @@ TEST_F(ScheduleChanges, NewSeasonStopsWhenAFileCannotBeSetAside) {
         const auto before = folderContent(dir);
         const NewSeasonOutcome outcome = NewSeason(session, saved, 2031);
         EXPECT_FALSE(outcome.done);
-        EXPECT_TRUE(outcome.failure.contains(blocked)) << outcome.failure.toStdString();
+        EXPECT_TRUE(outcome.failure.endsWith(
+            QStringLiteral("%1 could not be read (it is not a regular file but a folder)").arg(blocked)))
+            << outcome.failure.toStdString();
         EXPECT_EQ(folderContent(dir),
                   before); // every file back under its name, the older copies as they were
         EXPECT_EQ(pool().seasonYear, 2024);
@@ -528,7 +547,7 @@ TEST(BuildingASeason, AnOddLeaguesSeasonVerifiesAndScoresAsAfterARestart) {
     PoolData& pool = session.pool();
     test::RecordingStartupHost host;
     runLoadingStages(session, host, 2030);
-    runStartupComputations(session);
+    runStartupComputations(session, host);
     ASSERT_EQ(pool.gamesPerWeek, 17); // sixteen games and the week's bye
     SavedSchedule saved = savedScheduleOf(pool);
 
@@ -581,7 +600,7 @@ TEST(BuildingASeason, AnOddLeaguesSeasonVerifiesAndScoresAsAfterARestart) {
     PoolSession restarted(dir.folder());
     test::RecordingStartupHost again;
     runLoadingStages(restarted, again, 2040);
-    runStartupComputations(restarted);
+    runStartupComputations(restarted, again);
     PoolData& read = restarted.pool();
     EXPECT_TRUE(isTrue(read.scheduleVerified));
     EXPECT_FALSE(again.messages.contains(QStringLiteral("VEK schedule is not complete !")));

@@ -11,12 +11,16 @@
 
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 
 #include <gtest/gtest.h>
 
 #include <random>
 
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace vek {
 namespace {
@@ -168,9 +172,9 @@ TEST(DamagedFiles, EveryFileDamagedAtOnce) {
 }
 
 // Names of data files given to what is no file of the pool: a device that never ends, FIFOs that no one
-// writes, a folder and a file far larger than any data file (its values whole, the rest empty). Start-up
-// neither waits, nor runs out of memory, nor takes them for data: the stages apply their defaults and
-// the user is told of each file.
+// writes, a socket, a folder and a file far larger than any data file (its values whole, the rest empty).
+// Start-up neither waits, nor runs out of memory, nor takes them for data: the stages apply their defaults
+// and the user is told of each file.
 TEST(DamagedFiles, WhatIsNoFileIsNotRead) {
     auto valid = test::samplePool({QStringLiteral("Anna Andersen"), QStringLiteral("Bob")}, 7);
     test::TempFolder dir;
@@ -185,11 +189,19 @@ TEST(DamagedFiles, WhatIsNoFileIsNotRead) {
     ASSERT_EQ(fifo(QStringLiteral("defaultserver.dat")), 0);
     ASSERT_TRUE(QDir().mkdir(replaced(QStringLiteral("results.dat"))));
     ASSERT_TRUE(QFile::resize(dir.filePath(QStringLiteral("favorite.dat")), DataFolder::MaxFileBytes + 1));
+    const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray socketPath = QFile::encodeName(replaced(QStringLiteral("pool.dat")));
+    ASSERT_LT(socketPath.size(), static_cast<qsizetype>(sizeof address.sun_path));
+    std::copy(socketPath.begin(), socketPath.end(), address.sun_path);
+    ASSERT_EQ(::bind(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    const auto closeSocket = qScopeGuard([socket] { ::close(socket); });
 
     PoolSession session(dir.folder());
     test::RecordingStartupHost host;
     runLoadingStages(session, host, 2031);
-    runStartupComputations(session);
+    runStartupComputations(session, host);
 
     const PoolData& pool = session.pool();
     EXPECT_EQ(pool.teamName[0], QString(21, QLatin1Char('_')));
@@ -197,9 +209,15 @@ TEST(DamagedFiles, WhatIsNoFileIsNotRead) {
     EXPECT_EQ(pool.currentWeek, -1);
     ASSERT_NE(valid->favoriteTeam[0][1], pool.noneCode());
     EXPECT_EQ(pool.favoriteTeam[0][1], pool.noneCode());
-    EXPECT_EQ(host.messages.back().toStdString(),
+    ASSERT_GE(host.messages.size(), 2);
+    EXPECT_EQ(
+        host.messages.back().toStdString(),
+        "defaultserver.dat could not be used (it is not a regular file but a FIFO); defaults were put in "
+        "its place.");
+    EXPECT_EQ(host.messages[host.messages.size() - 2].toStdString(),
               "These files could not be used; defaults were put in their place:\n"
               "vek.dat (it is not a regular file but a device)\n"
+              "pool.dat (it is not a regular file but a socket)\n"
               "Anna And.PRD (it is not a regular file but a FIFO)\n"
               "results.dat (it is not a regular file but a folder)\n"
               "favorite.dat (it is larger than 64 MB)");

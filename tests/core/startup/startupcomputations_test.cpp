@@ -19,7 +19,7 @@ struct StartedPool {
     explicit StartedPool(const test::SmallPoolOptions& options) : session(dir.folder()) {
         test::writeAllFiles(dir.folder(), *test::smallPool(options));
         runLoadingStages(session, host, 2030);
-        runStartupComputations(session);
+        runStartupComputations(session, host);
     }
     PoolData& pool() { return session.pool(); }
 
@@ -152,7 +152,8 @@ TEST(StartupComputations, FewestGamesOfAnyWeek) {
         for (const auto& [week, count] : c.openDates) {
             pool.openDates[week] = static_cast<int16_t>(count);
         }
-        runStartupComputations(session);
+        test::RecordingStartupHost host;
+        runStartupComputations(session, host);
         EXPECT_EQ(pool.minWeekGames, c.expected) << c.name;
     }
 }
@@ -168,7 +169,8 @@ TEST(StartupComputations, MailSettingsComeFromTheFirstThreeValues) {
     dir.write(QStringLiteral("defaultserver.dat"),
               "smtp.example.org\r\n587\r\npool@example.org\r\nother.example.org\r\n25\r\nx@example.org\r\n");
     PoolSession session(dir.folder());
-    runStartupComputations(session);
+    test::RecordingStartupHost host;
+    runStartupComputations(session, host);
     EXPECT_EQ(session.mail.smtpServer, QStringLiteral("smtp.example.org"));
     EXPECT_EQ(session.mail.smtpPort, 587);
     EXPECT_EQ(session.mail.senderEmail, QStringLiteral("pool@example.org"));

@@ -184,6 +184,7 @@ TEST_F(SettingsWindow, RefusedBoxesWriteNothingAndKeepTheWindowOpen) {
                              "or an empty box leaves the port not set."));
     for (const auto& request : h.messages.requests) {
         EXPECT_EQ(request.title, QStringLiteral("Kestrelmoor"));
+        EXPECT_EQ(request.icon, Messages::Icon::Warning);
     }
     EXPECT_FALSE(h.temp.exists(FileName));
     EXPECT_EQ(h.session.mail.smtpServer, QStringLiteral("kept"));
@@ -195,11 +196,12 @@ TEST_F(SettingsWindow, AFailedWriteNamesTheFileAndKeepsTheWindowOpen) {
     h.session.mail = {QStringLiteral("kept"), 25, QStringLiteral("kept@example.org")};
     EXPECT_FALSE(pressOk(QStringLiteral("smtp.example.org"), QStringLiteral("25"), QStringLiteral("me")));
     ASSERT_EQ(h.messages.requests.size(), 2U);
-    EXPECT_EQ(h.messages.requests[0].text, QStringLiteral("Error opening defaultserver.dat"));
-    const QString failure = h.messages.requests[1].text;
-    EXPECT_TRUE(failure.startsWith(QStringLiteral("defaultserver.dat could not be saved: ")))
-        << failure.toStdString();
-    EXPECT_GT(failure.size(), QStringLiteral("defaultserver.dat could not be saved: ").size());
+    // The file could not be opened at all: the user is told why.
+    EXPECT_EQ(h.messages.requests[0].text,
+              QStringLiteral("Error opening defaultserver.dat (it is not a regular file but a folder)"));
+    EXPECT_EQ(h.messages.requests[1].text,
+              QStringLiteral("defaultserver.dat could not be saved: it is not a regular file but a folder"));
+    EXPECT_EQ(h.messages.requests[1].icon, Messages::Icon::Warning);
     EXPECT_EQ(h.session.mail.smtpServer, QStringLiteral("kept"));
 }
 

@@ -181,7 +181,7 @@ TEST(GuidedSetup, AnOddLeagueIsSetUpAndPicked) {
     test::UiHarness h;
     test::RecordingStartupHost startup;
     runLoadingStages(h.session, startup, 2024);
-    runStartupComputations(h.session);
+    runStartupComputations(h.session, startup);
     Main window(h.session, h.host);
 
     QStringList checkLines;
