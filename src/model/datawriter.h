@@ -60,8 +60,8 @@ private:
 /// Writes bytes to a file of the folder atomically: a temporary file, written, flushed and synced to the
 /// disk, each step checked, then renamed over the old file. Only a regular file (or a link to one) that
 /// can be read is replaced: a name that leads to anything else (a device, a FIFO, a socket, a folder) or
-/// to a file that cannot be read is refused before anything is written. A failure names the file and gives the reason; the old file then keeps every
-/// byte.
+/// to a file that cannot be read is refused before anything is written. A failure names the file and
+/// gives the reason; the old file then keeps every byte.
 [[nodiscard]] WriteResult writeFileAtomically(const DataFolder& folder, const QString& fileName,
                                               const QByteArray& bytes);
 
