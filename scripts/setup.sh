@@ -4,9 +4,10 @@ set -eu
 # libcups2-dev: printing on a named printer submits the job through libcups.
 # cups and printer-driver-cups-pdf: one test prints through a CUPS server of its own to a PDF queue.
 # cups-ipp-utils, dbus-daemon: a test prints on its own driverless printer (ippeveprinter needs a D-Bus bus).
+# locales: a test compiles a locale of its own, to print a PDF on that locale's paper.
 PACKAGES="cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev \
 libcups2-dev fonts-liberation2 python3-aiosmtpd xvfb xauth poppler-utils cups printer-driver-cups-pdf \
-cups-ipp-utils dbus-daemon"
+cups-ipp-utils dbus-daemon locales"
 missing=""
 for p in $PACKAGES; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

@@ -47,9 +47,19 @@ QString connectionError(const char* server, int port, int withinMs) {
     return error != 0 ? QString::fromLocal8Bit(std::strerror(error)) : QString();
 }
 
+/// The program has no password to give the server, and libcups' own way to get one asks on the
+/// terminal, where it waits for good.
+const char* noPassword(const char* /*prompt*/, http_t* /*http*/, const char* /*method*/,
+                       const char* /*resource*/, void* /*data*/) {
+    return nullptr;
+}
+
 } // namespace
 
 CupsConnection::CupsConnection(int answerMs) : m_leftMs(answerMs) {
+    // libcups keeps the password callback per thread, as it keeps the server: set on each thread that
+    // talks (the window's, and the list's worker).
+    cupsSetPasswordCB2(noPassword, nullptr);
     const char* server = cupsServer();
     const int port = ippPort();
     m_server = server[0] == '/' ? QString::fromUtf8(server)

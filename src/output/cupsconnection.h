@@ -26,12 +26,15 @@ public:
     CupsConnection(const CupsConnection&) = delete;
     CupsConnection& operator=(const CupsConnection&) = delete;
 
+    /// The server as the user knows it: its address and port, or its local socket.
+    [[nodiscard]] const QString& server() const { return m_server; }
     /// Why the server cannot be talked to (it cannot be reached, or it did not answer in time), for
     /// the user; "" while it can.
     [[nodiscard]] const QString& failure() const { return m_failure; }
 
     /// Runs `call` on the connection within what is left of the span; nothing when the server cannot
-    /// be talked to. Afterwards failure() says whether the server stopped answering.
+    /// be talked to. Afterwards failure() says whether the server stopped answering. A request that the
+    /// server answers by asking for a password fails as unauthorized.
     void talk(const std::function<void(http_t*)>& call);
 
     /// Within a call: waits `ms` while the server works on something in the background, but not past

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QSizeF>
+#include <QStringList>
 
 #include <cups/cups.h>
 
@@ -36,16 +37,51 @@ struct Answer {
     [[nodiscard]] bool stopped() const {
         return ippGetInteger(find("printer-state", IPP_TAG_ENUM), 0) == IPP_PSTATE_STOPPED;
     }
+    /// Whether the server reports an error of the printer (a state reason such as "other-error").
+    [[nodiscard]] bool printerFailed() const {
+        ipp_attribute_t* reasons = find("printer-state-reasons", IPP_TAG_ZERO);
+        for (int i = 0; i < ippGetCount(reasons); ++i) {
+            if (QByteArray(ippGetString(reasons, i, nullptr)).endsWith("-error")) {
+                return true;
+            }
+        }
+        return false;
+    }
+    /// What the server says of the state of the printer or the job (`of`): its state message, else its
+    /// state reasons; "" when it says nothing.
+    [[nodiscard]] QString stateSaid(const QByteArray& of) const {
+        const char* message = ippGetString(find(of + "-state-message", IPP_TAG_ZERO), 0, nullptr);
+        if (message != nullptr && message[0] != '\0') {
+            return QString::fromUtf8(message);
+        }
+        QStringList said;
+        ipp_attribute_t* reasons = find(of + "-state-reasons", IPP_TAG_ZERO);
+        for (int i = 0; i < ippGetCount(reasons); ++i) {
+            if (const QString reason = QString::fromUtf8(ippGetString(reasons, i, nullptr));
+                reason != QLatin1String("none")) {
+                said << reason;
+            }
+        }
+        return said.join(QStringLiteral(", "));
+    }
 };
 
-Answer ask(http_t* http, ipp_t* request, const char* resource) {
+Answer answered(ipp_t* response) {
     Answer answer;
-    answer.attributes.reset(cupsDoRequest(http, request, resource));
+    answer.attributes.reset(response);
     answer.status = cupsLastError();
     if (!answer.ok()) {
-        answer.reason = lastError();
+        // Without a message of the server's, libcups gives the status by its name; what the server
+        // says of the job tells the user more.
+        const QString job =
+            answer.find("status-message", IPP_TAG_ZERO) == nullptr ? answer.stateSaid("job") : QString();
+        answer.reason = job.isEmpty() ? lastError() : job;
     }
     return answer;
+}
+
+Answer ask(http_t* http, ipp_t* request, const char* resource) {
+    return answered(cupsDoRequest(http, request, resource));
 }
 
 ipp_t* newRequest(ipp_op_t operation, const char* printerUri) {
@@ -57,7 +93,8 @@ ipp_t* newRequest(ipp_op_t operation, const char* printerUri) {
 
 Answer askPrinter(http_t* http, const QByteArray& printerUri, const QByteArray& resource) {
     ipp_t* request = newRequest(IPP_OP_GET_PRINTER_ATTRIBUTES, printerUri.constData());
-    static constexpr std::array Wanted{"printer-is-accepting-jobs", "printer-state", "media-default"};
+    static constexpr std::array Wanted{"printer-is-accepting-jobs", "printer-state", "printer-state-message",
+                                       "printer-state-reasons", "media-default"};
     ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
                   static_cast<int>(Wanted.size()), nullptr, Wanted.data());
     return ask(http, request, resource.constData());
@@ -125,10 +162,12 @@ CupsQueue::State CupsQueue::state() {
             }
         }
         // The server sets the new printer up in the background (it asks the printer what it can do)
-        // and keeps it stopped until then.
+        // and keeps it stopped until then. It may report an error of the printer instead (one it
+        // cannot reach), which no waiting mends.
         for (bool settingUp = made; settingUp;) {
             printer = askPrinter(http, m_printerUri, m_resource);
-            settingUp = printer.ok() && printer.stopped() && m_server.pause(SetUpPollMs);
+            settingUp =
+                printer.ok() && printer.stopped() && !printer.printerFailed() && m_server.pause(SetUpPollMs);
         }
     });
     if (!m_server.failure().isEmpty()) {
@@ -137,8 +176,12 @@ CupsQueue::State CupsQueue::state() {
         state.refusal = QStringLiteral("the print server does not know this printer");
     } else if (!printer.ok()) {
         state.refusal = printer.reason;
+    } else if (made && printer.printerFailed()) {
+        state.refusal = QStringLiteral("the print server could not set up this printer: %1")
+                            .arg(printer.stateSaid("printer"));
     } else if (made && printer.stopped()) {
-        state.refusal = QStringLiteral("the print server has not finished setting up this printer");
+        state.refusal = QStringLiteral("the print server has not finished setting up this printer; it may be "
+                                       "switched off or no longer on the network");
     } else {
         ipp_attribute_t* accepting = printer.find("printer-is-accepting-jobs", IPP_TAG_BOOLEAN);
         if (accepting != nullptr && ippGetBoolean(accepting, 0) == 0) {
@@ -172,15 +215,21 @@ QString CupsQueue::submit(const QString& pdfPath, const QString& title, PageOrie
         const Answer created = ask(http, request, m_resource.constData());
         job = ippGetInteger(created.find("job-id", IPP_TAG_INTEGER), 0);
         if (job <= 0) {
-            reason = lastError();
+            reason = created.ok() ? lastError() : created.reason;
             return;
         }
         if (cupsStartDocument(http, m_queue.constData(), job, name.constData(), CUPS_FORMAT_PDF, 1) !=
                 HTTP_STATUS_CONTINUE ||
             cupsWriteRequestData(http, pdf.constData(), static_cast<size_t>(pdf.size())) !=
-                HTTP_STATUS_CONTINUE ||
-            cupsFinishDocument(http, m_queue.constData()) != IPP_STATUS_OK) {
+                HTTP_STATUS_CONTINUE) {
             reason = lastError();
+            return;
+        }
+        // The answer itself, not only its status (as cupsFinishDocument gives): it may say what became
+        // of the job.
+        const Answer sent = answered(cupsGetResponse(http, m_resource.constData()));
+        if (!sent.ok()) {
+            reason = sent.reason;
             return;
         }
         taken = true;

@@ -30,8 +30,8 @@ public:
     virtual void refresh() = 0;
     /// Whether a refresh() still waits for its list.
     [[nodiscard]] virtual bool isListing() const = 0;
-    /// Why the last list holds none of the server's printers (it could not be asked), for the user; ""
-    /// when it was read.
+    /// Why the last list holds none of the server's printers (the server could not be asked, or it
+    /// refused the list), for the user; "" when it was read.
     [[nodiscard]] virtual QString listFailure() const = 0;
     /// The devices' names as the last list has them, the PDF device last.
     [[nodiscard]] virtual QStringList deviceNames() const = 0;

@@ -52,14 +52,29 @@ QtPrinterCatalog::~QtPrinterCatalog() {
 
 PrinterList QtPrinterCatalog::askServer(int answerMs) {
     PrinterList list;
+    QString refusal;
     CupsConnection server(answerMs);
     server.talk([&](http_t* http) {
         cups_dest_t* dests = nullptr;
         const int count = cupsGetDests2(http, &dests);
         list = listPrinters(count, dests);
         cupsFreeDests(count, dests);
+        // cupsd answers "not found" when it has no printers. Any other error, and any HTTP error (a
+        // server that is no print server answers "Not Found" too), is a list the server would not give:
+        // taken for an empty one, it would have the printer the user chose forgotten.
+        const ipp_status_t status = cupsLastError();
+        if (httpGetStatus(http) >= HTTP_STATUS_BAD_REQUEST ||
+            (status > IPP_STATUS_OK_CONFLICTING && status != IPP_STATUS_ERROR_NOT_FOUND)) {
+            refusal = QString::fromUtf8(cupsLastErrorString());
+        }
     });
-    list.failure = server.failure();
+    if (!server.failure().isEmpty()) {
+        list.failure = server.failure();
+    } else if (!refusal.isEmpty()) {
+        list = PrinterList{};
+        list.failure =
+            QStringLiteral("the print server %1 refused the list (%2)").arg(server.server(), refusal);
+    }
     return list;
 }
 
@@ -99,13 +114,13 @@ void QtPrinterCatalog::take(const PrinterList& list) {
         if (!m_names.contains(m_current)) {
             m_current.clear();
         }
+        m_read = true;
     } else {
-        // The server's printers are unknown, not gone: the printer shown so far stays current, so that
-        // Print names the server that does not answer rather than writing a PDF.
+        // The server's printers are unknown, not gone: the printer shown so far, chosen or not, stays
+        // current, so that Print names the server that does not answer rather than writing a PDF.
         m_current = currentName();
         m_names = QStringList{PdfDevice};
     }
-    m_listed = true;
     emit listed();
 }
 
@@ -113,8 +128,8 @@ QString QtPrinterCatalog::currentName() const {
     if (!m_current.isEmpty()) {
         return m_current;
     }
-    // No list yet, or none read: no printer is known, and the PDF device is current only when chosen.
-    if (!m_listed || !m_failure.isEmpty()) {
+    // No list read yet: no printer is known, and the PDF device is current only when chosen.
+    if (!m_read) {
         return {};
     }
     return m_names.contains(m_preferred) ? m_preferred : m_names.front();

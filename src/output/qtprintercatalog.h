@@ -63,7 +63,7 @@ private:
     Lister m_lister;
     std::shared_ptr<Mailbox> m_mailbox; // where the worker leaves the list
     bool m_listing = false;
-    bool m_listed = false; // a list has come in
+    bool m_read = false; // a list has been read, so one of its devices is current
     QStringList m_names{PdfDevice};
     QString m_preferred; // the server's default printer
     QString m_current;   // the device chosen with Select, or kept while the list cannot be read

@@ -12,7 +12,11 @@
 #include <QPdfWriter>
 #include <QTemporaryFile>
 
+#include <langinfo.h>
+
 #include <algorithm>
+#include <clocale>
+#include <cstring>
 #include <vector>
 
 namespace vek {
@@ -108,7 +112,7 @@ void QtReportPrinter::writePdf(const PrintDocument& document) {
     const QString path = nextPdfPath();
     const QString part = path + PartSuffix;
     QString reason;
-    if (!renderPdf(document, part, localPaper(QLocale::system()), reason)) {
+    if (!renderPdf(document, part, localPaper(QLocale::system(), localePaperSize()), reason)) {
         QFile::remove(part);
         m_failure = QStringLiteral("The report could not be written to %1: %2").arg(path, reason);
         return;
@@ -152,9 +156,34 @@ void QtReportPrinter::printOnQueue(const PrintDocument& document) {
     m_heldByPausedPrinter = m_heldByPausedPrinter || state.paused;
 }
 
-QPageSize QtReportPrinter::localPaper(const QLocale& locale) {
+QPageSize QtReportPrinter::localPaper(const QLocale& locale, std::optional<QSize> localePaperMm) {
+    if (localePaperMm) {
+        // The C library keeps whole millimetres: Letter is 216 x 279 there. A size near a named paper
+        // is that paper.
+        return QPageSize(QSizeF(*localePaperMm), QPageSize::Millimeter, QString(), QPageSize::FuzzyMatch);
+    }
+    // The measuring system says little about the paper (Canada and Mexico measure in metric units and
+    // print on Letter), but it is all that Qt knows of the place.
     return QPageSize(locale.measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
                                                                              : QPageSize::A4);
+}
+
+std::optional<QSize> QtReportPrinter::localePaperSize() {
+    // QCoreApplication has the C library take the locale from the environment at start. The C locale's
+    // paper (A4) is a stand-in for none, and so is that of C.UTF-8.
+    const QByteArray name(setlocale(LC_PAPER, nullptr));
+    if (name.isEmpty() || name == "C" || name == "POSIX" || name.startsWith("C.")) {
+        return std::nullopt;
+    }
+    // The C library gives these numbers in the place of the text that nl_langinfo returns.
+    const auto number = [](nl_item item) {
+        const char* answer = nl_langinfo(item);
+        unsigned int value = 0;
+        std::memcpy(&value, static_cast<const void*>(&answer), sizeof value);
+        return static_cast<int>(value);
+    };
+    const QSize paper(number(_NL_PAPER_WIDTH), number(_NL_PAPER_HEIGHT));
+    return paper.width() > 0 && paper.height() > 0 ? std::optional(paper) : std::nullopt;
 }
 
 bool QtReportPrinter::renderPdf(const PrintDocument& document, const QString& path, const QPageSize& paper,

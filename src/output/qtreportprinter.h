@@ -4,8 +4,11 @@
 #include "reports/documentprinter.h"
 #include "reports/reportchoice.h"
 
+#include <QSize>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 class QLocale;
 class QPageSize;
@@ -40,9 +43,14 @@ public:
     [[nodiscard]] static bool render(const PrintDocument& document, QPagedPaintDevice& printer,
                                      const QString& fontName, QString& reason);
 
-    /// The paper of a new PDF where the user lives: Letter where `locale` measures in the US system,
-    /// A4 elsewhere.
-    [[nodiscard]] static QPageSize localPaper(const QLocale& locale);
+    /// The paper of a new PDF where the user lives: the locale's own paper, `localePaperMm` (width and
+    /// height in millimetres), where there is one; else Letter where `locale` measures in the US system
+    /// and A4 elsewhere.
+    [[nodiscard]] static QPageSize localPaper(const QLocale& locale,
+                                              std::optional<QSize> localePaperMm = std::nullopt);
+    /// The width and height in millimetres of the paper of the C library's LC_PAPER, where that is the
+    /// locale of a place rather than C or POSIX.
+    [[nodiscard]] static std::optional<QSize> localePaperSize();
 
 protected:
     void documentEnded(PrintDocument&& document) override;

@@ -1,9 +1,11 @@
-// The printers the output dialog lists: what the server's destinations name, and a print server that
-// takes connections and never answers, which neither holds the dialog nor loses the printer chosen
-// before.
+// The printers the output dialog lists: what the server's destinations name, a print server that
+// takes connections and never answers or that refuses the list, which neither holds the dialog nor loses
+// the printer current before, and a printer found on the network printed on at its address.
 #include "output/printwindow.h"
 #include "output/qtprintercatalog.h"
+#include "reports/reportprinter.h"
 #include "support/poolbuilder.h"
+#include "support/scriptedprintserver.h"
 #include "support/uiharness.h"
 
 #include <QAbstractButton>
@@ -21,6 +23,7 @@
 
 #include <atomic>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace vek {
@@ -85,6 +88,19 @@ constexpr int SpanMs = 2000;
 // Several spans: room for a loaded machine, far below the minutes that libcups' own waits take.
 constexpr int ListingBoundMs = 20000;
 
+/// Lists two printers, Front Desk the server's default, the first time; asks the server every later time.
+QtPrinterCatalog::Lister twoPrintersThenTheServer() {
+    return [asked = std::make_shared<std::atomic<int>>(0)](int answerMs) {
+        if ((*asked)++ > 0) {
+            return QtPrinterCatalog::askServer(answerMs);
+        }
+        PrinterList first;
+        first.names = QStringList{QStringLiteral("Office Laser"), QStringLiteral("Front Desk")};
+        first.preferred = QStringLiteral("Front Desk");
+        return first;
+    };
+}
+
 /// A print server that takes the connection and the request and never answers, as a wedged cupsd or
 /// another service on its port; this thread's printing and the catalogs made on it talk to it.
 class SilentPrintServer {
@@ -119,16 +135,7 @@ protected:
 
 TEST_F(PrinterListingTest, ASilentServerNeitherHoldsTheDialogNorLosesThePrinterChosenBefore) {
     // The first opening lists two printers; every later one asks the silent server.
-    std::atomic<int> asked = 0;
-    QtPrinterCatalog catalog(h.temp.path(), SpanMs, [&asked](int answerMs) {
-        if (asked++ > 0) {
-            return QtPrinterCatalog::askServer(answerMs);
-        }
-        PrinterList first;
-        first.names = QStringList{QStringLiteral("Office Laser"), QStringLiteral("Front Desk")};
-        first.preferred = QStringLiteral("Front Desk");
-        return first;
-    });
+    QtPrinterCatalog catalog(h.temp.path(), SpanMs, twoPrintersThenTheServer());
     PrintWindow window(h.session, h.host, catalog);
     window.ensureLoaded();
     // Before the first list is in no printer is known: Print does not fall back to the PDF device.
@@ -176,6 +183,27 @@ TEST_F(PrinterListingTest, ASilentServerNeitherHoldsTheDialogNorLosesThePrinterC
     window.hide();
 }
 
+// The server's default printer, shown current but never chosen, stays current as well while a later
+// list cannot be read: Print names the server rather than saying that no printer is known.
+TEST_F(PrinterListingTest, ThePrinterShownCurrentStaysWhileTheListFails) {
+    QtPrinterCatalog catalog(h.temp.path(), SpanMs, twoPrintersThenTheServer());
+    PrintWindow window(h.session, h.host, catalog);
+    window.ensureLoaded();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !catalog.isListing(); }, ListingBoundMs));
+    window.done(QDialog::Rejected);
+    window.ensureLoaded();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !catalog.isListing(); }, ListingBoundMs));
+    EXPECT_EQ(text(window, "lblSelectedPrinter").toStdString(), "Front Desk");
+    click(window, "ssnOption");
+    click(window, "cmdPrint");
+    ASSERT_EQ(h.messages.requests.size(), 1U);
+    EXPECT_EQ(
+        h.messages.requests[0].text.toStdString(),
+        QStringLiteral("The report could not be printed on Front Desk: the print server %1 does not answer")
+            .arg(server.address())
+            .toStdString());
+}
+
 // A server that never answered: no printer is known, and the PDF device prints only once chosen.
 TEST_F(PrinterListingTest, WithoutAnyListThePdfDevicePrintsOnlyWhenChosen) {
     QtPrinterCatalog catalog(h.temp.path(), SpanMs);
@@ -218,6 +246,85 @@ TEST_F(PrinterListingTest, TheDialogMayGoWhileThePrintersAreAsked) {
     catalog.reset();
     EXPECT_TRUE(QTest::qWaitFor([&] { return worker.expired(); }, ListingBoundMs));
     QCoreApplication::sendPostedEvents();
+}
+
+// A server that refuses the list (with any HTTP error, or an IPP error other than cupsd's "not found"
+// of a server without printers) does not have the chosen printer forgotten, and says so; nothing asks
+// for a password, which libcups would ask on the terminal.
+TEST(PrinterCatalog, AListTheServerRefusesKeepsTheChosenPrinter) {
+    using test::ScriptedPrintServer;
+    const struct {
+        int httpStatus;
+        ipp_status_t status;
+        const char* refusal;
+    } cases[] = {{HTTP_STATUS_FORBIDDEN, IPP_STATUS_OK, "Forbidden"},
+                 {HTTP_STATUS_UNAUTHORIZED, IPP_STATUS_OK, "Unauthorized"},
+                 {HTTP_STATUS_NOT_FOUND, IPP_STATUS_OK, "Not Found"},
+                 {HTTP_STATUS_OK, IPP_STATUS_ERROR_NOT_FOUND, nullptr}};
+    test::TempFolder temp;
+    for (const auto& c : cases) {
+        ScriptedPrintServer server([c](const ScriptedPrintServer::Request&) {
+            return ScriptedPrintServer::Answer{.httpStatus = c.httpStatus, .status = c.status};
+        });
+        const auto restore = test::useServer(server.address());
+        // Counts what would be asked on the terminal, on the worker's thread.
+        auto passwords = std::make_shared<std::atomic<int>>(0);
+        QtPrinterCatalog catalog(
+            temp.path(), SpanMs, [passwords, lister = twoPrintersThenTheServer()](int ms) {
+                cupsSetPasswordCB2(
+                    [](const char*, http_t*, const char*, const char*, void* count) -> const char* {
+                        ++*static_cast<std::atomic<int>*>(count);
+                        return nullptr;
+                    },
+                    passwords.get());
+                return lister(ms);
+            });
+        catalog.refresh();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !catalog.isListing(); }, ListingBoundMs));
+        catalog.setCurrentDevice(0);
+        catalog.refresh();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !catalog.isListing(); }, ListingBoundMs));
+        const QString refusal = c.refusal == nullptr
+                                    ? QString()
+                                    : QStringLiteral("the print server %1 refused the list (%2)")
+                                          .arg(server.address(), QString::fromLatin1(c.refusal));
+        EXPECT_EQ(catalog.listFailure().toStdString(), refusal.toStdString());
+        EXPECT_EQ(catalog.currentName().toStdString(), c.refusal == nullptr ? "PDF file" : "Office Laser");
+        EXPECT_EQ(*passwords, 0) << c.httpStatus;
+    }
+}
+
+// A printer found on the network, chosen, reaches the server with its address, from which the server
+// makes its queue.
+TEST(PrinterCatalog, AFoundPrinterIsPrintedOnAtItsAddress) {
+    using test::ScriptedPrintServer;
+    ScriptedPrintServer server([](const ScriptedPrintServer::Request& request) {
+        return ScriptedPrintServer::Answer{.status = request.operation == IPP_OP_GET_PRINTER_ATTRIBUTES
+                                                         ? IPP_STATUS_ERROR_NOT_FOUND
+                                                         : IPP_STATUS_OK};
+    });
+    const auto restore = test::useServer(server.address());
+    const QString address = QStringLiteral("ipps://Lobby%20Colour._ipps._tcp.local/");
+    test::TempFolder temp;
+    QtPrinterCatalog catalog(temp.path(), SpanMs, [address](int) {
+        PrinterList list;
+        list.names = QStringList{QStringLiteral("Office Laser"), QStringLiteral("Lobby_Colour")};
+        list.deviceUris.insert(QStringLiteral("Lobby_Colour"), address);
+        return list;
+    });
+    catalog.refresh();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !catalog.isListing(); }, ListingBoundMs));
+    catalog.setCurrentDevice(1);
+    const std::unique_ptr<ReportPrinter> printer = catalog.openPrinter(QString());
+    printer->printLine(QStringLiteral("Points Ledger"));
+    printer->endDocument();
+    std::vector<std::string> made;
+    for (const ScriptedPrintServer::Request& request : server.requests()) {
+        if (request.operation == IPP_OP_CUPS_CREATE_LOCAL_PRINTER) {
+            made.push_back(request.attributes.value("device-uri").toStdString());
+        }
+    }
+    EXPECT_EQ(made, std::vector<std::string>{address.toStdString()});
 }
 
 } // namespace

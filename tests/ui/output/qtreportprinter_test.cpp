@@ -11,6 +11,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QHostAddress>
 #include <QLocale>
@@ -22,7 +23,16 @@
 #include <cups/cups.h>
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <optional>
+#include <stop_token>
+#include <thread>
 
 namespace vek {
 namespace {
@@ -31,8 +41,28 @@ TEST(QtReportPrinter, WritesNewNumberedPdfsInTheFixedPitchFont) {
     test::TempFolder temp;
     temp.write(QStringLiteral("printout1.pdf"), "an earlier printout");
     // A name the printout would be written under first that is no file: opening it would wait for ever.
-    ASSERT_EQ(::mkfifo(temp.filePath(QStringLiteral("printout2.pdf.part")).toLocal8Bit().constData(), 0600),
-              0);
+    const QString fifo = temp.filePath(QStringLiteral("printout2.pdf.part"));
+    ASSERT_EQ(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+    // Should the printer open it after all, its other end is opened after a while and drained (both
+    // ends at once, so that neither the open nor the drain waits): the test fails on what it finds
+    // rather than waiting for ever.
+    const std::jthread watchdog([path = QFile::encodeName(fifo)](const std::stop_token& stop) {
+        std::mutex mutex;
+        std::condition_variable_any tick;
+        std::unique_lock lock(mutex);
+        const auto goingAfter = [&](int ms) {
+            tick.wait_for(lock, stop, std::chrono::milliseconds(ms), [] { return false; });
+            return !stop.stop_requested();
+        };
+        const int end = goingAfter(5000) ? ::open(path.constData(), O_RDWR | O_NONBLOCK | O_CLOEXEC) : -1;
+        for (char sink[4096]; end >= 0 && goingAfter(20);) {
+            while (::read(end, sink, sizeof sink) > 0) {
+            }
+        }
+        if (end >= 0) {
+            ::close(end);
+        }
+    });
     QtReportPrinter printer(QString(), temp.path(), PageOrientation::Portrait, QString());
 
     // One line of 250 characters, far wider than a portrait page at 10 points, and a second page.
@@ -125,7 +155,7 @@ TEST(QtReportPrinter, APrintServerThatNeverAnswersIsGivenUpInTime) {
 }
 
 // A new PDF is on the paper of the user's locale: the helper's table, and a PDF written in a process
-// that runs in the United States (the locale is read from the environment once per process).
+// that runs in Canada (the locale is read from the environment once per process).
 TEST(QtReportPrinter, APdfIsOnThePaperOfTheUsersLocale) {
     const char* const FolderVariable = "VEK_TEST_PAPER_FOLDER";
     if (qEnvironmentVariableIsSet(FolderVariable)) {
@@ -135,22 +165,39 @@ TEST(QtReportPrinter, APdfIsOnThePaperOfTheUsersLocale) {
         printer.endDocument();
         return;
     }
+    // The C library's paper, where it has one, over the measuring system.
     const struct {
         const char* locale;
-        QPageSize::PageSizeId paper;
-    } cases[] = {{"en_US", QPageSize::Letter},
-                 {"es_US", QPageSize::Letter},
-                 {"de_DE", QPageSize::A4},
-                 {"en_GB", QPageSize::A4}};
+        std::optional<QSize> localePaperMm;
+        QPageSize paper;
+    } cases[] = {{"en_US", std::nullopt, QPageSize(QPageSize::Letter)},
+                 {"es_US", std::nullopt, QPageSize(QPageSize::Letter)},
+                 {"de_DE", std::nullopt, QPageSize(QPageSize::A4)},
+                 {"en_GB", std::nullopt, QPageSize(QPageSize::A4)},
+                 {"en_CA", QSize(216, 279), QPageSize(QPageSize::Letter)},
+                 {"es_MX", QSize(216, 279), QPageSize(QPageSize::Letter)},
+                 {"fil_PH", QSize(216, 279), QPageSize(QPageSize::Letter)},
+                 {"en_US", QSize(210, 297), QPageSize(QPageSize::A4)},
+                 {"de_DE", QSize(200, 300), QPageSize(QSizeF(200, 300), QPageSize::Millimeter)}};
     for (const auto& local : cases) {
-        EXPECT_EQ(QtReportPrinter::localPaper(QLocale(QString::fromLatin1(local.locale))).id(), local.paper)
-            << local.locale;
+        const QPageSize paper =
+            QtReportPrinter::localPaper(QLocale(QString::fromLatin1(local.locale)), local.localePaperMm);
+        EXPECT_TRUE(paper == local.paper) << local.locale << ": " << paper.name().toStdString();
     }
 
+    // Canada measures in metric units and prints on Letter: only the C library's locale says so. The
+    // locale is compiled for the test, so that it needs none installed.
+    test::TempFolder locales;
+    const test::ToolRun compiled =
+        test::runTool(QStringLiteral("localedef"),
+                      {QStringLiteral("-i"), QStringLiteral("en_CA"), QStringLiteral("-f"),
+                       QStringLiteral("UTF-8"), locales.filePath(QStringLiteral("en_CA.UTF-8"))});
+    ASSERT_TRUE(compiled.ok) << compiled.err.toStdString();
     test::TempFolder temp;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QString::fromLatin1(FolderVariable), temp.path());
-    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("en_US.UTF-8"));
+    env.insert(QStringLiteral("LOCPATH"), locales.path());
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("en_CA.UTF-8"));
     const test::ToolRun child = test::runTool(
         QCoreApplication::applicationFilePath(),
         {QStringLiteral("--gtest_filter=QtReportPrinter.APdfIsOnThePaperOfTheUsersLocale")}, 60000, env);
