@@ -180,7 +180,7 @@ void startUp(benchmark::State& state, const DataFolder& folder) {
         SilentHost host;
         state.ResumeTiming();
         runLoadingStages(*session, host, 2024);
-        runStartupComputations(*session);
+        runStartupComputations(*session, host);
         benchmark::DoNotOptimize(session->pool().memberOdds[0]);
         state.PauseTiming();
         const PoolData& pool = session->pool();
