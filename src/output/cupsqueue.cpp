@@ -176,7 +176,9 @@ CupsQueue::State CupsQueue::state() {
         state.refusal = QStringLiteral("the print server does not know this printer");
     } else if (!printer.ok()) {
         state.refusal = printer.reason;
-    } else if (made && printer.printerFailed()) {
+    } else if (made && printer.stopped() && printer.printerFailed()) {
+        // Only a printer kept stopped is one the server could not set up: an idle one prints, whatever
+        // it reports (an empty tray, say).
         state.refusal = QStringLiteral("the print server could not set up this printer: %1")
                             .arg(printer.stateSaid("printer"));
     } else if (made && printer.stopped()) {

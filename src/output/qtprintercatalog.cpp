@@ -51,14 +51,22 @@ QtPrinterCatalog::~QtPrinterCatalog() {
 }
 
 PrinterList QtPrinterCatalog::askServer(int answerMs) {
+    return askServer(answerMs, cupsGetDests2);
+}
+
+PrinterList QtPrinterCatalog::askServer(int answerMs, DestsGetter getDests) {
     PrinterList list;
     QString refusal;
     CupsConnection server(answerMs);
     server.talk([&](http_t* http) {
-        cups_dest_t* dests = nullptr;
-        const int count = cupsGetDests2(http, &dests);
-        list = listPrinters(count, dests);
-        cupsFreeDests(count, dests);
+        // The server's answer to a request of our own says whether it gives the list: cupsGetDests2
+        // goes on, for a server on this machine, to look for printers on the network, which leaves
+        // libcups' last error at its own (success when it found any).
+        ipp_t* request = ippNewRequest(IPP_OP_CUPS_GET_PRINTERS);
+        ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+        ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
+                     "printer-name");
+        ippDelete(cupsDoRequest(http, request, "/"));
         // cupsd answers "not found" when it has no printers. Any other error, and any HTTP error (a
         // server that is no print server answers "Not Found" too), is a list the server would not give:
         // taken for an empty one, it would have the printer the user chose forgotten.
@@ -66,7 +74,12 @@ PrinterList QtPrinterCatalog::askServer(int answerMs) {
         if (httpGetStatus(http) >= HTTP_STATUS_BAD_REQUEST ||
             (status > IPP_STATUS_OK_CONFLICTING && status != IPP_STATUS_ERROR_NOT_FOUND)) {
             refusal = QString::fromUtf8(cupsLastErrorString());
+            return;
         }
+        cups_dest_t* dests = nullptr;
+        const int count = getDests(http, &dests);
+        list = listPrinters(count, dests);
+        cupsFreeDests(count, dests);
     });
     if (!server.failure().isEmpty()) {
         list.failure = server.failure();

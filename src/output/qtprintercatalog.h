@@ -34,15 +34,20 @@ class QtPrinterCatalog final : public PrinterCatalog {
 public:
     /// How the printers are asked of the server within `answerMs`; runs on the worker thread.
     using Lister = std::function<PrinterList(int answerMs)>;
+    /// How the whole list is fetched once the server gives it: libcups' cupsGetDests2, which adds the
+    /// printers found on the network.
+    using DestsGetter = int (*)(http_t* http, cups_dest_t** dests);
 
     /// The server has `answerMs` in all to list its printers and to take each document.
-    explicit QtPrinterCatalog(QString pdfFolder, int answerMs = CupsConnection::AnswerMs,
-                              Lister lister = askServer);
+    explicit QtPrinterCatalog(
+        QString pdfFolder, int answerMs = CupsConnection::AnswerMs,
+        Lister lister = [](int ms) { return askServer(ms); });
     ~QtPrinterCatalog() override;
 
     /// The server's printers, asked on a connection of our own: Qt asks on libcups' default
     /// connection, which waits minutes for a server that does not answer.
     [[nodiscard]] static PrinterList askServer(int answerMs);
+    [[nodiscard]] static PrinterList askServer(int answerMs, DestsGetter getDests);
 
     void refresh() override;
     [[nodiscard]] bool isListing() const override { return m_listing; }

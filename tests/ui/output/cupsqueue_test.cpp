@@ -68,13 +68,14 @@ TEST(CupsQueue, AJobWhoseServerFellSilentIsCancelled) {
 }
 
 // The server's own reason reaches the user: a printer found on the network that the server reports it
-// cannot set up is given up at once, not after the span, and a document refused without a message is
-// refused with what the server says of the job.
+// cannot set up is given up at once, not after the span (but one that is idle prints, errors reported
+// or not), and a document refused without a message is refused with what the server says of the job.
 TEST(CupsQueue, TheServersReasonIsGiven) {
     using Answer = ScriptedPrintServer::Answer;
-    // The server knows the printer once it made its queue, and keeps it stopped, saying why.
-    const auto settingUpFails = [](const char* message, std::vector<const char*> reasons) {
-        return [made = false, message, reasons](const ScriptedPrintServer::Request& request) mutable {
+    // The server knows the printer once it made its queue, and keeps it in `state`, saying why.
+    const auto settingUpFails = [](const char* message, std::vector<const char*> reasons,
+                                   ipp_pstate_t state = IPP_PSTATE_STOPPED) {
+        return [made = false, message, reasons, state](const ScriptedPrintServer::Request& request) mutable {
             made = made || request.operation == IPP_OP_CUPS_CREATE_LOCAL_PRINTER;
             if (request.operation != IPP_OP_GET_PRINTER_ATTRIBUTES) {
                 return Answer{};
@@ -82,8 +83,8 @@ TEST(CupsQueue, TheServersReasonIsGiven) {
             if (!made) {
                 return Answer{.status = IPP_STATUS_ERROR_NOT_FOUND};
             }
-            return Answer{.attributes = [message, reasons](ipp_t* printer) {
-                ippAddInteger(printer, IPP_TAG_PRINTER, IPP_TAG_ENUM, "printer-state", IPP_PSTATE_STOPPED);
+            return Answer{.attributes = [message, reasons, state](ipp_t* printer) {
+                ippAddInteger(printer, IPP_TAG_PRINTER, IPP_TAG_ENUM, "printer-state", state);
                 ippAddString(printer, IPP_TAG_PRINTER, IPP_TAG_TEXT, "printer-state-message", nullptr,
                              message);
                 ippAddStrings(printer, IPP_TAG_PRINTER, IPP_TAG_KEYWORD, "printer-state-reasons",
@@ -101,6 +102,7 @@ TEST(CupsQueue, TheServersReasonIsGiven) {
                         "lobby.local:631: Host is down")},
         {settingUpFails("", {"connecting-to-device", "other-error"}),
          QStringLiteral("the print server could not set up this printer: connecting-to-device, other-error")},
+        {settingUpFails("", {"media-empty-error"}, IPP_PSTATE_IDLE), QString()},
         {[](const ScriptedPrintServer::Request& request) {
              if (request.operation != IPP_OP_SEND_DOCUMENT) {
                  return Answer{};

@@ -89,10 +89,10 @@ constexpr int SpanMs = 2000;
 constexpr int ListingBoundMs = 20000;
 
 /// Lists two printers, Front Desk the server's default, the first time; asks the server every later time.
-QtPrinterCatalog::Lister twoPrintersThenTheServer() {
-    return [asked = std::make_shared<std::atomic<int>>(0)](int answerMs) {
+QtPrinterCatalog::Lister twoPrintersThenTheServer(QtPrinterCatalog::DestsGetter getDests = cupsGetDests2) {
+    return [asked = std::make_shared<std::atomic<int>>(0), getDests](int answerMs) {
         if ((*asked)++ > 0) {
-            return QtPrinterCatalog::askServer(answerMs);
+            return QtPrinterCatalog::askServer(answerMs, getDests);
         }
         PrinterList first;
         first.names = QStringList{QStringLiteral("Office Laser"), QStringLiteral("Front Desk")};
@@ -248,29 +248,54 @@ TEST_F(PrinterListingTest, TheDialogMayGoWhileThePrintersAreAsked) {
     QCoreApplication::sendPostedEvents();
 }
 
+/// libcups' list with a printer found on the network: the server's queues and the found printer, and
+/// libcups' last error left at a failure of its own, as its look for printers on the network leaves it.
+int withAFoundPrinter(http_t* http, cups_dest_t** dests) {
+    int count = cupsGetDests2(http, dests);
+    count = cupsAddDest("Lobby_Colour", nullptr, count, dests);
+    cups_dest_t* found = cupsGetDest("Lobby_Colour", nullptr, count, *dests);
+    found->num_options = cupsAddOption("device-uri", "ipps://Lobby%20Colour._ipps._tcp.local/",
+                                       found->num_options, &found->options);
+    ippDelete(cupsDoRequest(nullptr, nullptr, "/")); // fails at once, without a server
+    return count;
+}
+
 // A server that refuses the list (with any HTTP error, or an IPP error other than cupsd's "not found"
-// of a server without printers) does not have the chosen printer forgotten, and says so; nothing asks
-// for a password, which libcups would ask on the terminal.
+// of a server without printers) does not have the chosen printer forgotten, nor a printer found on the
+// network made current, and says so in its own words; nothing asks for a password, which libcups would
+// ask on the terminal.
 TEST(PrinterCatalog, AListTheServerRefusesKeepsTheChosenPrinter) {
     using test::ScriptedPrintServer;
     const struct {
         int httpStatus;
         ipp_status_t status;
+        const char* message; // the server's status-message
         const char* refusal;
-    } cases[] = {{HTTP_STATUS_FORBIDDEN, IPP_STATUS_OK, "Forbidden"},
-                 {HTTP_STATUS_UNAUTHORIZED, IPP_STATUS_OK, "Unauthorized"},
-                 {HTTP_STATUS_NOT_FOUND, IPP_STATUS_OK, "Not Found"},
-                 {HTTP_STATUS_OK, IPP_STATUS_ERROR_NOT_FOUND, nullptr}};
+    } cases[] = {{HTTP_STATUS_FORBIDDEN, IPP_STATUS_OK, nullptr, "Forbidden"},
+                 {HTTP_STATUS_UNAUTHORIZED, IPP_STATUS_OK, nullptr, "Unauthorized"},
+                 {HTTP_STATUS_SERVER_ERROR, IPP_STATUS_OK, nullptr, "Internal Server Error"},
+                 {HTTP_STATUS_NOT_FOUND, IPP_STATUS_OK, nullptr, "Not Found"},
+                 {HTTP_STATUS_OK, IPP_STATUS_ERROR_FORBIDDEN, nullptr, "client-error-forbidden"},
+                 {HTTP_STATUS_OK, IPP_STATUS_ERROR_FORBIDDEN, "Only the office lists printers.",
+                  "Only the office lists printers."},
+                 {HTTP_STATUS_OK, IPP_STATUS_ERROR_INTERNAL, nullptr, "server-error-internal-error"},
+                 {HTTP_STATUS_OK, IPP_STATUS_ERROR_NOT_FOUND, nullptr, nullptr}};
     test::TempFolder temp;
     for (const auto& c : cases) {
         ScriptedPrintServer server([c](const ScriptedPrintServer::Request&) {
-            return ScriptedPrintServer::Answer{.httpStatus = c.httpStatus, .status = c.status};
+            return ScriptedPrintServer::Answer{
+                .httpStatus = c.httpStatus, .status = c.status, .attributes = [c](ipp_t* answer) {
+                    if (c.message != nullptr) {
+                        ippAddString(answer, IPP_TAG_OPERATION, IPP_TAG_TEXT, "status-message", nullptr,
+                                     c.message);
+                    }
+                }};
         });
         const auto restore = test::useServer(server.address());
         // Counts what would be asked on the terminal, on the worker's thread.
         auto passwords = std::make_shared<std::atomic<int>>(0);
         QtPrinterCatalog catalog(
-            temp.path(), SpanMs, [passwords, lister = twoPrintersThenTheServer()](int ms) {
+            temp.path(), SpanMs, [passwords, lister = twoPrintersThenTheServer(withAFoundPrinter)](int ms) {
                 cupsSetPasswordCB2(
                     [](const char*, http_t*, const char*, const char*, void* count) -> const char* {
                         ++*static_cast<std::atomic<int>*>(count);
@@ -289,7 +314,9 @@ TEST(PrinterCatalog, AListTheServerRefusesKeepsTheChosenPrinter) {
                                     : QStringLiteral("the print server %1 refused the list (%2)")
                                           .arg(server.address(), QString::fromLatin1(c.refusal));
         EXPECT_EQ(catalog.listFailure().toStdString(), refusal.toStdString());
-        EXPECT_EQ(catalog.currentName().toStdString(), c.refusal == nullptr ? "PDF file" : "Office Laser");
+        // Without printers of the server's, the found printer is the first.
+        EXPECT_EQ(catalog.currentName().toStdString(),
+                  c.refusal == nullptr ? "Lobby_Colour" : "Office Laser");
         EXPECT_EQ(*passwords, 0) << c.httpStatus;
     }
 }
