@@ -82,10 +82,14 @@ void frmSettings::loadWindow() {
     }
     if (content.status == MailFileStatus::Damaged) {
         // A file that could not be read at all is for the user to mend outside the program: say why.
-        m_host.messages().plain(this, appinfo::Title,
-                                content.unreadable.isEmpty()
-                                    ? ErrorOpening
-                                    : QStringLiteral("%1 (%2)").arg(ErrorOpening, content.unreadable));
+        // One that is only damaged keeps its message as it always was, without an icon.
+        if (content.unreadable.isEmpty()) {
+            m_host.messages().plain(this, appinfo::Title, ErrorOpening);
+        } else {
+            m_host.messages().show({this, appinfo::Title,
+                                    QStringLiteral("%1 (%2)").arg(ErrorOpening, content.unreadable),
+                                    Messages::Icon::Warning, Messages::Buttons::Ok});
+        }
     }
 }
 

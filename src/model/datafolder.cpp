@@ -85,16 +85,8 @@ QString notADataFile(const fs::path& path) {
     return S_ISREG(info.st_mode) ? QString() : notRegularReason(info.st_mode);
 }
 
-QString notReplaceable(const fs::path& path) {
-    if (QString reason = notADataFile(path); !reason.isEmpty()) {
-        return reason;
-    }
-    // A data file that cannot be read holds what the program never saw: replacing it would lose it.
-    const OpenFile file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    if (file.handle < 0 && errno != ENOENT) {
-        return QStringLiteral("it cannot be read (%1)").arg(qt_error_string(errno));
-    }
-    return {};
+QString unreadableReason(const QString& why) {
+    return QStringLiteral("it cannot be read (%1)").arg(why);
 }
 
 struct DataFolder::Entry {
@@ -104,11 +96,17 @@ struct DataFolder::Entry {
 };
 
 struct DataFolder::Listing {
-    int scopes = 0;
-    std::optional<std::vector<Entry>> entries;
+    std::vector<Entry> entries;
+    QString failure; // why the folder could not be listed; the entries are then unknown
 };
 
-DataFolder::DataFolder(QString path) : m_path(std::move(path)), m_listing(std::make_shared<Listing>()) {}
+struct DataFolder::Shared {
+    int scopes = 0;
+    std::optional<Listing> listing;
+    QHash<QString, QString> unread; // case-folded name -> why a read of the pool could not take it
+};
+
+DataFolder::DataFolder(QString path) : m_path(std::move(path)), m_shared(std::make_shared<Shared>()) {}
 
 fs::path DataFolder::nativeFolder() const {
     return nativePathOf(m_path);
@@ -123,20 +121,22 @@ DataFolder::Lookup DataFolder::find(const QString& fileName) const {
         lookup.found = true;
         return lookup;
     }
-    std::optional<std::vector<Entry>> ownListing;
-    const std::vector<Entry>* entries = nullptr;
-    if (m_listing && m_listing->scopes > 0) {
-        if (!m_listing->entries) {
-            m_listing->entries = listFolder(folder);
+    std::optional<Listing> ownListing;
+    const Listing* listing = nullptr;
+    if (m_shared && m_shared->scopes > 0) {
+        if (!m_shared->listing) {
+            m_shared->listing = listFolder(folder);
         }
-        entries = &*m_listing->entries;
+        listing = &*m_shared->listing;
     } else {
         ownListing = listFolder(folder);
-        entries = &*ownListing;
+        listing = &*ownListing;
     }
+    // Whether the file is there under another case cannot be known: not the same as "not there".
+    lookup.unlisted = listing->failure;
     const Entry* match = nullptr;
     int matches = 0;
-    for (const Entry& entry : *entries) {
+    for (const Entry& entry : listing->entries) {
         if (entry.decoded.compare(fileName, Qt::CaseInsensitive) == 0) {
             match = &entry;
             ++matches;
@@ -151,8 +151,8 @@ DataFolder::Lookup DataFolder::find(const QString& fileName) const {
     return lookup;
 }
 
-std::vector<DataFolder::Entry> DataFolder::listFolder(const fs::path& folder) {
-    std::vector<Entry> entries;
+DataFolder::Listing DataFolder::listFolder(const fs::path& folder) {
+    Listing listing;
     std::error_code error;
     for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
         std::error_code typeError;
@@ -161,17 +161,63 @@ std::vector<DataFolder::Entry> DataFolder::listFolder(const fs::path& folder) {
         }
         fs::path name = it->path().filename();
         DecodedName decoded = decodeName(name);
-        entries.push_back({std::move(name), std::move(decoded.name), decoded.legacy});
+        listing.entries.push_back({std::move(name), std::move(decoded.name), decoded.legacy});
     }
-    return entries;
+    if (error) {
+        // A folder that may be entered but not read, say: half a listing is no listing either.
+        listing.entries.clear();
+        listing.failure =
+            QStringLiteral("the folder cannot be listed (%1)").arg(qt_error_string(error.value()));
+    }
+    return listing;
 }
 
-QStringList DataFolder::fileNames() const {
-    QStringList names;
-    for (const Entry& entry : listFolder(nativeFolder())) {
-        names << entry.decoded;
+DataFolder::FileNames DataFolder::fileNames() const {
+    Listing listing = listFolder(nativeFolder());
+    FileNames names{{}, std::move(listing.failure)};
+    for (const Entry& entry : listing.entries) {
+        names.names << entry.decoded;
     }
     return names;
+}
+
+QString DataFolder::replaceRefusal(const QString& fileName) const {
+    const Lookup lookup = find(fileName);
+    if (!lookup.found && !lookup.unlisted.isEmpty()) {
+        return lookup.unlisted;
+    }
+    if (QString reason = notADataFile(lookup.path); !reason.isEmpty()) {
+        return reason;
+    }
+    // A data file that cannot be read holds what the program never saw: replacing it would lose it.
+    const OpenFile file(::open(lookup.path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (file.handle < 0 && errno != ENOENT) {
+        return unreadableReason(qt_error_string(errno));
+    }
+    // Readable by now, but the program shows defaults in its place: a save would replace what the user
+    // entered with them.
+    if (const auto unread = m_shared->unread.constFind(fileName.toCaseFolded());
+        unread != m_shared->unread.cend()) {
+        return QStringLiteral("it could not be read when the pool was loaded (%1); restart the program to "
+                              "read it")
+            .arg(*unread);
+    }
+    return {};
+}
+
+void DataFolder::noteRead(const QString& fileName, const FileContent& content) const {
+    if (content.state == FileState::Read) {
+        m_shared->unread.remove(fileName.toCaseFolded());
+    } else if (content.state != FileState::Missing) {
+        m_shared->unread.insert(fileName.toCaseFolded(), content.reason);
+    }
+}
+
+void DataFolder::noteRenamed(const QString& fromName, const QString& toName) const {
+    const QString reason = m_shared->unread.take(fromName.toCaseFolded());
+    if (!reason.isNull()) {
+        m_shared->unread.insert(toName.toCaseFolded(), reason);
+    }
 }
 
 QString DataFolder::filePath(const QString& fileName) const {
@@ -189,6 +235,9 @@ bool DataFolder::exists(const QString& fileName) const {
 DataFolder::FileContent DataFolder::readContent(const QString& fileName) const {
     const Lookup lookup = find(fileName);
     if (!lookup.found) {
+        if (!lookup.unlisted.isEmpty()) {
+            return {FileState::NotOpened, {}, lookup.unlisted};
+        }
         return {FileState::Missing, {}, QStringLiteral("it was not found")};
     }
     // Without waiting: opening a FIFO for reading waits for a writer, and a terminal could become the
@@ -255,26 +304,28 @@ std::optional<QByteArray> DataFolder::readFile(const QString& fileName) const {
 }
 
 DataFolder::ListingScope::ListingScope(const DataFolder& folder) : m_folder(folder) {
-    if (m_folder.m_listing) {
-        ++m_folder.m_listing->scopes;
+    if (m_folder.m_shared) {
+        ++m_folder.m_shared->scopes;
     }
 }
 
 DataFolder::ListingScope::~ListingScope() {
-    if (m_folder.m_listing && --m_folder.m_listing->scopes == 0) {
-        m_folder.m_listing->entries.reset();
+    if (m_folder.m_shared && --m_folder.m_shared->scopes == 0) {
+        m_folder.m_shared->listing.reset();
     }
 }
 
 WriteResult renameFile(const DataFolder& folder, const QString& fromName, const QString& toName) {
     const DataFolder::Lookup source = folder.find(fromName);
     if (!source.found) {
-        return WriteResult::failure(toName, QStringLiteral("%1 was not found").arg(fromName));
+        return WriteResult::failure(toName, source.unlisted.isEmpty()
+                                                ? QStringLiteral("%1 was not found").arg(fromName)
+                                                : source.unlisted);
     }
-    const DataFolder::Lookup target = folder.find(toName);
-    if (const QString reason = notReplaceable(target.path); !reason.isEmpty()) {
+    if (const QString reason = folder.replaceRefusal(toName); !reason.isEmpty()) {
         return WriteResult::failure(QFileInfo(folder.filePath(toName)).fileName(), reason);
     }
+    const DataFolder::Lookup target = folder.find(toName);
     // A target under a name that is not UTF-8 gives way to the new name as it is written today.
     const fs::path targetPath = target.legacyName ? nativePathOf(folder.filePath(toName)) : target.path;
     std::error_code error;
@@ -285,6 +336,7 @@ WriteResult renameFile(const DataFolder& folder, const QString& fromName, const 
     if (target.legacyName) {
         fs::remove(target.path, error);
     }
+    folder.noteRenamed(fromName, toName);
     return WriteResult::success(QFileInfo(folder.filePath(toName)).fileName());
 }
 

@@ -3,6 +3,7 @@
 #include "model/datawriter.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -29,6 +30,8 @@ public:
         std::filesystem::path path; // as the file system spells it; the exact name when nothing matched
         bool found = false;         // an existing file (or folder) has that name or matches it
         bool legacyName = false;    // it was found under a name that is not valid UTF-8
+        QString unlisted; // the exact name is not there and the folder could not be listed to look for
+                          // it in another case: why; whether a file has that name is then not known
     };
     [[nodiscard]] Lookup find(const QString& fileName) const;
 
@@ -39,8 +42,13 @@ public:
     [[nodiscard]] QString filePath(const QString& fileName) const;
 
     /// The names of the files in the folder (not its subfolders), as `find` sees them: a name whose bytes
-    /// are not valid UTF-8 read as Windows-1252.
-    [[nodiscard]] QStringList fileNames() const;
+    /// are not valid UTF-8 read as Windows-1252. A folder that cannot be listed gives no names and the
+    /// reason in `failure`, never an empty folder.
+    struct FileNames {
+        QStringList names;
+        QString failure;
+    };
+    [[nodiscard]] FileNames fileNames() const;
 
     /// Whether a file of that name (exact or matching) exists.
     [[nodiscard]] bool exists(const QString& fileName) const;
@@ -53,7 +61,8 @@ public:
     enum class FileState {
         Read,      // the bytes are the file's
         Missing,   // no file has that name
-        NotOpened, // there, but the system would not open it (no permission, a socket)
+        NotOpened, // there, but the system would not open it (no permission, a socket), or not known to
+                   // be missing (the folder cannot be listed)
         Unusable,  // no regular file (a folder, a device, a FIFO), larger than MaxFileBytes, or a failed read
     };
     struct FileContent {
@@ -67,6 +76,19 @@ public:
     [[nodiscard]] FileContent readContent(const QString& fileName) const;
     /// The whole content of a file of the folder as `readContent` reads it; nullopt when it was not read.
     [[nodiscard]] std::optional<QByteArray> readFile(const QString& fileName) const;
+
+    /// Why a save must not replace what a name of the folder leads to; empty when it may. It is no data
+    /// file (`notADataFile`); it is a data file that cannot be read, whose content the program never saw;
+    /// a read of the pool could not take it (see `noteRead`), so what it holds is not what the program
+    /// shows even once it can be read; or the folder cannot be listed to find it.
+    [[nodiscard]] QString replaceRefusal(const QString& fileName) const;
+
+    /// Records what a read of the pool's data made of a file: one that the read could not take keeps
+    /// every save off it for the rest of the session (the program shows defaults in its place); one
+    /// read whole is the program's own again. A missing file is neither.
+    void noteRead(const QString& fileName, const FileContent& content) const;
+    /// A file that was renamed takes what was noted of it to its new name.
+    void noteRenamed(const QString& fromName, const QString& toName) const;
 
     /// While a ListingScope lives, every lookup that misses the exact name uses one listing of the folder
     /// taken at the first such lookup, instead of listing the folder each time. For a run of reads that
@@ -85,11 +107,12 @@ public:
 private:
     struct Entry;
     struct Listing;
+    struct Shared;
     [[nodiscard]] std::filesystem::path nativeFolder() const;
-    [[nodiscard]] static std::vector<Entry> listFolder(const std::filesystem::path& folder);
+    [[nodiscard]] static Listing listFolder(const std::filesystem::path& folder);
 
     QString m_path;
-    std::shared_ptr<Listing> m_listing; // shared by copies: they name the same folder
+    std::shared_ptr<Shared> m_shared; // shared by copies: they name the same folder
 };
 
 /// Why a file of the folder is no data file, from what its name leads to, links followed: empty for a
@@ -98,15 +121,13 @@ private:
 /// and writing one would write into a device or put a file in place of it.
 [[nodiscard]] QString notADataFile(const std::filesystem::path& path);
 
-/// Why a save must not replace what a file's name leads to: it is no data file (`notADataFile`), or it
-/// is a data file that cannot be read, whose content the program never saw. Empty when it may be
-/// replaced (a data file that can be read, or nothing).
-[[nodiscard]] QString notReplaceable(const std::filesystem::path& path);
+/// Why a save refuses a file that is there but cannot be read: "it cannot be read (<why>)".
+[[nodiscard]] QString unreadableReason(const QString& why);
 
 /// Renames a file of the folder. The file is found as `DataFolder::find` finds it; a file that the new
-/// name already finds is replaced, but only when it may be (`notReplaceable`). The result names the
-/// new file; when it fails (no file of the old name, a target that may not be replaced, or the file system
-/// refused) both files stay as they were.
+/// name already finds is replaced, but only when it may be (`DataFolder::replaceRefusal`). The result
+/// names the new file; when it fails (no file of the old name, a target that may not be replaced, or the
+/// file system refused) both files stay as they were.
 [[nodiscard]] WriteResult renameFile(const DataFolder& folder, const QString& fromName,
                                      const QString& toName);
 

@@ -83,7 +83,7 @@ WriteResult writeFileAtomically(const DataFolder& folder, const QString& fileNam
     // QSaveFile follows a link and renames its temporary file over whatever the link leads to: over a
     // device, that would put a file in the device's place. Only a data file that can be read, or
     // nothing, is replaced.
-    if (const QString reason = notReplaceable(existing.path); !reason.isEmpty()) {
+    if (const QString reason = folder.replaceRefusal(fileName); !reason.isEmpty()) {
         return WriteResult::failure(shownName, reason);
     }
     QSaveFile file(path);
@@ -116,6 +116,15 @@ WriteResult writeFileAtomically(const DataFolder& folder, const QString& fileNam
         std::filesystem::remove(existing.path, ignored);
     }
     return WriteResult::success(shownName);
+}
+
+WriteResult checkReplaceable(const DataFolder& folder, const QStringList& fileNames) {
+    for (const QString& fileName : fileNames) {
+        if (const QString reason = folder.replaceRefusal(fileName); !reason.isEmpty()) {
+            return WriteResult::failure(QFileInfo(folder.filePath(fileName)).fileName(), reason);
+        }
+    }
+    return WriteResult::success(fileNames.isEmpty() ? QString() : fileNames.back());
 }
 
 } // namespace vek

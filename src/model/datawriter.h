@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 
@@ -59,10 +60,15 @@ private:
 
 /// Writes bytes to a file of the folder atomically: a temporary file, written, flushed and synced to the
 /// disk, each step checked, then renamed over the old file. Only a regular file (or a link to one) that
-/// can be read is replaced: a name that leads to anything else (a device, a FIFO, a socket, a folder) or
-/// to a file that cannot be read is refused before anything is written. A failure names the file and
-/// gives the reason; the old file then keeps every byte.
+/// can be read is replaced, and only one whose content the program has seen: a name that the folder
+/// refuses (`DataFolder::replaceRefusal`) is refused before anything is written. A failure names the
+/// file and gives the reason; the old file then keeps every byte.
 [[nodiscard]] WriteResult writeFileAtomically(const DataFolder& folder, const QString& fileName,
                                               const QByteArray& bytes);
+
+/// Checks every file that a save of several files will replace before it writes any: the first that
+/// may not be replaced (`DataFolder::replaceRefusal`) as a failure, else success. A save that wrote the
+/// first and then found the second refused would leave the two disagreeing.
+[[nodiscard]] WriteResult checkReplaceable(const DataFolder& folder, const QStringList& fileNames);
 
 } // namespace vek

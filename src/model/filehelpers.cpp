@@ -9,6 +9,7 @@ namespace vek {
 std::optional<QByteArray> readDataBytes(const DataFolder& folder, const QString& fileName,
                                         ReadOutcome& outcome) {
     DataFolder::FileContent content = folder.readContent(fileName);
+    folder.noteRead(fileName, content);
     outcome.opened = content.state == DataFolder::FileState::Read;
     // Only a missing file is the quiet case: a file that is there and cannot be read holds values the
     // user entered, and the next save would replace it with the defaults.

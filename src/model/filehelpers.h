@@ -27,7 +27,8 @@ struct ReadOutcome {
 /// file cannot be read, and the stage applies its defaults. A file that is missing is the quiet case; one
 /// that is there but cannot be read (no permission, a socket), is none of the pool's (a folder, a device,
 /// a FIFO, larger than any data file) or fails while it is read also marks its values replaced and says
-/// why in `unusable`, so the user hears of it before a save replaces it.
+/// why in `unusable`, so the user hears of it; no save replaces it for the rest of the session
+/// (`DataFolder::noteRead`), since the pool now holds defaults in its place.
 [[nodiscard]] std::optional<QByteArray> readDataBytes(const DataFolder& folder, const QString& fileName,
                                                       ReadOutcome& outcome);
 /// The same, as a reader of the file's values.

@@ -585,7 +585,7 @@ void PrintWindow::cmdPrintClicked() {
     });
     if (!result.ok) {
         m_host.messages().show(
-            {this, appinfo::Title, result.failure, Messages::Icon::Critical, Messages::Buttons::Ok});
+            {this, appinfo::Title, result.failure, Messages::Icon::Warning, Messages::Buttons::Ok});
         return;
     }
     // Where the PDF went, or that a paused printer holds the report: the panel keeps it in view, and a

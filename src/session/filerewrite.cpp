@@ -13,15 +13,21 @@ void FileRewrite::add(const QString& fileName, std::function<WriteResult()> writ
 }
 
 WriteResult FileRewrite::run() {
-    // Every old content is taken before anything is written; a file that is there but cannot be read
-    // could not be put back, so nothing is written then.
+    // Every file is checked and its old content taken before anything is written; a file that may not
+    // be replaced, or that cannot be read and so could not be put back, stops the rewrite then.
+    QStringList names;
+    for (const File& file : m_files) {
+        names << file.name;
+    }
+    if (WriteResult refused = checkReplaceable(m_folder, names); !refused) {
+        return refused;
+    }
     for (File& file : m_files) {
         file.existed = m_folder.exists(file.name);
         if (file.existed) {
             DataFolder::FileContent before = m_folder.readContent(file.name);
             if (before.state != DataFolder::FileState::Read) {
-                return WriteResult::failure(file.name,
-                                            QStringLiteral("it could not be read (%1)").arg(before.reason));
+                return WriteResult::failure(file.name, unreadableReason(before.reason));
             }
             file.before = std::move(before.bytes);
         }
@@ -56,8 +62,9 @@ void FileRewrite::putBack(const std::vector<File>& written, WriteResult& failure
 
 void addGameFiles(FileRewrite& rewrite, const DataFolder& folder, const PoolData& pool,
                   const WeekLayout& layout) {
+    // A file that the folder cannot be listed to find may be there too: added, the rewrite refuses it.
     const auto addIfThere = [&](const QString& name, std::function<WriteResult()> write) {
-        if (folder.exists(name)) {
+        if (const DataFolder::Lookup file = folder.find(name); file.found || !file.unlisted.isEmpty()) {
             rewrite.add(name, std::move(write));
         }
     };

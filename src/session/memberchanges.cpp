@@ -29,6 +29,7 @@ struct FileMove {
     QStringList names;                          // their names in the folder, for the user
     std::vector<std::filesystem::path> sources; // where they are
     QString temporaryStem;
+    WriteResult unknown; // a failure when whether the member has a file is not known
 };
 
 bool isRenamed(const std::vector<MemberRename>& renames, int position) {
@@ -69,6 +70,9 @@ std::vector<FileMove> planMoves(const DataFolder& folder, const MemberListChange
         for (const QString& extension : MemberExtensions) {
             const QString name = memberFileName(rename.oldName, extension);
             const DataFolder::Lookup source = folder.find(name);
+            if (!source.found && !source.unlisted.isEmpty()) {
+                move.unknown = WriteResult::failure(name, source.unlisted);
+            }
             if (source.found) {
                 move.extensions << extension;
                 move.names << nameInFolder(folder, name);
@@ -186,6 +190,16 @@ MemberListOutcome changeMemberList(PoolSession& session, const MemberListChange&
         outcome.written = WriteResult::failure(
             MembersFileName,
             QStringLiteral("members would read files of their new names already in the folder"));
+        return outcome;
+    }
+    // The member list is checked before any member's files move; so is every file a member may have.
+    outcome.written = checkReplaceable(folder, {MembersFileName});
+    for (const FileMove& move : moves) {
+        if (outcome.written && !move.unknown) {
+            outcome.written = move.unknown;
+        }
+    }
+    if (!outcome.written) {
         return outcome;
     }
     RenameLog log(folder, rename);

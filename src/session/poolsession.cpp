@@ -40,7 +40,14 @@ TwoFileSave PoolSession::savePredictions(int member) {
                                      QStringLiteral("there is no pool member %1").arg(member + 1))};
     }
     const WeekLayout layout = fileLayout();
-    TwoFileSave result{writePredictions(m_folder, pool, member, layout)};
+    const QString& name = pool.memberName[member];
+    TwoFileSave result{isNamedMember(name)
+                           ? checkReplaceable(m_folder, {memberFileName(name, PicksExtension),
+                                                         memberFileName(name, ConfidenceExtension)})
+                           : WriteResult{}};
+    if (result.ok) {
+        result = {writePredictions(m_folder, pool, member, layout)};
+    }
     if (result.ok) {
         // Without its .PRD file a .CPT file of the new picks would describe picks that are not there.
         result = {writeConfidence(m_folder, pool, member, layout), true};
@@ -58,7 +65,10 @@ TwoFileSave PoolSession::savePredictions(int member) {
 TwoFileSave PoolSession::saveResults() {
     PoolData& pool = *m_pool;
     const WeekLayout layout = fileLayout();
-    TwoFileSave result{writeResults(m_folder, pool, layout)};
+    TwoFileSave result{checkReplaceable(m_folder, {ResultsFileName, ScoresFileName})};
+    if (result.ok) {
+        result = {writeResults(m_folder, pool, layout)};
+    }
     // The main window's buttons follow currentWeek as results.dat now holds it.
     refreshMainButtons();
     if (result.ok) {

@@ -61,7 +61,8 @@ public:
     // ---- Confirmed changes of the weekly entry window -------------------------------------------------
     // Each writes its files atomically, over the layout on disk, and then runs the recomputations that
     // depend on what it changed; the recomputations work on memory, so they run even when a write
-    // failed. A save of two files stops at the first that fails; the result names it, or is success.
+    // failed. A save of two files checks both before it writes either (see `checkReplaceable`),
+    // and stops at the first that fails; the result names it, or is success.
 
     /// A member's predictions saved: the .PRD file, then (when that was written) the .CPT file;
     /// predictionsComplete set, true or false, by the rule start-up reads the files with;

@@ -176,7 +176,7 @@ public:
         if (m_folder.exists(to)) {
             DataFolder::FileContent older = m_folder.readContent(to);
             if (older.state != DataFolder::FileState::Read) {
-                return fail(from, to, QStringLiteral("%1 could not be read (%2)").arg(to, older.reason));
+                return fail(from, to, QStringLiteral("%1 cannot be read (%2)").arg(to, older.reason));
             }
             renamed.older = std::move(older.bytes);
         }
@@ -405,6 +405,15 @@ NewSeasonOutcome NewSeason(PoolSession& session, SavedSchedule& saved, int curre
     // Every file of the finished season goes, or none: one left behind would be read as this season's
     // at the next start, or be written over by the first save. The prediction files go whoever they
     // belong to, so a member who comes back later does not get last season's picks back.
+    // Which prediction files there are is known only from a listing of the folder: one that fails
+    // would leave every one of them to be read as next season's.
+    const DataFolder::FileNames files = folder.fileNames();
+    if (!files.failure.isEmpty()) {
+        outcome.failure = QStringLiteral("The files of the finished season could not be set aside: %1. "
+                                         "Nothing was renamed.")
+                              .arg(files.failure);
+        return outcome;
+    }
     const bool hadSchedule = folder.exists(ScheduleFileName);
     SetAside setAside(folder);
     QStringList renames{ScheduleFileName, ResultsFileName, ScoresFileName, FavoritesFileName};
@@ -418,7 +427,7 @@ NewSeasonOutcome NewSeason(PoolSession& session, SavedSchedule& saved, int curre
     }
     const std::array<std::pair<QString, QString>, 2> predictionFiles{
         {{PicksExtension, QStringLiteral("OLD")}, {ConfidenceExtension, QStringLiteral("OCP")}}};
-    for (const QString& file : folder.fileNames()) {
+    for (const QString& file : files.names) {
         const qsizetype dot = file.lastIndexOf(QLatin1Char('.'));
         for (const auto& [extension, oldExtension] : predictionFiles) {
             if (dot >= 0 && file.mid(dot + 1).compare(extension, Qt::CaseInsensitive) == 0) {

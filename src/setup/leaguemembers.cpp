@@ -1,6 +1,7 @@
 #include "setup/leaguemembers.h"
 
 #include "model/appinfo.h"
+#include "model/datafolder.h"
 #include "session/memberchanges.h"
 #include "session/poolsession.h"
 #include "widgets/controls.h"
@@ -218,8 +219,11 @@ bool LeagueMembers::SaveMembers() {
         const WaitCursor wait;
         outcome = changeMemberList(m_session, m_draft.change());
     }
+    // A member named for the first time had no name to give in brackets.
     const auto renameLine = [](const MemberRename& rename) {
-        return QLatin1Char('\n') + rename.newName + QStringLiteral(" (") + rename.oldName + QLatin1Char(')');
+        return QLatin1Char('\n') + rename.newName +
+               (isNamedMember(rename.oldName) ? QStringLiteral(" (") + rename.oldName + QLatin1Char(')')
+                                              : QString());
     };
     if (!outcome.saved()) {
         QString text = outcome.written.failureText();

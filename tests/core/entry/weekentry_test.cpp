@@ -441,33 +441,36 @@ TEST_F(WeekEntryTest, ASaveOrAMemberChangeRenewsWhatCancelPutsBack) {
     EXPECT_EQ(pool().currentWeek, 0);
 }
 
-TEST_F(WeekEntryTest, ASaveThatStoppedAtItsSecondFileKeepsWhatTheFirstHolds) {
-    // Cancel puts back what the files hold: the first file of the pair was written, the second not.
+TEST_F(WeekEntryTest, ASaveWhoseSecondFileIsRefusedWritesNeither) {
+    // Both files are checked before either is written; Cancel then puts back what was there before.
     struct Case {
         const char* what;
         EntryMode mode;
+        QString first;
         QString blocked; // the second file of the save
         std::function<void()> change;
         std::function<void()> expectAfterCancel;
     };
     const Case cases[] = {
-        {"picks written, confidence values not", EntryMode::Predictions, QStringLiteral("Member 0.CPT"),
+        {"picks and confidence values", EntryMode::Predictions, QStringLiteral("Member 0.PRD"),
+         QStringLiteral("Member 0.CPT"),
          [&] {
              entry.clickTeam(0, 1);
              entry.clearConfidence();
          },
          [&] {
-             EXPECT_EQ(pickCode(pool().memberPicks[2][0][0]), home(2, 0));
+             EXPECT_EQ(pickCode(pool().memberPicks[2][0][0]), away(2, 0));
              EXPECT_EQ(pool().confidencePoints[2][0][0], Slots);
          }},
-        {"results written, scores not", EntryMode::Results, QStringLiteral("scores.dat"),
+        {"results and scores", EntryMode::Results, QStringLiteral("results.dat"),
+         QStringLiteral("scores.dat"),
          [&] {
              enterRows({0, 1, 2});
              pool().gameScore[1][0] = {7, 3};
          },
          [&] {
-             EXPECT_EQ(pool().gameWinner[1][2], home(1, 2));
-             EXPECT_EQ(pool().currentWeek, 1);
+             EXPECT_EQ(pool().gameWinner[1][2], pool().noneCode());
+             EXPECT_EQ(pool().currentWeek, 0);
              EXPECT_EQ(pool().gameScore[1][0], (std::array<int16_t, 2>{0, 0}));
          }},
     };
@@ -477,8 +480,10 @@ TEST_F(WeekEntryTest, ASaveThatStoppedAtItsSecondFileKeepsWhatTheFirstHolds) {
         open(c.mode, c.mode == EntryMode::Results ? 1 : 2);
         c.change();
         const WriteResult result = entry.save();
-        EXPECT_FALSE(result.ok);
-        EXPECT_EQ(result.fileName, c.blocked);
+        EXPECT_EQ(result.failureText().toStdString(),
+                  (c.blocked + QStringLiteral(" could not be saved: it is not a regular file but a folder"))
+                      .toStdString());
+        EXPECT_FALSE(dir.exists(c.first));
         entry.cancel();
         c.expectAfterCancel();
     }

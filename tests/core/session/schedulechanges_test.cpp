@@ -318,8 +318,7 @@ TEST_F(ScheduleChanges, AFailedRewriteLeavesEveryFileAsItWas) {
         EXPECT_EQ(pool().memberPicks, valuesBefore->memberPicks);
         EXPECT_EQ(pool().gameScore, valuesBefore->gameScore);
         EXPECT_EQ(result.fileName, blocked);
-        EXPECT_EQ(result.reason.toStdString(),
-                  "it could not be read (it is not a regular file but a folder)");
+        EXPECT_EQ(result.reason.toStdString(), "it is not a regular file but a folder");
         EXPECT_EQ(folderContent(dir), before);
         EXPECT_EQ(saved.openDates[2], savedBefore.openDates[2]);
         EXPECT_TRUE(scheduleChangedSince(pool(), saved));
@@ -436,7 +435,7 @@ TEST_F(ScheduleChanges, NewSeasonStopsWhenAFileCannotBeSetAside) {
         const NewSeasonOutcome outcome = NewSeason(session, saved, 2031);
         EXPECT_FALSE(outcome.done);
         EXPECT_TRUE(outcome.failure.endsWith(
-            QStringLiteral("%1 could not be read (it is not a regular file but a folder)").arg(blocked)))
+            QStringLiteral("%1 cannot be read (it is not a regular file but a folder)").arg(blocked)))
             << outcome.failure.toStdString();
         EXPECT_EQ(folderContent(dir),
                   before); // every file back under its name, the older copies as they were

@@ -4,6 +4,7 @@
 #include "model/mailsettingsfile.h"
 #include "session/memberchanges.h"
 #include "session/poolsession.h"
+#include "session/schedulechanges.h"
 #include "support/ordinaryuser.h"
 #include "support/poolbuilder.h"
 #include "support/recordingstartuphost.h"
@@ -22,10 +23,16 @@ const QString Denied = QStringLiteral("Permission denied");
 
 TEST(UnreadableFiles, AreNamedAtStartUpAndNoSaveReplacesThem) {
     const auto members = test::samplePool({QStringLiteral("Anna Andersen"), QStringLiteral("Bob")}, 3);
-    const auto savesRefused = [](const WriteResult& result, const QString& file) {
-        EXPECT_EQ(
-            result.failureText().toStdString(),
-            QStringLiteral("%1 could not be saved: it cannot be read (%2)").arg(file, Denied).toStdString());
+    // While the files cannot be read, and once the user has made them readable: the pool still holds
+    // defaults in their place until the program reads them again.
+    const QString unreadable = QStringLiteral("it cannot be read (%1)").arg(Denied);
+    const QString unseen =
+        QStringLiteral("it could not be read when the pool was loaded (%1); restart the program to read it")
+            .arg(Denied);
+    QString reason;
+    const auto savesRefused = [&reason](const WriteResult& result, const QString& file) {
+        EXPECT_EQ(result.failureText().toStdString(),
+                  QStringLiteral("%1 could not be saved: %2").arg(file, reason).toStdString());
     };
     const struct {
         const char* what;
@@ -73,10 +80,18 @@ TEST(UnreadableFiles, AreNamedAtStartUpAndNoSaveReplacesThem) {
              savesRefused(
                  writeMailSettings(session.folder(), {QStringLiteral("smtp"), 25, QStringLiteral("a")}),
                  QStringLiteral("defaultserver.dat"));
-             const WriteResult renamed =
-                 renameFile(session.folder(), QStringLiteral("Bob.PRD"), QStringLiteral("Anna And.PRD"));
-             EXPECT_EQ(renamed.reason.toStdString(),
-                       QStringLiteral("it cannot be read (%1)").arg(Denied).toStdString());
+             EXPECT_EQ(renameFile(session.folder(), QStringLiteral("Bob.PRD"), QStringLiteral("Anna And.PRD"))
+                           .reason.toStdString(),
+                       reason.toStdString());
+             if (reason == unseen) {
+                 // Renamed, the file is still one the pool never read.
+                 ASSERT_TRUE(
+                     renameFile(session.folder(), QStringLiteral("Anna And.CPT"), QStringLiteral("Cy.CPT")));
+                 savesRefused(writeFileAtomically(session.folder(), QStringLiteral("Cy.CPT"), "0\r\n"),
+                              QStringLiteral("Cy.CPT"));
+                 ASSERT_TRUE(
+                     renameFile(session.folder(), QStringLiteral("Cy.CPT"), QStringLiteral("Anna And.CPT")));
+             }
          }},
     };
     for (const auto& c : cases) {
@@ -96,6 +111,13 @@ TEST(UnreadableFiles, AreNamedAtStartUpAndNoSaveReplacesThem) {
             test::RecordingStartupHost host;
             runLoadingStages(session, host, 2031);
             runStartupComputations(session, host);
+            reason = unreadable;
+            c.asUser(session, host);
+            for (const QString& file : c.unreadable) {
+                ASSERT_TRUE(QFile::setPermissions(dir.filePath(file),
+                                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+            }
+            reason = unseen;
             c.asUser(session, host);
         });
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), before.size());
@@ -104,6 +126,45 @@ TEST(UnreadableFiles, AreNamedAtStartUpAndNoSaveReplacesThem) {
             EXPECT_TRUE(dir.read(file) == bytes) << file.toStdString() << " was replaced";
         }
     }
+}
+
+// A pool folder that can be entered but not listed: its files are read by their exact names, but one
+// under another case, or which prediction files there are, cannot be known. That is never taken for a
+// folder without them: New season renames nothing, and no save makes a file under a name it could not
+// look for.
+TEST(UnreadableFiles, AFolderThatCannotBeListedIsNoEmptyFolder) {
+    test::TempFolder dir;
+    test::writeAllFiles(dir.folder(), *test::samplePool({QStringLiteral("Anna Andersen")}, 3));
+    ASSERT_TRUE(QFile::remove(dir.filePath(QStringLiteral("favorite.dat"))));
+    for (const char* older : {"schedule.old", "results.old", "scores.old"}) { // a season set aside before
+        dir.write(QString::fromLatin1(older), "0\r\n");
+    }
+    const QStringList files = QDir(dir.path()).entryList(QDir::Files);
+    const QString unlisted = QStringLiteral("the folder cannot be listed (%1)").arg(Denied);
+    test::runAsOrdinaryUser(dir.path(), [&] {
+        const QFileDevice::Permissions listable = QFile::permissions(dir.path());
+        ASSERT_TRUE(QFile::setPermissions(dir.path(), QFileDevice::ExeOwner | QFileDevice::WriteOwner |
+                                                          QFileDevice::ExeGroup | QFileDevice::ExeOther));
+        PoolSession session(dir.folder());
+        test::RecordingStartupHost host;
+        runLoadingStages(session, host, 2031);
+        EXPECT_EQ(session.pool().numMembers, 1);
+        EXPECT_EQ(host.messages.join(QLatin1Char('|')).toStdString(),
+                  QStringLiteral("favorite.dat could not be used (%1); defaults were put in its place.")
+                      .arg(unlisted)
+                      .toStdString());
+        SavedSchedule saved;
+        EXPECT_EQ(NewSeason(session, saved, 2031).failure.toStdString(),
+                  QStringLiteral("The files of the finished season could not be set aside: %1. Nothing was "
+                                 "renamed.")
+                      .arg(unlisted)
+                      .toStdString());
+        EXPECT_EQ(session.saveSpreads().failureText().toStdString(),
+                  QStringLiteral("favorite.dat could not be saved: %1").arg(unlisted).toStdString());
+        ASSERT_TRUE(QFile::setPermissions(dir.path(), listable));
+    });
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).join(QLatin1Char(' ')).toStdString(),
+              files.join(QLatin1Char(' ')).toStdString());
 }
 
 } // namespace

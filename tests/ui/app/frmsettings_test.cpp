@@ -199,6 +199,7 @@ TEST_F(SettingsWindow, AFailedWriteNamesTheFileAndKeepsTheWindowOpen) {
     // The file could not be opened at all: the user is told why.
     EXPECT_EQ(h.messages.requests[0].text,
               QStringLiteral("Error opening defaultserver.dat (it is not a regular file but a folder)"));
+    EXPECT_EQ(h.messages.requests[0].icon, Messages::Icon::Warning);
     EXPECT_EQ(h.messages.requests[1].text,
               QStringLiteral("defaultserver.dat could not be saved: it is not a regular file but a folder"));
     EXPECT_EQ(h.messages.requests[1].icon, Messages::Icon::Warning);

@@ -319,6 +319,7 @@ TEST_F(PrintWindowTest, PrintToFileWritesTheReportFile) {
     ASSERT_EQ(h.messages.requests.size(), 1u);
     EXPECT_TRUE(h.messages.requests[0].text.startsWith(QStringLiteral("none.txt could not be saved: ")))
         << h.messages.requests[0].text.toStdString();
+    EXPECT_EQ(h.messages.requests[0].icon, Messages::Icon::Warning); // as every save that failed
 }
 
 TEST_F(PrintWindowTest, AnEmptyScheduleKeepsTheWeeksAtOne) {

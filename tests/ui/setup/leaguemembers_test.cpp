@@ -211,6 +211,20 @@ TEST_F(LeagueMembersTest, ARenameOntoFilesInTheFolderIsRefusedAndTheListStaysOpe
     EXPECT_TRUE(h.temp.exists(QStringLiteral("Bob Jone.PRD")));
     EXPECT_EQ(h.pool().memberName[1], QStringLiteral("Bob Jones"));
     EXPECT_EQ(refreshes, 0);
+
+    // A member named for the first time has no former name to give.
+    members.reject();
+    h.pool().memberName[1].clear();
+    h.temp.write(QStringLiteral("Ada003.PRD"), "0\r\n");
+    open();
+    names()->setCurrentRow(1);
+    button("cmdEdit")->click();
+    type("nameInput", QStringLiteral("Ada003"));
+    button("cmdAdd")->click();
+    button("cmdOk")->click();
+    ASSERT_EQ(h.messages.requests.size(), 2U);
+    EXPECT_EQ(h.messages.requests[1].text,
+              LeagueMembers::RenameRefused + QStringLiteral("\nAda003: Ada003.PRD"));
 }
 
 TEST_F(LeagueMembersTest, AListOf121LongNamesCanBeRead) {
