@@ -25,8 +25,11 @@ void ReportFile::openForAppend() {
         return;
     }
     if (file.state != DataFolder::FileState::Read) {
+        // In the words of every save that refuses such a file.
         if (m_failure.ok) {
-            m_failure = WriteResult::failure(m_fileName, file.reason);
+            const QString refusal = m_folder.replaceRefusal(m_fileName);
+            m_failure =
+                WriteResult::failure(m_fileName, refusal.isEmpty() ? unreadableReason(file.reason) : refusal);
         }
         return;
     }

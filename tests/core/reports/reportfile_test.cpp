@@ -70,8 +70,8 @@ TEST(ReportFile, FailuresAreReportedWithTheFileAndLeaveTheOldFileWhole) {
     blocked.openForAppend();
     blocked.writeLine(QStringLiteral("x"));
     const WriteResult refused = blocked.commit();
-    EXPECT_FALSE(refused.ok);
-    EXPECT_EQ(refused.fileName, Name);
+    EXPECT_EQ(refused.failureText(),
+              QStringLiteral("results.txt could not be saved: it is not a regular file but a folder"));
     EXPECT_TRUE(QFileInfo(temp.filePath(Name)).isDir());
 
     // A report file that is a FIFO is neither waited on nor replaced, whether the run starts it anew or

@@ -196,11 +196,14 @@ TEST_F(LeagueMembersTest, ARenameOntoFilesInTheFolderIsRefusedAndTheListStaysOpe
     h.temp.write(QStringLiteral("Robert_J.PRD"), "0\r\n");
     const QByteArray membersDat = h.temp.read(QStringLiteral("members.dat"));
     LeagueMembers& members = open();
-    names()->setCurrentRow(1);
-    button("cmdEdit")->click();
-    type("nameInput", QStringLiteral("Robert Jones"));
-    button("cmdAdd")->click();
-    button("cmdOk")->click();
+    const auto renameSecondMember = [&](const QString& name) {
+        names()->setCurrentRow(1);
+        button("cmdEdit")->click();
+        type("nameInput", name);
+        button("cmdAdd")->click();
+        button("cmdOk")->click();
+    };
+    renameSecondMember(QStringLiteral("Robert Jones"));
     ASSERT_EQ(h.messages.requests.size(), 1U);
     EXPECT_EQ(h.messages.requests[0].text,
               LeagueMembers::RenameRefused + QStringLiteral("\nRobert_Jones (Bob Jones): Robert_J.PRD"));
@@ -217,11 +220,7 @@ TEST_F(LeagueMembersTest, ARenameOntoFilesInTheFolderIsRefusedAndTheListStaysOpe
     h.pool().memberName[1].clear();
     h.temp.write(QStringLiteral("Ada003.PRD"), "0\r\n");
     open();
-    names()->setCurrentRow(1);
-    button("cmdEdit")->click();
-    type("nameInput", QStringLiteral("Ada003"));
-    button("cmdAdd")->click();
-    button("cmdOk")->click();
+    renameSecondMember(QStringLiteral("Ada003"));
     ASSERT_EQ(h.messages.requests.size(), 2U);
     EXPECT_EQ(h.messages.requests[1].text,
               LeagueMembers::RenameRefused + QStringLiteral("\nAda003: Ada003.PRD"));
