@@ -194,10 +194,8 @@ MemberListOutcome changeMemberList(PoolSession& session, const MemberListChange&
     }
     // The member list is checked before any member's files move; so is every file a member may have.
     outcome.written = checkReplaceable(folder, {MembersFileName});
-    for (const FileMove& move : moves) {
-        if (outcome.written && !move.unknown) {
-            outcome.written = move.unknown;
-        }
+    for (auto move = moves.begin(); outcome.written && move != moves.end(); ++move) {
+        outcome.written = move->unknown;
     }
     if (!outcome.written) {
         return outcome;

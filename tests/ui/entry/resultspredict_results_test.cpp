@@ -176,9 +176,13 @@ TEST_F(ResultsEntry, ScoresTypedButNotLoggedAreStoredOrShownAsStoredWhenTheRowIs
                          label(QStringLiteral("hscoreBox%1").arg(row))->text());
     };
     const auto typeBoth = [this](const QString& away, const QString& home) {
-        type(awayScore(), away); // the away box's scores are selected when the row is chosen
+        type(awayScore(), away);  // the away box's scores are selected when the row is chosen
         homeScore()->selectAll(); // as Tab into it does
         type(homeScore(), home);
+    };
+    const auto typeInRow = [&](int row, const QString& away, const QString& home) {
+        click(label(QStringLiteral("ascoreBox%1").arg(row)));
+        typeBoth(away, home);
     };
     usePool(4, [](PoolData& pool) { pool.usePointSpreads = True16; });
     writeFolder();
@@ -186,8 +190,7 @@ TEST_F(ResultsEntry, ScoresTypedButNotLoggedAreStoredOrShownAsStoredWhenTheRowIs
     showWeek(4);
 
     // Both boxes typed, then Save: logged as Log Score would, winner from the scores.
-    click(label(QStringLiteral("ascoreBox1")));
-    typeBoth(QStringLiteral("13"), QStringLiteral("24"));
+    typeInRow(1, QStringLiteral("13"), QStringLiteral("24"));
     click(button(QStringLiteral("cmdSave")));
     EXPECT_EQ(reload()->pool().gameScore[4][1], (std::array<int16_t, 2>{13, 24}));
     EXPECT_EQ(winner(1), team(1, 1));
@@ -206,8 +209,7 @@ TEST_F(ResultsEntry, ScoresTypedButNotLoggedAreStoredOrShownAsStoredWhenTheRowIs
     typeBoth(QStringLiteral("6"), QStringLiteral("3"));
     showWeek(3);
     EXPECT_EQ(h.pool().gameScore[4][3], (std::array<int16_t, 2>{6, 3}));
-    click(label(QStringLiteral("ascoreBox0")));
-    typeBoth(QStringLiteral("10"), QStringLiteral("3"));
+    typeInRow(0, QStringLiteral("10"), QStringLiteral("3"));
     key(Qt::Key_F2);
     EXPECT_EQ(h.pool().gameScore[3][0], (std::array<int16_t, 2>{10, 3}));
     EXPECT_EQ(h.pool().gameWinner[3][0], h.pool().scheduleGrid[3][0][1]);
@@ -218,8 +220,7 @@ TEST_F(ResultsEntry, ScoresTypedButNotLoggedAreStoredOrShownAsStoredWhenTheRowIs
     h.pool().mnTieBreaker = 1;
     open(1);
     showWeek(4);
-    click(label(QStringLiteral("ascoreBox14")));
-    typeBoth(QStringLiteral("31"), QStringLiteral("30"));
+    typeInRow(14, QStringLiteral("31"), QStringLiteral("30"));
     click(button(QStringLiteral("cmdOk")));
     EXPECT_EQ(reload()->pool().gameScore[4][14], (std::array<int16_t, 2>{31, 30}));
     EXPECT_EQ(h.pool().gameWinner[4][14], team(14, 0));

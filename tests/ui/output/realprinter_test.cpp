@@ -315,13 +315,22 @@ void printThroughTheDialog(const QString& queue) {
     }
 }
 
-TEST(RealPrinter, PrintsAResultsReportThroughItsOwnCupsServer) {
+/// Each test runs a CUPS server (cupsd) of its own, which runs only as root; the part of a test that
+/// runs in a child process of the test's runs as root too.
+class RealPrinter : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (::geteuid() != 0) {
+            GTEST_SKIP()
+                << "needs root: the test runs a CUPS server (cupsd) of its own, which runs only as root";
+        }
+    }
+};
+
+TEST_F(RealPrinter, PrintsAResultsReportThroughItsOwnCupsServer) {
     if (qEnvironmentVariableIsSet(QueueVariable)) {
         printThroughTheDialog(qEnvironmentVariable(QueueVariable));
         return;
-    }
-    if (::geteuid() != 0) {
-        GTEST_SKIP() << "needs root: the test runs a CUPS server (cupsd) of its own, which runs only as root";
     }
     TestCupsServer server;
     const QString started = server.startWithPdfQueue();
@@ -373,13 +382,10 @@ void printOneDocument(const QString& queue, const QString& outcomePath) {
     outcome.write((printer.failure() + QLatin1Char('\n') + printer.notice()).toUtf8());
 }
 
-TEST(RealPrinter, ARefusingOrPausedPrinterIsReported) {
+TEST_F(RealPrinter, ARefusingOrPausedPrinterIsReported) {
     if (qEnvironmentVariableIsSet(OutcomeVariable)) {
         printOneDocument(qEnvironmentVariable(QueueVariable), qEnvironmentVariable(OutcomeVariable));
         return;
-    }
-    if (::geteuid() != 0) {
-        GTEST_SKIP() << "needs root: the test runs a CUPS server (cupsd) of its own, which runs only as root";
     }
     TestCupsServer server;
     const QString started = server.startWithPdfQueue();
@@ -426,10 +432,7 @@ TEST(RealPrinter, ARefusingOrPausedPrinterIsReported) {
 
 // A printer found on the network that the server has no queue for: the server makes the queue on the
 // first print, and the printer gets the job.
-TEST(RealPrinter, APrinterFoundOnTheNetworkGetsAQueueAndPrints) {
-    if (::geteuid() != 0) {
-        GTEST_SKIP() << "needs root: the test runs a CUPS server (cupsd) of its own, which runs only as root";
-    }
+TEST_F(RealPrinter, APrinterFoundOnTheNetworkGetsAQueueAndPrints) {
     TestCupsServer server;
     const QString started = server.start();
     ASSERT_TRUE(started.isEmpty()) << started.toStdString();
